@@ -1,0 +1,22 @@
+# Native build: the in-memory platform and the GoogleTest suite over the portable core.
+enable_testing()
+find_package(GTest REQUIRED)
+find_package(OpenSSL REQUIRED COMPONENTS Crypto)
+
+file(GLOB memory_sources CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/src/platform/*_memory.cpp ${CMAKE_SOURCE_DIR}/src/platform/*_openssl.cpp)
+add_library(kolvane_memory STATIC ${memory_sources})
+target_link_libraries(kolvane_memory PUBLIC kolvane_core OpenSSL::Crypto)
+
+file(GLOB_RECURSE test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*_test.cpp)
+list(FILTER test_sources EXCLUDE REGEX "/tests/(e2e|wine)/")
+add_executable(kolvane_tests ${test_sources})
+target_include_directories(kolvane_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(kolvane_tests PRIVATE kolvane_memory GTest::gtest_main)
+target_compile_definitions(kolvane_tests PRIVATE KOLVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+include(GoogleTest)
+gtest_discover_tests(kolvane_tests DISCOVERY_TIMEOUT 60)
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/bench/CMakeLists.txt AND NOT KOLVANE_SANITIZE)
+  add_subdirectory(bench)
+endif()

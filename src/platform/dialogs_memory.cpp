@@ -1,0 +1,28 @@
+#include "platform/dialogs_memory.h"
+
+namespace kolvane {
+
+namespace {
+
+MsgAnswer FirstButton(MsgButtons buttons) {
+    switch (buttons) {
+        case MsgButtons::YesNo:
+        case MsgButtons::YesNoCancel: return MsgAnswer::Yes;
+        case MsgButtons::RetryCancel: return MsgAnswer::Retry;
+        case MsgButtons::Ok:
+        case MsgButtons::OkCancel: break;
+    }
+    return MsgAnswer::Ok;
+}
+
+}  // namespace
+
+MsgAnswer MemoryDialogs::MessageBox(const MessageBoxRequest& request) {
+    shown.push_back(request);
+    if (answers.empty()) return FirstButton(request.buttons);
+    MsgAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+}  // namespace kolvane

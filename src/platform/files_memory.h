@@ -1,0 +1,41 @@
+#pragma once
+// Files for tests: Windows paths ("C:\Prog\DATEX.DAT", "\\server\share\x") are mapped onto real files in a
+// temporary host folder, with the names compared without regard to case as Windows does.
+#include <filesystem>
+
+#include "platform/files.h"
+
+namespace kolvane {
+
+class MemoryFiles : public Files {
+public:
+    explicit MemoryFiles(std::filesystem::path root);
+
+    // The host path that a Windows path maps to (existing components matched without regard to case).
+    std::string HostPath(const std::string& windowsPath) const;
+    // Test helpers: write or read a file by its Windows path, creating folders as needed.
+    void Put(const std::string& windowsPath, const std::string& bytes);
+    void SetModifiedTime(const std::string& windowsPath, const FileTime& time);
+
+    bool Exists(const std::string& path) override;
+    bool IsFolder(const std::string& path) override;
+    std::vector<std::string> List(const std::string& folder, const std::string& pattern) override;
+    std::optional<std::uint64_t> Size(const std::string& path) override;
+    std::optional<FileTime> ModifiedTime(const std::string& path) override;
+    std::unique_ptr<FileReader> OpenRead(const std::string& path) override;
+    std::optional<std::string> ReadAll(const std::string& path) override;
+    bool WriteAll(const std::string& path, const std::string& bytes) override;
+    bool Copy(const std::string& from, const std::string& to) override;
+    bool Replace(const std::string& from, const std::string& to) override;
+    bool Delete(const std::string& path) override;
+    bool CreateFolder(const std::string& path) override;
+
+private:
+    std::filesystem::path root_;
+};
+
+// Matches a file name against a pattern with '*' and '?', without regard to case, as FindFirstFile does
+// for the simple patterns the program uses.
+bool MatchesPattern(const std::string& name, const std::string& pattern);
+
+}  // namespace kolvane

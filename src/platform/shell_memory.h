@@ -1,0 +1,34 @@
+#pragma once
+// Process starts for tests: every start is recorded; a test may react to one (a component that writes a file).
+#include <functional>
+#include <vector>
+
+#include "platform/shell.h"
+
+namespace kolvane {
+
+class MemoryShell : public Shell {
+public:
+    struct Started {
+        std::string commandLine;
+        ShowState show;
+        friend bool operator==(const Started&, const Started&) = default;
+    };
+    struct Executed {
+        std::string verb, file, parameters, folder;
+        ShowState show;
+        friend bool operator==(const Executed&, const Executed&) = default;
+    };
+
+    std::vector<Started> started;
+    std::vector<Executed> executed;
+    std::vector<std::string> recycled;
+    std::function<void(const Started&)> onStart;
+
+    bool StartProcess(const std::string& commandLine, ShowState show) override;
+    bool Execute(const std::string& verb, const std::string& file, const std::string& parameters,
+                 const std::string& folder, ShowState show) override;
+    bool MoveToRecycleBin(const std::string& path) override;
+};
+
+}  // namespace kolvane

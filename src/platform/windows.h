@@ -1,0 +1,31 @@
+#pragma once
+// Top-level windows of this and other processes, found by class and caption, and the text messages
+// the suite's programs exchange. Implemented by windows_win32.cpp and windows_memory.cpp.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kolvane {
+
+using WindowId = std::uintptr_t;  // 0 is no window
+inline constexpr WindowId kNoWindow = 0;
+
+// ShowWindow numbers, also used as the window style a process starts with.
+enum class ShowState : int { Hidden = 0, Normal = 1, Minimized = 2, Maximized = 3, NoActivate = 4, Show = 5 };
+
+class Windows {
+public:
+    virtual ~Windows() = default;
+    // FindWindowA: an absent class or caption matches any.
+    virtual WindowId Find(const std::optional<std::string>& windowClass, const std::optional<std::string>& caption) = 0;
+    // FindWindowExA: the next child of parent after `after` (kNoWindow: the first).
+    virtual WindowId FindChild(WindowId parent, WindowId after, const std::optional<std::string>& windowClass,
+                               const std::optional<std::string>& caption) = 0;
+    virtual std::string GetText(WindowId window) = 0;
+    // SendMessageA WM_SETTEXT: the caption of a window, or the text of another program's command box.
+    virtual bool SetText(WindowId window, const std::string& text) = 0;
+    virtual void SetForeground(WindowId window) = 0;
+    virtual void Show(WindowId window, ShowState state) = 0;
+};
+
+}  // namespace kolvane

@@ -1,0 +1,64 @@
+# Sourced by the scripts that run Windows programs under Wine. Every run gets a throw-away prefix, copied
+# from a template that is initialised once per build tree (hard links for the large read-only part, real
+# copies of the registry files that Wine rewrites), a private headless X server and the German locale, so
+# that the ANSI code page is 1252 and dates are written the German way.
+
+wine_env_root() {
+    local here
+    here=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+    echo "${KOLVANE_WINE_ROOT:-$here/build/wine}"
+}
+
+wine_env_common() {
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEDEBUG=${WINEDEBUG:--all}
+    export LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
+    export WINEARCH=win64
+}
+
+# Initialises the template prefix once; concurrent callers wait on a lock.
+wine_env_template() {
+    local root template
+    root=$(wine_env_root)
+    template="$root/template"
+    mkdir -p "$root"
+    (
+        flock 9
+        if [ ! -f "$template/.ready" ]; then
+            rm -rf "$template"
+            WINEPREFIX="$template" wineboot -i >/dev/null 2>&1 || true
+            WINEPREFIX="$template" wineserver -w
+            touch "$template/.ready"
+        fi
+    ) 9>"$root/template.lock"
+    echo "$template"
+}
+
+# Sets WINEPREFIX to a fresh copy of the template and DISPLAY to a private Xvfb; both are removed on exit.
+wine_env_prepare() {
+    wine_env_common
+    local template root
+    template=$(wine_env_template)
+    root=$(wine_env_root)
+    WINEPREFIX=$(mktemp -d "$root/prefix.XXXXXX")
+    export WINEPREFIX
+    cp -al "$template/." "$WINEPREFIX/"
+    for reg in system.reg user.reg userdef.reg; do
+        cp --remove-destination "$template/$reg" "$WINEPREFIX/$reg"
+    done
+    if [ -z "${KOLVANE_KEEP_DISPLAY:-}" ]; then
+        local display=$((100 + RANDOM % 800))
+        while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+        Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+        WINE_ENV_XVFB=$!
+        export DISPLAY=":$display"
+        for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+    fi
+    trap wine_env_cleanup EXIT
+}
+
+wine_env_cleanup() {
+    wineserver -k >/dev/null 2>&1 || true
+    [ -n "${WINE_ENV_XVFB:-}" ] && kill "$WINE_ENV_XVFB" >/dev/null 2>&1 || true
+    [ -n "${WINEPREFIX:-}" ] && rm -rf "$WINEPREFIX"
+}
