@@ -1,0 +1,24 @@
+#include "hub/database_discovery.h"
+
+#include "platform/text.h"
+
+namespace kolvane {
+
+void GetDatabase(Hub& hub) {
+    std::string folder;
+    if (hub.settings.Get(Setting::Database, folder))
+        hub.LrDatabase = CutAtNul(folder);
+    else
+        hub.LrDatabase = kDefaultDatabaseFolder;
+    // The placeholder of an unfinished installation is mapped after the read, so that it never becomes
+    // a folder named "<DATABASE>\".
+    if (hub.LrDatabase == "<DATABASE>") hub.LrDatabase = kDefaultDatabaseFolder;
+    if (!EndsWith(hub.LrDatabase, "\\")) hub.LrDatabase += "\\";
+    if (hub.settings.Exists(Setting::StopError)) hub.settings.Delete(Setting::StopError);
+}
+
+void RestoreOrRotateDatabase(Hub&) {}
+
+bool RunFirstStartAssistantIfNew(Hub&) { return false; }
+
+}  // namespace kolvane

@@ -1,0 +1,7 @@
+#include "hub/database_wait.h"
+
+namespace kolvane {
+
+void ShowDatabaseWaitWindow(Hub&) {}
+
+}  // namespace kolvane

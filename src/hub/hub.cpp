@@ -1,0 +1,37 @@
+#include "hub/hub.h"
+
+#include "platform/wait.h"
+
+namespace kolvane {
+
+Hub::Hub(Platform& platform)
+    : os(platform), settings(platform.registry, platform.kernel), programFolder(platform.kernel.ProgramFolder()) {}
+
+std::string ProgramFile(const Hub& hub, const std::string& name) { return hub.programFolder + "\\" + name; }
+
+std::string DatabaseFile(const Hub& hub, const std::string& name) { return hub.LrDatabase + name; }
+
+bool ProgramFileExists(Hub& hub, const std::string& name) { return hub.os.files.Exists(ProgramFile(hub, name)); }
+
+bool DatabaseFileExists(Hub& hub, const std::string& name) { return hub.os.files.Exists(DatabaseFile(hub, name)); }
+
+void Wait(Hub& hub, double seconds) { Wait(hub.os.clock, seconds); }
+
+bool StartComponent(Hub& hub, const std::string& program, const std::string& switches, ShowState show) {
+    if (!ProgramFileExists(hub, program)) return false;
+    return hub.os.shell.StartProcess("\"" + ProgramFile(hub, program) + "\"" + switches, show);
+}
+
+MsgAnswer Message(Hub& hub, const std::string& text, MsgButtons buttons, MsgIcon icon) {
+    return hub.os.dialogs.MessageBox({text, std::string(kHubCaption) + " ", buttons, icon});
+}
+
+void CloseHub(Hub& hub) { hub.os.windows.SetText(hub.Text1, kCloseCommand); }
+
+void EnableTimer(Hub& hub, HubTimer timer, bool on) { hub.timers[static_cast<int>(timer)] = on; }
+
+bool WindowExists(Hub& hub, const std::string& caption) {
+    return hub.os.windows.Find(std::nullopt, caption) != kNoWindow;
+}
+
+}  // namespace kolvane

@@ -1,0 +1,53 @@
+#pragma once
+// The hidden hub window `Root` as the portable core sees it: the state its hidden controls carry and
+// the small helpers every part of the hub uses (files of the program and database folders, waits,
+// starting a component, message boxes, closing through the command box).
+#include <memory>
+#include <string>
+
+#include "platform/platform.h"
+#include "settings/settings.h"
+
+namespace kolvane {
+
+// By this exact caption (two trailing blanks) every program of the suite finds the hub.
+inline constexpr char kHubCaption[] = "Brekkan Orvintal  ";
+inline constexpr char kHubClass[] = "ThunderRT6FormDC";
+inline constexpr char kCommandBoxClass[] = "ThunderRT6TextBox";
+inline constexpr char kCloseCommand[] = "$Ende$";
+
+enum class HubTimer { Timer1 = 1, Timer2, Timer3, Timer4, Timer5 };
+
+struct Hub {
+    explicit Hub(Platform& platform);
+
+    Platform& os;
+    Settings settings;
+    std::string programFolder;  // the component folder, without trailing backslash
+    std::string LrDatabase;     // the database folder, with trailing backslash once found
+    std::string tag;            // the database wait window's reply: "0" cancel ... "3" component started
+    int text1Tag = 1;           // seconds of start delay still to wait
+    WindowId Root = kNoWindow;
+    WindowId Text1 = kNoWindow;
+    bool restart = false;  // a predecessor hands over to this process
+    std::unique_ptr<HeldMutex> mutex;
+    bool timers[6] = {};  // indexed by HubTimer
+};
+
+std::string ProgramFile(const Hub& hub, const std::string& name);
+std::string DatabaseFile(const Hub& hub, const std::string& name);
+bool ProgramFileExists(Hub& hub, const std::string& name);
+bool DatabaseFileExists(Hub& hub, const std::string& name);
+
+void Wait(Hub& hub, double seconds);
+// Starts a program of the component folder by its quoted full path followed by the switches (which carry
+// their own leading blank) when the program exists. Returns whether it was started.
+bool StartComponent(Hub& hub, const std::string& program, const std::string& switches, ShowState show);
+// A message box titled with the hub caption and one blank.
+MsgAnswer Message(Hub& hub, const std::string& text, MsgButtons buttons, MsgIcon icon);
+// Closes the hub the one orderly way: "$Ende$" into its own command box.
+void CloseHub(Hub& hub);
+void EnableTimer(Hub& hub, HubTimer timer, bool on);
+bool WindowExists(Hub& hub, const std::string& caption);
+
+}  // namespace kolvane

@@ -1,0 +1,7 @@
+#include "store/sender_data.h"
+
+namespace kolvane {
+
+void ShowSenderData(Hub&) {}
+
+}  // namespace kolvane

@@ -1,0 +1,7 @@
+#include "tasks/update_check.h"
+
+namespace kolvane {
+
+void WebUpdateCheck(Hub&) {}
+
+}  // namespace kolvane
