@@ -1,0 +1,79 @@
+#include "platform/dialogs_win32.h"
+
+#include <winspool.h>
+
+namespace kolvane {
+
+namespace {
+
+struct ButtonStyle {
+    MsgButtons buttons;
+    UINT flags;
+};
+constexpr ButtonStyle kButtonStyles[] = {
+    {MsgButtons::Ok, MB_OK},
+    {MsgButtons::OkCancel, MB_OKCANCEL},
+    {MsgButtons::YesNo, MB_YESNO},
+    {MsgButtons::YesNoCancel, MB_YESNOCANCEL},
+    {MsgButtons::RetryCancel, MB_RETRYCANCEL},
+};
+
+struct IconStyle {
+    MsgIcon icon;
+    UINT flags;
+};
+constexpr IconStyle kIconStyles[] = {
+    {MsgIcon::None, 0},
+    {MsgIcon::Critical, MB_ICONHAND},
+    {MsgIcon::Question, MB_ICONQUESTION},
+    {MsgIcon::Exclamation, MB_ICONEXCLAMATION},
+    {MsgIcon::Information, MB_ICONASTERISK},
+};
+
+struct AnswerOf {
+    int id;
+    MsgAnswer answer;
+};
+constexpr AnswerOf kAnswers[] = {
+    {IDOK, MsgAnswer::Ok}, {IDCANCEL, MsgAnswer::Cancel}, {IDYES, MsgAnswer::Yes},
+    {IDNO, MsgAnswer::No}, {IDRETRY, MsgAnswer::Retry},
+};
+
+UINT FlagsOf(const MessageBoxRequest& request) {
+    UINT flags = MB_SETFOREGROUND;
+    for (const auto& style : kButtonStyles)
+        if (style.buttons == request.buttons) flags |= style.flags;
+    for (const auto& style : kIconStyles)
+        if (style.icon == request.icon) flags |= style.flags;
+    return flags;
+}
+
+}  // namespace
+
+MsgAnswer Win32Dialogs::MessageBox(const MessageBoxRequest& request) {
+    int id = ::MessageBoxA(owner_, request.text.c_str(), request.title.c_str(), FlagsOf(request));
+    for (const auto& answer : kAnswers)
+        if (answer.id == id) return answer.answer;
+    // A box that could not be shown answers as if it had been cancelled: nothing is done on its behalf.
+    return MsgAnswer::Cancel;
+}
+
+std::vector<std::string> Win32Dialogs::PrinterNames() {
+    constexpr DWORD kFlags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
+    constexpr DWORD kLevel = 4;
+    std::vector<std::string> names;
+    DWORD needed = 0;
+    DWORD count = 0;
+    // A printer may be added between the two calls; then the size is asked again.
+    for (;;) {
+        std::vector<BYTE> buffer(needed);
+        if (::EnumPrintersA(kFlags, nullptr, kLevel, buffer.data(), needed, &needed, &count)) {
+            const auto* printers = reinterpret_cast<const PRINTER_INFO_4A*>(buffer.data());
+            for (DWORD i = 0; i < count; ++i) names.emplace_back(printers[i].pPrinterName);
+            return names;
+        }
+        if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed <= buffer.size()) return names;
+    }
+}
+
+}  // namespace kolvane

@@ -1,0 +1,25 @@
+#pragma once
+// Message boxes through user32 and the printers through winspool.
+#include <windows.h>
+// The generic macro would rename the interface's MessageBox in every file that includes this header.
+#undef MessageBox
+
+#include "platform/dialogs.h"
+
+namespace kolvane {
+
+class Win32Dialogs final : public Dialogs {
+public:
+    // owner may be NULL: the boxes then belong to no window.
+    explicit Win32Dialogs(HWND owner) : owner_(owner) {}
+
+    // Brought to the foreground, since the hub has no visible window of its own.
+    MsgAnswer MessageBox(const MessageBoxRequest& request) override;
+    // Local printers and printer connections of the user.
+    std::vector<std::string> PrinterNames() override;
+
+private:
+    HWND owner_;
+};
+
+}  // namespace kolvane

@@ -1,0 +1,14 @@
+#pragma once
+// The machine's connection state through wininet and the remote access service.
+#include "platform/network.h"
+
+namespace kolvane {
+
+class Win32Network final : public Network {
+public:
+    bool InternetConnected() override;
+    // Any active dial-up connection counts.
+    bool DialUpConnected() override;
+};
+
+}  // namespace kolvane
