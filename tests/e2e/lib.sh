@@ -1,0 +1,138 @@
+# Helpers for the end-to-end tests, sourced by tests/e2e/test_*.sh. A test calls e2e_setup (a throw-away
+# Wine prefix with a demo installation), starts the hub, waits on conditions with a bound and checks
+# settings, windows and the log of the stub components. Texts shown and compared here are UTF-8; the
+# peer program and the stubs speak Windows-1252, converted at this boundary.
+set -euo pipefail
+
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+E2E_REPO=$(cd "$E2E_DIR/../.." && pwd)
+: "${KOLVANE_BUILD:?KOLVANE_BUILD must name the Windows build tree}"
+E2E_BIN="$KOLVANE_BUILD/tests/e2e"
+E2E_NAME=$(basename "$0" .sh)
+E2E_ARTIFACTS="$KOLVANE_BUILD/e2e-artifacts/${E2E_NAME#test_}"
+
+ORV_KEY='Software\Brekkan\Orvintal'
+ORV_DIR_WIN='C:\Orvintal'
+HUB_CAPTION='Brekkan Orvintal  '
+HUB_CLASS='ThunderRT6FormDC'
+
+source "$E2E_DIR/wine-env.sh"
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+pass() { echo "ok - $*"; }
+
+# Runs the command until it succeeds, at most SECONDS long.
+wait_for() {
+    local seconds=$1 what=$2
+    shift 2
+    local deadline=$((SECONDS + seconds))
+    until "$@" >/dev/null 2>&1; do
+        [ $SECONDS -lt $deadline ] || fail "timed out after ${seconds}s waiting for: $what"
+        sleep 0.2
+    done
+}
+
+# A throw-away prefix with the demo installation; arguments go to make-demo.sh (--fresh, --no-database).
+e2e_setup() {
+    wine_env_prepare
+    trap e2e_finish EXIT
+    rm -rf "$E2E_ARTIFACTS"
+    mkdir -p "$E2E_ARTIFACTS"
+    "$E2E_REPO/tools/demo/make-demo.sh" "$@" "$WINEPREFIX" "$KOLVANE_BUILD" >/dev/null
+    ORV_DIR="$WINEPREFIX/drive_c/Orvintal"
+}
+
+# On failure the screen, the windows, the message boxes and the stub log tell what the hub was doing.
+e2e_finish() {
+    local status=$?
+    if [ $status -ne 0 ] && [ -n "${WINEPREFIX:-}" ]; then
+        screenshot failure || true
+        echo "--- windows" >&2
+        peer list-windows >&2 || true
+        echo "--- message boxes" >&2
+        peer list-boxes >&2 || true
+        echo "--- stub log" >&2
+        stub_log >&2 || true
+    fi
+    wine_env_cleanup
+    exit $status
+}
+
+# The peer program (tests/e2e/peer.cpp); its exit status is kept.
+peer() {
+    local output status=0
+    output=$(wine "$E2E_BIN/peer.exe" "$@") || status=$?
+    [ -z "$output" ] || printf '%s\n' "$output" | iconv -f CP1252 -t UTF-8
+    return $status
+}
+
+# Starts KOLVANE.EXE from the component folder in the background; HUB_PID is its process.
+start_hub() {
+    [ -f "$ORV_DIR/KOLVANE.EXE" ] || fail "KOLVANE.EXE was not built"
+    (cd "$ORV_DIR" && exec wine "$ORV_DIR_WIN\\KOLVANE.EXE" "$@") >>"$E2E_ARTIFACTS/hub.out" 2>&1 &
+    HUB_PID=$!
+}
+
+# Waits until the process ends (bounded) and sets HUB_STATUS to its exit code.
+wait_exit() {
+    local pid=$1 seconds=$2
+    wait_for "$seconds" "process $pid to end" process_gone "$pid"
+    HUB_STATUS=0
+    wait "$pid" || HUB_STATUS=$?
+}
+
+process_gone() { ! kill -0 "$1" 2>/dev/null; }
+
+# Ends the hub through its command box, or kills the prefix's processes when it does not listen.
+stop_hub() {
+    peer send-command "$HUB_CAPTION" '$Ende$' >/dev/null 2>&1 || true
+    local deadline=$((SECONDS + 15))
+    while ! process_gone "$HUB_PID" && [ $SECONDS -lt $deadline ]; do sleep 0.2; done
+    if ! process_gone "$HUB_PID"; then
+        echo "note: the hub did not end on \$Ende\$, killing the prefix" >&2
+        wineserver -k || true
+    fi
+    wait "$HUB_PID" 2>/dev/null || true
+}
+
+# "TYPE<TAB>VALUE" of a setting of the hub's key (32-bit view); fails when it is absent.
+setting() { peer reg-get HKLM "$ORV_KEY" "$1"; }
+
+expect_setting() {
+    local name=$1 expected=$2 actual
+    actual=$(setting "$name") || fail "setting $name is missing"
+    [ "$actual" = "$expected" ] || fail "setting $name is '$actual', expected '$expected'"
+    pass "$name = $expected"
+}
+
+# Checks TYPE<TAB>VALUE against an extended regular expression.
+expect_setting_like() {
+    local name=$1 pattern=$2 actual
+    actual=$(setting "$name") || fail "setting $name is missing"
+    [[ $actual =~ ^$pattern$ ]] || fail "setting $name is '$actual', expected to match '$pattern'"
+    pass "$name = ${actual#*$'\t'}"
+}
+
+# The stub log as UTF-8 lines "FILE<TAB>COMMAND LINE<TAB>SHOW STATE".
+stub_log() {
+    [ -f "$ORV_DIR/stub.log" ] || return 0
+    tr -d '\r' <"$ORV_DIR/stub.log" | iconv -f CP1252 -t UTF-8
+}
+
+stub_count() { stub_log | wc -l; }
+
+stub_count_at_least() { [ "$(stub_count)" -ge "$1" ]; }
+
+# True when the log holds a start of the component with the exact switch text after the quoted path.
+stub_started() {
+    local file=$1 switches=$2 show=${3:-1}
+    stub_log | grep -qxF "$file"$'\t'"\"$ORV_DIR_WIN\\$file\"$switches"$'\t'"$show"
+}
+
+screenshot() {
+    import -window root "$E2E_ARTIFACTS/$1.png"
+}

@@ -1,0 +1,145 @@
+#!/usr/bin/env bash
+# Lays out a demo installation of the suite in a Wine prefix: the component folder C:\Orvintal with the
+# hub, a stand-in for every component program (each one only logs how it was started, see
+# tests/e2e/stub_component.cpp), stand-ins for the four system libraries, the sample files of a complete
+# installation, a member database and the settings of an installed system.
+#
+#   make-demo.sh [--fresh] [--no-database] PREFIX BUILD_DIR
+#
+# PREFIX     an initialised Wine prefix (WINEPREFIX); its wineserver is used for the registry import.
+# BUILD_DIR  the Windows build tree holding KOLVANE.EXE and tests/e2e/{stub_component.exe,standin_library.dll}.
+# --fresh        a new installation: no settings key at all, so the hub takes the first-run path.
+# --no-database  no DATEX.DAT (the hub then offers the restore or runs the first-start assistant).
+#
+# The member database comes from tools/demodb when that generator exists; otherwise a database with only
+# the header section of a configured installation is written.
+set -euo pipefail
+
+usage() {
+    sed -n '7,11p' "$0" >&2
+    exit 2
+}
+
+fresh=0
+database=1
+while [ $# -gt 0 ]; do
+    case $1 in
+        --fresh) fresh=1 ;;
+        --no-database) database=0 ;;
+        --*) usage ;;
+        *) break ;;
+    esac
+    shift
+done
+[ $# -eq 2 ] || usage
+prefix=$(cd "$1" && pwd)
+build=$(cd "$2" && pwd)
+repo=$(cd "$(dirname "$0")/../.." && pwd)
+
+folder_win='C:\Orvintal'
+folder="$prefix/drive_c/Orvintal"
+stub="$build/tests/e2e/stub_component.exe"
+standin="$build/tests/e2e/standin_library.dll"
+hub="$build/KOLVANE.EXE"
+
+# Every program of the suite that the hub starts, checks for or marks, as the hub spells it.
+components=(
+    ACCOUNTS.EXE ADDRBOOK.DLL ADVICE.EXE BLOCKFALL.EXE CLOSEALL.EXE DATASAFE.EXE DATEBOOK.EXE DAYSPAN.EXE
+    DOCSHELF.EXE DUEDATES.EXE DUEWATCH.EXE EXITREG.EXE FEEDESK.EXE FEERUN.EXE FORMDESK.EXE GLYPHSET.EXE
+    HANDSYNC.EXE HELPVIEW.EXE HINTFEED.EXE HUBAGENT.EXE LINKPORT.EXE MAILLOG.EXE NETSHARE.EXE NOTEEDIT.EXE
+    NOTEPOST.EXE OUTTRAY.EXE PACKLIB.DLL PDFPROBE.EXE PICTHELP.EXE PRINTHUB.EXE QUILL.EXE READROOM.EXE
+    RESTARTR.EXE RETURNS.EXE SHEETOUT.EXE SHEETVUE.EXE SIGNCHK.EXE SLIPPRN.EXE STATUSLS.EXE TAXBANDS.EXE
+    TAXOFFIC.EXE Taxstore.exe TODAYLST.EXE UPDBUNDL.DLL UPDCTRL.DLL UPDINFL.DLL VERPROBE.EXE VOUCHER.EXE
+    WAYCHECK.EXE
+)
+system_libraries=(Ssubtmr.dll Ssubtmr6.dll CNewMenu.dll MsStdFmt.dll)
+menu_library_class='{C2FC361D-2281-11D2-8E21-10B404C10000}'
+
+for file in "$stub" "$standin"; do
+    [ -f "$file" ] || { echo "make-demo: $file is missing (build the e2e programs first)" >&2; exit 1; }
+done
+
+# Hard links where the file system allows them: the stand-ins are never written to.
+place() { ln -f "$1" "$2" 2>/dev/null || cp -f "$1" "$2"; }
+
+# Writes a file as Windows-1252 text with CRLF line ends from UTF-8 lines on stdin.
+write_cp1252() { sed 's/$/\r/' | iconv -f UTF-8 -t CP1252 >"$1"; }
+
+# The suite's text scrambler (key "3964"): each byte XOR (key digit + 96), the key repeated.
+scramble() {
+    local text=$1 key=3964 out="" i code mask
+    for ((i = 0; i < ${#text}; i++)); do
+        printf -v code '%d' "'${text:i:1}"
+        mask=$(($(printf '%d' "'${key:i%4:1}") + 96))
+        printf -v out '%s\\x%02x' "$out" $((code ^ mask))
+    done
+    printf '%s' "$out"
+}
+
+# A database with only the header section of a configured installation (ASCII texts only).
+write_header_database() {
+    local file=$1 entry
+    {
+        printf '[000]\r\n'
+        for entry in A1=001 A2=999 B1=1000 B2=1999 BS1=Musterstadt "ALizenz1=Beratungsstelle Musterstadt"; do
+            printf "$(scramble "${entry%%=*}")=$(scramble "${entry#*=}")\r\n"
+        done
+    } >"$file"
+}
+
+mkdir -p "$folder"/{Data,Formulare,Resource,Vorlagen,Belege}
+if [ -f "$hub" ]; then
+    place "$hub" "$folder/KOLVANE.EXE"
+else
+    echo "make-demo: $hub not built yet, installing without the hub" >&2
+fi
+for name in "${components[@]}"; do place "$stub" "$folder/$name"; done
+for name in "${system_libraries[@]}"; do place "$standin" "$folder/$name"; done
+
+# Sample files whose absence the hub reports as a damaged installation, and the shared catalogues.
+printf '[ORT]\n1=Musterstadt\n2=Beispielhausen\n' | write_cp1252 "$folder/Data/Ort.dat"
+printf '[PLZ]\n1=12345\n2=54321\n' | write_cp1252 "$folder/Data/Plz.dat"
+printf '[FONT]\nFontName=Arial\nFontSize=10\n' | write_cp1252 "$folder/Formulare/DISPATCH.DAT"
+printf '[DB]\nVersion=1\n' | write_cp1252 "$folder/Resource/Db01000.dat"
+printf '[USER]\nName=Vorlage\n' | write_cp1252 "$folder/Vorlagen/user.dat"
+printf '[000]\n' | write_cp1252 "$folder/Data/NEWDATA.DAT"
+printf '%%PDF-1.4\n%%%%EOF\n' >"$folder/Vorlagen/Vollmacht.pdf"
+printf '[UPDATE]\n[DOCS]\n0=Vollmacht für Steuerangelegenheiten\n[PDFFILE]\n0=\\Vorlagen\\Vollmacht.pdf\n' |
+    write_cp1252 "$folder/VORLAGEN.DAT"
+touch "$folder/DATEBOOK.MAP" "$folder/DAYPLAN.MAP"
+
+if [ $database -eq 1 ]; then
+    write_header_database "$folder/DATEX.DAT"
+    if [ -x "$repo/tools/demodb/make-demodb.sh" ]; then
+        "$repo/tools/demodb/make-demodb.sh" "$folder" "$build"
+    fi
+fi
+
+# Settings of an installed system, in the 32-bit view of the registry where the suite's programs keep
+# them; the menu library counts as registered. A fresh installation has neither.
+if [ $fresh -eq 0 ]; then
+    reg="$prefix/drive_c/windows/temp/orvintal-demo.reg"
+    write_cp1252 "$reg" <<EOF
+REGEDIT4
+
+[HKEY_LOCAL_MACHINE\\Software\\Wow6432Node\\Brekkan\\Orvintal]
+"FirstRun"=dword:00000001
+"Database"="${folder_win//\\/\\\\}\\\\"
+"StartTime"=dword:00000000
+"Startbild"=dword:00000001
+"NoTmpBeitrag"=dword:00000001
+"CheckPrint"=dword:00000001
+"AutoUpdate"=dword:00000000
+"ALizenz1"="Beratungsstelle Musterstadt"
+"RegisteredOwner"="Lohnsteuerhilfe Musterstadt e.V."
+
+[HKEY_LOCAL_MACHINE\\Software\\Classes\\CLSID\\$menu_library_class]
+@="PopupMenu"
+
+[HKEY_LOCAL_MACHINE\\Software\\Classes\\Wow6432Node\\CLSID\\$menu_library_class]
+@="PopupMenu"
+EOF
+    WINEPREFIX=$prefix WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all wine regedit /S 'C:\windows\temp\orvintal-demo.reg'
+    rm -f "$reg"
+fi
+echo "$folder_win"
