@@ -1,5 +1,7 @@
 #include "settings/ini_store.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace kolvane {
@@ -26,7 +28,8 @@ TEST(IniStore, ReadsAtMost254Characters) {
     for (const std::size_t length : {0, 1, 253, 254, 255, 300}) {
         SCOPED_TRACE(length);
         ini.text = std::string(length, 'x');
-        EXPECT_EQ(IniReadString(ini, "C:\\Orvintal\\Tips.dat", "Ex", "Show"), std::string(std::min<std::size_t>(length, 254), 'x'));
+        const std::string expected(std::min<std::size_t>(length, 254), 'x');
+        EXPECT_EQ(IniReadString(ini, "C:\\Orvintal\\Tips.dat", "Ex", "Show"), expected);
     }
 }
 
