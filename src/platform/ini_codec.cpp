@@ -1,0 +1,255 @@
+#include "platform/ini_codec.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace kolvane {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+char FoldChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualFolded(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return FoldChar(x) == FoldChar(y); });
+}
+
+bool HasAnyOf(std::string_view text, std::string_view bytes) {
+    return text.find_first_of(bytes) != std::string_view::npos;
+}
+
+// Shared part of the two name rules.
+bool NameWritable(std::string_view name) {
+    using namespace std::string_view_literals;
+    return !name.empty() && !IniIsBlank(name.front()) && !IniIsBlank(name.back()) &&
+           !HasAnyOf(name, "\0\r\n"sv);
+}
+
+}  // namespace
+
+bool IniIsBlank(char c) { return (c >= '\t' && c <= '\r') || c == '\x1A' || c == ' '; }
+
+std::string_view IniTrim(std::string_view text) {
+    while (!text.empty() && IniIsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IniIsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+std::string IniFoldName(std::string_view name) {
+    std::string folded(name);
+    std::transform(folded.begin(), folded.end(), folded.begin(), FoldChar);
+    return folded;
+}
+
+bool IniNameReadable(std::string_view name) {
+    return !IniTrim(name).empty() && name.find('\0') == std::string_view::npos;
+}
+
+bool IniSectionNameWritable(std::string_view section) {
+    return NameWritable(section) && section.find(']') == std::string_view::npos;
+}
+
+bool IniKeyNameWritable(std::string_view key) {
+    return NameWritable(key) && key.front() != '[' && key.find('=') == std::string_view::npos;
+}
+
+bool IniValueWritable(std::string_view value) {
+    using namespace std::string_view_literals;
+    return !HasAnyOf(value, "\0\r\n"sv);
+}
+
+std::string IniReadBack(std::string_view stored) {
+    const bool quoted = stored.size() >= 2 && (stored.front() == '"' || stored.front() == '\'') &&
+                        stored.back() == stored.front();
+    if (quoted) stored.remove_prefix(1);
+    std::string text(stored.substr(0, kIniReadBuffer - 1));
+    // The closing quote is dropped as the last character of the buffer whenever the rest fits the
+    // buffer with its terminator, even when the cut already removed it (Wine: one character less).
+    if (quoted && stored.size() <= kIniReadBuffer) text.pop_back();
+    return text;
+}
+
+IniDocument::IniDocument(std::string bytes) : bytes_(std::move(bytes)) { Parse(); }
+
+std::string_view IniDocument::Text(IniSpan span) const {
+    return std::string_view(bytes_).substr(span.begin, span.end - span.begin);
+}
+
+void IniDocument::Parse() {
+    sections_.assign(1, IniSection{});  // the lines before the first header
+    entries_.clear();
+    const std::string_view all = bytes_;
+    // A name or value ends at a NUL, as the platform's strings do.
+    auto cut = [&](std::size_t begin, std::size_t end) {
+        const std::size_t nul = all.substr(begin, end - begin).find('\0');
+        return IniSpan{begin, nul == std::string_view::npos ? end : begin + nul};
+    };
+    auto trimmed = [&](std::size_t begin, std::size_t end) {
+        while (begin < end && IniIsBlank(all[begin])) ++begin;
+        while (end > begin && IniIsBlank(all[end - 1])) --end;
+        return std::pair{begin, end};
+    };
+
+    std::size_t pos = 0;
+    while (pos < all.size()) {
+        const std::size_t lineBegin = pos;
+        const std::size_t lineEnd = std::min(all.find_first_of(kCrLf, pos), all.size());
+        std::size_t next = lineEnd;
+        if (next < all.size()) next += all.substr(next, 2) == kCrLf ? 2 : 1;
+        pos = next;
+
+        const auto [begin, end] = trimmed(lineBegin, lineEnd);
+        if (begin == end) continue;
+        const std::string_view line = all.substr(begin, end - begin);
+        if (line.front() == '[') {
+            const std::size_t close = line.rfind(']');
+            if (close != std::string_view::npos) {
+                sections_.back().end = lineBegin;
+                IniSection section;
+                section.headed = true;
+                const auto [nameBegin, nameEnd] = trimmed(begin + 1, begin + close);
+                section.name = cut(nameBegin, nameEnd);
+                section.begin = lineBegin;
+                section.insertAt = next;
+                section.firstEntry = entries_.size();
+                sections_.push_back(section);
+                continue;
+            }
+        }
+        IniEntry entry;
+        entry.line = {lineBegin, next};
+        entry.lineEnd = lineEnd;
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos) {
+            entry.name = cut(begin, end);
+            entry.value = {end, end};
+            entry.valueSlot = end;
+        } else {
+            const auto [nameBegin, nameEnd] = trimmed(begin, begin + equals);
+            const auto [valueBegin, valueEnd] = trimmed(begin + equals + 1, end);
+            entry.name = cut(nameBegin, nameEnd);
+            entry.value = cut(valueBegin, valueEnd);
+            entry.hasValue = true;
+            entry.valueSlot = begin + equals + 1;
+        }
+        entries_.push_back(entry);
+        IniSection& section = sections_.back();
+        ++section.entryCount;
+        section.insertAt = next;
+    }
+    sections_.back().end = all.size();
+}
+
+const IniSection* IniDocument::FindSection(std::string_view section) const {
+    if (!IniNameReadable(section)) return nullptr;
+    const std::string_view wanted = IniTrim(section);
+    for (const IniSection& candidate : sections_) {
+        if (candidate.headed && EqualFolded(Text(candidate.name), wanted)) return &candidate;
+    }
+    return nullptr;
+}
+
+const IniEntry* IniDocument::FindEntry(const IniSection& section, std::string_view key) const {
+    if (!IniNameReadable(key)) return nullptr;
+    const std::string_view wanted = IniTrim(key);
+    for (std::size_t i = section.firstEntry; i < section.firstEntry + section.entryCount; ++i) {
+        if (EqualFolded(Text(entries_[i].name), wanted)) return &entries_[i];
+    }
+    return nullptr;
+}
+
+std::string IniDocument::ReadEntry(const IniEntry* entry) const {
+    return entry != nullptr && entry->hasValue ? IniReadBack(Text(entry->value)) : std::string();
+}
+
+std::string IniDocument::Read(std::string_view section, std::string_view key) const {
+    const IniSection* found = FindSection(section);
+    return found != nullptr ? ReadEntry(FindEntry(*found, key)) : std::string();
+}
+
+IniEdit IniDocument::Write(std::string_view section, std::string_view key, std::string_view value) {
+    if (!IniSectionNameWritable(section) || !IniKeyNameWritable(key) || !IniValueWritable(value)) {
+        return IniEdit::Refused;
+    }
+    value = IniTrim(value);
+    const std::string line = std::string(key) + "=" + std::string(value) + std::string(kCrLf);
+    // An inserted line must start on a line of its own, also after a last line without a break.
+    auto lineBreakBefore = [&](std::size_t at) {
+        return at > 0 && !IsLineBreak(bytes_[at - 1]) ? std::string(kCrLf) : std::string();
+    };
+
+    const IniSection* found = FindSection(section);
+    if (found == nullptr) {
+        const std::size_t end = bytes_.size();
+        Splice(end, end, lineBreakBefore(end) + "[" + std::string(section) + "]" + std::string(kCrLf) + line);
+        return IniEdit::Changed;
+    }
+    const IniEntry* entry = FindEntry(*found, key);
+    if (entry == nullptr) {
+        const std::size_t at = found->insertAt;
+        Splice(at, at, lineBreakBefore(at) + line);
+        return IniEdit::Changed;
+    }
+    if (entry->hasValue && Text(entry->value) == value) return IniEdit::Unchanged;
+    Splice(entry->valueSlot, entry->lineEnd, (entry->hasValue ? "" : "=") + std::string(value));
+    return IniEdit::Changed;
+}
+
+IniEdit IniDocument::DeleteKey(std::string_view section, std::string_view key) {
+    if (!IniSectionNameWritable(section) || !IniKeyNameWritable(key)) return IniEdit::Refused;
+    // Unlike a read, the delete goes on to later sections of the same name.
+    for (const IniSection& candidate : sections_) {
+        if (!candidate.headed || !EqualFolded(Text(candidate.name), section)) continue;
+        if (const IniEntry* entry = FindEntry(candidate, key)) {
+            Splice(entry->line.begin, entry->line.end, {});
+            return IniEdit::Changed;
+        }
+    }
+    return IniEdit::Unchanged;
+}
+
+IniEdit IniDocument::DeleteSection(std::string_view section) {
+    if (!IniSectionNameWritable(section)) return IniEdit::Refused;
+    const IniSection* found = FindSection(section);
+    if (found == nullptr) return IniEdit::Unchanged;
+    Splice(found->begin, found->end, {});
+    return IniEdit::Changed;
+}
+
+void IniDocument::Splice(std::size_t begin, std::size_t end, std::string_view replacement) {
+    bytes_.replace(begin, end - begin, replacement);
+    Parse();
+}
+
+IniIndex::IniIndex(std::string bytes) : document_(std::move(bytes)) {
+    const std::vector<IniEntry>& entries = document_.Entries();
+    std::unordered_set<std::string> seen;
+    for (const IniSection& section : document_.Sections()) {
+        if (!section.headed) continue;
+        std::string folded = IniFoldName(document_.Text(section.name));
+        if (!seen.insert(folded).second) continue;  // a later section of a seen name is never read
+        for (std::size_t i = section.firstEntry; i < section.firstEntry + section.entryCount; ++i) {
+            entries_.emplace(Slot(folded, IniFoldName(document_.Text(entries[i].name))), i);
+        }
+    }
+}
+
+std::string IniIndex::Slot(std::string_view foldedSection, std::string_view foldedKey) {
+    std::string slot;
+    slot.reserve(foldedSection.size() + 1 + foldedKey.size());
+    slot.append(foldedSection).push_back('\0');  // names end at a NUL, so it cannot occur in either
+    slot.append(foldedKey);
+    return slot;
+}
+
+std::string IniIndex::Read(std::string_view section, std::string_view key) const {
+    if (!IniNameReadable(section) || !IniNameReadable(key)) return {};
+    const auto found = entries_.find(Slot(IniFoldName(IniTrim(section)), IniFoldName(IniTrim(key))));
+    return found == entries_.end() ? std::string() : document_.ReadEntry(&document_.Entries()[found->second]);
+}
+
+}  // namespace kolvane
