@@ -7,6 +7,6 @@ namespace kolvane {
 // The change event of `Text1`: runs only when a text really changed the box.
 void OnCommandText(Hub& hub, const std::string& text);
 // The orderly end of the hub.
-[[noreturn]] void RunCloseSequence(Hub& hub);
+void RunCloseSequence(Hub& hub);
 
 }  // namespace kolvane

@@ -1,5 +1,8 @@
 #include "hub/startup_sequence.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "hub/database_discovery.h"
 #include "hub/database_fingerprint.h"
 #include "hub/database_marks.h"
@@ -10,6 +13,8 @@
 #include "launcher/hub_menu.h"
 #include "platform/dates.h"
 #include "platform/text.h"
+#include "settings/registry_keys.h"
+#include "settings/registry_store.h"
 #include "store/sender_data.h"
 #include "tasks/deadline_watch.h"
 #include "tasks/update_check.h"
@@ -18,7 +23,6 @@ namespace kolvane {
 
 namespace {
 
-constexpr char kBrekkanKey[] = "Software\\Brekkan";
 constexpr char kRestartPrefix[] = "Dritte Instanz";
 constexpr char kSecondInstancePrefix[] = "Zweite Instanz";
 constexpr char kMutexName[] = "Orvintal";
@@ -27,10 +31,6 @@ constexpr char kHintfeed[] = "HINTFEED.EXE";
 constexpr char kHintfeedCaption[] = "Brekkan Hintfeed";
 constexpr char kPictHelpCaption[] = "Brekkan PictHelp IDE";
 constexpr char kEnvironmentCaption[] = "Brekkan Environment";
-constexpr char kHtmlHelpKeys[][48] = {"Software\\Microsoft\\HTMLHelp\\1.x\\HHRestrictions",
-                                      "Software\\Microsoft\\HTMLHelp\\1.x\\ItssRestrictions"};
-constexpr char kUiStatusCacheKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\HomeGroup\\UIStatusCache";
-constexpr char kAppPathsKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
 // A predecessor that restarts the hub gives up the mutex within moments; never wait for it forever.
 constexpr int kRestartMutexPasses = 15;
 constexpr int kMaxStartDelay = 60;
@@ -41,15 +41,14 @@ constexpr int kIndexBuildPasses = 180;
 
 std::string ModifierSystem(Hub& hub) {
     std::string text;
-    RegGetSetting(hub.os.registry, hub.os.kernel, RegRoot::CurrentUser, kUiStatusCacheKey, "ModifierSystem", text);
+    RegGetSetting(hub.os.registry, hub.os.kernel, kHomeGroupStatusKey.root, kHomeGroupStatusKey.path,
+                  kModifierSystemValue, text);
     return CutAtNul(text);
 }
 
 void EnsureSettingsKey(Hub& hub) {
-    if (!RegKeyExists(hub.os.registry, RegRoot::LocalMachine, kBrekkanKey))
-        RegCreateKey(hub.os.registry, RegRoot::LocalMachine, kBrekkanKey, "");
-    if (!RegKeyExists(hub.os.registry, RegRoot::LocalMachine, kSettingsKey))
-        RegCreateKey(hub.os.registry, RegRoot::LocalMachine, kSettingsKey, "");
+    for (const RegKeyPath& key : {kBrekkanKey, kSettingsKey})
+        if (!RegKeyExists(hub.os.registry, key.root, key.path)) RegCreateKey(hub.os.registry, key.root, key.path, "");
 }
 
 std::string MajorMinor(const ProgramVersion& v) { return std::to_string(v.major) + "." + std::to_string(v.minor); }
@@ -237,17 +236,16 @@ void BuildMenuFromSettings(Hub& hub) {
     BuildMenu(hub, ReadMenuLayout(hub));
 }
 
-void RegisterApplicationPath(Hub& hub, const std::string& alias, const std::string& program) {
-    std::string key = kAppPathsKey + alias;
-    if (RegKeyExists(hub.os.registry, RegRoot::LocalMachine, key)) return;
-    RegCreateKey(hub.os.registry, RegRoot::LocalMachine, key, "");
-    RegSetSetting(hub.os.registry, RegRoot::LocalMachine, key, "", ProgramFile(hub, program));
-    RegSetSetting(hub.os.registry, RegRoot::LocalMachine, key, "Path", hub.programFolder + "\\");
+void RegisterApplicationPath(Hub& hub, const RegKeyPath& key, const std::string& program) {
+    if (RegKeyExists(hub.os.registry, key.root, key.path)) return;
+    RegCreateKey(hub.os.registry, key.root, key.path, "");
+    RegSetSetting(hub.os.registry, key.root, key.path, "", ProgramFile(hub, program));
+    RegSetSetting(hub.os.registry, key.root, key.path, kAppPathValue, hub.programFolder + "\\");
 }
 
 void RegisterApplicationPaths(Hub& hub) {
-    RegisterApplicationPath(hub, "Orvintal.exe", "Kolvane.exe");
-    if (ProgramFileExists(hub, "PdfProbe.exe")) RegisterApplicationPath(hub, "PdfProbe.exe", "PdfProbe.exe");
+    RegisterApplicationPath(hub, kAppPathOrvintalKey, "Kolvane.exe");
+    if (ProgramFileExists(hub, "PdfProbe.exe")) RegisterApplicationPath(hub, kAppPathPdfProbeKey, "PdfProbe.exe");
 }
 
 void CountStartsForTaxOfficeSync(Hub& hub) {
@@ -363,8 +361,8 @@ void RunStartup(Hub& hub) {
     Wait(hub, 1);
     Wait(hub, 1);
     if (hub.settings.ReadInt(Setting::RunAdmin) == 1) AdminRechte(hub);
-    for (const char* key : kHtmlHelpKeys)
-        RegSetSetting(hub.os.registry, RegRoot::LocalMachine, key, "MaxAllowedZone", std::int16_t{4});
+    for (const RegKeyPath& key : kHtmlHelpRestrictionKeys)
+        RegSetSetting(hub.os.registry, key.root, key.path, kMaxAllowedZoneValue, std::int16_t{4});
     FirstRunOfInstallation(hub);
     StartDelay(hub);
     ReadDatabaseFolder(hub);

@@ -1,5 +1,8 @@
 #include "launcher/admin_rights.h"
 
+#include "settings/registry_keys.h"
+#include "settings/registry_store.h"
+
 namespace kolvane {
 
 namespace {
@@ -11,8 +14,9 @@ constexpr const char* kAlsoMarked[] = {"UPDCTRL.DLL",  "UPDBUNDL.DLL", "UPDINFL.
 void Mark(Hub& hub, const std::string& program) {
     std::string path = ProgramFile(hub, program);
     std::string existing;
-    if (!RegGetSetting(hub.os.registry, hub.os.kernel, RegRoot::LocalMachine, kLayersKey, path, existing))
-        RegSetSetting(hub.os.registry, RegRoot::LocalMachine, kLayersKey, path, std::string(kRunAsAdmin));
+    const RegKeyPath& key = kAppCompatLayersKey;
+    if (!RegGetSetting(hub.os.registry, hub.os.kernel, key.root, key.path, path, existing))
+        RegSetSetting(hub.os.registry, key.root, key.path, path, std::string(kRunAsAdminLayer));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/clock_memory.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 

@@ -1,5 +1,6 @@
 #include "platform/files_memory.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <fstream>
@@ -97,7 +98,7 @@ void MemoryFiles::Put(const std::string& windowsPath, const std::string& bytes) 
 
 void MemoryFiles::SetModifiedTime(const std::string& windowsPath, const FileTime& time) {
     auto system = std::chrono::system_clock::from_time_t(ToTimeT(time));
-    fs::last_write_time(HostPath(windowsPath), std::chrono::clock_cast<std::chrono::file_clock>(system));
+    fs::last_write_time(HostPath(windowsPath), std::chrono::file_clock::from_sys(system));
 }
 
 bool MemoryFiles::Exists(const std::string& path) {
@@ -133,7 +134,7 @@ std::optional<FileTime> MemoryFiles::ModifiedTime(const std::string& path) {
     std::error_code ec;
     auto written = fs::last_write_time(HostPath(path), ec);
     if (ec) return std::nullopt;
-    std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::clock_cast<std::chrono::system_clock>(written));
+    std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(written));
     std::tm tm{};
     localtime_r(&t, &tm);
     return FileTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};

@@ -1,5 +1,7 @@
 #include "platform/kernel_memory.h"
 
+#include <algorithm>
+
 #include "platform/text.h"
 
 namespace kolvane {

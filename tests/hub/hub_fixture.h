@@ -1,0 +1,67 @@
+#pragma once
+// A hub on the in-memory platform with its hidden windows, as the Win32 view would create them, and the
+// settings of an installed system when a test asks for them.
+#include <gtest/gtest.h>
+
+#include "hub/command_channel.h"
+#include "hub/hub.h"
+#include "platform/platform_memory.h"
+#include "settings/registry_keys.h"
+#include "settings/registry_store.h"
+
+namespace kolvane {
+
+// Counts every write that reaches the registry, so a test can prove that a start wrote nothing.
+class CountingRegistry : public Registry {
+public:
+    explicit CountingRegistry(Registry& inner) : inner_(inner) {}
+    int writes = 0;
+
+    bool KeyExists(RegRoot root, const std::string& path) override { return inner_.KeyExists(root, path); }
+    KeyCreation CreateKey(RegRoot root, const std::string& path, const std::string& keyClass) override {
+        KeyCreation result = inner_.CreateKey(root, path, keyClass);
+        if (result == KeyCreation::Created) ++writes;
+        return result;
+    }
+    std::optional<RegData> QueryValue(RegRoot root, const std::string& path, const std::string& name) override {
+        return inner_.QueryValue(root, path, name);
+    }
+    bool SetValue(RegRoot root, const std::string& path, const std::string& name, const RegData& data) override {
+        ++writes;
+        return inner_.SetValue(root, path, name, data);
+    }
+    bool DeleteValue(RegRoot root, const std::string& path, const std::string& name) override {
+        ++writes;
+        return inner_.DeleteValue(root, path, name);
+    }
+
+private:
+    Registry& inner_;
+};
+
+// An installed system: the settings key with `FirstRun`, no start delay, the database in the program folder.
+inline void InstallSystem(MemoryPlatform& p, Hub& hub) {
+    RegCreateKey(p.registry, kSettingsKey.root, kSettingsKey.path, "");
+    hub.settings.WriteInt(Setting::FirstRun, 1);
+    hub.settings.WriteText(Setting::Database, "C:\\Orvintal\\");
+    hub.settings.WriteInt(Setting::StartTime, 0);
+    p.files.Put("C:\\Orvintal\\DATEX.DAT", "[000]\r\n");
+}
+
+class HubTest : public ::testing::Test {
+protected:
+    HubTest() {
+        hub.Root = p.windows.Create(kHubClass, kHubCaption);
+        hub.Text1 = p.windows.Create(kCommandBoxClass, "", hub.Root);
+        p.windows.Get(hub.Text1).onChange = [this](const std::string& text) { OnCommandText(hub, text); };
+    }
+
+    void Install() { InstallSystem(p, hub); }
+
+    MemoryPlatform p;
+    CountingRegistry registry{p.registry};
+    Platform os{registry, p.ini, p.windows, p.tray, p.shell, p.kernel, p.files, p.clock, p.dialogs, p.md5, p.network};
+    Hub hub{os};
+};
+
+}  // namespace kolvane
