@@ -23,7 +23,7 @@ bool StartComponent(Hub& hub, const std::string& program, const std::string& swi
 }
 
 MsgAnswer Message(Hub& hub, const std::string& text, MsgButtons buttons, MsgIcon icon) {
-    return hub.os.dialogs.MessageBox({text, std::string(kHubCaption) + " ", buttons, icon});
+    return hub.os.dialogs.ShowMessage({text, std::string(kHubCaption) + " ", buttons, icon});
 }
 
 void CloseHub(Hub& hub) { hub.os.windows.SetText(hub.Text1, kCloseCommand); }

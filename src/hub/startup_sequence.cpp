@@ -316,7 +316,7 @@ void WelcomeNewInstallation(Hub& hub) {
     if (!hub.settings.Exists(Setting::FirstRun) || hub.settings.Exists(Setting::ALizenz1) ||
         WindowExists(hub, kEnvironmentCaption))
         return;
-    hub.os.dialogs.MessageBox({"Bitte geben Sie nachfolgenden Ihre Beratungsstellen ein. \n"
+    hub.os.dialogs.ShowMessage({"Bitte geben Sie nachfolgenden Ihre Beratungsstellen ein. \n"
                                "Für spätere Änderungen benutzen Sie bitte den Menüpunkt \n"
                                "Beratungsstellen in Ihrem Orvintal Explorer.",
                                " Herzlich Willkommen", MsgButtons::Ok, MsgIcon::Information});

@@ -21,7 +21,7 @@ struct MessageBoxRequest {
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    virtual MsgAnswer MessageBox(const MessageBoxRequest& request) = 0;
+    virtual MsgAnswer ShowMessage(const MessageBoxRequest& request) = 0;
     virtual std::vector<std::string> PrinterNames() = 0;
 };
 

@@ -17,7 +17,7 @@ MsgAnswer FirstButton(MsgButtons buttons) {
 
 }  // namespace
 
-MsgAnswer MemoryDialogs::MessageBox(const MessageBoxRequest& request) {
+MsgAnswer MemoryDialogs::ShowMessage(const MessageBoxRequest& request) {
     shown.push_back(request);
     if (answers.empty()) return FirstButton(request.buttons);
     MsgAnswer answer = answers.front();

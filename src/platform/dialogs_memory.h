@@ -13,7 +13,7 @@ public:
     std::vector<MessageBoxRequest> shown;
     std::vector<std::string> printers{"Kyocera FS-1020"};
 
-    MsgAnswer MessageBox(const MessageBoxRequest& request) override;
+    MsgAnswer ShowMessage(const MessageBoxRequest& request) override;
     std::vector<std::string> PrinterNames() override { return printers; }
 };
 

@@ -50,7 +50,7 @@ UINT FlagsOf(const MessageBoxRequest& request) {
 
 }  // namespace
 
-MsgAnswer Win32Dialogs::MessageBox(const MessageBoxRequest& request) {
+MsgAnswer Win32Dialogs::ShowMessage(const MessageBoxRequest& request) {
     int id = ::MessageBoxA(owner_, request.text.c_str(), request.title.c_str(), FlagsOf(request));
     for (const auto& answer : kAnswers)
         if (answer.id == id) return answer.answer;

@@ -1,8 +1,6 @@
 #pragma once
 // Message boxes through user32 and the printers through winspool.
 #include <windows.h>
-// The generic macro would rename the interface's MessageBox in every file that includes this header.
-#undef MessageBox
 
 #include "platform/dialogs.h"
 
@@ -14,7 +12,7 @@ public:
     explicit Win32Dialogs(HWND owner) : owner_(owner) {}
 
     // Brought to the foreground, since the hub has no visible window of its own.
-    MsgAnswer MessageBox(const MessageBoxRequest& request) override;
+    MsgAnswer ShowMessage(const MessageBoxRequest& request) override;
     // Local printers and printer connections of the user.
     std::vector<std::string> PrinterNames() override;
 
