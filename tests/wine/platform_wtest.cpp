@@ -188,13 +188,14 @@ void TestRegistry() {
         if (status == ERROR_SUCCESS) {
             char data[64] = {};
             DWORD size = sizeof data;
-            CHECK_EQ(RegQueryValueExA(raw, "Fristwächter", nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size),
-                     ERROR_SUCCESS, "value under Wow6432Node");
+            LSTATUS read = RegQueryValueExA(raw, "Fristwächter", nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
+            CHECK_EQ(read, ERROR_SUCCESS, "value under Wow6432Node");
             CHECK_EQ(std::string(data), "14.07.2023 13:45:30", "value under Wow6432Node");
             RegCloseKey(raw);
         }
-        CHECK_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kTestKey, 0, KEY_READ | KEY_WOW64_64KEY, &raw),
-                 ERROR_FILE_NOT_FOUND, "nothing in the 64-bit view");
+        status = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kTestKey, 0, KEY_READ | KEY_WOW64_64KEY, &raw);
+        CHECK_EQ(status, ERROR_FILE_NOT_FOUND, "nothing in the 64-bit view");
+        if (status == ERROR_SUCCESS) RegCloseKey(raw);
     }
 
     // The current user's keys are not redirected.
@@ -351,10 +352,9 @@ DWORD ProbeFromOtherThread(HANDLE mutex) {
     return result;
 }
 
-void TestKernel(const Scratch& scratch) {
+void TestKernel() {
     Win32Kernel kernel;
     Win32Files files;
-    Win32Shell shell;
     TestCommandArguments();
 
     std::string folder = kernel.ProgramFolder();
@@ -382,22 +382,30 @@ void TestKernel(const Scratch& scratch) {
         {"%KOLVANE_WTEST_LANG%%KOLVANE_WTEST_LANG%", std::string(2000, 'y')},
     };
     for (const auto& c : expansions) CHECK_EQ(kernel.ExpandEnvironment(c.text), c.expanded, "Expand " + c.text);
+}
+
+void TestProcesses(const Scratch& scratch) {
+    Win32Kernel kernel;
+    Win32Files files;
+    Win32Shell shell;
 
     // The same program file running twice; a copy under another name is another program.
     CHECK(!kernel.PreviousInstance(), "PreviousInstance alone");
     const std::string self = OwnPath();
     shell.StartProcess(Quoted(self) + " --previous-instance " + Quoted(scratch.Path("previous.txt")), ShowState::Hidden);
-    CHECK_EQ(WaitForMarker(scratch.Path("previous.txt")), "1", "PreviousInstance of the same file");
+    auto previous = WaitForMarker(scratch.Path("previous.txt"));
+    CHECK_EQ(previous, "1", "PreviousInstance of the same file");
     const std::string copy = scratch.Path("Andere.exe");
     CopyFileA(self.c_str(), copy.c_str(), FALSE);
     shell.StartProcess(Quoted(copy) + " --previous-instance " + Quoted(scratch.Path("other.txt")), ShowState::Hidden);
-    CHECK_EQ(WaitForMarker(scratch.Path("other.txt")), "0", "PreviousInstance of a copy");
+    auto other = WaitForMarker(scratch.Path("other.txt"));
+    CHECK_EQ(other, "0", "PreviousInstance of a copy");
 
     // The command line as the program received it, after its name.
     shell.StartProcess(Quoted(self) + "   --echo-command-line " + Quoted(scratch.Path("line.txt")),
                        ShowState::Hidden);
-    CHECK_EQ(WaitForMarker(scratch.Path("line.txt")), "--echo-command-line " + Quoted(scratch.Path("line.txt")),
-             "CommandLine of a child");
+    std::string received = WaitForMarker(scratch.Path("line.txt"));
+    CHECK_EQ(received, "--echo-command-line " + Quoted(scratch.Path("line.txt")), "CommandLine of a child");
 
     const std::string name = "KolvaneWTest" + std::to_string(GetCurrentProcessId());
     MutexResult first = kernel.CreateOwnedMutex(name);
@@ -405,12 +413,15 @@ void TestKernel(const Scratch& scratch) {
     MutexResult second = kernel.CreateOwnedMutex(name);
     CHECK(second.mutex && second.alreadyExisted, "CreateOwnedMutex second");
     shell.StartProcess(Quoted(self) + " --mutex " + name + " " + Quoted(scratch.Path("mutex.txt")), ShowState::Hidden);
-    CHECK_EQ(WaitForMarker(scratch.Path("mutex.txt")), "besteht", "CreateOwnedMutex in another process");
+    auto mutexAnswer = WaitForMarker(scratch.Path("mutex.txt"));
+    CHECK_EQ(mutexAnswer, "besteht", "CreateOwnedMutex in another process");
     HANDLE probe = OpenMutexA(SYNCHRONIZE, FALSE, name.c_str());
     second.mutex.reset();
-    CHECK_EQ(ProbeFromOtherThread(probe), static_cast<DWORD>(WAIT_TIMEOUT), "the second did not release the first");
+    auto whileHeld = ProbeFromOtherThread(probe);
+    CHECK_EQ(whileHeld, static_cast<DWORD>(WAIT_TIMEOUT), "the second did not release the first");
     first.mutex.reset();
-    CHECK_EQ(ProbeFromOtherThread(probe), static_cast<DWORD>(WAIT_OBJECT_0), "released with the first");
+    auto afterRelease = ProbeFromOtherThread(probe);
+    CHECK_EQ(afterRelease, static_cast<DWORD>(WAIT_OBJECT_0), "released with the first");
     CloseHandle(probe);
 
     // Terminate runs the registered callbacks in order and ends with exit code 0.
@@ -442,13 +453,15 @@ void TestShell(const Scratch& scratch) {
     CHECK(CopyFileA(self.c_str(), dll.c_str(), FALSE), "copy to .DLL");
     CHECK(shell.StartProcess(Quoted(dll) + " --write-marker " + Quoted(scratch.Path("dll.txt")), ShowState::Normal),
           "StartProcess .DLL");
-    CHECK_EQ(WaitForMarker(scratch.Path("dll.txt")), "gestartet", "program named .DLL ran");
+    auto dllRan = WaitForMarker(scratch.Path("dll.txt"));
+    CHECK_EQ(dllRan, "gestartet", "program named .DLL ran");
     CHECK(!shell.StartProcess(Quoted(scratch.Path("FEHLT.EXE")) + " /x", ShowState::Normal), "StartProcess missing");
 
     CHECK(shell.Execute("open", self, "--write-marker " + Quoted(scratch.Path("open.txt")), scratch.folder,
                         ShowState::Hidden),
           "Execute open");
-    CHECK_EQ(WaitForMarker(scratch.Path("open.txt")), "gestartet", "program opened by Execute ran");
+    auto openRan = WaitForMarker(scratch.Path("open.txt"));
+    CHECK_EQ(openRan, "gestartet", "program opened by Execute ran");
     CHECK(!shell.Execute("open", scratch.Path("FEHLT.EXE"), "", "", ShowState::Normal), "Execute missing");
 }
 
@@ -518,8 +531,10 @@ void TestWindows(const Scratch& scratch, const Form& form) {
     // The command channel between two programs: read and write another process's text box.
     windows.SetText(box, "vorher äö");
     shell.StartProcess(Quoted(OwnPath()) + " --send-text " + Quoted(scratch.Path("sent.txt")), ShowState::Hidden);
-    CHECK_EQ(WaitForMarker(scratch.Path("sent.txt")), "vorher äö|1", "other process read the box and sent");
-    CHECK_EQ(windows.GetText(box), "$Ende$ ÄÖÜß", "text from the other process arrived");
+    auto sent = WaitForMarker(scratch.Path("sent.txt"));
+    CHECK_EQ(sent, "vorher äö|1", "other process read the box and sent");
+    std::string arrived = windows.GetText(box);
+    CHECK_EQ(arrived, "$Ende$ ÄÖÜß", "text from the other process arrived");
 
     windows.Show(id, ShowState::Normal);
     CHECK(IsWindowVisible(form.window), "Show normal");
@@ -600,7 +615,7 @@ void TestDialogs(const Form& form) {
         answer.title = "Brekkan Orvintal  " + std::to_string(number);
         answer.press = c.press;
         HANDLE user = CreateThread(nullptr, 0, AnswerBox, &answer, 0, nullptr);
-        MsgAnswer got = dialogs.MessageBox({"Es konnte kein Drucker gefunden werden.\nSollte ein Gerät vorhanden sein",
+        MsgAnswer got = dialogs.ShowMessage({"Es konnte kein Drucker gefunden werden.\nSollte ein Gerät vorhanden sein",
                                             answer.title, c.buttons, c.icon});
         WaitForSingleObject(user, static_cast<DWORD>(kChildSeconds * 1000));
         CloseHandle(user);
@@ -674,7 +689,8 @@ int main(int argc, char** argv) {
     Form form = CreateForm();
     TestRegistry();
     TestFiles(scratch);
-    TestKernel(scratch);
+    TestKernel();
+    TestProcesses(scratch);
     TestShell(scratch);
     TestWindows(scratch, form);
     TestClock(form);
