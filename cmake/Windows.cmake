@@ -6,7 +6,7 @@ add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800 NOMIN
 
 file(GLOB platform_win32_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/*_win32.cpp)
 add_library(kolvane_win32 STATIC ${platform_win32_sources})
-target_link_libraries(kolvane_win32 PUBLIC kolvane_core advapi32 user32 gdi32 shell32 comctl32 comdlg32 wininet rasapi32 winspool version)
+target_link_libraries(kolvane_win32 PUBLIC kolvane_core advapi32 user32 gdi32 shell32 comctl32 comdlg32 wininet rasapi32 winspool version ole32)
 
 # The hub: its views and its entry point, on top of the core and the Win32 platform.
 set(view_sources "")

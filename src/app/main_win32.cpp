@@ -1,6 +1,7 @@
 // KOLVANE.EXE: wires the Win32 platform to the hub, runs the start-up sequence and the message loop.
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "app/resource.h"
 #include "hub/command_channel.h"
@@ -32,6 +33,8 @@ HICON LoadIconResource(HINSTANCE instance, int id) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     using namespace kolvane;
     InitCommonControls();
+    // The shell's functions (ShellExecute, the folder browser) expect COM on the hub's one thread.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     HubWindows windows;
     if (!CreateHubWindows(instance, windows)) return 1;
 

@@ -37,9 +37,7 @@ inline int Summary() {
 
 // CHECK(cond, context): context is any std::string naming the case.
 #define CHECK(cond, context) ::winecheck::Record(static_cast<bool>(cond), __FILE__, __LINE__, #cond, (context))
-#define CHECK_EQ(a, b, context)                                                                          \
-    ::winecheck::Record((a) == (b), __FILE__, __LINE__, #a " == " #b,                                    \
-                        std::string(context) + " [" + ::winecheck::Show(a) + " vs " + ::winecheck::Show(b) + "]")
+#define CHECK_EQ(a, b, context) ::winecheck::RecordEqual((a), (b), __FILE__, __LINE__, #a " == " #b, (context))
 
 namespace winecheck {
 inline std::string Show(const std::string& s) { return "\"" + s + "\""; }
@@ -47,5 +45,13 @@ inline std::string Show(const char* s) { return Show(std::string(s ? s : "(null)
 template <typename T>
 std::string Show(const T& value) {
     return std::to_string(value);
+}
+
+// Evaluates both sides once, so that a check on a wait or a read does not run it again to report it.
+template <typename A, typename B>
+void RecordEqual(const A& a, const B& b, const char* file, int line, const char* expression,
+                 const std::string& context) {
+    bool equal = a == b;
+    Record(equal, file, line, expression, equal ? context : context + " [" + Show(a) + " vs " + Show(b) + "]");
 }
 }  // namespace winecheck
