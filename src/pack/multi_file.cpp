@@ -159,7 +159,8 @@ bool clsMultiFile::ExtractFiles(const std::string& CompactFile, const std::strin
     const auto wanted = [&](const PackEntry& entry) {
         return OnlyThisFile.empty() || EqualsNoCase(entry.name, OnlyThisFile);
     };
-    if (std::none_of(directory->entries.begin(), directory->entries.end(), wanted)) return false;
+    if (!OnlyThisFile.empty() && std::none_of(directory->entries.begin(), directory->entries.end(), wanted))
+        return false;
 
     std::uint64_t byteWritten = 0;
     for (const PackEntry& entry : directory->entries) {

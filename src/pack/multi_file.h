@@ -15,7 +15,8 @@ namespace kolvane {
 class MultiFileEvents {
 public:
     virtual ~MultiFileEvents() = default;
-    // After each member is appended to the pack, and once more after the directory.
+    // After each member is appended to the pack, and once more with the pack file's name after the
+    // directory, once the pack is in place.
     virtual void FileWritten(const std::string& FileName, std::uint64_t ByteToWrite,
                              std::uint64_t ByteWritten, int PercentWritten) = 0;
     // After each member is written by a full extraction (none when a single member is taken out).

@@ -212,6 +212,14 @@ TEST_F(MultiFileTest, ExtractsOneMemberByNameInCapitalsWithoutEvents) {
     EXPECT_FALSE(multiFile.ExtractFiles("C:\\P.PAK", "C:\\out", "B.TXT"));
 }
 
+TEST_F(MultiFileTest, ExtractsAPackWithoutMembers) {
+    files.Put("C:\\P.PAK", "0018\t*CompactFile*");
+    MakeFolder("C:\\out");
+    EXPECT_TRUE(multiFile.ExtractFiles("C:\\P.PAK", "C:\\out", ""));
+    EXPECT_FALSE(multiFile.ExtractFiles("C:\\P.PAK", "C:\\out", "A.TXT"));
+    EXPECT_EQ(AllHostFiles(), (std::vector<std::string>{"C", "C/P.PAK", "C/out"}));
+}
+
 TEST_F(MultiFileTest, ReportsAPackOfEmptyMembersAsComplete) {
     files.Put("C:\\P.PAK", "E.TXT\t0\t0\r\n0029\t*CompactFile*");
     MakeFolder("C:\\out");
