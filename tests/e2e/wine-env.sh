@@ -34,7 +34,8 @@ wine_env_template() {
     echo "$template"
 }
 
-# Sets WINEPREFIX to a fresh copy of the template and DISPLAY to a private Xvfb; both are removed on exit.
+# Sets WINEPREFIX to a fresh copy of the template and DISPLAY to a private Xvfb; both are removed on exit
+# (the prefix stays for a look when KOLVANE_KEEP_PREFIX is set).
 wine_env_prepare() {
     wine_env_common
     local template root
@@ -60,5 +61,9 @@ wine_env_prepare() {
 wine_env_cleanup() {
     wineserver -k >/dev/null 2>&1 || true
     [ -n "${WINE_ENV_XVFB:-}" ] && kill "$WINE_ENV_XVFB" >/dev/null 2>&1 || true
-    [ -n "${WINEPREFIX:-}" ] && rm -rf "$WINEPREFIX"
+    if [ -n "${KOLVANE_KEEP_PREFIX:-}" ]; then
+        echo "prefix kept: $WINEPREFIX" >&2
+    elif [ -n "${WINEPREFIX:-}" ]; then
+        rm -rf "$WINEPREFIX"
+    fi
 }

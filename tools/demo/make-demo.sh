@@ -59,8 +59,8 @@ for file in "$stub" "$standin"; do
     [ -f "$file" ] || { echo "make-demo: $file is missing (build the e2e programs first)" >&2; exit 1; }
 done
 
-# Hard links where the file system allows them: the stand-ins are never written to.
-place() { ln -f "$1" "$2" 2>/dev/null || cp -f "$1" "$2"; }
+# Real copies: a test may replace a component by another program, which must not reach the build tree.
+place() { cp -f "$1" "$2"; }
 
 # Writes a file as Windows-1252 text with CRLF line ends from UTF-8 lines on stdin.
 write_cp1252() { sed 's/$/\r/' | iconv -f UTF-8 -t CP1252 >"$1"; }
@@ -115,13 +115,23 @@ if [ $database -eq 1 ]; then
     fi
 fi
 
+# Wine shows the suite on a desktop of its own with a task bar, so that the notification-area icon has a
+# place and message boxes have title bars, under Xvfb as on a developer's screen.
+desktop_settings() {
+    cat <<EOF
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
+"Desktop"="shell"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
+"shell"="1280x800"
+
+EOF
+}
+
 # Settings of an installed system, in the 32-bit view of the registry where the suite's programs keep
 # them; the menu library counts as registered. A fresh installation has neither.
-if [ $fresh -eq 0 ]; then
-    reg="$prefix/drive_c/windows/temp/orvintal-demo.reg"
-    write_cp1252 "$reg" <<EOF
-REGEDIT4
-
+installed_settings() {
+    cat <<EOF
 [HKEY_LOCAL_MACHINE\\Software\\Wow6432Node\\Brekkan\\Orvintal]
 "FirstRun"=dword:00000001
 "Database"="${folder_win//\\/\\\\}\\\\"
@@ -138,8 +148,16 @@ REGEDIT4
 
 [HKEY_LOCAL_MACHINE\\Software\\Classes\\Wow6432Node\\CLSID\\$menu_library_class]
 @="PopupMenu"
+
 EOF
-    WINEPREFIX=$prefix WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all wine regedit /S 'C:\windows\temp\orvintal-demo.reg'
-    rm -f "$reg"
-fi
+}
+
+reg="$prefix/drive_c/windows/temp/orvintal-demo.reg"
+{
+    printf 'REGEDIT4\n\n'
+    desktop_settings
+    [ $fresh -eq 1 ] || installed_settings
+} | write_cp1252 "$reg"
+WINEPREFIX=$prefix WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all wine regedit /S 'C:\windows\temp\orvintal-demo.reg'
+rm -f "$reg"
 echo "$folder_win"

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# An installed system: the hub stays running with its hidden window and command box and writes the
+# settings that the components read.
+source "$(dirname "$0")/lib.sh"
+e2e_setup
+
+start_hub
+peer wait-window "$HUB_CLASS" "$HUB_CAPTION" 60 >/dev/null || fail "no hub window"
+pass "hub window \"$HUB_CAPTION\""
+peer find-child "$HUB_CAPTION" ThunderRT6TextBox >/dev/null || fail "hub window without command box"
+pass "command box"
+wait_for 60 "Quickwrite, written at the end of the start" setting Quickwrite
+screenshot started
+
+expect_setting Quickwrite $'REG_DWORD\t1'
+expect_setting InstallDir $'REG_SZ\tC:\\Orvintal'
+expect_setting_like Version $'REG_SZ\t[0-9]+\\.[0-9]+\\.[0-9]+'
+expect_setting NowClose $'REG_DWORD\t0'
+[ "$(peer find-window "$HUB_CLASS" "$HUB_CAPTION" | wc -l)" -eq 1 ] || fail "not exactly one hub window"
+kill -0 "$HUB_PID" 2>/dev/null || fail "hub ended"
+pass "hub keeps running"
+[ -z "$(peer list-boxes)" ] || fail "message box at start: $(peer list-boxes)"
+pass "no message box"
+stop_hub
