@@ -21,4 +21,11 @@ kill -0 "$HUB_PID" 2>/dev/null || fail "hub ended"
 pass "hub keeps running"
 [ -z "$(peer list-boxes)" ] || fail "message box at start: $(peer list-boxes)"
 pass "no message box"
+
+# The info component prepares the local database copy in a hidden window; the advice component starts
+# in a normal one.
+wait_for 30 "HINTFEED.EXE /t hidden" stub_started HINTFEED.EXE ' /t' 0
+wait_for 30 "ADVICE.EXE" stub_started ADVICE.EXE '' 1
+pass "components of the start launched"
+
 stop_hub
