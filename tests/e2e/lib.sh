@@ -42,8 +42,8 @@ e2e_setup() {
     trap e2e_finish EXIT
     rm -rf "$E2E_ARTIFACTS"
     mkdir -p "$E2E_ARTIFACTS"
-    "$E2E_REPO/tools/demo/make-demo.sh" "$@" "$WINEPREFIX" "$KOLVANE_BUILD" >/dev/null
     ORV_DIR="$WINEPREFIX/drive_c/Orvintal"
+    "$E2E_REPO/tools/demo/make-demo.sh" "$@" "$WINEPREFIX" "$KOLVANE_BUILD" >/dev/null
 }
 
 # On failure the screen, the windows, the message boxes and the stub log tell what the hub was doing.

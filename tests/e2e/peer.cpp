@@ -119,7 +119,86 @@ std::vector<HWND> MessageBoxes(const char* title) {
     return boxes;
 }
 
-// title <TAB> text <TAB> buttons joined by "|"
+struct IconName {
+    const char* name;
+    LPCSTR id;
+    UINT style;
+};
+
+// Not constexpr: the system icon ids are casts from integers.
+const IconName kIcons[] = {
+    {"stop", IDI_HAND, MB_ICONSTOP},
+    {"question", IDI_QUESTION, MB_ICONQUESTION},
+    {"exclamation", IDI_EXCLAMATION, MB_ICONEXCLAMATION},
+    {"information", IDI_ASTERISK, MB_ICONINFORMATION},
+};
+
+// A 32-bit top-down bitmap selected into a memory device context.
+class Dib {
+public:
+    Dib(int width, int height) : dc_(CreateCompatibleDC(nullptr)) {
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bits_ = static_cast<const DWORD*>(bits);
+        previous_ = SelectObject(dc_, bitmap_);
+        size_ = bits_ ? static_cast<size_t>(width) * height : 0;
+    }
+    ~Dib() {
+        SelectObject(dc_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    Dib(const Dib&) = delete;
+    Dib& operator=(const Dib&) = delete;
+    HDC dc() const { return dc_; }
+    // RGB of each pixel, once the drawing has been flushed.
+    std::vector<DWORD> Pixels() const {
+        GdiFlush();
+        std::vector<DWORD> pixels(bits_, bits_ + size_);
+        for (DWORD& pixel : pixels) pixel &= 0xFFFFFF;
+        return pixels;
+    }
+
+private:
+    HDC dc_;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    const DWORD* bits_ = nullptr;
+    size_t size_ = 0;
+};
+
+// The icon of a message box belongs to the other process and cannot be read through its handle, so
+// the picture on the screen is compared with each system icon drawn on the same background.
+std::string BoxIcon(HWND box) {
+    HWND icon = nullptr;
+    for (HWND child = GetWindow(box, GW_CHILD); child && !icon; child = GetWindow(child, GW_HWNDNEXT))
+        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child)) icon = child;
+    RECT rect;
+    if (!icon || !SendMessageA(icon, STM_GETICON, 0, 0) || !GetWindowRect(icon, &rect)) return "none";
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    Dib screen(width, height);
+    HDC desktop = GetDC(nullptr);
+    BitBlt(screen.dc(), 0, 0, width, height, desktop, rect.left, rect.top, SRCCOPY);
+    ReleaseDC(nullptr, desktop);
+    const std::vector<DWORD> shown = screen.Pixels();
+    if (shown.empty()) return "none";
+    for (const IconName& candidate : kIcons) {
+        Dib drawn(width, height);
+        const DWORD background = shown.front();  // the corners of the system icons are transparent
+        const HBRUSH brush = CreateSolidBrush(RGB(GetBValue(background), GetGValue(background), GetRValue(background)));
+        const RECT all = {0, 0, width, height};
+        FillRect(drawn.dc(), &all, brush);
+        DeleteObject(brush);
+        DrawIconEx(drawn.dc(), 0, 0, LoadIconA(nullptr, candidate.id), 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
+        if (drawn.Pixels() == shown) return candidate.name;
+    }
+    return "other";
+}
+
+// title <TAB> text <TAB> buttons joined by "|" <TAB> icon
 std::string DescribeBox(HWND box) {
     std::string buttons;
     for (const ButtonName& button : kButtons) {
@@ -129,7 +208,7 @@ std::string DescribeBox(HWND box) {
         buttons += button.name;
     }
     return Escape(WindowText(box)) + "\t" + Escape(WindowText(GetDlgItem(box, kMessageBoxTextId))) + "\t" +
-           buttons;
+           buttons + "\t" + BoxIcon(box);
 }
 
 // ---- registry ----
@@ -321,15 +400,20 @@ constexpr BoxStyle kBoxStyles[] = {
 
 // Shows a message box as another program of the suite would, and prints the button chosen.
 int ShowMessageBox(char** args) {
-    for (const BoxStyle& style : kBoxStyles) {
-        if (_stricmp(style.name, args[2]) != 0) continue;
-        const int answer = MessageBoxA(nullptr, args[1], args[0], style.style);
-        for (const ButtonName& button : kButtons)
-            if (button.id == answer) Print(button.name);
-        return 0;
+    const BoxStyle* buttons = nullptr;
+    for (const BoxStyle& style : kBoxStyles)
+        if (_stricmp(style.name, args[2]) == 0) buttons = &style;
+    const IconName* icon = nullptr;
+    for (const IconName& entry : kIcons)
+        if (_stricmp(entry.name, args[3]) == 0) icon = &entry;
+    if (!buttons || (!icon && _stricmp(args[3], "none") != 0)) {
+        std::fprintf(stderr, "unknown buttons %s or icon %s\n", args[2], args[3]);
+        return 2;
     }
-    std::fprintf(stderr, "unknown message box style %s\n", args[2]);
-    return 2;
+    const int answer = MessageBoxA(nullptr, args[1], args[0], buttons->style | (icon ? icon->style : 0));
+    for (const ButtonName& button : kButtons)
+        if (button.id == answer) Print(button.name);
+    return 0;
 }
 
 // ---- a receiver of commands ----
@@ -469,7 +553,8 @@ constexpr Command kCommands[] = {
     {"list-boxes", 0, "", ListBoxes},
     {"wait-box", 1, "SECONDS", WaitBox},
     {"answer-box", 2, "TITLE|- OK|Cancel|Abort|Retry|Ignore|Yes|No", AnswerBox},
-    {"message-box", 3, "TITLE TEXT OK|OKCancel|YesNo|YesNoCancel|RetryCancel", ShowMessageBox},
+    {"message-box", 4, "TITLE TEXT OK|OKCancel|YesNo|YesNoCancel|RetryCancel none|stop|question|exclamation|information",
+     ShowMessageBox},
     {"serve", 2, "CAPTION SECONDS", Serve},
     {"reg-get", 3, "ROOT PATH NAME", RegGet},
     {"reg-set", 5, "ROOT PATH NAME TYPE VALUE", RegSet},
