@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the hub and starts it under Wine with the demo installation, in a
+# prefix of its own under build/demo. Without a display it runs on a private Xvfb and takes a screenshot.
+#
+#   ./run.sh        build, lay out a fresh demo installation and start the hub
+#   ./run.sh stop   end the hub ("$Ende$" into its command box) and everything the demo started
+set -euo pipefail
+cd "$(dirname "$0")"
+repo=$PWD
+demo=$repo/build/demo
+source scripts/prerequisites.sh
+source tests/e2e/wine-env.sh
+
+stop_demo() {
+    [ -d "$demo/prefix" ] || return 0
+    export WINEPREFIX=$demo/prefix
+    wine_env_common
+    [ -f "$demo/display" ] && export DISPLAY=$(cat "$demo/display")
+    if [ -x "$repo/build/win64/tests/e2e/peer.exe" ]; then
+        timeout 20 wine "$repo/build/win64/tests/e2e/peer.exe" send-command "Brekkan Orvintal  " '$Ende$' >/dev/null 2>&1 || true
+    fi
+    timeout 20 wineserver -w 2>/dev/null || wineserver -k 2>/dev/null || true
+    if [ -f "$demo/xvfb.pid" ]; then
+        kill "$(cat "$demo/xvfb.pid")" 2>/dev/null || true
+        rm -f "$demo/xvfb.pid"
+    fi
+}
+
+if [ "${1:-}" = "stop" ]; then
+    stop_demo
+    echo "Der Hub und die Demo-Installation sind beendet."
+    exit 0
+fi
+
+install_prerequisites
+mkdir -p build
+build_preset native
+build_preset win64
+
+stop_demo
+rm -rf "$demo"
+mkdir -p "$demo"
+wine_env_common
+template=$(wine_env_template)
+cp -a "$template" "$demo/prefix"
+export WINEPREFIX=$demo/prefix
+
+if [ -z "${DISPLAY:-}" ]; then
+    display=$((100 + RANDOM % 800))
+    while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+    nohup Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    echo $! >"$demo/xvfb.pid"
+    export DISPLAY=":$display"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+fi
+echo "$DISPLAY" >"$demo/display"
+
+tools/demo/make-demo.sh "$WINEPREFIX" build/win64 >/dev/null
+(cd "$WINEPREFIX/drive_c/Orvintal" && nohup wine 'C:\Orvintal\KOLVANE.EXE' >"$demo/hub.log" 2>&1 &)
+wine build/win64/tests/e2e/peer.exe wait-window ThunderRT6FormDC "Brekkan Orvintal  " 60 >/dev/null
+sleep 2  # let the splash and the icon paint before the picture is taken
+import -window root "$demo/screenshot.png"
+
+echo "Der Hub läuft unter Wine (WINEPREFIX=$WINEPREFIX, DISPLAY=$DISPLAY)."
+echo "Bildschirmfoto: $demo/screenshot.png"
+echo "Beenden mit: ./run.sh stop"
