@@ -25,8 +25,8 @@ bool HasAnyOf(std::string_view text, std::string_view bytes) {
 // Shared part of the two name rules.
 bool NameWritable(std::string_view name) {
     using namespace std::string_view_literals;
-    return !name.empty() && !IniIsBlank(name.front()) && !IniIsBlank(name.back()) &&
-           !HasAnyOf(name, "\0\r\n"sv);
+    return !name.empty() && name.size() <= kIniTextMax && !IniIsBlank(name.front()) &&
+           !IniIsBlank(name.back()) && !HasAnyOf(name, "\0\r\n"sv);
 }
 
 }  // namespace
@@ -46,7 +46,7 @@ std::string IniFoldName(std::string_view name) {
 }
 
 bool IniNameReadable(std::string_view name) {
-    return !IniTrim(name).empty() && name.find('\0') == std::string_view::npos;
+    return !IniTrim(name).empty() && name.size() <= kIniTextMax && name.find('\0') == std::string_view::npos;
 }
 
 bool IniSectionNameWritable(std::string_view section) {
@@ -59,7 +59,7 @@ bool IniKeyNameWritable(std::string_view key) {
 
 bool IniValueWritable(std::string_view value) {
     using namespace std::string_view_literals;
-    return !HasAnyOf(value, "\0\r\n"sv);
+    return value.size() <= kIniTextMax && !HasAnyOf(value, "\0\r\n"sv);
 }
 
 std::string IniReadBack(std::string_view stored) {
@@ -175,7 +175,8 @@ IniEdit IniDocument::Write(std::string_view section, std::string_view key, std::
     if (!IniSectionNameWritable(section) || !IniKeyNameWritable(key) || !IniValueWritable(value)) {
         return IniEdit::Refused;
     }
-    value = IniTrim(value);
+    // Wine drops the blanks in front of the value and keeps those behind it (a reader trims them).
+    while (!value.empty() && IniIsBlank(value.front())) value.remove_prefix(1);
     const std::string line = std::string(key) + "=" + std::string(value) + std::string(kCrLf);
     // An inserted line must start on a line of its own, also after a last line without a break.
     auto lineBreakBefore = [&](std::size_t at) {

@@ -23,7 +23,8 @@
 // parsed: it drops blank lines and indentation, ends every line with CR LF and loses what follows a NUL;
 // on a file already in that form both write the same bytes.
 // - Writing an existing key replaces the rest of its line after the '=' (or adds "=value" to a name
-//   without value); an unchanged value leaves the file as it was. Values are trimmed before writing.
+//   without value); an unchanged value leaves the file as it was. Blanks in front of a value are
+//   dropped, blanks behind it are written (a reader trims them).
 // - A new key goes after the last non-blank line of the first section of that name, as "key=value"
 //   CR LF; a new section goes to the end of the file, as "[section]" CR LF "key=value" CR LF, with a
 //   line break first when the file does not end in one. No blank line is added.
@@ -43,6 +44,9 @@ namespace kolvane {
 
 // The readers' buffer: 255 characters, so at most 254 come back.
 inline constexpr std::size_t kIniReadBuffer = 255;
+// The longest name or value that the A functions carry to Windows intact: they pass it on as a counted
+// Unicode string of at most 65535 bytes with its terminator. Wine writes "?!" for anything longer.
+inline constexpr std::size_t kIniTextMax = 32766;
 
 bool IniIsBlank(char c);
 // Trims the blanks of the profile functions from both ends.
@@ -50,15 +54,16 @@ std::string_view IniTrim(std::string_view text);
 // The name as lookups compare it: ASCII letters in lower case, every other byte as it is.
 std::string IniFoldName(std::string_view name);
 
-// A name that a read can look up: not empty after trimming and without NUL (the Windows functions would
-// cut it there; an empty section name crashes GetPrivateProfileStringA).
+// A name that a read can look up: not empty after trimming, without NUL (the Windows functions would
+// cut it there; an empty section name crashes GetPrivateProfileStringA), at most kIniTextMax long.
 bool IniNameReadable(std::string_view name);
 // Names an edit accepts: not empty, without surrounding blanks (Wine deletes only by the exact name),
 // without NUL, CR or LF (they would split or cut the line). A key must not contain '=' nor start
 // with '['; a section must not contain ']'. Either would make the line read back as something else.
+// At most kIniTextMax long.
 bool IniSectionNameWritable(std::string_view section);
 bool IniKeyNameWritable(std::string_view key);
-// A value is written without NUL, CR and LF.
+// A value is written without NUL, CR and LF, and at most kIniTextMax long.
 bool IniValueWritable(std::string_view value);
 
 // A stored value as a reader gets it back: matching outer quotes removed, cut to the buffer.
