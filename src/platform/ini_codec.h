@@ -7,7 +7,8 @@
 //   tab, LF, VT, FF, CR, ^Z (0x1A) and space, never 0xA0 and no other control character.
 // - "[name]" starts a section: the name runs to the last ']' of the line and is trimmed; a line that
 //   starts with '[' but has no ']' is an ordinary line. Lines before the first header belong to no
-//   section and cannot be read through a section name.
+//   section; Wine reads them under the empty section name, which Windows' A function crashes on, so
+//   the empty name is refused here and they cannot be read.
 // - Any other non-blank line is an entry: the name before the first '=', the value after it; a line
 //   without '=' is a name without a value, which reads as empty. A NUL byte ends a name or a value.
 // - Names are compared without regard to ASCII case only: Wine 8 does not pair "Ä" with "ä".
@@ -17,6 +18,8 @@
 //   back (a buffer of 255). Wine's quote removal inside that buffer drops one more character from a
 //   quoted value of exactly 254 characters between its quotes; that is kept, so that both readers agree.
 // - A missing file, section or key reads as empty.
+// - The bytes are Windows-1252 throughout. A UTF-8 byte-order mark is part of the first line, as on
+//   Windows; Wine decodes such a file as UTF-8 instead.
 //
 // Editing keeps every byte that the edit does not touch (order, comments, blank lines, line endings,
 // lines it does not understand), as Windows does. Wine instead rewrites the whole file from what it
@@ -31,7 +34,8 @@
 // - Deleting a key removes its whole line: the first entry of that name in any section of that name,
 //   as Wine does. Deleting a section removes the first section of that name from its header up to the
 //   next header.
-// - Names and values that could not be read back as written are refused (see IniNameWritable).
+// - Names and values that could not be read back as written are refused (IniSectionNameWritable,
+//   IniKeyNameWritable, IniValueWritable).
 //
 // Every function takes any bytes: NUL bytes, endless lines, no final line break, binary garbage.
 #include <cstddef>
