@@ -1,5 +1,9 @@
 # Native build: the in-memory platform and the GoogleTest suite over the portable core.
 enable_testing()
+if(KOLVANE_FUZZ)
+  add_subdirectory(tests/fuzz)
+  return()
+endif()
 find_package(GTest REQUIRED)
 find_package(OpenSSL REQUIRED COMPONENTS Crypto)
 
@@ -25,6 +29,7 @@ else()
   set(test_prefix "unit.")
 endif()
 gtest_discover_tests(kolvane_tests TEST_PREFIX ${test_prefix} DISCOVERY_TIMEOUT 60)
+add_subdirectory(tests/fuzz)
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/bench/CMakeLists.txt AND NOT KOLVANE_SANITIZE)
   add_subdirectory(bench)

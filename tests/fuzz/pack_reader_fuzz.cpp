@@ -1,7 +1,5 @@
-// Feeds arbitrary bytes to the pack reader as if they were a whole pack file. Build with
-//   clang++ -std=c++20 -fsanitize=fuzzer,address -Isrc tests/fuzz/pack_reader_fuzz.cpp \
-//       src/pack/pack_format.cpp src/pack/member_name.cpp src/platform/text.cpp
-// and run on the seeds in tests/corpus/pack/.
+// Feeds arbitrary bytes to the pack reader as if they were a whole pack file (./fuzz.sh runs it on the
+// seeds in tests/corpus/pack/).
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
