@@ -169,14 +169,8 @@ private:
     size_t size_ = 0;
 };
 
-// The icon of a message box belongs to the other process and cannot be read through its handle, so
-// the picture on the screen is compared with each system icon drawn on the same background.
-std::string BoxIcon(HWND box) {
-    HWND icon = nullptr;
-    for (HWND child = GetWindow(box, GW_CHILD); child && !icon; child = GetWindow(child, GW_HWNDNEXT))
-        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child)) icon = child;
-    RECT rect;
-    if (!icon || !SendMessageA(icon, STM_GETICON, 0, 0) || !GetWindowRect(icon, &rect)) return "none";
+// The name of the system icon whose picture fills the rectangle of the screen, or "other".
+std::string IconOnScreen(const RECT& rect) {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     Dib screen(width, height);
@@ -184,10 +178,10 @@ std::string BoxIcon(HWND box) {
     BitBlt(screen.dc(), 0, 0, width, height, desktop, rect.left, rect.top, SRCCOPY);
     ReleaseDC(nullptr, desktop);
     const std::vector<DWORD> shown = screen.Pixels();
-    if (shown.empty()) return "none";
+    if (shown.empty()) return "other";
+    const DWORD background = shown.front();  // the corners of the system icons are transparent
     for (const IconName& candidate : kIcons) {
         Dib drawn(width, height);
-        const DWORD background = shown.front();  // the corners of the system icons are transparent
         const HBRUSH brush = CreateSolidBrush(RGB(GetBValue(background), GetGValue(background), GetRValue(background)));
         const RECT all = {0, 0, width, height};
         FillRect(drawn.dc(), &all, brush);
@@ -196,6 +190,20 @@ std::string BoxIcon(HWND box) {
         if (drawn.Pixels() == shown) return candidate.name;
     }
     return "other";
+}
+
+// The icon of a message box belongs to the other process and cannot be read through its handle, so
+// the picture on the screen is compared with each system icon drawn on the same background. A box that
+// has just appeared may not be painted yet: the comparison is repeated for a moment.
+std::string BoxIcon(HWND box) {
+    HWND icon = nullptr;
+    for (HWND child = GetWindow(box, GW_CHILD); child && !icon; child = GetWindow(child, GW_HWNDNEXT))
+        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child)) icon = child;
+    RECT rect;
+    if (!icon || !SendMessageA(icon, STM_GETICON, 0, 0) || !GetWindowRect(icon, &rect)) return "none";
+    std::string name;
+    WaitUntil(3, [&] { return (name = IconOnScreen(rect)) != "other"; });
+    return name;
 }
 
 // title <TAB> text <TAB> buttons joined by "|" <TAB> icon

@@ -7,7 +7,7 @@ e2e_setup
 # Demo installation: settings in the 32-bit view, where the 64-bit registry tool sees them under Wow6432Node.
 expect_setting FirstRun $'REG_DWORD\t1'
 expect_setting Database $'REG_SZ\tC:\\Orvintal\\'
-expect_setting ALizenz1 $'REG_SZ\tBeratungsstelle Musterstadt'
+expect_setting ALizenz1 $'REG_SZ\tLohnsteuerhilfe Musterstadt e.V.'
 wine reg query 'HKLM\Software\Wow6432Node\Brekkan\Orvintal' /v Startbild | grep -q 'REG_DWORD' ||
     fail "the demo settings are not in the 32-bit view"
 peer reg-get HKLM 'Software\Classes\CLSID\{C2FC361D-2281-11D2-8E21-10B404C10000}' '' >/dev/null ||

@@ -11,8 +11,8 @@
 # --fresh        a new installation: no settings key at all, so the hub takes the first-run path.
 # --no-database  no DATEX.DAT (the hub then offers the restore or runs the first-start assistant).
 #
-# The member database comes from tools/demodb when that generator exists; otherwise a database with only
-# the header section of a configured installation is written.
+# The member database comes from the generator of tools/demodb (demodb.exe of the build tree); without
+# it, a database with only the header section of a configured installation is written.
 set -euo pipefail
 
 usage() {
@@ -81,7 +81,7 @@ write_header_database() {
     local file=$1 entry
     {
         printf '[000]\r\n'
-        for entry in A1=001 A2=999 B1=1000 B2=1999 BS1=Musterstadt "ALizenz1=Beratungsstelle Musterstadt"; do
+        for entry in A1=001 A2=999 B1=1000 B2=1999 BS1=Musterstadt "ALizenz1=Lohnsteuerhilfe Musterstadt e.V."; do
             printf "$(scramble "${entry%%=*}")=$(scramble "${entry#*=}")\r\n"
         done
     } >"$file"
@@ -109,9 +109,11 @@ printf '[UPDATE]\n[DOCS]\n0=Vollmacht für Steuerangelegenheiten\n[PDFFILE]\n0=\
 touch "$folder/DATEBOOK.MAP" "$folder/DAYPLAN.MAP"
 
 if [ $database -eq 1 ]; then
-    write_header_database "$folder/DATEX.DAT"
-    if [ -x "$repo/tools/demodb/make-demodb.sh" ]; then
-        "$repo/tools/demodb/make-demodb.sh" "$folder" "$build"
+    if [ -f "$build/tools/demodb/demodb.exe" ]; then
+        WINEPREFIX=$prefix WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all \
+            wine "$build/tools/demodb/demodb.exe" "$folder_win\DATEX.DAT"
+    else
+        write_header_database "$folder/DATEX.DAT"
     fi
 fi
 
@@ -140,7 +142,7 @@ installed_settings() {
 "NoTmpBeitrag"=dword:00000001
 "CheckPrint"=dword:00000001
 "AutoUpdate"=dword:00000000
-"ALizenz1"="Beratungsstelle Musterstadt"
+"ALizenz1"="Lohnsteuerhilfe Musterstadt e.V."
 "RegisteredOwner"="Lohnsteuerhilfe Musterstadt e.V."
 
 [HKEY_LOCAL_MACHINE\\Software\\Classes\\CLSID\\$menu_library_class]
