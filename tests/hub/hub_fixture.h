@@ -48,6 +48,21 @@ inline void InstallSystem(MemoryPlatform& p, Hub& hub) {
     p.files.Put("C:\\Orvintal\\DATEX.DAT", "[000]\r\n");
 }
 
+// A second installed system beside the fixture's, for tests that compare many starts.
+struct InstalledSystem {
+    InstalledSystem() {
+        hub.Root = p.windows.Create(kHubClass, kHubCaption);
+        InstallSystem(p, hub);
+    }
+    // Replaces a setting of the installation by raw registry data, or removes it.
+    void Store(const char* name, const std::optional<RegData>& data) {
+        p.registry.DeleteValue(kSettingsKey.root, kSettingsKey.path, name);
+        if (data) p.registry.Put(kSettingsKey.root, kSettingsKey.path, name, *data);
+    }
+    MemoryPlatform p;
+    Hub hub{p.os};
+};
+
 class HubTest : public ::testing::Test {
 protected:
     HubTest() {

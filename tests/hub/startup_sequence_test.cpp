@@ -182,29 +182,18 @@ TEST_F(StartupTest, StartDelayComesFromStartTimeWithinItsBounds) {
         {"negative", dword(static_cast<std::uint32_t>(-5)), 0, false},
         {"not a number", RegData{RegType::Sz, std::string("bald\0", 5)}, 1, false},
     };
-    double fixedWaits = 0;
-    {
-        MemoryPlatform reference;
-        Hub plain(reference.os);
-        plain.Root = reference.windows.Create(kHubClass, kHubCaption);
-        InstallSystem(reference, plain);
-        RunStartup(plain);
-        fixedWaits = reference.clock.Elapsed();
-    }
+    InstalledSystem reference;
+    RunStartup(reference.hub);
+    const double fixedWaits = reference.p.clock.Elapsed();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        MemoryPlatform other;
-        Hub h(other.os);
-        h.Root = other.windows.Create(kHubClass, kHubCaption);
-        InstallSystem(other, h);
-        other.registry.DeleteValue(RegRoot::LocalMachine, kSettingsKey.path, "StartTime");
-        if (c.stored) other.registry.Put(RegRoot::LocalMachine, kSettingsKey.path, "StartTime", *c.stored);
+        InstalledSystem other;
+        other.Store("StartTime", c.stored);
+        RunStartup(other.hub);
 
-        RunStartup(h);
-
-        EXPECT_NEAR(other.clock.Elapsed() - fixedWaits, c.waited, 0.2);
+        EXPECT_NEAR(other.p.clock.Elapsed() - fixedWaits, c.waited, 0.2);
         if (c.writtenAsOne) {
-            EXPECT_EQ(h.settings.ReadInt(Setting::StartTime), 1);
+            EXPECT_EQ(other.hub.settings.ReadInt(Setting::StartTime), 1);
         }
     }
 }
@@ -225,19 +214,14 @@ TEST_F(StartupTest, DatabaseFolderIsReadAndEndsInABackslash) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        MemoryPlatform other;
-        Hub h(other.os);
-        h.Root = other.windows.Create(kHubClass, kHubCaption);
-        InstallSystem(other, h);
-        other.registry.DeleteValue(RegRoot::LocalMachine, kSettingsKey.path, "Database");
-        if (c.stored)
-            other.registry.Put(RegRoot::LocalMachine, kSettingsKey.path, "Database", RegData{RegType::Sz, *c.stored});
+        InstalledSystem other;
+        other.Store("Database", c.stored ? std::optional<RegData>(RegData{RegType::Sz, *c.stored}) : std::nullopt);
 
-        RunStartup(h);
+        RunStartup(other.hub);
 
-        EXPECT_EQ(h.LrDatabase, c.folder);
+        EXPECT_EQ(other.hub.LrDatabase, c.folder);
         if (!c.stored) {
-            EXPECT_EQ(h.settings.ReadText(Setting::Database), "C:\\Orvintal\\");
+            EXPECT_EQ(other.hub.settings.ReadText(Setting::Database), "C:\\Orvintal\\");
         }
     }
 }
@@ -280,13 +264,10 @@ TEST_F(StartupTest, FingerprintIsWrittenFirstTimeAndSkippedWithoutTemporaryDatab
     Start();
     EXPECT_EQ(Text(Setting::HashFile), "D41D8CD98F00B204E9800998ECF8427E");
 
-    MemoryPlatform other;
-    Hub h(other.os);
-    h.Root = other.windows.Create(kHubClass, kHubCaption);
-    InstallSystem(other, h);
-    other.files.Put("C:\\Orvintal\\DATEX.DAT", "abc");
-    RunStartup(h);
-    EXPECT_FALSE(h.settings.Exists(Setting::HashFile)) << "NoTmpBeitrag reads 1 when absent";
+    InstalledSystem other;
+    other.p.files.Put("C:\\Orvintal\\DATEX.DAT", "abc");
+    RunStartup(other.hub);
+    EXPECT_FALSE(other.hub.settings.Exists(Setting::HashFile)) << "NoTmpBeitrag reads 1 when absent";
 }
 
 TEST_F(StartupTest, AdminMarksAreWrittenOnceAndNeverChanged) {
