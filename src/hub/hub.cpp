@@ -28,7 +28,12 @@ MsgAnswer Message(Hub& hub, const std::string& text, MsgButtons buttons, MsgIcon
 
 void CloseHub(Hub& hub) { hub.os.windows.SetText(hub.Text1, kCloseCommand); }
 
-void EnableTimer(Hub& hub, HubTimer timer, bool on) { hub.timers[static_cast<int>(timer)] = on; }
+void EnableTimer(Hub& hub, HubTimer timer, bool on) {
+    hub.timers[static_cast<int>(timer)] = on;
+    if (hub.switchTimer) hub.switchTimer(timer, on);
+}
+
+bool TimerEnabled(const Hub& hub, HubTimer timer) { return hub.timers[static_cast<int>(timer)]; }
 
 bool WindowExists(Hub& hub, const std::string& caption) {
     return hub.os.windows.Find(std::nullopt, caption) != kNoWindow;

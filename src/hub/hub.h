@@ -2,6 +2,7 @@
 // The hidden hub window `Root` as the portable core sees it: the state its hidden controls carry and
 // the small helpers every part of the hub uses (files of the program and database folders, waits,
 // starting a component, message boxes, closing through the command box).
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -31,7 +32,11 @@ struct Hub {
     WindowId Text1 = kNoWindow;
     bool restart = false;  // a predecessor hands over to this process
     std::unique_ptr<HeldMutex> mutex;
-    bool timers[6] = {};  // indexed by HubTimer
+    bool timers[6] = {};  // indexed by HubTimer: which timers run
+    // Switches the window's real timer; empty on the in-memory platform, where tests drive the ticks.
+    std::function<void(HubTimer, bool)> switchTimer;
+    std::string timer3Tag = "0";  // "1" once the backup question is settled for this run
+    std::string symbolTag = "0";  // "1" once the start is complete: the menu may open
 };
 
 std::string ProgramFile(const Hub& hub, const std::string& name);
@@ -48,6 +53,7 @@ MsgAnswer Message(Hub& hub, const std::string& text, MsgButtons buttons, MsgIcon
 // Closes the hub the one orderly way: "$Ende$" into its own command box.
 void CloseHub(Hub& hub);
 void EnableTimer(Hub& hub, HubTimer timer, bool on);
+bool TimerEnabled(const Hub& hub, HubTimer timer);
 bool WindowExists(Hub& hub, const std::string& caption);
 
 }  // namespace kolvane

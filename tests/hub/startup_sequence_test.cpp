@@ -72,8 +72,8 @@ TEST_F(StartupTest, InstalledStartLeavesTheHubRunning) {
     EXPECT_EQ(Text(Setting::Images), "C:\\Orvintal\\Printer\\");
     EXPECT_TRUE(p.files.IsFolder("C:\\Orvintal\\Belege"));
     EXPECT_TRUE(p.files.IsFolder("C:\\Orvintal\\Printer"));
-    EXPECT_TRUE(hub.timers[static_cast<int>(HubTimer::Timer4)]);
-    EXPECT_TRUE(hub.timers[static_cast<int>(HubTimer::Timer5)]);
+    EXPECT_TRUE(TimerEnabled(hub, HubTimer::Timer4));
+    EXPECT_TRUE(TimerEnabled(hub, HubTimer::Timer5));
     EXPECT_EQ(p.files.ReadAll("C:\\Orvintal\\DATEX.NET"), "[000]\r\n") << "local copy of a local database";
 
     std::string appPath;
