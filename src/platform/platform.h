@@ -2,6 +2,7 @@
 // The operating system as the portable core sees it: one narrow interface per service.
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/file_lock.h"
 #include "platform/files.h"
 #include "platform/ini_files.h"
 #include "platform/kernel.h"
@@ -26,6 +27,8 @@ struct Platform {
     Dialogs& dialogs;
     Md5& md5;
     Network& network;
+    // Last and defaulted, so that every place that builds the aggregate keeps compiling.
+    FileLocks& locks = PlatformFileLocks();
 };
 
 }  // namespace kolvane
