@@ -1,0 +1,134 @@
+#include "store/database_index.h"
+
+#include <array>
+#include <limits>
+
+#include "platform/ini_codec.h"
+#include "platform/ini_lines.h"
+#include "store/crypt.h"
+
+namespace kolvane {
+
+namespace {
+
+// The member keys as the file stores them, scrambled once for every lookup.
+const std::array<std::string, kMemberKeys.size()>& StoredMemberKeys() {
+    static const std::array<std::string, kMemberKeys.size()> keys = [] {
+        std::array<std::string, kMemberKeys.size()> stored;
+        for (std::size_t i = 0; i < kMemberKeys.size(); ++i) stored[i] = *Crypt(kMemberKeys[i].key);
+        return stored;
+    }();
+    return keys;
+}
+
+constexpr int kMemberNumbers = 10000;  // member numbers have at most four digits
+
+// The member number that a section name spells the way MemberSection writes it, or -1.
+int CanonicalMemberNumber(std::string_view name) {
+    if (name.size() != 3 && (name.size() != 4 || name[0] == '0')) return -1;
+    int number = 0;
+    for (char c : name) {
+        if (c < '0' || c > '9') return -1;
+        number = number * 10 + (c - '0');
+    }
+    return number;
+}
+
+}  // namespace
+
+DatabaseIndex::DatabaseIndex(std::string bytes) : bytes_(std::move(bytes)) {
+    // Offsets are kept in 32 bits; a file of 4 GB is no member database and reads as empty.
+    if (bytes_.size() > std::numeric_limits<std::uint32_t>::max()) bytes_.clear();
+    entries_.reserve(bytes_.size() / 24);
+    // Entries are collected only while in the first section of a name: nothing else is ever read.
+    bool collecting = false;
+    byNumber_.assign(kMemberNumbers, kNoSection);
+    const std::string_view all = bytes_;
+    IniScanLines(all, [&](const IniLine& line) {
+        if (line.header) {
+            const auto next = static_cast<std::uint32_t>(sections_.size());
+            const std::string_view name = all.substr(line.name.begin, line.name.end - line.name.begin);
+            const int number = CanonicalMemberNumber(name);
+            if (number >= 0) {
+                collecting = byNumber_[static_cast<std::size_t>(number)] == kNoSection;
+                if (collecting) byNumber_[static_cast<std::size_t>(number)] = next;
+            } else {
+                collecting = byName_.try_emplace(IniFoldName(name), next).second;
+            }
+            if (collecting) sections_.push_back({static_cast<std::uint32_t>(entries_.size()), 0});
+            return;
+        }
+        if (!collecting) return;
+        entries_.push_back({static_cast<std::uint32_t>(line.name.begin), static_cast<std::uint32_t>(line.name.end),
+                            static_cast<std::uint32_t>(line.value.begin), static_cast<std::uint32_t>(line.value.end),
+                            line.hasValue});
+        ++sections_.back().entryCount;
+    });
+}
+
+const DatabaseIndex::Section* DatabaseIndex::FindSection(std::string_view section) const {
+    if (!IniNameReadable(section)) return nullptr;
+    const std::string_view wanted = IniTrim(section);
+    const int number = CanonicalMemberNumber(wanted);
+    if (number >= 0) return MemberSectionOf(number);
+    const auto found = byName_.find(IniFoldName(wanted));
+    return found == byName_.end() ? nullptr : &sections_[found->second];
+}
+
+const DatabaseIndex::Section* DatabaseIndex::MemberSectionOf(int number) const {
+    if (number < 0 || number >= kMemberNumbers) return FindSection(MemberSection(number));
+    const std::uint32_t at = byNumber_[static_cast<std::size_t>(number)];
+    return at == kNoSection ? nullptr : &sections_[at];
+}
+
+std::string_view DatabaseIndex::Name(const Entry& entry) const {
+    return std::string_view(bytes_).substr(entry.name, entry.nameEnd - entry.name);
+}
+
+std::string DatabaseIndex::ReadEntry(const Entry& entry) const {
+    if (!entry.hasValue) return {};
+    return IniReadBack(std::string_view(bytes_).substr(entry.value, entry.valueEnd - entry.value));
+}
+
+std::string DatabaseIndex::ReadStored(std::string_view section, std::string_view storedKey) const {
+    const Section* found = FindSection(section);
+    if (found == nullptr || !IniNameReadable(storedKey)) return {};
+    const std::string_view wanted = IniTrim(storedKey);
+    for (std::uint32_t i = found->firstEntry; i < found->firstEntry + found->entryCount; ++i) {
+        if (IniNamesEqual(Name(entries_[i]), wanted)) return ReadEntry(entries_[i]);
+    }
+    return {};
+}
+
+std::string DatabaseIndex::Read(std::string_view section, std::string_view key, DamageNotice& notice) const {
+    const std::optional<std::string> storedKey = Crypt(key);
+    if (!storedKey) return {};
+    return notice.Unscramble(ReadStored(section, *storedKey));
+}
+
+MemberRecord DatabaseIndex::ReadMember(int number, DamageNotice& notice) const {
+    MemberRecord record;
+    const Section* found = MemberSectionOf(number);
+    if (found == nullptr) return record;
+    const auto& storedKeys = StoredMemberKeys();
+    std::array<bool, kMemberKeys.size()> seen{};
+    // One walk over the section: the first entry of each name wins, as for single reads.
+    for (std::uint32_t i = found->firstEntry; i < found->firstEntry + found->entryCount; ++i) {
+        const std::string_view name = Name(entries_[i]);
+        for (std::size_t k = 0; k < kMemberKeys.size(); ++k) {
+            if (seen[k] || !IniNamesEqual(name, storedKeys[k])) continue;
+            seen[k] = true;
+            record.*kMemberKeys[k].field = notice.Unscramble(ReadEntry(entries_[i]));
+            break;
+        }
+    }
+    return record;
+}
+
+MemberRanges DatabaseIndex::ReadRanges(DamageNotice& notice) const {
+    std::array<std::string, kRangeKeys.size()> texts;
+    for (std::size_t i = 0; i < kRangeKeys.size(); ++i) texts[i] = Read(kHeaderSection, kRangeKeys[i].key, notice);
+    return ParseMemberRanges({texts[0], texts[1], texts[2], texts[3]});
+}
+
+}  // namespace kolvane

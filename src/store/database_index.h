@@ -1,0 +1,62 @@
+#pragma once
+// A member database file read once into memory for many lookups. Every profile call re-reads and
+// re-parses the whole file, so a pass over thousands of members through single reads grows with the
+// square of the file; the index answers each lookup from one parse, with exactly the answers of
+// GetPrivateProfileStringA (buffer of 255): the first section of a name and its first entry of a name,
+// names compared without regard to ASCII case on the stored (scrambled) bytes, blanks trimmed (never
+// 0xA0), matching outer quotes removed, at most 254 characters.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "store/damage_notice.h"
+#include "store/member_ranges.h"
+#include "store/member_record.h"
+
+namespace kolvane {
+
+class DatabaseIndex {
+public:
+    // The whole file's bytes; any bytes will do (damaged parts read as missing or empty).
+    explicit DatabaseIndex(std::string bytes = {});
+
+    bool HasSection(std::string_view section) const { return FindSection(section) != nullptr; }
+    // The stored text under the stored (scrambled) key, as the profile functions return it.
+    std::string ReadStored(std::string_view section, std::string_view storedKey) const;
+    // The plain value of a plain key: the key scrambled for the lookup, the value unscrambled.
+    std::string Read(std::string_view section, std::string_view key, DamageNotice& notice) const;
+    // Every member key of a member's section; missing keys and sections read as empty.
+    MemberRecord ReadMember(int number, DamageNotice& notice) const;
+    // The header's number ranges with their fallbacks.
+    MemberRanges ReadRanges(DamageNotice& notice) const;
+
+private:
+    struct Entry {
+        std::uint32_t name = 0, nameEnd = 0;
+        std::uint32_t value = 0, valueEnd = 0;
+        bool hasValue = false;
+    };
+    struct Section {
+        std::uint32_t firstEntry = 0;
+        std::uint32_t entryCount = 0;
+    };
+
+    static constexpr std::uint32_t kNoSection = ~std::uint32_t{0};
+
+    const Section* FindSection(std::string_view section) const;
+    const Section* MemberSectionOf(int number) const;
+    std::string_view Name(const Entry& entry) const;
+    std::string ReadEntry(const Entry& entry) const;
+
+    std::string bytes_;
+    std::vector<Entry> entries_;  // of the first section of each name only: later ones are never read
+    std::vector<Section> sections_;
+    // Sections named as member numbers are named "007", "042", "100", "1000" (see MemberSection); they
+    // are found by their number, every other section by its folded name.
+    std::vector<std::uint32_t> byNumber_;                    // member number -> sections_
+    std::unordered_map<std::string, std::uint32_t> byName_;  // folded section name -> sections_
+};
+
+}  // namespace kolvane

@@ -1,0 +1,90 @@
+#include "store/safe_ini_writer.h"
+
+#include <memory>
+#include <optional>
+
+#include "platform/wait.h"
+
+namespace kolvane {
+
+namespace {
+
+// A time limit on the program's clock; crossing midnight moves the start back by a day, as Wait does.
+class Deadline {
+public:
+    Deadline(Clock& clock, double seconds) : clock_(clock), start_(clock.Timer()), seconds_(seconds) {}
+    bool Passed() {
+        const double now = clock_.Timer();
+        if (now < start_) start_ -= kSecondsPerDay;
+        return now - start_ >= seconds_;
+    }
+
+private:
+    static constexpr double kSecondsPerDay = 86400.0;
+    Clock& clock_;
+    double start_;
+    double seconds_;
+};
+
+std::unique_ptr<HeldFileLock> TakeLock(Clock& clock, FileLocks& locks, const std::string& path,
+                                       const SafeWriteBounds& bounds) {
+    Deadline deadline(clock, bounds.lockSeconds);
+    for (;;) {
+        if (auto held = locks.TryLock(LockFileOf(path))) return held;
+        if (deadline.Passed()) return nullptr;
+        Wait(clock, bounds.retrySeconds);
+    }
+}
+
+// Removes the temporary file on every way out, so that a failed save leaves nothing behind.
+class TemporaryFile {
+public:
+    TemporaryFile(Files& files, std::string path) : files_(files), path_(std::move(path)) {}
+    ~TemporaryFile() {
+        if (files_.Exists(path_)) files_.Delete(path_);
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    const std::string& Path() const { return path_; }
+
+private:
+    Files& files_;
+    std::string path_;
+};
+
+}  // namespace
+
+std::string LockFileOf(const std::string& path) { return path + ".lck"; }
+
+std::string TemporaryFileOf(const std::string& path) { return path + ".new"; }
+
+SaveResult EditIniFile(Files& files, Clock& clock, FileLocks& locks, const std::string& path,
+                       const std::function<IniEdit(IniDocument&)>& edit, const SafeWriteBounds& bounds) {
+    if (!files.Exists(path)) return SaveResult::Missing;
+    if (files.IsFolder(path)) return SaveResult::Failed;
+    const std::unique_ptr<HeldFileLock> lock = TakeLock(clock, locks, path, bounds);
+    if (!lock) return SaveResult::Busy;
+
+    TemporaryFile temporary(files, TemporaryFileOf(path));
+    Deadline deadline(clock, bounds.replaceSeconds);
+    for (;;) {
+        // Each attempt starts from the file as it is now: a peer may have written it in the meantime.
+        const std::optional<std::string> before = files.ReadAll(path);
+        if (!before && !files.Exists(path)) return SaveResult::Missing;
+        if (before) {
+            IniDocument document(*before);
+            switch (edit(document)) {
+                case IniEdit::Refused: return SaveResult::Refused;
+                case IniEdit::Unchanged: return SaveResult::Saved;
+                case IniEdit::Changed: break;
+            }
+            if (!files.WriteAll(temporary.Path(), document.Bytes())) return SaveResult::Failed;
+            // The replace goes ahead only over the content the edit started from.
+            if (files.ReadAll(path) == before && files.Replace(temporary.Path(), path)) return SaveResult::Saved;
+        }
+        if (deadline.Passed()) return SaveResult::Busy;
+        Wait(clock, bounds.retrySeconds);
+    }
+}
+
+}  // namespace kolvane
