@@ -1,11 +1,37 @@
 #include "hub/database_marks.h"
 
+#include "store/member_database.h"
+
 namespace kolvane {
 
-void MarkDatabaseLoaded(Hub&) {}
+namespace {
 
-void ReadMemberRanges(Hub&) {}
+MemberDatabase Database(Hub& hub, const std::string& name) {
+    return MemberDatabase(hub.os, DatabaseFile(hub, name));
+}
 
-void MarkImportUnused(Hub&) {}
+// The marks go only into a database that exists and has its header: a file created (or an empty one
+// filled) by writing to it would look like a database to the restore check and be rotated into the
+// backups. A damaged file is left as it is, without a message: the start's checks deal with it.
+void MarkExisting(MemberDatabase& database, std::string_view key, std::string_view value) {
+    if (database.IsDatabase()) database.Write(kHeaderSection, key, value);
+}
+
+}  // namespace
+
+void MarkDatabaseLoaded(Hub& hub) {
+    MemberDatabase database = Database(hub, std::string(kDatabaseFileName));
+    MarkExisting(database, "MDBLOAD", "0");
+}
+
+void ReadMemberRanges(Hub& hub) { hub.memberRanges = Database(hub, std::string(kDatabaseFileName)).ReadRanges(); }
+
+void MarkImportUnused(Hub& hub) {
+    if (!Database(hub, "DATEX.BAK").Read(kHeaderSection, "MdbImportUse").empty()) return;
+    MemberDatabase database = Database(hub, std::string(kDatabaseFileName));
+    // The backup is a day old: an import marker set in the database since then is kept.
+    if (!database.Read(kHeaderSection, "MdbImportUse").empty()) return;
+    MarkExisting(database, "MdbImportUse", "0");
+}
 
 }  // namespace kolvane

@@ -8,6 +8,7 @@
 
 #include "platform/platform.h"
 #include "settings/settings.h"
+#include "store/member_ranges.h"
 
 namespace kolvane {
 
@@ -37,6 +38,7 @@ struct Hub {
     std::function<void(HubTimer, bool)> switchTimer;
     std::string timer3Tag = "0";  // "1" once the backup question is settled for this run
     std::string symbolTag = "0";  // "1" once the start is complete: the menu may open
+    MemberRanges memberRanges;  // the member number blocks, read from the database at start
 };
 
 std::string ProgramFile(const Hub& hub, const std::string& name);
