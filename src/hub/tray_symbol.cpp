@@ -8,4 +8,10 @@ void UnloadSplash(Hub&) {}
 
 void AddTrayIcon(Hub&) {}
 
+void ShowReadyIcon(Hub&) {}
+
+void RemoveTrayIcon(Hub& hub) { hub.os.tray.Remove(); }
+
+void ShowTrayBalloon(Hub&, const std::string&, const std::string&, BalloonIcon) {}
+
 }  // namespace kolvane
