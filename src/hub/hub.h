@@ -18,6 +18,9 @@ inline constexpr char kHubClass[] = "ThunderRT6FormDC";
 inline constexpr char kCommandBoxClass[] = "ThunderRT6TextBox";
 inline constexpr char kCloseCommand[] = "$Ende$";
 
+class SplashView;
+class DatabaseWaitView;
+
 enum class HubTimer { Timer1 = 1, Timer2, Timer3, Timer4, Timer5 };
 
 struct Hub {
@@ -38,6 +41,9 @@ struct Hub {
     std::function<void(HubTimer, bool)> switchTimer;
     std::string timer3Tag = "0";  // "1" once the backup question is settled for this run
     std::string symbolTag = "0";  // "1" once the start is complete: the menu may open
+    // The hub's own windows, shown through views the Win32 program (or a test) provides; may be null.
+    SplashView* splashView = nullptr;
+    DatabaseWaitView* databaseWaitView = nullptr;
     MemberRanges memberRanges;  // the member number blocks, read from the database at start
 };
 
