@@ -57,6 +57,8 @@ e2e_finish() {
         peer list-boxes >&2 || true
         echo "--- stub log" >&2
         stub_log >&2 || true
+        echo "--- hub output (display $DISPLAY, prefix $WINEPREFIX)" >&2
+        tail -n 20 "$E2E_ARTIFACTS/hub.out" >&2 2>/dev/null || true
     fi
     wine_env_cleanup
     exit $status

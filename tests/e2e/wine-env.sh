@@ -48,12 +48,14 @@ wine_env_prepare() {
         cp --remove-destination "$template/$reg" "$WINEPREFIX/$reg"
     done
     if [ -z "${KOLVANE_KEEP_DISPLAY:-}" ]; then
-        local display=$((100 + RANDOM % 800))
-        while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-        Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+        # Xvfb picks a free display itself and names it once it accepts connections, so that tests
+        # running side by side never share or race for one.
+        local number="$WINEPREFIX/.xvfb-display"
+        Xvfb -displayfd 9 -screen 0 1280x800x24 -nolisten tcp 9>"$number" >/dev/null 2>&1 &
         WINE_ENV_XVFB=$!
-        export DISPLAY=":$display"
-        for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+        for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.1; done
+        [ -s "$number" ] || { echo "Xvfb did not start" >&2; return 1; }
+        export DISPLAY=":$(tr -d '[:space:]' <"$number")"
     fi
     trap wine_env_cleanup EXIT
 }
