@@ -7,6 +7,7 @@ set -euo pipefail
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E_REPO=$(cd "$E2E_DIR/../.." && pwd)
 : "${KOLVANE_BUILD:?KOLVANE_BUILD must name the Windows build tree}"
+KOLVANE_BUILD=$(cd "$KOLVANE_BUILD" && pwd)
 E2E_BIN="$KOLVANE_BUILD/tests/e2e"
 E2E_NAME=$(basename "$0" .sh)
 E2E_ARTIFACTS="$KOLVANE_BUILD/e2e-artifacts/${E2E_NAME#test_}"
