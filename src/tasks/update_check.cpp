@@ -4,4 +4,6 @@ namespace kolvane {
 
 void WebUpdateCheck(Hub&) {}
 
+int ConnectionCheck(Hub&) { return 0; }
+
 }  // namespace kolvane
