@@ -14,6 +14,9 @@ public:
     virtual bool Modify(TrayPicture picture, const std::string& tip) = 0;
     virtual bool ShowBalloon(const std::string& title, const std::string& text, BalloonIcon icon) = 0;
     virtual bool Remove() = 0;
+    // The task bar was created anew (Explorer restarted) and knows no icons: shows the icon again with its
+    // picture and tip, without the last balloon. Nothing happens before Add or after Remove.
+    virtual bool Restore() = 0;
 };
 
 }  // namespace kolvane

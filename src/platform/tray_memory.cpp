@@ -28,4 +28,10 @@ bool MemoryTray::Remove() {
     return had;
 }
 
+bool MemoryTray::Restore() {
+    if (!picture) return false;
+    ++restores;
+    return true;
+}
+
 }  // namespace kolvane

@@ -16,11 +16,13 @@ public:
     std::optional<TrayPicture> picture;  // empty while no icon is shown
     std::string tip;
     std::vector<Balloon> balloons;
+    int restores = 0;  // icons shown again for a new task bar
 
     bool Add(TrayPicture p, const std::string& t) override;
     bool Modify(TrayPicture p, const std::string& t) override;
     bool ShowBalloon(const std::string& title, const std::string& text, BalloonIcon icon) override;
     bool Remove() override;
+    bool Restore() override;
 };
 
 }  // namespace kolvane

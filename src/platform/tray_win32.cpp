@@ -51,8 +51,10 @@ bool Win32Tray::Add(TrayPicture picture, const std::string& tip) {
     record_.szInfo[0] = '\0';
     record_.uTimeout = kStartTimeout;
     record_.dwInfoFlags = kStartInfoFlags;
-    shown_ = Send(NIM_ADD);
-    return shown_;
+    // Counts as shown even when the shell has no task bar yet (a start at log-on): Restore brings the
+    // icon once the task bar announces itself.
+    shown_ = true;
+    return Send(NIM_ADD);
 }
 
 bool Win32Tray::Modify(TrayPicture picture, const std::string& tip) {
@@ -74,6 +76,13 @@ bool Win32Tray::ShowBalloon(const std::string& title, const std::string& text, B
 bool Win32Tray::Remove() {
     shown_ = false;
     return Send(NIM_DELETE);
+}
+
+bool Win32Tray::Restore() {
+    if (!shown_) return false;
+    // Without NIF_INFO: the new task bar must not show the last balloon again.
+    record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    return Send(NIM_ADD);
 }
 
 bool Win32Tray::Send(DWORD command) { return ::Shell_NotifyIconA(command, &record_) != FALSE; }

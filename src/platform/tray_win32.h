@@ -22,6 +22,7 @@ public:
     bool Modify(TrayPicture picture, const std::string& tip) override;
     bool ShowBalloon(const std::string& title, const std::string& text, BalloonIcon icon) override;
     bool Remove() override;
+    bool Restore() override;
 
 private:
     bool Send(DWORD command);
