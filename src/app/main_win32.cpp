@@ -4,12 +4,14 @@
 #include <objbase.h>
 
 #include "app/resource.h"
-#include "hub/command_channel.h"
 #include "hub/hub_window_win32.h"
+#include "hub/splash_win32.h"
 #include "hub/startup_sequence.h"
+#include "hub/tray_symbol.h"
 #include "platform/clock_win32.h"
 #include "platform/dialogs_win32.h"
 #include "platform/files_win32.h"
+#include "platform/handle_win32.h"
 #include "platform/ini_files_win32.h"
 #include "platform/kernel_win32.h"
 #include "platform/md5_win32.h"
@@ -21,11 +23,10 @@
 
 namespace {
 
-constexpr UINT kSymbolCallback = 512;
-
-HICON LoadIconResource(HINSTANCE instance, int id) {
-    return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                         GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+kolvane::Icon LoadIconResource(HINSTANCE instance, int id) {
+    return kolvane::Icon(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON,
+                                                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                                       LR_DEFAULTCOLOR)));
 }
 
 }  // namespace
@@ -38,11 +39,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     HubWindows windows;
     if (!CreateHubWindows(instance, windows)) return 1;
 
+    const Icon starting = LoadIconResource(instance, IDI_KOLVANE_STARTING);
+    const Icon ready = LoadIconResource(instance, IDI_KOLVANE_READY);
     Win32Registry registry;
     Win32IniFiles ini;
     Win32Windows windowList;
-    Win32Tray tray(windows.Symbol, kSymbolCallback, LoadIconResource(instance, IDI_KOLVANE_STARTING),
-                   LoadIconResource(instance, IDI_KOLVANE_READY));
+    Win32Tray tray(windows.Symbol, kSymbolCallbackMessage, starting.get(), ready.get());
     Win32Shell shell;
     Win32Kernel kernel;
     Win32Files files;
@@ -51,12 +53,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32Md5 md5;
     Win32Network network;
     Platform os{registry, ini, windowList, tray, shell, kernel, files, clock, dialogs, md5, network};
+    // Every way out of the process takes the icon away first; the shell would show it until a mouse
+    // passes over it.
     kernel.OnTerminate([&tray] { tray.Remove(); });
 
     Hub hub(os);
     hub.Root = ToWindowId(windows.Root);
     hub.Text1 = ToWindowId(windows.Text1);
-    windows.onCommand = [&hub](const std::string& text) { OnCommandText(hub, text); };
+    hub.switchTimer = [&windows](HubTimer timer, bool on) { SwitchHubTimer(windows, timer, on); };
+    Win32SplashView splash(instance, windows.Root);
+    hub.splashView = &splash;
+    windows.hub = &hub;
 
     RunStartup(hub);
 
@@ -65,6 +72,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+    windows.hub = nullptr;
     tray.Remove();
     return 0;
 }

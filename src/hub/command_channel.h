@@ -1,12 +1,19 @@
 #pragma once
-// Commands other programs of the suite (and the hub itself) write into the command box `Text1`.
+// The one text protocol between the programs of the suite: a command written into the hidden text box
+// `Text1` of a program's main window. The hub obeys "$Ende$" and sends it to the picture-help component.
+#include <string>
+
 #include "hub/hub.h"
 
 namespace kolvane {
 
-// The change event of `Text1`: runs only when a text really changed the box.
+// The change event of `Text1`: runs only when a text really changed the box. Only the exact "$Ende$"
+// (case and blanks matter) is a command.
 void OnCommandText(Hub& hub, const std::string& text);
-// The orderly end of the hub.
-void RunCloseSequence(Hub& hub);
+// The orderly end of the hub; never returns.
+[[noreturn]] void RunCloseSequence(Hub& hub);
+// Puts the text into the first text box of the suite's top-level window with the caption; a program
+// that is not running (or has no box) gets nothing, and nobody is told.
+void SendCommand(Hub& hub, const std::string& caption, const std::string& text);
 
 }  // namespace kolvane

@@ -1,15 +1,32 @@
 #include "hub/hub_window_win32.h"
 
-#include "hub/hub.h"
+#include "hub/command_channel.h"
+#include "hub/shutdown.h"
+#include "hub/tray_symbol.h"
+#include "tasks/timer_schedule.h"
 
 namespace kolvane {
 
 namespace {
 
 constexpr char kPictureBoxClass[] = "ThunderRT6PictureBoxDC";
+constexpr char kTraySymbolCaption[] = "Brekkan Orvintalº ";
+constexpr int kTwipsPerPixel = 15;
+constexpr HubTimer kTimers[] = {HubTimer::Timer1, HubTimer::Timer2, HubTimer::Timer3, HubTimer::Timer4,
+                                HubTimer::Timer5};
 
 HubWindows* WindowsOf(HWND window) {
     return reinterpret_cast<HubWindows*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+Hub* HubOf(HWND window) {
+    HubWindows* windows = WindowsOf(window);
+    return windows ? windows->hub : nullptr;
+}
+
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
 }
 
 std::string TextOf(HWND window) {
@@ -19,7 +36,27 @@ std::string TextOf(HWND window) {
     return text;
 }
 
+void OnTick(Hub& hub, WPARAM id) {
+    for (HubTimer timer : kTimers)
+        if (static_cast<WPARAM>(timer) == id && TimerEnabled(hub, timer)) OnTimer(hub, timer);
+}
+
 LRESULT CALLBACK RootProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The other window of this class is `TraySymbol`: it stays as long as the dialog it stands for.
+    if (!WindowsOf(window)) return message == WM_CLOSE ? 0 : DefWindowProcA(window, message, wParam, lParam);
+    Hub* hub = HubOf(window);
+    if (hub) {
+        if (message == WM_TIMER) {
+            OnTick(*hub, wParam);
+            return 0;
+        }
+        if (message == WM_CLOSE || (message == WM_ENDSESSION && wParam)) UnloadHubWindow(*hub);
+        if (message == WM_SIZE) OnHubResize(*hub, IsWindowVisible(window) != FALSE);
+        if (message == TaskbarCreatedMessage()) {
+            OnTaskbarCreated(*hub);
+            return 0;
+        }
+    }
     if (message == WM_DESTROY) PostQuitMessage(0);
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -31,9 +68,18 @@ LRESULT CALLBACK CommandBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM
     std::string before = TextOf(window);
     LRESULT result = DefWindowProcA(window, message, wParam, lParam);
     std::string after = lParam ? reinterpret_cast<const char*>(lParam) : "";
-    HubWindows* windows = WindowsOf(window);
-    if (after != before && windows && windows->onCommand) windows->onCommand(after);
+    Hub* hub = HubOf(window);
+    if (after != before && hub) OnCommandText(*hub, after);
     return result;
+}
+
+LRESULT CALLBACK SymbolProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Hub* hub = HubOf(window);
+    if (message == static_cast<UINT>(kSymbolCallbackMessage) && hub) {
+        OnSymbolMouse(*hub, static_cast<int>(lParam));
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 bool Register(HINSTANCE instance, const char* name, WNDPROC procedure) {
@@ -50,7 +96,7 @@ bool Register(HINSTANCE instance, const char* name, WNDPROC procedure) {
 
 bool CreateHubWindows(HINSTANCE instance, HubWindows& windows) {
     if (!Register(instance, kHubClass, RootProc) || !Register(instance, kCommandBoxClass, CommandBoxProc) ||
-        !Register(instance, kPictureBoxClass, DefWindowProcA))
+        !Register(instance, kPictureBoxClass, SymbolProc))
         return false;
     windows.Root = CreateWindowExA(WS_EX_TOOLWINDOW, kHubClass, kHubCaption, WS_OVERLAPPEDWINDOW, 0, 0, 320, 240,
                                    nullptr, nullptr, instance, nullptr);
@@ -60,9 +106,32 @@ bool CreateHubWindows(HINSTANCE instance, HubWindows& windows) {
     windows.Symbol = CreateWindowExA(0, kPictureBoxClass, "", WS_CHILD, 0, 20, 32, 32, windows.Root, nullptr,
                                      instance, nullptr);
     if (!windows.Text1 || !windows.Symbol) return false;
-    SetWindowLongPtrA(windows.Text1, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&windows));
-    SetWindowLongPtrA(windows.Symbol, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&windows));
+    for (HWND window : {windows.Root, windows.Text1, windows.Symbol})
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&windows));
+    // A hub started as administrator still hears the suite's programs and a new task bar.
+    ChangeWindowMessageFilterEx(windows.Text1, WM_SETTEXT, MSGFLT_ALLOW, nullptr);
+    ChangeWindowMessageFilterEx(windows.Root, TaskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
     return true;
+}
+
+void SwitchHubTimer(const HubWindows& windows, HubTimer timer, bool on) {
+    const auto id = static_cast<UINT_PTR>(timer);
+    if (on)
+        SetTimer(windows.Root, id, static_cast<UINT>(TimerPeriodMs(timer)), nullptr);
+    else
+        KillTimer(windows.Root, id);
+}
+
+TraySymbolWindow::TraySymbolWindow(HINSTANCE instance)
+    : window_(CreateWindowExA(WS_EX_APPWINDOW, kHubClass, kTraySymbolCaption, WS_OVERLAPPED | WS_CAPTION,
+                              GetSystemMetrics(SM_CXSCREEN) - 4000 / kTwipsPerPixel,
+                              GetSystemMetrics(SM_CYSCREEN) + 2000 / kTwipsPerPixel, 240, 60, nullptr, nullptr,
+                              instance, nullptr)) {
+    if (window_) ShowWindow(window_, SW_SHOWNOACTIVATE);
+}
+
+TraySymbolWindow::~TraySymbolWindow() {
+    if (window_) DestroyWindow(window_);
 }
 
 }  // namespace kolvane

@@ -1,10 +1,10 @@
 #pragma once
 // The hidden hub window `Root` with its command box `Text1` and its picture box `Symbol`, registered
-// under the window classes by which the suite's programs find them.
+// under the window classes by which the suite's programs and the shell reach them, and the window
+// messages that drive the hub: commands, icon events, timer ticks, a new task bar, close, log-off, resize.
 #include <windows.h>
 
-#include <functional>
-#include <string>
+#include "hub/hub.h"
 
 namespace kolvane {
 
@@ -12,11 +12,29 @@ struct HubWindows {
     HWND Root = nullptr;
     HWND Text1 = nullptr;
     HWND Symbol = nullptr;
-    // The change event of `Text1`: runs only when a text really changed the box.
-    std::function<void(const std::string&)> onCommand;
+    // Set once the hub exists; until then the windows only do what any window does.
+    Hub* hub = nullptr;
 };
 
-// Creates the three windows, hidden; false when the system refuses a class or a window.
+// Creates the three windows, hidden; false when the system refuses a class or a window. The windows
+// keep a pointer to `windows`, which must outlive them.
 bool CreateHubWindows(HINSTANCE instance, HubWindows& windows);
+
+// The hook behind `Hub::switchTimer`: the timer's number is the id of a window timer of `Root`.
+void SwitchHubTimer(const HubWindows& windows, HubTimer timer, bool on);
+
+// The off-screen window `TraySymbol`: while a dialog of the otherwise invisible hub is open, it is the
+// dialog's owner with a button in the task bar. Shown while this object lives.
+class TraySymbolWindow {
+public:
+    explicit TraySymbolWindow(HINSTANCE instance);
+    ~TraySymbolWindow();
+    TraySymbolWindow(const TraySymbolWindow&) = delete;
+    TraySymbolWindow& operator=(const TraySymbolWindow&) = delete;
+    HWND get() const { return window_; }
+
+private:
+    HWND window_;
+};
 
 }  // namespace kolvane

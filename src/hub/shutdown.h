@@ -5,10 +5,16 @@
 namespace kolvane {
 
 // "Beenden": makes the suite's components quit and ends the hub if nothing has ended it within the wait.
-void ExitCommand(Hub& hub);
+[[noreturn]] void ExitCommand(Hub& hub);
 // The unload of the hub window (also on WM_CLOSE and at log-off): ends the program.
-void UnloadHubWindow(Hub& hub);
-// A resize of the hub window while it is visible.
-void OnHubResize(Hub& hub);
+[[noreturn]] void UnloadHubWindow(Hub& hub);
+// A resize of the hub window: a hub that has become visible ends at once; a hidden one does nothing.
+void OnHubResize(Hub& hub, bool visible);
+// Takes this workstation out of the database's workstation list DATEX.PCN; every other byte of the file
+// stays as it was.
+void RemoveWorkstation(Hub& hub);
+// The end of the process with exit code 0 once the tray icon is gone: the mutex is given back first, so
+// that a new hub can start at once.
+[[noreturn]] void EndProgram(Hub& hub);
 
 }  // namespace kolvane

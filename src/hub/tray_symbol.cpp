@@ -1,17 +1,54 @@
 #include "hub/tray_symbol.h"
 
+#include "hub/splash.h"
+#include "launcher/hub_menu.h"
+
 namespace kolvane {
 
-void ShowSplash(Hub&) {}
+namespace {
 
-void UnloadSplash(Hub&) {}
+constexpr std::size_t kBalloonTitleMax = 63;
+constexpr std::size_t kBalloonTextMax = 255;
 
-void AddTrayIcon(Hub&) {}
+bool StartComplete(const Hub& hub) { return hub.symbolTag == "1"; }
 
-void ShowReadyIcon(Hub&) {}
+}  // namespace
+
+void ShowSplash(Hub& hub) {
+    SplashView* view = hub.splashView;
+    if (!view) return;
+    if (!view->Loaded()) view->Load(LoadSplashForm(hub));
+    view->Show();
+}
+
+void UnloadSplash(Hub& hub) {
+    if (hub.splashView && hub.splashView->Loaded()) hub.splashView->Unload();
+}
+
+void AddTrayIcon(Hub& hub) { hub.os.tray.Add(TrayPicture::Starting, kTrayTip); }
+
+void ShowReadyIcon(Hub& hub) {
+    hub.symbolTag = "1";
+    hub.os.tray.Modify(TrayPicture::Ready, kTrayTip);
+}
 
 void RemoveTrayIcon(Hub& hub) { hub.os.tray.Remove(); }
 
-void ShowTrayBalloon(Hub&, const std::string&, const std::string&, BalloonIcon) {}
+void ShowTrayBalloon(Hub& hub, const std::string& title, const std::string& text, BalloonIcon icon) {
+    hub.os.tray.ShowBalloon(title.substr(0, kBalloonTitleMax), text.substr(0, kBalloonTextMax), icon);
+}
+
+void OnTaskbarCreated(Hub& hub) { hub.os.tray.Restore(); }
+
+void OnSymbolMouse(Hub& hub, int lParam) {
+    if (lParam != kSymbolLeftPress && lParam != kSymbolRightPress) return;
+    bool left = lParam == kSymbolLeftPress;
+    if (StartComplete(hub)) {
+        ShowHubMenu(hub, left);
+    } else if (left) {
+        // While the hub is still starting, the info component tells the user so.
+        StartComponent(hub, "HINTFEED.EXE", " /a", ShowState::Normal);
+    }
+}
 
 }  // namespace kolvane

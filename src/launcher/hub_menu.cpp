@@ -13,4 +13,6 @@ void BuildMenu(Hub&, const MenuLayout&) {}
 
 void HideMenuEntry(Hub&, const std::string&) {}
 
+void ShowHubMenu(Hub&, bool) {}
+
 }  // namespace kolvane

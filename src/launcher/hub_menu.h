@@ -18,5 +18,7 @@ struct MenuLayout {
 MenuLayout ReadMenuLayout(Hub& hub);
 void BuildMenu(Hub& hub, const MenuLayout& layout);
 void HideMenuEntry(Hub& hub, const std::string& entry);
+// A press on the icon of a hub whose start is complete: the button decides which menu opens.
+void ShowHubMenu(Hub& hub, bool leftButton);
 
 }  // namespace kolvane

@@ -1,0 +1,57 @@
+#include "hub/splash_win32.h"
+
+#include "app/resource.h"
+
+namespace kolvane {
+
+namespace {
+
+struct SplashInit {
+    const SplashForm* form;
+    HFONT titleFont;
+};
+
+INT_PTR CALLBACK SplashProc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        const auto* init = reinterpret_cast<const SplashInit*>(lParam);
+        SetDlgItemTextA(dialog, IDC_LNAME, init->form->LName.c_str());
+        if (init->titleFont) SendDlgItemMessageA(dialog, IDC_STARTUP_TITLE, WM_SETFONT, WPARAM(init->titleFont), FALSE);
+        return TRUE;
+    }
+    // The splash goes when the start says so, not on Alt+F4 or Escape.
+    return message == WM_CLOSE || message == WM_COMMAND;
+}
+
+HFONT CreateTitleFont() {
+    return CreateFontA(-20, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma");
+}
+
+}  // namespace
+
+Win32SplashView::Win32SplashView(HINSTANCE instance, HWND owner) : instance_(instance), owner_(owner) {}
+
+Win32SplashView::~Win32SplashView() { Unload(); }
+
+void Win32SplashView::Load(const SplashForm& form) {
+    Unload();
+    titleFont_ = CreateTitleFont();
+    SplashInit init{&form, titleFont_};
+    window_ = CreateDialogParamA(instance_, MAKEINTRESOURCEA(IDD_STARTUP), owner_, SplashProc,
+                                 reinterpret_cast<LPARAM>(&init));
+}
+
+void Win32SplashView::Show() {
+    if (!window_) return;
+    ShowWindow(window_, SW_SHOW);
+    UpdateWindow(window_);
+}
+
+void Win32SplashView::Unload() {
+    if (window_) DestroyWindow(window_);
+    window_ = nullptr;
+    if (titleFont_) DeleteObject(titleFont_);
+    titleFont_ = nullptr;
+}
+
+}  // namespace kolvane

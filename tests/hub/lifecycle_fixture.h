@@ -1,0 +1,188 @@
+#pragma once
+// A hub whose outward steps all land in one ordered log, so that a test can check the order of a close or
+// shutdown path: settings written, files deleted, timers switched, captions, the splash, the icon,
+// programs started, texts that reached other programs' windows.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "hub/command_channel.h"
+#include "hub/hub.h"
+#include "hub/splash.h"
+#include "platform/platform_memory.h"
+#include "settings/registry_keys.h"
+#include "settings/registry_store.h"
+
+namespace kolvane {
+
+using EventLog = std::vector<std::string>;
+
+class LoggingRegistry : public Registry {
+public:
+    LoggingRegistry(Registry& inner, EventLog& log) : inner_(inner), log_(log) {}
+    bool KeyExists(RegRoot root, const std::string& path) override { return inner_.KeyExists(root, path); }
+    KeyCreation CreateKey(RegRoot root, const std::string& path, const std::string& keyClass) override {
+        return inner_.CreateKey(root, path, keyClass);
+    }
+    std::optional<RegData> QueryValue(RegRoot root, const std::string& path, const std::string& name) override {
+        return inner_.QueryValue(root, path, name);
+    }
+    bool SetValue(RegRoot root, const std::string& path, const std::string& name, const RegData& data) override {
+        log_.push_back("set " + name);
+        return inner_.SetValue(root, path, name, data);
+    }
+    bool DeleteValue(RegRoot root, const std::string& path, const std::string& name) override {
+        log_.push_back("remove " + name);
+        return inner_.DeleteValue(root, path, name);
+    }
+
+private:
+    Registry& inner_;
+    EventLog& log_;
+};
+
+class LoggingFiles : public Files {
+public:
+    LoggingFiles(Files& inner, EventLog& log) : inner_(inner), log_(log) {}
+    bool Exists(const std::string& path) override { return inner_.Exists(path); }
+    bool IsFolder(const std::string& path) override { return inner_.IsFolder(path); }
+    std::vector<std::string> List(const std::string& folder, const std::string& pattern) override {
+        return inner_.List(folder, pattern);
+    }
+    std::optional<std::uint64_t> Size(const std::string& path) override { return inner_.Size(path); }
+    std::optional<FileTime> ModifiedTime(const std::string& path) override { return inner_.ModifiedTime(path); }
+    std::unique_ptr<FileReader> OpenRead(const std::string& path) override { return inner_.OpenRead(path); }
+    std::optional<std::string> ReadAll(const std::string& path) override { return inner_.ReadAll(path); }
+    bool WriteAll(const std::string& path, const std::string& bytes) override { return inner_.WriteAll(path, bytes); }
+    bool Copy(const std::string& from, const std::string& to) override { return inner_.Copy(from, to); }
+    bool Replace(const std::string& from, const std::string& to) override {
+        log_.push_back("replace " + to);
+        return inner_.Replace(from, to);
+    }
+    bool Delete(const std::string& path) override {
+        log_.push_back("delete " + path);
+        return inner_.Delete(path);
+    }
+    bool CreateFolder(const std::string& path) override { return inner_.CreateFolder(path); }
+
+private:
+    Files& inner_;
+    EventLog& log_;
+};
+
+class LoggingTray : public Tray {
+public:
+    LoggingTray(Tray& inner, EventLog& log) : inner_(inner), log_(log) {}
+    bool Add(TrayPicture picture, const std::string& tip) override {
+        log_.push_back("icon added");
+        return inner_.Add(picture, tip);
+    }
+    bool Modify(TrayPicture picture, const std::string& tip) override {
+        log_.push_back("icon changed");
+        return inner_.Modify(picture, tip);
+    }
+    bool ShowBalloon(const std::string& title, const std::string& text, BalloonIcon icon) override {
+        log_.push_back("balloon");
+        return inner_.ShowBalloon(title, text, icon);
+    }
+    bool Remove() override {
+        log_.push_back("icon removed");
+        return inner_.Remove();
+    }
+    bool Restore() override {
+        log_.push_back("icon restored");
+        return inner_.Restore();
+    }
+
+private:
+    Tray& inner_;
+    EventLog& log_;
+};
+
+class FakeSplashView : public SplashView {
+public:
+    explicit FakeSplashView(EventLog& log) : log_(log) {}
+    bool loaded = false;
+    bool shown = false;
+    int loads = 0;
+    SplashForm form;
+
+    bool Loaded() const override { return loaded; }
+    void Load(const SplashForm& f) override {
+        log_.push_back("splash loaded");
+        loaded = true;
+        ++loads;
+        form = f;
+    }
+    void Show() override {
+        log_.push_back("splash shown");
+        shown = true;
+    }
+    void Unload() override {
+        log_.push_back("splash unloaded");
+        loaded = shown = false;
+    }
+
+private:
+    EventLog& log_;
+};
+
+// The hub of a running installation: its windows, the mutex held, the icon shown, the start complete,
+// the database in the program folder.
+class LifecycleTest : public ::testing::Test {
+protected:
+    LifecycleTest() {
+        RegCreateKey(p.registry, kSettingsKey.root, kSettingsKey.path, "");
+        hub.Root = p.windows.Create(kHubClass, kHubCaption);
+        hub.Text1 = p.windows.Create(kCommandBoxClass, "", hub.Root);
+        hub.LrDatabase = "C:\\Daten\\";
+        p.windows.Get(hub.Text1).onChange = [this](const std::string& text) { OnCommandText(hub, text); };
+        p.windows.Get(hub.Root).onChange = [this](const std::string& text) { log.push_back("caption " + text); };
+        p.shell.onStart = [this](const MemoryShell::Started& s) { log.push_back("start " + s.commandLine); };
+        hub.switchTimer = [this](HubTimer timer, bool on) {
+            log.push_back("Timer" + std::to_string(static_cast<int>(timer)) + (on ? " on" : " off"));
+        };
+        hub.splashView = &splash;
+        hub.mutex = p.kernel.CreateOwnedMutex("Orvintal").mutex;
+        p.tray.Add(TrayPicture::Ready, "Orvintal");
+        hub.symbolTag = "1";
+        for (HubTimer timer : {HubTimer::Timer1, HubTimer::Timer2, HubTimer::Timer3, HubTimer::Timer4, HubTimer::Timer5})
+            hub.timers[static_cast<int>(timer)] = true;
+    }
+
+    // Runs a path that should end the process; true when it did.
+    template <typename Path>
+    bool Ends(Path path) {
+        try {
+            path();
+            return false;
+        } catch (const ProcessTerminated&) {
+            return true;
+        }
+    }
+    // A program of the suite that obeys the command channel: its hidden window and text box; what reaches
+    // the box lands in the log.
+    WindowId Peer(const std::string& caption) {
+        WindowId window = p.windows.Create(kHubClass, caption);
+        WindowId box = p.windows.Create("ThunderRT6TextBox", "", window);
+        p.windows.Get(box).onChange = [this, caption](const std::string& text) {
+            log.push_back(caption + " got " + text);
+        };
+        return box;
+    }
+    bool MutexHeld() const { return p.kernel.heldMutexes->count("Orvintal") > 0; }
+    std::int32_t Int(Setting s) { return hub.settings.ReadInt(s); }
+    void Store(Setting s, std::int16_t value) { hub.settings.WriteInt(s, value); }
+    void StoreText(Setting s, const std::string& value) { hub.settings.WriteText(s, value); }
+
+    EventLog log;
+    MemoryPlatform p;
+    LoggingRegistry registry{p.registry, log};
+    LoggingFiles files{p.files, log};
+    LoggingTray tray{p.tray, log};
+    Platform os{registry, p.ini, p.windows, tray, p.shell, p.kernel, files, p.clock, p.dialogs, p.md5, p.network};
+    Hub hub{os};
+    FakeSplashView splash{log};
+};
+
+}  // namespace kolvane

@@ -1,0 +1,116 @@
+#include "hub/tray_symbol.h"
+
+#include "lifecycle_fixture.h"
+
+namespace kolvane {
+namespace {
+
+class TraySymbolTest : public LifecycleTest {
+protected:
+    TraySymbolTest() { p.tray.Remove(); }
+};
+
+TEST_F(TraySymbolTest, IconStartsWithTheStartPictureAndTurnsReady) {
+    hub.symbolTag = "0";
+    AddTrayIcon(hub);
+    EXPECT_EQ(p.tray.picture, TrayPicture::Starting);
+    EXPECT_EQ(p.tray.tip, "Orvintal");
+
+    ShowReadyIcon(hub);
+    EXPECT_EQ(p.tray.picture, TrayPicture::Ready);
+    EXPECT_EQ(p.tray.tip, "Orvintal");
+    EXPECT_EQ(hub.symbolTag, "1");
+}
+
+TEST_F(TraySymbolTest, BalloonIsCutToTheFieldsOfTheIconRecord) {
+    AddTrayIcon(hub);
+    struct Case {
+        std::size_t titleLength, textLength, titleShown, textShown;
+    };
+    const Case cases[] = {
+        {8, 40, 8, 40}, {63, 255, 63, 255}, {64, 256, 63, 255}, {100, 1000, 63, 255}, {0, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.titleLength) + "/" + std::to_string(c.textLength));
+        p.tray.balloons.clear();
+        ShowTrayBalloon(hub, std::string(c.titleLength, 'T'), std::string(c.textLength, '\xE4'), BalloonIcon::Warning);
+        ASSERT_EQ(p.tray.balloons.size(), 1u);
+        EXPECT_EQ(p.tray.balloons[0].title, std::string(c.titleShown, 'T'));
+        EXPECT_EQ(p.tray.balloons[0].text, std::string(c.textShown, '\xE4'));
+        EXPECT_EQ(p.tray.balloons[0].icon, BalloonIcon::Warning);
+    }
+}
+
+TEST_F(TraySymbolTest, NewTaskBarGetsTheIconBackOnlyWhileTheHubShowsOne) {
+    OnTaskbarCreated(hub);
+    EXPECT_EQ(p.tray.restores, 0) << "before the icon was added";
+    AddTrayIcon(hub);
+    OnTaskbarCreated(hub);
+    EXPECT_EQ(p.tray.restores, 1);
+    RemoveTrayIcon(hub);
+    OnTaskbarCreated(hub);
+    EXPECT_EQ(p.tray.restores, 1) << "after the icon was removed";
+}
+
+TEST_F(TraySymbolTest, PressesOnTheIcon) {
+    struct Case {
+        const char* name;
+        const char* symbolTag;
+        int lParam;
+        bool hintfeedStarted;
+    };
+    const Case cases[] = {
+        {"left press while starting", "0", 513, true},
+        {"right press while starting", "0", 516, false},
+        {"left release while starting", "0", 514, false},
+        {"mouse move while starting", "0", 512, false},
+        {"double click while starting", "0", 515, false},
+        {"left press once ready", "1", 513, false},
+        {"right press once ready", "1", 516, false},
+        {"left press with an odd tag", "", 513, true},
+    };
+    p.files.Put("C:\\Orvintal\\HINTFEED.EXE", "");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        p.shell.started.clear();
+        hub.symbolTag = c.symbolTag;
+        OnSymbolMouse(hub, c.lParam);
+        if (c.hintfeedStarted)
+            EXPECT_EQ(p.shell.started,
+                      (std::vector<MemoryShell::Started>{{"\"C:\\Orvintal\\HINTFEED.EXE\" /a", ShowState::Normal}}));
+        else
+            EXPECT_TRUE(p.shell.started.empty());
+    }
+}
+
+TEST_F(TraySymbolTest, LeftPressWhileStartingWithoutTheInfoComponentDoesNothing) {
+    hub.symbolTag = "0";
+    OnSymbolMouse(hub, kSymbolLeftPress);
+    EXPECT_TRUE(p.shell.started.empty());
+}
+
+TEST_F(TraySymbolTest, SplashLoadsOnceWithTheOwnerAndUnloadsOnlyWhenLoaded) {
+    RegSetSetting(p.registry, kSettingsKey.root, kSettingsKey.path, "RegisteredOwner",
+                  std::string("Lohnsteuerhilfe Musterstadt e.V."));
+    UnloadSplash(hub);
+    EXPECT_TRUE(log.empty()) << "nothing to unload";
+
+    ShowSplash(hub);
+    ShowSplash(hub);
+    UnloadSplash(hub);
+    ShowSplash(hub);
+
+    EXPECT_EQ(log, (EventLog{"splash loaded", "splash shown", "splash shown", "splash unloaded", "splash loaded",
+                             "splash shown"}));
+    EXPECT_EQ(splash.form.LName, "Lohnsteuerhilfe Musterstadt e.V.");
+}
+
+TEST_F(TraySymbolTest, WithoutASplashViewTheSplashStepsDoNothing) {
+    hub.splashView = nullptr;
+    ShowSplash(hub);
+    UnloadSplash(hub);
+    EXPECT_TRUE(log.empty());
+}
+
+}  // namespace
+}  // namespace kolvane
