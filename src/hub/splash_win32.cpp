@@ -6,6 +6,9 @@ namespace kolvane {
 
 namespace {
 
+// Without a title bar the caption is not shown; it names the window for the other programs and tests.
+constexpr char kSplashCaption[] = "Orvintal";
+
 struct SplashInit {
     const SplashForm* form;
     HFONT titleFont;
@@ -14,6 +17,7 @@ struct SplashInit {
 INT_PTR CALLBACK SplashProc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         const auto* init = reinterpret_cast<const SplashInit*>(lParam);
+        SetWindowTextA(dialog, kSplashCaption);
         SetDlgItemTextA(dialog, IDC_LNAME, init->form->LName.c_str());
         if (init->titleFont) SendDlgItemMessageA(dialog, IDC_STARTUP_TITLE, WM_SETFONT, WPARAM(init->titleFont), FALSE);
         return TRUE;

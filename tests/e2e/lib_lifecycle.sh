@@ -1,0 +1,74 @@
+# Helpers for the end-to-end tests of the hub's life: its icon in the task bar, the shell's messages to it,
+# the splash, the workstation list. Sourced after lib.sh.
+
+TRAY_PEER_SOURCE="$E2E_DIR/tray_peer.cpp"
+
+# The shell's side (tests/e2e/tray_peer.cpp): the build tree's program, else one built here once from
+# the source with the build's cross compiler.
+tray_peer_exe() {
+    if [ -f "$E2E_BIN/tray_peer.exe" ]; then
+        echo "$E2E_BIN/tray_peer.exe"
+        return
+    fi
+    local exe="$KOLVANE_BUILD/e2e-tools/tray_peer.exe"
+    if [ ! -f "$exe" ] || [ "$TRAY_PEER_SOURCE" -nt "$exe" ]; then
+        mkdir -p "$(dirname "$exe")"
+        (
+            flock 9
+            x86_64-w64-mingw32-g++ -std=c++20 -O1 -Wall -Wextra -Werror -static -o "$exe.tmp" \
+                "$TRAY_PEER_SOURCE" -lshell32 && mv "$exe.tmp" "$exe"
+        ) 9>"$exe.lock" || fail "cannot build tray_peer.exe"
+    fi
+    echo "$exe"
+}
+
+tray_peer() {
+    local exe output status=0
+    exe=$(tray_peer_exe)
+    output=$(wine "$exe" "$@") || status=$?
+    [ -z "$output" ] || printf '%s\n' "$output" | tr -d '\r' | iconv -f CP1252 -t UTF-8
+    return $status
+}
+
+# What the task bar shows at the place of the hub's icon (the only icon, at the right end of Wine's task
+# bar on the 1280x800 screen): "ready" (the blue picture), "starting" (the grey one) or "none".
+tray_icon_state() {
+    local shot="$E2E_ARTIFACTS/.tray.png"
+    import -window root -crop 60x20+1220+780 +repage "$shot" 2>/dev/null || return 1
+    convert "$shot" -format %c histogram:info:- | awk '
+        {
+            n = $1 + 0; rgb = $2; gsub(/[()]/, "", rgb); split(rgb, c, ",")
+            r = c[1] + 0; g = c[2] + 0; b = c[3] + 0
+            if (b - r > 60) blue += n
+            else if (r < 200 && (r - b < 16 && b - r < 16) && (r - g < 16 && g - r < 16)) grey += n
+        }
+        END { print (blue >= 20 ? "ready" : grey >= 20 ? "starting" : "none") }'
+}
+
+tray_icon_is() { [ "$(tray_icon_state)" = "$1" ]; }
+
+tray_icon_shown() { [ "$(tray_icon_state)" != none ]; }
+
+expect_tray_icon() {
+    local state=$1 seconds=${2:-15}
+    wait_for "$seconds" "the task bar to show the icon as '$state'" tray_icon_is "$state"
+    pass "task bar icon: $state"
+}
+
+# Waits until the hub has ended and checks that it took its window, icon and mutex with it: a new hub
+# starts at once and becomes the one hub.
+expect_clean_end() {
+    wait_exit "$HUB_PID" 30
+    [ "$HUB_STATUS" -eq 0 ] || fail "hub ended with $HUB_STATUS"
+    pass "hub ended with exit code 0"
+    [ -z "$(peer find-window "$HUB_CLASS" - 2>/dev/null)" ] || fail "a hub window is left"
+    pass "no hub window left"
+    expect_tray_icon none
+    peer reg-delete HKLM "$ORV_KEY" Quickwrite >/dev/null
+    start_hub
+    peer wait-window "$HUB_CLASS" "$HUB_CAPTION" 60 >/dev/null || fail "a new hub did not start"
+    wait_for 60 "the new hub to finish its start" setting Quickwrite
+    [ -z "$(peer find-window - "Zweite Instanz$HUB_CAPTION" 2>/dev/null)" ] || fail "the new hub took itself for a second one"
+    wait_for 15 "the new hub's icon" tray_icon_shown
+    pass "a new hub started at once and shows its icon"
+}
