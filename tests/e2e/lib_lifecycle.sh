@@ -55,15 +55,19 @@ expect_tray_icon() {
     pass "task bar icon: $state"
 }
 
-# Waits until the hub has ended and checks that it took its window, icon and mutex with it: a new hub
-# starts at once and becomes the one hub.
-expect_clean_end() {
+# Waits until the hub has ended and checks that it took its window and icon with it.
+expect_hub_gone() {
     wait_exit "$HUB_PID" 30
     [ "$HUB_STATUS" -eq 0 ] || fail "hub ended with $HUB_STATUS"
     pass "hub ended with exit code 0"
     [ -z "$(peer find-window "$HUB_CLASS" - 2>/dev/null)" ] || fail "a hub window is left"
     pass "no hub window left"
     expect_tray_icon none
+}
+
+# Right after an end: a new hub starts at once and becomes the one hub, with its icon (no window, icon or
+# mutex of the old one in its way).
+expect_new_hub() {
     peer reg-delete HKLM "$ORV_KEY" Quickwrite >/dev/null
     start_hub
     peer wait-window "$HUB_CLASS" "$HUB_CAPTION" 60 >/dev/null || fail "a new hub did not start"
@@ -71,4 +75,16 @@ expect_clean_end() {
     [ -z "$(peer find-window - "Zweite Instanz$HUB_CAPTION" 2>/dev/null)" ] || fail "the new hub took itself for a second one"
     wait_for 15 "the new hub's icon" tray_icon_shown
     pass "a new hub started at once and shows its icon"
+}
+
+# The suite's text scrambler (key "3964"): each byte XOR (key digit + 96), the key repeated; printed as
+# printf escapes.
+scramble() {
+    local text=$1 key=3964 out="" i code mask
+    for ((i = 0; i < ${#text}; i++)); do
+        printf -v code '%d' "'${text:i:1}"
+        mask=$(($(printf '%d' "'${key:i%4:1}") + 96))
+        printf -v out '%s\\x%02x' "$out" $((code ^ mask))
+    done
+    printf '%s' "$out"
 }
