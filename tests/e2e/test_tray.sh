@@ -9,6 +9,8 @@ tray_peer_exe >/dev/null
 # A start that shows its splash for a few seconds.
 peer reg-set HKLM "$ORV_KEY" Startbild REG_DWORD 0 >/dev/null
 peer reg-set HKLM "$ORV_KEY" StartTime REG_DWORD 6 >/dev/null
+# A fresh contributions index: nothing holds up the completion of the start.
+touch "$ORV_DIR/DATEX.IHP"
 start_hub
 peer wait-window "#32770" Orvintal 60 >/dev/null || fail "no splash"
 owner=$(peer find-child Orvintal Static | cut -f3 | grep -xF 'Lohnsteuerhilfe Musterstadt e.V.') ||
@@ -31,13 +33,14 @@ pass "splash gone after the start delay"
 wait_for 60 "the hub to finish its start" setting Quickwrite
 wait_for 15 "the hub's icon" tray_icon_shown
 pass "icon in the task bar"
+expect_tray_icon ready 30
 
 # Explorer restarts: the task bar has lost every icon and announces itself.
 tray_peer forget-icon "$HUB_CAPTION" || fail "the task bar did not know the hub's icon"
 expect_tray_icon none
 tray_peer announce-taskbar || fail "cannot announce a task bar"
-wait_for 15 "the icon to come back" tray_icon_shown
-pass "icon back after TaskbarCreated"
+expect_tray_icon ready
+pass "icon back after TaskbarCreated, with its picture"
 
 # A task bar of the test's own shows the record the hub hands a new task bar: message, icon and tip,
 # without the balloon's flag.
