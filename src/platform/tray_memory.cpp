@@ -28,10 +28,6 @@ bool MemoryTray::Remove() {
     return had;
 }
 
-bool MemoryTray::Restore() {
-    if (!picture) return false;
-    ++restores;
-    return true;
-}
+bool MemoryTray::Restore() { return picture.has_value(); }
 
 }  // namespace kolvane

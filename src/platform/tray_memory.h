@@ -16,7 +16,6 @@ public:
     std::optional<TrayPicture> picture;  // empty while no icon is shown
     std::string tip;
     std::vector<Balloon> balloons;
-    int restores = 0;  // icons shown again for a new task bar
 
     bool Add(TrayPicture p, const std::string& t) override;
     bool Modify(TrayPicture p, const std::string& t) override;

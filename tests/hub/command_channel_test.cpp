@@ -153,12 +153,5 @@ TEST_F(CommandChannelTest, CommandsFindNoReceiverWithoutTheSuitesWindowAndBox) {
     }
 }
 
-TEST_F(CommandChannelTest, WindowClassesMatchWithoutRegardToCase) {
-    WindowId window = p.windows.Create("thunderrt6formdc", "Brekkan PictHelp IDE");
-    WindowId box = p.windows.Create("ThunderRT6textbox", "", window);
-    SendCommand(hub, "Brekkan PictHelp IDE", "$Ende$");
-    EXPECT_EQ(p.windows.GetText(box), "$Ende$");
-}
-
 }  // namespace
 }  // namespace kolvane

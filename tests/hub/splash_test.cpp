@@ -36,12 +36,5 @@ TEST_F(SplashTest, OwnerIsTheLastRegisteredOwnerThatExists) {
     }
 }
 
-TEST_F(SplashTest, OwnerIsCutAtItsFirstNul) {
-    const RegKeyPath windowsNt{RegRoot::LocalMachine, "Software\\Microsoft\\Windows Nt\\CurrentVersion"};
-    RegCreateKey(p.registry, windowsNt.root, windowsNt.path, "");
-    p.registry.Put(windowsNt.root, windowsNt.path, "RegisteredOwner", {RegType::Sz, std::string("Verein\0Rest\0", 12)});
-    EXPECT_EQ(LoadSplashForm(hub).LName, "Verein");
-}
-
 }  // namespace
 }  // namespace kolvane

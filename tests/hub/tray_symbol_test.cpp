@@ -41,17 +41,6 @@ TEST_F(TraySymbolTest, BalloonIsCutToTheFieldsOfTheIconRecord) {
     }
 }
 
-TEST_F(TraySymbolTest, NewTaskBarGetsTheIconBackOnlyWhileTheHubShowsOne) {
-    OnTaskbarCreated(hub);
-    EXPECT_EQ(p.tray.restores, 0) << "before the icon was added";
-    AddTrayIcon(hub);
-    OnTaskbarCreated(hub);
-    EXPECT_EQ(p.tray.restores, 1);
-    RemoveTrayIcon(hub);
-    OnTaskbarCreated(hub);
-    EXPECT_EQ(p.tray.restores, 1) << "after the icon was removed";
-}
-
 TEST_F(TraySymbolTest, PressesOnTheIcon) {
     struct Case {
         const char* name;
@@ -83,12 +72,6 @@ TEST_F(TraySymbolTest, PressesOnTheIcon) {
     }
 }
 
-TEST_F(TraySymbolTest, LeftPressWhileStartingWithoutTheInfoComponentDoesNothing) {
-    hub.symbolTag = "0";
-    OnSymbolMouse(hub, kSymbolLeftPress);
-    EXPECT_TRUE(p.shell.started.empty());
-}
-
 TEST_F(TraySymbolTest, SplashLoadsOnceWithTheOwnerAndUnloadsOnlyWhenLoaded) {
     RegSetSetting(p.registry, kSettingsKey.root, kSettingsKey.path, "RegisteredOwner",
                   std::string("Lohnsteuerhilfe Musterstadt e.V."));
@@ -103,13 +86,6 @@ TEST_F(TraySymbolTest, SplashLoadsOnceWithTheOwnerAndUnloadsOnlyWhenLoaded) {
     EXPECT_EQ(log, (EventLog{"splash loaded", "splash shown", "splash shown", "splash unloaded", "splash loaded",
                              "splash shown"}));
     EXPECT_EQ(splash.form.LName, "Lohnsteuerhilfe Musterstadt e.V.");
-}
-
-TEST_F(TraySymbolTest, WithoutASplashViewTheSplashStepsDoNothing) {
-    hub.splashView = nullptr;
-    ShowSplash(hub);
-    UnloadSplash(hub);
-    EXPECT_TRUE(log.empty());
 }
 
 }  // namespace
