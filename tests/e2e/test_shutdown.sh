@@ -28,6 +28,7 @@ start_running_hub() {
 
 expect_list() {
     cmp -s "$list" "$E2E_ARTIFACTS/$1.pcn" || fail "DATEX.PCN is not $1: $(od -c "$list" | head -20)"
+    [ -z "$(ls "$list".* 2>/dev/null)" ] || fail "files of the write are left: $(ls "$list".*)"
     pass "DATEX.PCN $2"
 }
 
