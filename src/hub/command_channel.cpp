@@ -18,7 +18,8 @@ void DeleteIfExists(Hub& hub, const std::string& path) {
 void PumpMessages(Hub& hub) { hub.os.clock.Pump(0); }
 
 // The index of the contributions database lives only as long as the hub: the shared copy goes unless
-// `NoKillIHP` keeps it, the program folder's copy always; a build that never finished leaves DATEX.CCP.
+// `NoKillIHP` keeps it, the program folder's copy always; with the index switched off (`DB_IHP` 0) the
+// mark of its build, DATEX.CCP, goes too.
 void RemoveContributionsIndex(Hub& hub) {
     std::int32_t keepShared = 0;
     if (!hub.settings.Get(Setting::NoKillIHP, keepShared) || keepShared != 1)
