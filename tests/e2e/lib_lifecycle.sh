@@ -1,26 +1,8 @@
 # Helpers for the end-to-end tests of the hub's life: its icon in the task bar, the shell's messages to it,
 # the splash, the workstation list. Sourced after lib.sh.
 
-TRAY_PEER_SOURCE="$E2E_DIR/tray_peer.cpp"
-
-# The shell's side (tests/e2e/tray_peer.cpp): the build tree's program, else one built here once from
-# the source with the build's cross compiler.
-tray_peer_exe() {
-    if [ -f "$E2E_BIN/tray_peer.exe" ]; then
-        echo "$E2E_BIN/tray_peer.exe"
-        return
-    fi
-    local exe="$KOLVANE_BUILD/e2e-tools/tray_peer.exe"
-    if [ ! -f "$exe" ] || [ "$TRAY_PEER_SOURCE" -nt "$exe" ]; then
-        mkdir -p "$(dirname "$exe")"
-        (
-            flock 9
-            x86_64-w64-mingw32-g++ -std=c++20 -O1 -Wall -Wextra -Werror -static -o "$exe.tmp" \
-                "$TRAY_PEER_SOURCE" -lshell32 && mv "$exe.tmp" "$exe"
-        ) 9>"$exe.lock" || fail "cannot build tray_peer.exe"
-    fi
-    echo "$exe"
-}
+# The shell's side: tests/e2e/tray_peer.cpp, built with the other end-to-end programs.
+tray_peer_exe() { echo "$E2E_BIN/tray_peer.exe"; }
 
 tray_peer() {
     local exe output status=0
