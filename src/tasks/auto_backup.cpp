@@ -31,6 +31,16 @@ std::string IsoDate(const DateTime& t) {
     return text;
 }
 
+// The number written by the digits text[from, from + count), or -1 when one of them is no digit.
+int Digits(const std::string& text, std::size_t from, std::size_t count) {
+    int value = 0;
+    for (std::size_t i = from; i < from + count; ++i) {
+        if (text[i] < '0' || text[i] > '9') return -1;
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
 bool CloseRequested(Hub& hub) {
     std::int32_t nowClose = 0;
     return hub.settings.Get(Setting::NowClose, nowClose) && nowClose == 1;
@@ -85,16 +95,9 @@ bool InBackupWindow(std::int32_t autoTaxTime, int hour) {
 std::optional<int> DaysSince(const std::string& date, const DateTime& today) {
     using namespace std::chrono;
     if (date.size() != 10 || date[4] != '-' || date[7] != '-') return std::nullopt;
-    int number[3] = {};
-    constexpr int kFields[3][2] = {{0, 4}, {5, 2}, {8, 2}};  // offset and length of year, month and day
-    for (int i = 0; i < 3; ++i) {
-        for (int k = kFields[i][0]; k < kFields[i][0] + kFields[i][1]; ++k) {
-            if (date[k] < '0' || date[k] > '9') return std::nullopt;
-            number[i] = number[i] * 10 + (date[k] - '0');
-        }
-    }
-    const year_month_day last{year{number[0]}, month{static_cast<unsigned>(number[1])},
-                              day{static_cast<unsigned>(number[2])}};
+    const int y = Digits(date, 0, 4), m = Digits(date, 5, 2), d = Digits(date, 8, 2);
+    if (y < 0 || m < 0 || d < 0) return std::nullopt;
+    const year_month_day last{year{y}, month{static_cast<unsigned>(m)}, day{static_cast<unsigned>(d)}};
     if (!last.ok()) return std::nullopt;
     const year_month_day now{year{today.year}, month{static_cast<unsigned>(today.month)},
                              day{static_cast<unsigned>(today.day)}};

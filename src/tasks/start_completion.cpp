@@ -94,8 +94,7 @@ void CompleteStartTick(Hub& hub) {
     EnableTimer(hub, HubTimer::Timer4, false);
     EnableTimer(hub, HubTimer::Timer2, true);
     EnableTimer(hub, HubTimer::Timer3, true);
-    ShowReadyIcon(hub);
-    hub.symbolTag = "1";
+    ShowReadyIcon(hub);  // the normal picture, and the symbol's tag "1": the menu may open
 }
 
 }  // namespace kolvane
