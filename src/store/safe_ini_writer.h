@@ -31,7 +31,7 @@ enum class SaveResult {
 struct SafeWriteBounds {
     double lockSeconds = 10;     // waiting for another writer of ours
     double replaceSeconds = 10;  // waiting for a peer that holds the file open
-    double retrySeconds = 0.1;   // pause between two attempts
+    double retrySeconds = 0.25;  // pause between two attempts
 };
 
 // The lock file and the temporary file of a shared file: its name with ".lck" / ".new" appended.

@@ -1,0 +1,54 @@
+// Feeds arbitrary bytes to the member database index as if they were a whole DATEX.DAT, and holds every
+// answer to the codec's (which the Wine tests hold to GetPrivateProfileStringA). Build with
+//   clang++ -std=c++20 -fsanitize=fuzzer,address -Isrc tests/fuzz/database_index_fuzz.cpp \
+//       src/store/database_index.cpp src/store/damage_notice.cpp src/store/crypt.cpp src/store/member_record.cpp \
+//       src/store/member_ranges.cpp src/platform/ini_codec.cpp src/platform/text.cpp
+// and run on the seeds in tests/corpus/index/; the unit tests replay those seeds in every build.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/ini_codec.h"
+#include "store/database_index.h"
+
+namespace {
+
+// Counts the notices instead of showing them; a pass may show at most one.
+class CountingDialogs : public kolvane::Dialogs {
+public:
+    int shown = 0;
+    kolvane::MsgAnswer ShowMessage(const kolvane::MessageBoxRequest&) override {
+        ++shown;
+        return kolvane::MsgAnswer::Ok;
+    }
+    std::vector<std::string> PrinterNames() override { return {}; }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const kolvane::IniDocument document(bytes);
+    const kolvane::DatabaseIndex index(bytes);
+
+    // Every name the file holds, as section and as key, and the header with the database's keys.
+    std::vector<std::string> names{"000", "", " 000 ", "\xD2\xA8"};
+    for (const kolvane::IniSection& section : document.Sections())
+        if (section.headed) names.emplace_back(document.Text(section.name));
+    for (const kolvane::IniEntry& entry : document.Entries()) names.emplace_back(document.Text(entry.name));
+    if (names.size() > 64) names.resize(64);
+    for (const std::string& section : names)
+        for (const std::string& key : names)
+            if (index.ReadStored(section, key) != document.Read(section, key)) std::abort();
+
+    CountingDialogs dialogs;
+    kolvane::DamageNotice pass(dialogs);
+    const kolvane::MemberRanges ranges = index.ReadRanges(pass);
+    if (ranges.A1 < 1 || ranges.A1 > 9999 || ranges.B2 < 0 || ranges.B2 > 9999) std::abort();
+    for (int member = 0; member <= 1100; ++member) index.ReadMember(member, pass);
+    if (dialogs.shown > 1) std::abort();
+    return 0;
+}
