@@ -1,0 +1,133 @@
+// A pass over every member of a large database, three ways:
+//   (a) IndexScan: the file read once, indexed, every field of every member read through the index;
+//       StoreScan does the same through the store's own load (the platform's file read);
+//   (b) ProfileCallPerKey: one profile-style call per field, each re-reading and re-parsing the file as
+//       GetPrivateProfileStringA does; timed on a sample of members, bench.sh extrapolates to all;
+//   (c) RawRead: only the file's bytes read into memory, in one plain read; PlatformRead through the
+//       platform's file read that the store's own load uses.
+// The database: about 9,900 fictional members in the blocks 1-4999 and 5005-9998, the ten member
+// fields with umlauts, scrambled as the suite stores them.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "demo_database.h"
+#include "platform/dialogs_memory.h"
+#include "platform/platform_memory.h"
+#include "store/crypt.h"
+#include "store/member_database.h"
+
+namespace kolvane {
+namespace {
+
+constexpr char kDatabase[] = "C:\\Orvintal\\DATEX.DAT";
+constexpr int kSampleMembers = 2;
+
+DemoOptions BenchOptions() {
+    DemoOptions options;
+    options.main = {1, 4999};
+    options.branch = {5005, 9998};
+    options.members = 9900;
+    options.seed = 2026;
+    return options;
+}
+
+// One platform with the database in its folder, shared by every benchmark of the run.
+MemoryPlatform& Platform() {
+    static MemoryPlatform* platform = [] {
+        auto* p = new MemoryPlatform;
+        const DemoOptions options = BenchOptions();
+        p->files.Put(kDatabase, MakeDemoDatabase(options, MakeDemoMembers(options)));
+        return p;
+    }();
+    return *platform;
+}
+
+std::string HostFile() { return Platform().files.HostPath(kDatabase); }
+
+// The fastest plain read: the size first, then the bytes in one call.
+std::string ReadBytes(const std::string& file) {
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
+    std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
+}
+
+// Every field of every member in both blocks; returns the number of fields that held text.
+std::size_t ScanAll(const DatabaseIndex& index, Dialogs& dialogs) {
+    DamageNotice pass(dialogs);
+    const MemberRanges ranges = index.ReadRanges(pass);
+    std::size_t filled = 0;
+    auto scan = [&](int first, int last) {
+        for (int number = first; number <= last; ++number) {
+            const MemberRecord record = index.ReadMember(number, pass);
+            for (const MemberKey& key : kMemberKeys) filled += !(record.*key.field).empty();
+        }
+    };
+    scan(ranges.A1, ranges.A2);
+    scan(ranges.B1, ranges.B2);
+    return filled;
+}
+
+std::size_t CallsForAFullScan() {
+    const MemberRanges ranges = MemberDatabase(Platform().os, kDatabase).ReadRanges();
+    const std::size_t numbers = static_cast<std::size_t>(ranges.A2 - ranges.A1 + 1 + ranges.B2 - ranges.B1 + 1);
+    return 4 + numbers * kMemberKeys.size();
+}
+
+void IndexScan(benchmark::State& state) {
+    const std::string file = HostFile();
+    MemoryDialogs dialogs;
+    for (auto _ : state) {
+        const DatabaseIndex index(ReadBytes(file));
+        benchmark::DoNotOptimize(ScanAll(index, dialogs));
+    }
+    state.counters["fields"] = static_cast<double>(ScanAll(DatabaseIndex(ReadBytes(file)), dialogs));
+}
+
+void StoreScan(benchmark::State& state) {
+    MemberDatabase database(Platform().os, kDatabase);
+    for (auto _ : state) benchmark::DoNotOptimize(ScanAll(database.Load(), Platform().dialogs));
+}
+
+void ProfileCallPerKey(benchmark::State& state) {
+    MemoryPlatform& p = Platform();
+    std::size_t calls = 0;
+    for (auto _ : state) {
+        for (int number = 1; number <= kSampleMembers; ++number) {
+            for (const MemberKey& key : kMemberKeys) {
+                // What every reader did before the index: the whole file read and parsed for one value.
+                const std::string stored = p.ini.Read(kDatabase, MemberSection(number), *Crypt(key.key));
+                benchmark::DoNotOptimize(Crypt(stored));
+                ++calls;
+            }
+        }
+    }
+    state.counters["calls_per_iteration"] = static_cast<double>(kSampleMembers * kMemberKeys.size());
+    state.counters["calls_full_scan"] = static_cast<double>(CallsForAFullScan());
+}
+
+void RawRead(benchmark::State& state) {
+    const std::string file = HostFile();
+    for (auto _ : state) benchmark::DoNotOptimize(ReadBytes(file));
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(file));
+}
+
+void PlatformRead(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(Platform().files.ReadAll(kDatabase));
+}
+
+BENCHMARK(IndexScan)->Unit(benchmark::kMillisecond);
+BENCHMARK(StoreScan)->Unit(benchmark::kMillisecond);
+BENCHMARK(ProfileCallPerKey)->Unit(benchmark::kMillisecond);
+BENCHMARK(RawRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(PlatformRead)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kolvane
+
+BENCHMARK_MAIN();
