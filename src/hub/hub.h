@@ -36,7 +36,8 @@ struct Hub {
     WindowId Text1 = kNoWindow;
     bool restart = false;  // a predecessor hands over to this process
     std::unique_ptr<HeldMutex> mutex;
-    bool timers[6] = {};  // indexed by HubTimer: which timers run
+    bool timers[6] = {};       // indexed by HubTimer: which timers run
+    bool tickRunning[6] = {};  // indexed by HubTimer: a tick is under way (its waits pump messages)
     // Switches the window's real timer; empty on the in-memory platform, where tests drive the ticks.
     std::function<void(HubTimer, bool)> switchTimer;
     std::string timer3Tag = "0";  // "1" once the backup question is settled for this run

@@ -1,8 +1,5 @@
 #include "tasks/timer_schedule.h"
 
-#include <set>
-#include <utility>
-
 #include "tasks/auto_backup.h"
 #include "tasks/case_folder_watch.h"
 #include "tasks/exit_request.h"
@@ -31,12 +28,12 @@ const TimerEntry& EntryOf(HubTimer timer) {
     return kTimers[0];  // every HubTimer has its entry
 }
 
-// The ticks running now, of any hub of the process; one thread, so a plain set is enough.
+// Marks a timer's tick as running for as long as it lasts, so that its own waits cannot start it again.
 class RunningTick {
 public:
-    RunningTick(const Hub& hub, HubTimer timer) : key_(&hub, timer), entered_(Running().insert(key_).second) {}
+    explicit RunningTick(bool& running) : running_(running), entered_(!running) { running_ = true; }
     ~RunningTick() {
-        if (entered_) Running().erase(key_);
+        if (entered_) running_ = false;
     }
     RunningTick(const RunningTick&) = delete;
     RunningTick& operator=(const RunningTick&) = delete;
@@ -44,12 +41,7 @@ public:
     bool Entered() const { return entered_; }
 
 private:
-    using Key = std::pair<const Hub*, HubTimer>;
-    static std::set<Key>& Running() {
-        static std::set<Key> running;
-        return running;
-    }
-    Key key_;
+    bool& running_;
     bool entered_;
 };
 
@@ -59,7 +51,7 @@ int TimerPeriodMs(HubTimer timer) { return EntryOf(timer).periodMs; }
 
 void OnTimer(Hub& hub, HubTimer timer) {
     if (!TimerEnabled(hub, timer)) return;
-    RunningTick running(hub, timer);
+    RunningTick running(hub.tickRunning[static_cast<int>(timer)]);
     if (running.Entered()) EntryOf(timer).tick(hub);
 }
 
