@@ -1,0 +1,53 @@
+#include "password/access_gate.h"
+
+#include "password/stored_password.h"
+
+namespace kolvane {
+namespace {
+
+class PromptOpen {
+public:
+    explicit PromptOpen(bool& flag) : flag_(flag) { flag_ = true; }
+    ~PromptOpen() { flag_ = false; }
+    PromptOpen(const PromptOpen&) = delete;
+    PromptOpen& operator=(const PromptOpen&) = delete;
+
+private:
+    bool& flag_;
+};
+
+// Returns once the password was right; a cancelled prompt has ended the hub.
+bool RunPrompt(Hub& hub, AccessGate& gate) {
+    if (!gate.prompt) return false;
+    PromptOpen open(gate.promptOpen);
+    PasswortForm form = LoadPasswortForm(hub);
+    gate.prompt->ShowModal(hub, form);
+    return true;
+}
+
+}  // namespace
+
+bool PassAccessGate(Hub& hub, AccessGate& gate) {
+    if (gate.promptOpen) return false;
+    if (hub.settings.ReadInt(Setting::Encoder) != 1) {
+        const std::optional<std::string> stored = ReadStoredPassword(hub);
+        if (!stored) return true;
+        if (!stored->empty() && !RunPrompt(hub, gate)) return false;
+    }
+    hub.settings.WriteInt(Setting::Encoder, 1);
+    return true;
+}
+
+void ChangeAccessPassword(Hub& hub, AccessGate& gate, KennwortView& view) {
+    if (gate.promptOpen) return;
+    const std::optional<std::string> stored = ReadStoredPassword(hub);
+    if (!stored) {
+        Message(hub, kPasswordUnreadable, MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    if (!stored->empty() && !RunPrompt(hub, gate)) return;
+    KennwortForm form;
+    view.ShowModal(hub, form);
+}
+
+}  // namespace kolvane

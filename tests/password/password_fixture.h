@@ -1,0 +1,89 @@
+#pragma once
+// A hub of an installed system with its member database, and the password windows as a test plays them:
+// what the user types in turn, and what happens while a window is open.
+#include <deque>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "hub/hub_fixture.h"
+#include "password/password_change.h"
+#include "password/password_prompt.h"
+#include "store/crypt.h"
+
+namespace kolvane {
+
+// The prompt: each typed text is confirmed in turn; when none is left the user cancels.
+class FakePasswortView : public PasswortView {
+public:
+    std::deque<std::string> typed;
+    bool keepInFront = false;  // the check box as the user leaves it
+    std::function<void()> whileOpen;
+    int shown = 0;
+    PasswortForm opened;                // the form as the window opened
+    std::vector<std::string> afterEach;  // the password field after each confirmation
+
+    void ShowModal(Hub& hub, PasswortForm& form) override {
+        ++shown;
+        opened = form;
+        if (whileOpen) whileOpen();
+        while (!typed.empty()) {
+            form.Text2 = typed.front();
+            form.BVordergrund = keepInFront;
+            typed.pop_front();
+            const PromptAnswer answer = PasswortReady(hub, form);
+            afterEach.push_back(form.Text2);
+            if (answer == PromptAnswer::Right) return;
+        }
+        PasswortCancel(hub);
+    }
+};
+
+// The change dialog: each pair (new password, confirmation) is applied in turn; when none is left the user
+// cancels.
+class FakeKennwortView : public KennwortView {
+public:
+    std::deque<std::pair<std::string, std::string>> entries;
+    int shown = 0;
+    std::vector<KennwortForm> afterEach;
+
+    void ShowModal(Hub& hub, KennwortForm& form) override {
+        ++shown;
+        while (!entries.empty()) {
+            form.tKennwort = entries.front().first;
+            form.tBestaetigung = entries.front().second;
+            entries.pop_front();
+            const ChangeAnswer answer = KennwortApply(hub, form);
+            afterEach.push_back(form);
+            if (answer == ChangeAnswer::Stored) return;
+        }
+    }
+};
+
+inline constexpr char kTestDatabaseFolder[] = "C:\\Orvintal\\Daten\\";
+
+// The header of a configured member database, with the password when one is given.
+inline std::string DatabaseWithPassword(const std::string& password) {
+    std::string bytes = ConfiguredDatabase();
+    if (!password.empty()) bytes += *Crypt("Key") + "=" + *Crypt(password) + "\r\n";
+    return bytes;
+}
+
+class PasswordTest : public HubTest {
+protected:
+    PasswordTest() {
+        RegCreateKey(p.registry, kSettingsKey.root, kSettingsKey.path, "");
+        hub.LrDatabase = kTestDatabaseFolder;
+    }
+    std::string DatabasePath() const { return DatabaseFile(hub, "DATEX.DAT"); }
+    void PutDatabase(const std::string& password) { p.files.Put(DatabasePath(), DatabaseWithPassword(password)); }
+    // The plain value of a key of the header section, as the components read it; "?" when it does not unscramble.
+    std::string Stored(const std::string& key) {
+        const std::string raw = p.ini.Read(DatabasePath(), "000", *Crypt(key));
+        return raw.empty() ? std::string() : Crypt(raw).value_or("?");
+    }
+    bool Ended() const { return p.kernel.terminations > 0; }
+};
+
+}  // namespace kolvane
