@@ -1,9 +1,6 @@
 // Feeds arbitrary bytes to the member database index as if they were a whole DATEX.DAT, and holds every
-// answer to the codec's (which the Wine tests hold to GetPrivateProfileStringA). Build with
-//   clang++ -std=c++20 -fsanitize=fuzzer,address -Isrc tests/fuzz/database_index_fuzz.cpp \
-//       src/store/database_index.cpp src/store/damage_notice.cpp src/store/crypt.cpp src/store/member_record.cpp \
-//       src/store/member_ranges.cpp src/platform/ini_codec.cpp src/platform/text.cpp
-// and run on the seeds in tests/corpus/index/; the unit tests replay those seeds in every build.
+// answer to the codec's (which the Wine tests hold to GetPrivateProfileStringA). ./fuzz.sh runs it on the
+// seeds in tests/corpus/index/; the unit tests replay those seeds in every build.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
