@@ -3,11 +3,14 @@
 // settings of an installed system when a test asks for them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "hub/command_channel.h"
 #include "hub/hub.h"
 #include "platform/platform_memory.h"
 #include "settings/registry_keys.h"
 #include "settings/registry_store.h"
+#include "store/crypt.h"
 
 namespace kolvane {
 
@@ -38,6 +41,15 @@ public:
 private:
     Registry& inner_;
 };
+
+// A member database with the header of a configured installation: the main office's first member number.
+inline std::string ConfiguredDatabase() { return "[000]\r\n" + *Crypt("A1") + "=" + *Crypt("001") + "\r\n"; }
+
+// Whether the hub was closed the orderly way: "$Ende$" into its command box.
+inline bool SentClose(MemoryPlatform& p, const Hub& hub) {
+    const auto& sent = p.windows.Sent();
+    return std::find(sent.begin(), sent.end(), MemoryWindows::SentText{hub.Text1, kCloseCommand}) != sent.end();
+}
 
 // An installed system: the settings key with `FirstRun`, no start delay, the database in the program folder.
 inline void InstallSystem(MemoryPlatform& p, Hub& hub) {
