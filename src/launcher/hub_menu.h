@@ -1,24 +1,60 @@
 #pragma once
-// The popup menu of the hub icon.
+// The popup menu of the hub icon: built once at start, opened by a press on the icon behind the access
+// password, and the windows it opens.
+#include <string>
+
 #include "hub/hub.h"
+#include "launcher/menu_builder.h"
+#include "launcher/menu_views.h"
+#include "launcher/popup_menu.h"
+#include "password/access_gate.h"
 
 namespace kolvane {
 
-// The menu-layout switches read at start.
-struct MenuLayout {
-    int Steuererklaerung = 1;
-    int Explorer = 1;
-    int Drucker = 0;
-    int Dienststellen = 1;
-    int Bibliothek = 1;
-    int Beitraege = 1;
-    int Versetzung = 0;
+class AboutView;
+
+struct HubMenu {
+    PopupMenu popup;
+    FormPrinters printers;
+    std::string tItemNr;  // the number of the entry chosen last
+    AccessGate gate;
+    bool opening = false;  // a press is passing the password or the popup is open
+    // The windows, provided by the Win32 program or a test; a missing one is simply not shown.
+    PopupView* popupView = nullptr;
+    PrinterDialog* printerDialog = nullptr;
+    KennwortView* changeView = nullptr;
+    AboutView* aboutView = nullptr;
 };
+
+// Makes the menu the hub's menu for as long as this object lives. The hub's state has no place of its own
+// for it, so the menu of each hub is looked up here.
+class MenuAttachment {
+public:
+    MenuAttachment(const Hub& hub, HubMenu& menu);
+    ~MenuAttachment();
+    MenuAttachment(const MenuAttachment&) = delete;
+    MenuAttachment& operator=(const MenuAttachment&) = delete;
+
+private:
+    const Hub& hub_;
+};
+
+// The hub's menu; null while none is attached (then the menu does nothing).
+HubMenu* MenuOf(const Hub& hub);
 
 MenuLayout ReadMenuLayout(Hub& hub);
 void BuildMenu(Hub& hub, const MenuLayout& layout);
+// The hub window's own menu is never shown: hiding one of its entries changes nothing the user sees.
 void HideMenuEntry(Hub& hub, const std::string& entry);
-// A press on the icon of a hub whose start is complete: the button decides which menu opens.
+
+// A press on the icon of a hub whose start is complete. The right button opens the menu; the left one opens
+// it too, or with `Maustaste` 1 to 8 runs that quick action instead; both only behind the access password.
 void ShowHubMenu(Hub& hub, bool leftButton);
+
+// `Kennwörter` without the menu: the access password when needed, then the hub window in front (so that the
+// popup closes when the user clicks elsewhere). False when the user may not go on.
+bool Kennwoerter(Hub& hub, HubMenu& menu);
+// `Menüanzeige`: shows the popup and returns the chosen entry's number, or 0.
+int Menueanzeige(Hub& hub, HubMenu& menu);
 
 }  // namespace kolvane

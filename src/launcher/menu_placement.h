@@ -1,0 +1,31 @@
+#pragma once
+// Where the popup menu opens: beside the notification-area icon, on the side of it that faces the middle of
+// the screen, so that it opens upwards from a task bar at the bottom, downwards from one at the top and
+// sideways from one at the left or right, and never covers the icon itself.
+#include <optional>
+
+namespace kolvane {
+
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
+};
+
+struct ScreenRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
+};
+
+struct MenuPlacement {
+    ScreenPoint at;
+    bool rightAligned = false;   // the menu's right edge at `at`, else its left edge
+    bool bottomAligned = false;  // the menu's bottom edge at `at`, else its top edge
+    ScreenRect exclude;          // kept clear of the menu: the icon
+    friend bool operator==(const MenuPlacement&, const MenuPlacement&) = default;
+};
+
+// icon: the icon's rectangle where the task bar tells it; without it the mouse pointer stands for the icon.
+MenuPlacement PlaceMenu(const ScreenRect& screen, const std::optional<ScreenRect>& icon, ScreenPoint cursor);
+
+}  // namespace kolvane
