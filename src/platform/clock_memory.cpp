@@ -10,19 +10,32 @@ namespace {
 
 using namespace std::chrono;
 
-double ToSeconds(const DateTime& t) {
+constexpr std::int64_t kNanosPerSecond = 1'000'000'000;
+constexpr std::int64_t kNanosPerDay = 86400 * kNanosPerSecond;
+
+std::int64_t ToNanos(const DateTime& t) {
     sys_days day{year{t.year} / t.month / t.day};
-    return static_cast<double>(day.time_since_epoch().count()) * 86400.0 + t.hour * 3600.0 + t.minute * 60.0 + t.second;
+    const std::int64_t seconds = static_cast<std::int64_t>(day.time_since_epoch().count()) * 86400 + t.hour * 3600 +
+                                 t.minute * 60 + t.second;
+    return seconds * kNanosPerSecond;
+}
+
+// Any wait of more than nothing moves the clock, by one nanosecond at least.
+std::int64_t NanosOf(double seconds) {
+    if (seconds <= 0) return 0;
+    return std::max<std::int64_t>(1, std::llround(seconds * static_cast<double>(kNanosPerSecond)));
 }
 
 }  // namespace
 
-MemoryClock::MemoryClock(DateTime start) : now_(ToSeconds(start)) {}
+MemoryClock::MemoryClock(DateTime start) : now_(ToNanos(start)) {}
 
-double MemoryClock::Timer() { return now_ - std::floor(now_ / 86400.0) * 86400.0; }
+double MemoryClock::Timer() {
+    return static_cast<double>(now_ % kNanosPerDay) / static_cast<double>(kNanosPerSecond);
+}
 
 DateTime MemoryClock::Now() {
-    auto whole = static_cast<long long>(std::floor(now_));
+    auto whole = static_cast<long long>(now_ / kNanosPerSecond);
     auto day = sys_days{days{whole / 86400}};
     year_month_day date{day};
     long long second = whole % 86400;
@@ -34,23 +47,24 @@ DateTime MemoryClock::Now() {
 void MemoryClock::Pump(double maxSeconds) { Advance(maxSeconds); }
 
 void MemoryClock::Schedule(double afterSeconds, std::function<void()> action) {
-    events_.push_back({now_ + afterSeconds, std::move(action)});
+    events_.push_back({now_ + NanosOf(afterSeconds), std::move(action)});
 }
 
 void MemoryClock::Set(DateTime now) {
-    now_ = ToSeconds(now);
+    now_ = ToNanos(now);
     RunDue();
 }
 
 void MemoryClock::Advance(double seconds) {
-    now_ += seconds;
-    elapsed_ += seconds;
+    const std::int64_t nanos = NanosOf(seconds);
+    now_ += nanos;
+    elapsed_ += nanos;
     RunDue();
 }
 
 void MemoryClock::RunDue() {
     for (;;) {
-        auto due = std::find_if(events_.begin(), events_.end(), [&](const Event& e) { return e.at <= now_ + 1e-9; });
+        auto due = std::find_if(events_.begin(), events_.end(), [&](const Event& e) { return e.at <= now_; });
         if (due == events_.end()) return;
         auto action = std::move(due->action);
         events_.erase(due);

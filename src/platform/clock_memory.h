@@ -1,6 +1,7 @@
 #pragma once
 // A fake clock: time moves only when the code under test pumps messages, and events that a test
 // schedules (a peer writing a file, a share coming back) run at their moment, as if dispatched.
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -22,17 +23,20 @@ public:
     // Moves the clock on, running what falls due, as if the program had waited.
     void Advance(double seconds);
     // Total seconds the program has waited so far.
-    double Elapsed() const { return elapsed_; }
+    double Elapsed() const { return static_cast<double>(elapsed_) / 1e9; }
 
 private:
     struct Event {
-        double at;
+        std::int64_t at;
         std::function<void()> action;
     };
     void RunDue();
 
-    double now_ = 0;  // seconds since 1970-01-01 00:00, local time
-    double elapsed_ = 0;
+    // Nanoseconds since 1970-01-01 00:00, local time. Whole numbers, because seconds held in a double this
+    // far from 1970 cannot move by the last fraction of a wait: a wait that pumps its remaining millionth of a
+    // second would then pump for ever.
+    std::int64_t now_ = 0;
+    std::int64_t elapsed_ = 0;  // nanoseconds
     std::vector<Event> events_;
 };
 
