@@ -1,5 +1,6 @@
 #pragma once
-// Process starts for tests: every start is recorded; a test may react to one (a component that writes a file).
+// Process starts for tests: every start is recorded; a test may react to one (a component that writes a file)
+// and decide when a watched process ends.
 #include <functional>
 #include <vector>
 
@@ -12,6 +13,7 @@ public:
     struct Started {
         std::string commandLine;
         ShowState show;
+        bool watched = false;  // started by StartWatchedProcess
         friend bool operator==(const Started&, const Started&) = default;
     };
     struct Executed {
@@ -24,8 +26,11 @@ public:
     std::vector<Executed> executed;
     std::vector<std::string> recycled;
     std::function<void(const Started&)> onStart;
+    // Asked on every look at a watched process whether it has ended; unset, every process ends at once.
+    std::function<bool(const Started&)> hasEnded;
 
     bool StartProcess(const std::string& commandLine, ShowState show) override;
+    std::unique_ptr<StartedProcess> StartWatchedProcess(const std::string& commandLine, ShowState show) override;
     bool Execute(const std::string& verb, const std::string& file, const std::string& parameters,
                  const std::string& folder, ShowState show) override;
     bool MoveToRecycleBin(const std::string& path) override;

@@ -15,11 +15,9 @@ constexpr INT_PTR kShellExecuteSuccess = 32;
 
 const char* OrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
 
-}  // namespace
-
-bool Win32Shell::StartProcess(const std::string& commandLine, ShowState show) {
-    // No application name: the system takes the program from the command line exactly as it stands, so a
-    // program whose file name ends in .DLL starts as well. CreateProcessA may write into the line.
+// No application name: the system takes the program from the command line exactly as it stands, so a
+// program whose file name ends in .DLL starts as well. CreateProcessA may write into the line.
+Handle Start(const std::string& commandLine, ShowState show) {
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
     STARTUPINFOA startup{};
@@ -28,11 +26,32 @@ bool Win32Shell::StartProcess(const std::string& commandLine, ShowState show) {
     startup.wShowWindow = static_cast<WORD>(show);
     PROCESS_INFORMATION started{};
     if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
-        return false;
-    // Started and forgotten: neither handle is needed.
-    Handle process(started.hProcess);
+        return Handle();
     Handle thread(started.hThread);
-    return true;
+    return Handle(started.hProcess);
+}
+
+class Win32Process final : public StartedProcess {
+public:
+    explicit Win32Process(Handle process) : process_(std::move(process)) {}
+    // A process whose state cannot be read counts as running: the caller then leaves its files alone.
+    bool Ended() override { return ::WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }
+
+private:
+    Handle process_;
+};
+
+}  // namespace
+
+bool Win32Shell::StartProcess(const std::string& commandLine, ShowState show) {
+    // Started and forgotten: the handle closes at once.
+    return static_cast<bool>(Start(commandLine, show));
+}
+
+std::unique_ptr<StartedProcess> Win32Shell::StartWatchedProcess(const std::string& commandLine, ShowState show) {
+    Handle process = Start(commandLine, show);
+    if (!process) return nullptr;
+    return std::make_unique<Win32Process>(std::move(process));
 }
 
 bool Win32Shell::Execute(const std::string& verb, const std::string& file, const std::string& parameters,

@@ -9,6 +9,7 @@ namespace kolvane {
 class Win32Shell final : public Shell {
 public:
     bool StartProcess(const std::string& commandLine, ShowState show) override;
+    std::unique_ptr<StartedProcess> StartWatchedProcess(const std::string& commandLine, ShowState show) override;
     bool Execute(const std::string& verb, const std::string& file, const std::string& parameters,
                  const std::string& folder, ShowState show) override;
     bool MoveToRecycleBin(const std::string& path) override;
