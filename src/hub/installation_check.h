@@ -5,6 +5,7 @@
 namespace kolvane {
 
 // Checks the four system components in their order; a missing one ends the process after its message.
+// Then makes sure the menu library is registered.
 void CheckSystemComponents(Hub& hub);
 // Pack files, the template component and the folder contents, in this order.
 void CheckInstallation(Hub& hub);

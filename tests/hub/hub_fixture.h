@@ -45,19 +45,27 @@ private:
 // A member database with the header of a configured installation: the main office's first member number.
 inline std::string ConfiguredDatabase() { return "[000]\r\n" + *Crypt("A1") + "=" + *Crypt("001") + "\r\n"; }
 
-// Whether the hub was closed the orderly way: "$Ende$" into its command box.
-inline bool SentClose(MemoryPlatform& p, const Hub& hub) {
-    const auto& sent = p.windows.Sent();
-    return std::find(sent.begin(), sent.end(), MemoryWindows::SentText{hub.Text1, kCloseCommand}) != sent.end();
-}
-
-// An installed system: the settings key with `FirstRun`, no start delay, the database in the program folder.
+// An installed system: the settings key with `FirstRun`, no start delay, a configured database in the program
+// folder, the system components in the system folder with the menu library registered, the sample files.
 inline void InstallSystem(MemoryPlatform& p, Hub& hub) {
     RegCreateKey(p.registry, kSettingsKey.root, kSettingsKey.path, "");
     hub.settings.WriteInt(Setting::FirstRun, 1);
     hub.settings.WriteText(Setting::Database, "C:\\Orvintal\\");
     hub.settings.WriteInt(Setting::StartTime, 0);
-    p.files.Put("C:\\Orvintal\\DATEX.DAT", "[000]\r\n");
+    p.files.Put("C:\\Orvintal\\DATEX.DAT", ConfiguredDatabase());
+    for (const char* library : {"Ssubtmr.dll", "Ssubtmr6.dll", "CNewMenu.dll", "MsStdFmt.dll"})
+        p.files.Put(std::string("C:\\Windows\\System32\\") + library, "");
+    RegCreateKey(p.registry, kMenuComponentClsidKey.root, kMenuComponentClsidKey.path, "");
+    RegSetSetting(p.registry, kMenuComponentClsidKey.root, kMenuComponentClsidKey.path, "", std::string("PopupMenu"));
+    for (const char* sample :
+         {"Data\\Ort.dat", "Data\\Plz.dat", "Formulare\\DISPATCH.DAT", "Resource\\Db01000.dat", "Vorlagen\\user.dat"})
+        p.files.Put(std::string("C:\\Orvintal\\") + sample, "[X]\r\n");
+}
+
+// Whether the hub was closed the orderly way: "$Ende$" into its command box.
+inline bool SentClose(MemoryPlatform& p, const Hub& hub) {
+    const auto& sent = p.windows.Sent();
+    return std::find(sent.begin(), sent.end(), MemoryWindows::SentText{hub.Text1, kCloseCommand}) != sent.end();
 }
 
 // A second installed system beside the fixture's, for tests that compare many starts.
