@@ -2,6 +2,8 @@
 
 namespace kolvane {
 
-void Fristenchecker(Hub&) {}
+void Fristenchecker(Hub&, DeadlineCheckCaller) {}
+
+void SetUpDeadlineWatch(Hub&) {}
 
 }  // namespace kolvane

@@ -3,7 +3,13 @@
 
 namespace kolvane {
 
+// Who asks for the deadline check: `FRISTEN.DAT` says for which of them the check runs.
+enum class DeadlineCheckCaller { StartUp = 1, MemberAdministration = 2 };
+
 // Starts the deadline component when its check is due.
-void Fristenchecker(Hub& hub);
+void Fristenchecker(Hub& hub, DeadlineCheckCaller caller = DeadlineCheckCaller::StartUp);
+// The first opening of the member administration: sets up the deadline component's start file and starts it
+// with " /auto", or tells the user that it is missing.
+void SetUpDeadlineWatch(Hub& hub);
 
 }  // namespace kolvane

@@ -1,0 +1,49 @@
+#include "launcher/settings_action.h"
+
+#include <algorithm>
+
+#include "settings/options_dialog.h"
+
+namespace kolvane {
+namespace {
+
+// The new instance's start-up recognises a predecessor that hands over by this prefix of its caption.
+constexpr char kRestartPrefix[] = "Dritte Instanz";
+constexpr char kHubProgram[] = "KOLVANE.EXE";
+constexpr char kRestartFailed[] =
+    "Orvintal konnte nicht neu gestartet werden.\n"
+    "Die geänderte Menüanordnung wird beim nächsten Start von Orvintal wirksam.";
+
+constexpr Setting kMenuLayout[] = {Setting::Steuererklaerung, Setting::Explorer,   Setting::Drucker,
+                                   Setting::Dienststellen,    Setting::Bibliothek, Setting::Beitraege};
+static_assert(std::size(kMenuLayout) == std::tuple_size_v<MenuLayoutValues>);
+
+}  // namespace
+
+MenuLayoutValues ReadMenuLayoutValues(Hub& hub) {
+    MenuLayoutValues values{};
+    std::transform(std::begin(kMenuLayout), std::end(kMenuLayout), values.begin(),
+                   [&](Setting s) { return hub.settings.ReadInt(s); });
+    return values;
+}
+
+// The caption changes first, so that the new instance finds its predecessor handing over; a start that fails
+// leaves this hub running as it was, for closing now would leave the user without a hub.
+void RestartIfMenuLayoutChanged(Hub& hub, const MenuLayoutValues& before) {
+    if (ReadMenuLayoutValues(hub) == before) return;
+    hub.os.windows.SetText(hub.Root, std::string(kRestartPrefix) + kHubCaption);
+    if (!StartComponent(hub, kHubProgram, "", ShowState::Normal)) {
+        hub.os.windows.SetText(hub.Root, kHubCaption);
+        Message(hub, kRestartFailed, MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    CloseHub(hub);
+}
+
+void RunSettingsAction(Hub& hub) {
+    const MenuLayoutValues before = ReadMenuLayoutValues(hub);
+    ShowOptionsDialog(hub);
+    RestartIfMenuLayoutChanged(hub, before);
+}
+
+}  // namespace kolvane

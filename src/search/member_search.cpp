@@ -1,0 +1,7 @@
+#include "search/member_search.h"
+
+namespace kolvane {
+
+void ShowMemberSearch(Hub&) {}
+
+}  // namespace kolvane
