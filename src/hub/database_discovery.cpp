@@ -1,6 +1,8 @@
 #include "hub/database_discovery.h"
 
+#include "hub/database_backup.h"
 #include "platform/text.h"
+#include "store/member_record.h"
 
 namespace kolvane {
 
@@ -17,8 +19,11 @@ void GetDatabase(Hub& hub) {
     if (hub.settings.Exists(Setting::StopError)) hub.settings.Delete(Setting::StopError);
 }
 
-void RestoreOrRotateDatabase(Hub&) {}
-
-bool RunFirstStartAssistantIfNew(Hub&) { return false; }
+void RestoreOrRotateDatabase(Hub& hub) {
+    if (DatabaseFileExists(hub, std::string(kDatabaseFileName)))
+        RotateBackups(hub);
+    else if (DatabaseFileExists(hub, "DATEX.BAK"))
+        OfferRestore(hub);
+}
 
 }  // namespace kolvane

@@ -1,5 +1,6 @@
 #pragma once
-// Where the member database lies, and what the start does when it is missing or new.
+// Where the member database lies, and what the start does when it is missing or new. The backups are in
+// database_backup.cpp, the first use of a database in first_start.cpp.
 #include "hub/hub.h"
 
 namespace kolvane {
@@ -10,7 +11,12 @@ inline constexpr char kDefaultDatabaseFolder[] = "C:\\Documents\\";
 void GetDatabase(Hub& hub);
 // The restore prompt when DATEX.DAT is missing, the daily backup rotation when it exists.
 void RestoreOrRotateDatabase(Hub& hub);
-// Runs the first-start assistant when the database holds no configuration yet; true when it closed the hub.
+// At the end of the start: when A1 reads empty, either runs the first-start assistant or, for a database
+// that exists but cannot be read or a network folder that cannot be reached, tells the user and leaves
+// everything as it is. Either way the hub closes; true then.
 bool RunFirstStartAssistantIfNew(Hub& hub);
+// After the sender data were confirmed: an unconfigured database goes to the agent and the hub closes
+// (true); otherwise the member number blocks are read for the hub's lifetime.
+bool CheckDatenbank(Hub& hub);
 
 }  // namespace kolvane

@@ -74,7 +74,7 @@ TEST_F(StartupTest, InstalledStartLeavesTheHubRunning) {
     EXPECT_TRUE(p.files.IsFolder("C:\\Orvintal\\Printer"));
     EXPECT_TRUE(TimerEnabled(hub, HubTimer::Timer4));
     EXPECT_TRUE(TimerEnabled(hub, HubTimer::Timer5));
-    EXPECT_EQ(p.files.ReadAll("C:\\Orvintal\\DATEX.NET"), "[000]\r\n") << "local copy of a local database";
+    EXPECT_EQ(p.files.ReadAll("C:\\Orvintal\\DATEX.NET"), ConfiguredDatabase()) << "local copy of a local database";
 
     std::string appPath;
     const RegKeyPath& key = kAppPathOrvintalKey;
@@ -216,6 +216,7 @@ TEST_F(StartupTest, DatabaseFolderIsReadAndEndsInABackslash) {
         SCOPED_TRACE(c.name);
         InstalledSystem other;
         other.Store("Database", c.stored ? std::optional<RegData>(RegData{RegType::Sz, *c.stored}) : std::nullopt);
+        other.p.files.Put(std::string(c.folder) + "DATEX.DAT", ConfiguredDatabase());
 
         RunStartup(other.hub);
 
@@ -226,18 +227,22 @@ TEST_F(StartupTest, DatabaseFolderIsReadAndEndsInABackslash) {
     }
 }
 
+// A configured database that already carries the start's mark, so that the start leaves it as it is.
+std::string MarkedDatabase() { return ConfiguredDatabase() + *Crypt("MDBLOAD") + "=" + *Crypt("0") + "\r\n"; }
+constexpr char kMarkedDatabaseDigest[] = "BA5ED3D934FF20A84B433EBC75B848F1";
+
 TEST_F(StartupTest, FingerprintFollowsTheWholeDatabase) {
     Install();
     hub.settings.WriteInt(Setting::NoTmpBeitrag, 0);
     hub.settings.WriteText(Setting::HashFile, "00000000000000000000000000000000 alt");
-    p.files.Put("C:\\Orvintal\\DATEX.DAT", "abc");
+    p.files.Put("C:\\Orvintal\\DATEX.DAT", MarkedDatabase());
     p.files.SetModifiedTime("C:\\Orvintal\\DATEX.DAT", {2026, 11, 30, 8, 15, 0});
     p.files.Put("C:\\Orvintal\\FEEDESK.EXE", "");
     p.files.Put("C:\\Orvintal\\HINTFEED.EXE", "");
 
     Start();
 
-    EXPECT_EQ(Text(Setting::HashFile), "900150983CD24FB0D6963F7D28E17F72");
+    EXPECT_EQ(Text(Setting::HashFile), kMarkedDatabaseDigest);
     EXPECT_EQ(Text(Setting::MDBFileData), "2026.11.30");
     EXPECT_TRUE(StartedProgram("\"C:\\Orvintal\\FEEDESK.EXE\" /x", ShowState::Hidden));
     EXPECT_TRUE(StartedProgram("\"C:\\Orvintal\\HINTFEED.EXE\" /pD", ShowState::Hidden));
@@ -260,12 +265,11 @@ TEST_F(StartupTest, FingerprintStaysWhenTheDatabaseCannotBeRead) {
 TEST_F(StartupTest, FingerprintIsWrittenFirstTimeAndSkippedWithoutTemporaryDatabase) {
     Install();
     hub.settings.WriteInt(Setting::NoTmpBeitrag, 0);
-    p.files.Put("C:\\Orvintal\\DATEX.DAT", "");
+    p.files.Put("C:\\Orvintal\\DATEX.DAT", MarkedDatabase());
     Start();
-    EXPECT_EQ(Text(Setting::HashFile), "D41D8CD98F00B204E9800998ECF8427E");
+    EXPECT_EQ(Text(Setting::HashFile), kMarkedDatabaseDigest);
 
     InstalledSystem other;
-    other.p.files.Put("C:\\Orvintal\\DATEX.DAT", "abc");
     RunStartup(other.hub);
     EXPECT_FALSE(other.hub.settings.Exists(Setting::HashFile)) << "NoTmpBeitrag reads 1 when absent";
 }
@@ -353,7 +357,7 @@ TEST_F(StartupTest, NewInstallationIsWelcomedUntilSenderDataExist) {
 TEST_F(StartupTest, StaleContributionsIndexIsRemovedAndAFreshOneCopied) {
     Install();
     hub.settings.WriteText(Setting::Database, "D:\\Daten\\");
-    p.files.Put("D:\\Daten\\DATEX.DAT", "[000]\r\n");
+    p.files.Put("D:\\Daten\\DATEX.DAT", ConfiguredDatabase());
     p.files.Put("D:\\Daten\\DATEX.IHP", "alt");
     p.files.SetModifiedTime("D:\\Daten\\DATEX.IHP", {2026, 12, 6, 18, 0, 0});
     p.files.Put("C:\\Orvintal\\DATEX.IHP", "alt");

@@ -1,0 +1,166 @@
+#include "hub/database_backup.h"
+
+#include <optional>
+
+#include "platform/dates.h"
+#include "platform/text.h"
+#include "store/database_index.h"
+#include "store/member_record.h"
+#include "store/safe_ini_writer.h"
+
+namespace kolvane {
+
+namespace {
+
+constexpr char kBackup[] = "DATEX.BAK";
+constexpr char kOlderBackup[] = "DATEX.OLD";
+constexpr char kExitMarker[] = "EXIT.SUB";
+// Names for a backup set aside on a network folder; enough for every "No" of one day.
+constexpr int kMaxAsideNames = 100;
+
+bool IsToday(Hub& hub, const std::optional<FileTime>& time) {
+    const DateTime now = hub.os.clock.Now();
+    return time && ShortDate(time->year, time->month, time->day) == ShortDate(now.year, now.month, now.day);
+}
+
+bool IsSoundFile(Files& files, const std::string& path) {
+    const std::optional<std::string> bytes = files.ReadAll(path);
+    return bytes && ClassifyDatabase(*bytes) == DatabaseState::Sound;
+}
+
+bool WriteThroughTemporary(Files& files, const std::string& bytes, const std::string& to) {
+    const std::string temporary = TemporaryFileOf(to);
+    if (files.WriteAll(temporary, bytes) && files.Replace(temporary, to)) return true;
+    files.Delete(temporary);
+    return false;
+}
+
+void ReportBackupKept(Hub& hub, const std::string& text) {
+    hub.os.dialogs.ShowMessage({text, kDatabaseErrorTitle, MsgButtons::Ok, MsgIcon::Exclamation});
+}
+
+// A network folder has no recycle bin: a "deleted" backup would be gone for good, so it is renamed.
+void SetBackupAside(Hub& hub, const std::string& backup) {
+    const DateTime now = hub.os.clock.Now();
+    const std::string stem = DatabaseFile(hub, "DATEX_" + DottedIsoDate(now.year, now.month, now.day));
+    for (int number = 1; number <= kMaxAsideNames; ++number) {
+        const std::string aside = stem + (number == 1 ? "" : "_" + std::to_string(number)) + ".BAK";
+        if (!hub.os.files.Exists(aside)) {
+            hub.os.files.Replace(backup, aside);
+            return;
+        }
+    }
+}
+
+void Restore(Hub& hub) {
+    const std::string database = DatabaseFile(hub, std::string(kDatabaseFileName));
+    // The newer backup wins; the older one is the fallback when the newer cannot be used.
+    if (CopyDatabase(hub.os.files, DatabaseFile(hub, kBackup), database) != CopyResult::Copied &&
+        hub.os.files.Exists(DatabaseFile(hub, kOlderBackup)))
+        CopyDatabase(hub.os.files, DatabaseFile(hub, kOlderBackup), database);
+    Wait(hub, 1);
+    if (hub.os.files.Exists(database)) {
+        Message(hub, "Eine Sicherungsdatei der Datenbank wurde wiederhergestellt.   ", MsgButtons::Ok,
+                MsgIcon::Exclamation);
+    } else {
+        ReportBackupKept(hub,
+                         "Die Datensicherung der Datenbank konnte nicht wiederhergestellt werden: DATEX.BAK und "
+                         "DATEX.OLD sind leer, beschädigt oder nicht lesbar, oder im Datenbankordner "
+                         "fehlen die Schreibrechte.\nDie Sicherungsdateien bleiben unverändert.");
+    }
+}
+
+void BeginWithNewDatabase(Hub& hub) {
+    hub.settings.WriteInt(Setting::FirstRun, 0);
+    const std::string backup = DatabaseFile(hub, kBackup);
+    if (!hub.os.files.Exists(backup)) return;
+    if (IsUncPath(hub.LrDatabase))
+        SetBackupAside(hub, backup);
+    else
+        hub.os.shell.MoveToRecycleBin(backup);
+    Wait(hub, 1);
+}
+
+void Quit(Hub& hub) {
+    // The marker makes every program of the suite shut down too.
+    WriteThroughTemporary(hub.os.files, "\r\n", DatabaseFile(hub, kExitMarker));
+    Wait(hub, 1);
+    CloseHub(hub);
+    hub.os.kernel.Terminate();  // should the close command not have ended the process
+}
+
+}  // namespace
+
+DatabaseState ClassifyDatabase(std::string_view bytes) {
+    if (bytes.empty() || !DatabaseIndex(std::string(bytes)).HasSection(kHeaderSection))
+        return DatabaseState::NoDatabase;
+    return bytes.find('\0') == std::string_view::npos ? DatabaseState::Sound : DatabaseState::Damaged;
+}
+
+CopyResult CopyDatabase(Files& files, const std::string& from, const std::string& to) {
+    const std::optional<std::string> bytes = files.ReadAll(from);
+    if (!bytes) return CopyResult::Failed;
+    if (ClassifyDatabase(*bytes) != DatabaseState::Sound) return CopyResult::Unsound;
+    return WriteThroughTemporary(files, *bytes, to) ? CopyResult::Copied : CopyResult::Failed;
+}
+
+void RotateBackups(Hub& hub) {
+    const std::string backup = DatabaseFile(hub, kBackup);
+    if (IsToday(hub, hub.os.files.ModifiedTime(backup))) return;
+    const std::string database = DatabaseFile(hub, std::string(kDatabaseFileName));
+    // Held by another program just now: the next start makes the day's backup.
+    const std::optional<std::string> bytes = hub.os.files.ReadAll(database);
+    if (!bytes) return;
+    switch (ClassifyDatabase(*bytes)) {
+        case DatabaseState::Sound:
+            break;
+        case DatabaseState::NoDatabase:
+            return;  // the first-use check reports it and ends the start
+        case DatabaseState::Damaged:
+            ReportBackupKept(hub, "Die Datenbank " + database +
+                                      " ist beschädigt (sie enthält ungültige Zeichen).\nDie tägliche Datensicherung "
+                                      "wurde nicht angelegt, damit DATEX.BAK und DATEX.OLD erhalten bleiben.\nBitte "
+                                      "prüfen Sie die Datenbank oder stellen Sie eine Datensicherung wieder her.");
+            return;
+    }
+    const std::string temporary = TemporaryFileOf(backup);
+    bool rotated = hub.os.files.WriteAll(temporary, *bytes);
+    // Only a sound backup becomes the older generation; a damaged one is simply replaced.
+    if (rotated && hub.os.files.Exists(backup) && IsSoundFile(hub.os.files, backup))
+        rotated = hub.os.files.Replace(backup, DatabaseFile(hub, kOlderBackup));
+    rotated = rotated && hub.os.files.Replace(temporary, backup);
+    if (!rotated) {
+        hub.os.files.Delete(temporary);
+        ReportBackupKept(hub,
+                         "Die tägliche Datensicherung DATEX.BAK konnte nicht angelegt werden (Datenträger voll, "
+                         "keine Schreibrechte oder die Datei wird von einem anderen Programm benutzt).\nDie "
+                         "bisherigen Datensicherungen bleiben erhalten.");
+        return;
+    }
+    Wait(hub, 1);
+}
+
+void OfferRestore(Hub& hub) {
+    const std::optional<FileTime> time = hub.os.files.ModifiedTime(DatabaseFile(hub, kBackup));
+    const MsgAnswer answer =
+        Message(hub,
+                "Die Datenbank von Orvintal wurde nicht gefunden. \n"
+                "Klicken Sie ''Abbrechen'' um die Anwendung zu beenden, \n"
+                "oder ''Nein'' um eine neue Datenbank zu erstellen.\n\n"
+                "Eine Datenbanksicherung jetzt wiederherstellen ?\n"
+                "[Backup vom: " +
+                    (time ? GeneralDate(*time) : std::string()) + "]",
+                MsgButtons::YesNoCancel, MsgIcon::Exclamation);
+    switch (answer) {
+        case MsgAnswer::Yes:
+            Restore(hub);
+            return;
+        case MsgAnswer::No:
+            BeginWithNewDatabase(hub);
+            return;
+        default:
+            Quit(hub);
+    }
+}
+
+}  // namespace kolvane

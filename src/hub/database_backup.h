@@ -1,0 +1,35 @@
+#pragma once
+// The member database's two-generation daily backup beside it (DATEX.BAK, and the one before as
+// DATEX.OLD) and the restore of a backup when the database is missing.
+#include <string>
+#include <string_view>
+
+#include "hub/hub.h"
+
+namespace kolvane {
+
+// Title of the messages about a database that cannot be used as it is.
+inline constexpr char kDatabaseErrorTitle[] = " Datenbankfehler";
+
+enum class DatabaseState {
+    Sound,       // not empty, no NUL byte, with its header section "000"
+    Damaged,     // with its header, but holding NUL bytes (what a crash or a disk fault leaves)
+    NoDatabase,  // empty, or without the header section
+};
+
+DatabaseState ClassifyDatabase(std::string_view bytes);
+
+enum class CopyResult { Copied, Unsound, Failed };
+
+// Copies a sound database file over `to`, never a damaged one. The bytes checked are the bytes written,
+// first into a temporary file beside `to`, which then replaces it in one step: `to` is never left
+// half-written, and on failure it stays as it was. The copy carries the time it was made.
+CopyResult CopyDatabase(Files& files, const std::string& from, const std::string& to);
+
+// Once a day, the database becomes DATEX.BAK and the previous DATEX.BAK becomes DATEX.OLD.
+void RotateBackups(Hub& hub);
+// The database is missing and DATEX.BAK exists: the user chooses to restore it, to begin with a new
+// database, or to quit.
+void OfferRestore(Hub& hub);
+
+}  // namespace kolvane
