@@ -16,6 +16,7 @@ struct IniLine {
     IniSpan name;           // trimmed, ending at a NUL
     IniSpan value;          // entries: trimmed, ending at a NUL; empty without '='
     bool hasValue = false;  // the entry has an '='
+    IniSpan line;           // from the line's first byte to the first byte of the next line
 };
 
 // Names compared as the profile functions compare them: ASCII letters without regard to case,
@@ -49,8 +50,12 @@ inline IniSpan TrimAndCut(const char* data, std::size_t begin, std::size_t end) 
 
 }  // namespace ini_lines
 
-// Calls visit(const IniLine&) for every header and entry in the order of the file. Any bytes will do.
-template <typename Visit>
+// Calls visit(const IniLine&) for every header and entry in the order of the file, or for the headers
+// only. Any bytes will do. The lines of a range that starts and ends at line starts (such as a section's
+// lines between its header and the next) are scanned alike on their own.
+enum class IniScan { Everything, HeadersOnly };
+
+template <IniScan kWhat = IniScan::Everything, typename Visit>
 void IniScanLines(std::string_view bytes, Visit&& visit) {
     const char* const data = bytes.data();
     const std::size_t size = bytes.size();
@@ -59,16 +64,21 @@ void IniScanLines(std::string_view bytes, Visit&& visit) {
         // A line ends at CR LF, LF or CR.
         std::size_t lineEnd = pos;
         while (lineEnd < size && data[lineEnd] != '\r' && data[lineEnd] != '\n') ++lineEnd;
+        IniLine line;
+        line.line.begin = pos;
         std::size_t begin = pos;
         std::size_t end = lineEnd;
         pos = lineEnd;
         if (pos < size) pos += data[pos] == '\r' && pos + 1 < size && data[pos + 1] == '\n' ? 2 : 1;
+        line.line.end = pos;
 
         while (begin < end && ini_lines::IsBlank(data[begin])) ++begin;
+        if constexpr (kWhat == IniScan::HeadersOnly) {
+            if (begin == end || data[begin] != '[') continue;
+        }
         while (end > begin && ini_lines::IsBlank(data[end - 1])) --end;
         if (begin == end) continue;
 
-        IniLine line;
         if (data[begin] == '[') {
             // The name runs to the last ']' of the line; without one the line is an ordinary entry.
             std::size_t close = end;
@@ -80,6 +90,7 @@ void IniScanLines(std::string_view bytes, Visit&& visit) {
                 continue;
             }
         }
+        if constexpr (kWhat == IniScan::HeadersOnly) continue;
         std::size_t at = begin;
         while (at < end && data[at] != '=') ++at;
         if (at == end) {

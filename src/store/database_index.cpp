@@ -34,35 +34,38 @@ int CanonicalMemberNumber(std::string_view name) {
     return number;
 }
 
+std::string_view Text(std::string_view lines, IniSpan span) { return lines.substr(span.begin, span.end - span.begin); }
+
+// What a reader gets from an entry line.
+std::string ReadEntry(std::string_view lines, const IniLine& entry) {
+    return entry.hasValue ? IniReadBack(Text(lines, entry.value)) : std::string();
+}
+
 }  // namespace
 
 DatabaseIndex::DatabaseIndex(std::string bytes) : bytes_(std::move(bytes)) {
     // Offsets are kept in 32 bits; a file of 4 GB is no member database and reads as empty.
     if (bytes_.size() > std::numeric_limits<std::uint32_t>::max()) bytes_.clear();
-    entries_.reserve(bytes_.size() / 24);
-    // Entries are collected only while in the first section of a name: nothing else is ever read.
-    bool collecting = false;
     byNumber_.assign(kMemberNumbers, kNoSection);
     const std::string_view all = bytes_;
-    IniScanLines(all, [&](const IniLine& line) {
-        if (line.header) {
-            const auto next = static_cast<std::uint32_t>(sections_.size());
-            const std::string_view name = all.substr(line.name.begin, line.name.end - line.name.begin);
-            const int number = CanonicalMemberNumber(name);
-            if (number >= 0) {
-                collecting = byNumber_[static_cast<std::size_t>(number)] == kNoSection;
-                if (collecting) byNumber_[static_cast<std::size_t>(number)] = next;
-            } else {
-                collecting = byName_.try_emplace(IniFoldName(name), next).second;
-            }
-            if (collecting) sections_.push_back({static_cast<std::uint32_t>(entries_.size()), 0});
-            return;
+    bool open = false;  // the last kept section runs up to the next header
+    IniScanLines<IniScan::HeadersOnly>(all, [&](const IniLine& header) {
+        if (open) sections_.back().end = static_cast<std::uint32_t>(header.line.begin);
+        open = false;
+        const auto next = static_cast<std::uint32_t>(sections_.size());
+        const std::string_view name = all.substr(header.name.begin, header.name.end - header.name.begin);
+        const int number = CanonicalMemberNumber(name);
+        bool first = false;
+        if (number >= 0) {
+            first = byNumber_[static_cast<std::size_t>(number)] == kNoSection;
+            if (first) byNumber_[static_cast<std::size_t>(number)] = next;
+        } else {
+            first = byName_.try_emplace(IniFoldName(name), next).second;
         }
-        if (!collecting) return;
-        entries_.push_back({static_cast<std::uint32_t>(line.name.begin), static_cast<std::uint32_t>(line.name.end),
-                            static_cast<std::uint32_t>(line.value.begin), static_cast<std::uint32_t>(line.value.end),
-                            line.hasValue});
-        ++sections_.back().entryCount;
+        if (!first) return;
+        const auto begin = static_cast<std::uint32_t>(header.line.end);
+        sections_.push_back({begin, static_cast<std::uint32_t>(all.size())});
+        open = true;
     });
 }
 
@@ -81,23 +84,23 @@ const DatabaseIndex::Section* DatabaseIndex::MemberSectionOf(int number) const {
     return at == kNoSection ? nullptr : &sections_[at];
 }
 
-std::string_view DatabaseIndex::Name(const Entry& entry) const {
-    return std::string_view(bytes_).substr(entry.name, entry.nameEnd - entry.name);
-}
-
-std::string DatabaseIndex::ReadEntry(const Entry& entry) const {
-    if (!entry.hasValue) return {};
-    return IniReadBack(std::string_view(bytes_).substr(entry.value, entry.valueEnd - entry.value));
+std::string_view DatabaseIndex::Lines(const Section& section) const {
+    return std::string_view(bytes_).substr(section.begin, section.end - section.begin);
 }
 
 std::string DatabaseIndex::ReadStored(std::string_view section, std::string_view storedKey) const {
     const Section* found = FindSection(section);
     if (found == nullptr || !IniNameReadable(storedKey)) return {};
     const std::string_view wanted = IniTrim(storedKey);
-    for (std::uint32_t i = found->firstEntry; i < found->firstEntry + found->entryCount; ++i) {
-        if (IniNamesEqual(Name(entries_[i]), wanted)) return ReadEntry(entries_[i]);
-    }
-    return {};
+    const std::string_view lines = Lines(*found);
+    std::string value;
+    bool seen = false;
+    IniScanLines(lines, [&](const IniLine& entry) {
+        if (seen || !IniNamesEqual(Text(lines, entry.name), wanted)) return;
+        seen = true;
+        value = ReadEntry(lines, entry);
+    });
+    return value;
 }
 
 std::string DatabaseIndex::Read(std::string_view section, std::string_view key, DamageNotice& notice) const {
@@ -112,16 +115,17 @@ MemberRecord DatabaseIndex::ReadMember(int number, DamageNotice& notice) const {
     if (found == nullptr) return record;
     const auto& storedKeys = StoredMemberKeys();
     std::array<bool, kMemberKeys.size()> seen{};
+    const std::string_view lines = Lines(*found);
     // One walk over the section: the first entry of each name wins, as for single reads.
-    for (std::uint32_t i = found->firstEntry; i < found->firstEntry + found->entryCount; ++i) {
-        const std::string_view name = Name(entries_[i]);
+    IniScanLines(lines, [&](const IniLine& entry) {
+        const std::string_view name = Text(lines, entry.name);
         for (std::size_t k = 0; k < kMemberKeys.size(); ++k) {
             if (seen[k] || !IniNamesEqual(name, storedKeys[k])) continue;
             seen[k] = true;
-            record.*kMemberKeys[k].field = notice.Unscramble(ReadEntry(entries_[i]));
-            break;
+            record.*kMemberKeys[k].field = notice.Unscramble(ReadEntry(lines, entry));
+            return;
         }
-    }
+    });
     return record;
 }
 

@@ -33,25 +33,20 @@ public:
     MemberRanges ReadRanges(DamageNotice& notice) const;
 
 private:
-    struct Entry {
-        std::uint32_t name = 0, nameEnd = 0;
-        std::uint32_t value = 0, valueEnd = 0;
-        bool hasValue = false;
-    };
+    // The lines of a section, from after its header to the next header; only the first section of each
+    // name is kept, since later ones are never read. Its lines are scanned when it is read: a member's
+    // section holds a dozen lines, and a full pass reads each of them once.
     struct Section {
-        std::uint32_t firstEntry = 0;
-        std::uint32_t entryCount = 0;
+        std::uint32_t begin = 0;
+        std::uint32_t end = 0;
     };
-
     static constexpr std::uint32_t kNoSection = ~std::uint32_t{0};
 
     const Section* FindSection(std::string_view section) const;
     const Section* MemberSectionOf(int number) const;
-    std::string_view Name(const Entry& entry) const;
-    std::string ReadEntry(const Entry& entry) const;
+    std::string_view Lines(const Section& section) const;
 
     std::string bytes_;
-    std::vector<Entry> entries_;  // of the first section of each name only: later ones are never read
     std::vector<Section> sections_;
     // Sections named as member numbers are named "007", "042", "100", "1000" (see MemberSection); they
     // are found by their number, every other section by its folded name.
