@@ -3,6 +3,7 @@
 // pass without building a document: for readers that look up many values and never edit, such as a scan
 // over every member of the database. IniDocument keeps edit positions for every line, which costs a
 // multiple of the file's size; a reader needs only the names and values.
+#include <array>
 #include <cstddef>
 #include <string_view>
 
@@ -38,11 +39,19 @@ namespace ini_lines {
 // IniIsBlank, inlined: the scan asks it for every line's ends (the unit test holds both to the same bytes).
 constexpr bool IsBlank(char c) { return (c >= '\t' && c <= '\r') || c == '\x1A' || c == ' '; }
 
-// [begin, end) without the blanks at either end, then cut at its first NUL. Names and values are
-// short, so a plain loop beats a library search here.
-inline IniSpan TrimAndCut(const char* data, std::size_t begin, std::size_t end) {
+// The bytes that matter within a line: its end, the first '=', a NUL. One look-up per byte finds them
+// all in a single pass.
+inline constexpr auto kMarks = [] {
+    std::array<bool, 256> marks{};
+    for (unsigned char c : {'\r', '\n', '=', '\0'}) marks[c] = true;
+    return marks;
+}();
+
+// [begin, end) without the blanks at either end, then cut at its first NUL when the line has one.
+inline IniSpan TrimAndCut(const char* data, std::size_t begin, std::size_t end, bool lineHasNul) {
     while (begin < end && IsBlank(data[begin])) ++begin;
     while (end > begin && IsBlank(data[end - 1])) --end;
+    if (!lineHasNul) return {begin, end};
     std::size_t cut = begin;
     while (cut < end && data[cut] != '\0') ++cut;
     return {begin, cut};
@@ -63,7 +72,18 @@ void IniScanLines(std::string_view bytes, Visit&& visit) {
     while (pos < size) {
         // A line ends at CR LF, LF or CR.
         std::size_t lineEnd = pos;
-        while (lineEnd < size && data[lineEnd] != '\r' && data[lineEnd] != '\n') ++lineEnd;
+        std::size_t equals = size;  // the first '=' of the line
+        bool nul = false;
+        for (; lineEnd < size; ++lineEnd) {
+            const char c = data[lineEnd];
+            if (!ini_lines::kMarks[static_cast<unsigned char>(c)]) continue;
+            if (c == '\r' || c == '\n') break;
+            if (c == '\0') {
+                nul = true;
+            } else if (equals == size) {
+                equals = lineEnd;
+            }
+        }
         IniLine line;
         line.line.begin = pos;
         std::size_t begin = pos;
@@ -85,20 +105,19 @@ void IniScanLines(std::string_view bytes, Visit&& visit) {
             while (close > begin && data[close - 1] != ']') --close;
             if (close > begin) {
                 line.header = true;
-                line.name = ini_lines::TrimAndCut(data, begin + 1, close - 1);
+                line.name = ini_lines::TrimAndCut(data, begin + 1, close - 1, nul);
                 visit(static_cast<const IniLine&>(line));
                 continue;
             }
         }
         if constexpr (kWhat == IniScan::HeadersOnly) continue;
-        std::size_t at = begin;
-        while (at < end && data[at] != '=') ++at;
-        if (at == end) {
-            line.name = ini_lines::TrimAndCut(data, begin, end);
+        // '=' is no blank, so the line's first '=' lies within its trimmed part.
+        if (equals == size) {
+            line.name = ini_lines::TrimAndCut(data, begin, end, nul);
             line.value = {end, end};
         } else {
-            line.name = ini_lines::TrimAndCut(data, begin, at);
-            line.value = ini_lines::TrimAndCut(data, at + 1, end);
+            line.name = ini_lines::TrimAndCut(data, begin, equals, nul);
+            line.value = ini_lines::TrimAndCut(data, equals + 1, end, nul);
             line.hasValue = true;
         }
         visit(static_cast<const IniLine&>(line));
