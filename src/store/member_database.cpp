@@ -12,20 +12,19 @@ namespace {
 
 struct SaveFailure {
     SaveResult result;
-    std::string_view before;  // the text before the file's name
-    std::string_view after;
+    std::string_view text;  // follows "Die Datenbank " and the file's name
 };
 
 // Refused writes show the scrambler's notice; these are the other ways a save can fail.
 constexpr std::array<SaveFailure, 4> kSaveFailures{{
-    {SaveResult::Missing, "Die Datenbank ", " wurde nicht gefunden.\nDer Datensatz wurde nicht gespeichert."},
-    {SaveResult::Damaged, "Die Datenbank ",
+    {SaveResult::Missing, " wurde nicht gefunden.\nDer Datensatz wurde nicht gespeichert."},
+    {SaveResult::Damaged,
      " ist leer oder beschädigt (der Kopfbereich fehlt).\nDer Datensatz wurde nicht gespeichert, die Datei "
      "bleibt unverändert."},
-    {SaveResult::Busy, "Die Datenbank ",
+    {SaveResult::Busy,
      " wird gerade von einem anderen Programm benutzt.\nDer Datensatz wurde nicht gespeichert, die gespeicherten "
      "Daten sind unverändert.\nBitte versuchen Sie es in einem Moment noch einmal."},
-    {SaveResult::Failed, "Die Datenbank ",
+    {SaveResult::Failed,
      " konnte nicht geschrieben werden (Datenträger voll oder keine Schreibrechte).\nDer Datensatz wurde nicht "
      "gespeichert, die gespeicherten Daten sind unverändert."},
 }};
@@ -37,8 +36,8 @@ void Report(Dialogs& dialogs, SaveResult result, const std::string& path) {
     }
     for (const SaveFailure& failure : kSaveFailures) {
         if (failure.result != result) continue;
-        dialogs.ShowMessage({std::string(failure.before) + path + std::string(failure.after),
-                             std::string(kCryptRejectedTitle), MsgButtons::Ok, MsgIcon::Exclamation});
+        dialogs.ShowMessage({"Die Datenbank " + path + std::string(failure.text), std::string(kCryptRejectedTitle),
+                             MsgButtons::Ok, MsgIcon::Exclamation});
     }
 }
 
