@@ -26,7 +26,8 @@ public:
     // ShellExecuteA with the verb "open" or "runas".
     virtual bool Execute(const std::string& verb, const std::string& file, const std::string& parameters,
                          const std::string& folder, ShowState show) = 0;
-    // SHFileOperationA delete with undo: the file goes to the recycle bin where the volume has one.
+    // SHFileOperationA delete with undo: the file goes to the recycle bin where the volume has one; where it
+    // has none, the system asks the user before deleting it for good.
     virtual bool MoveToRecycleBin(const std::string& path) = 0;
 };
 

@@ -68,7 +68,8 @@ bool Win32Shell::MoveToRecycleBin(const std::string& path) {
     SHFILEOPSTRUCTA operation{};
     operation.wFunc = FO_DELETE;
     operation.pFrom = from.c_str();
-    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    // Where the volume has no recycle bin, the file would be gone for good: the user is asked first.
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_WANTNUKEWARNING | FOF_SILENT | FOF_NOERRORUI;
     return ::SHFileOperationA(&operation) == 0 && !operation.fAnyOperationsAborted;
 }
 
