@@ -8,6 +8,12 @@
 #include "hub/splash_win32.h"
 #include "hub/startup_sequence.h"
 #include "hub/tray_symbol.h"
+#include "launcher/about_box_win32.h"
+#include "launcher/hub_menu.h"
+#include "launcher/popup_view_win32.h"
+#include "launcher/printer_dialog_win32.h"
+#include "password/password_change_win32.h"
+#include "password/password_prompt_win32.h"
 #include "platform/clock_win32.h"
 #include "platform/dialogs_win32.h"
 #include "platform/files_win32.h"
@@ -63,6 +69,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     hub.switchTimer = [&windows](HubTimer timer, bool on) { SwitchHubTimer(windows, timer, on); };
     Win32SplashView splash(instance, windows.Root);
     hub.splashView = &splash;
+    Win32PopupView popup(instance, windows.Root);
+    Win32PrinterDialog printerDialog(instance);
+    Win32PasswortView prompt(instance);
+    Win32KennwortView change(instance);
+    Win32AboutView about(instance);
+    HubMenu menu;
+    menu.popupView = &popup;
+    menu.printerDialog = &printerDialog;
+    menu.gate.prompt = &prompt;
+    menu.changeView = &change;
+    menu.aboutView = &about;
+    const MenuAttachment attachment(hub, menu);
     windows.hub = &hub;
 
     RunStartup(hub);

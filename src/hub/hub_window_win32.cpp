@@ -3,6 +3,7 @@
 #include "hub/command_channel.h"
 #include "hub/shutdown.h"
 #include "hub/tray_symbol.h"
+#include "launcher/popup_view_win32.h"
 #include "tasks/timer_schedule.h"
 
 namespace kolvane {
@@ -44,6 +45,9 @@ void OnTick(Hub& hub, WPARAM id) {
 LRESULT CALLBACK RootProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     // The other window of this class is `TraySymbol`: it stays as long as the dialog it stands for.
     if (!WindowsOf(window)) return message == WM_CLOSE ? 0 : DefWindowProcA(window, message, wParam, lParam);
+    // `Root` owns the popup menu, which asks it to draw the entries' pictures.
+    if (message == WM_MEASUREITEM && MeasureMenuPicture(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+    if (message == WM_DRAWITEM && DrawMenuPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
     Hub* hub = HubOf(window);
     if (hub) {
         if (message == WM_TIMER) {

@@ -2,16 +2,21 @@
 
 namespace kolvane {
 
-MenuPlacement PlaceMenu(const ScreenRect& screen, const std::optional<ScreenRect>& icon, ScreenPoint cursor) {
-    const ScreenRect anchor = icon ? *icon : ScreenRect{cursor.x, cursor.y, cursor.x + 1, cursor.y + 1};
-    const int middleX = (screen.left + screen.right) / 2;
-    const int middleY = (screen.top + screen.bottom) / 2;
+ScreenRect IconUnderPointer(ScreenPoint pointer, int iconWidth, int iconHeight) {
+    const int left = pointer.x - iconWidth / 2;
+    const int top = pointer.y - iconHeight / 2;
+    return {left, top, left + iconWidth, top + iconHeight};
+}
+
+MenuPlacement PlaceMenu(const ScreenRect& screen, const ScreenRect& icon) {
+    const int middleX = screen.left + (screen.right - screen.left) / 2;
+    const int middleY = screen.top + (screen.bottom - screen.top) / 2;
     MenuPlacement placement;
-    placement.exclude = anchor;
-    placement.rightAligned = anchor.left >= middleX;
-    placement.bottomAligned = anchor.top >= middleY;
-    placement.at.x = placement.rightAligned ? anchor.right : anchor.left;
-    placement.at.y = placement.bottomAligned ? anchor.top : anchor.bottom;
+    placement.exclude = icon;
+    placement.rightAligned = icon.left >= middleX;
+    placement.bottomAligned = icon.top >= middleY;
+    placement.at.x = placement.rightAligned ? icon.right : icon.left;
+    placement.at.y = placement.bottomAligned ? icon.top : icon.bottom;
     return placement;
 }
 

@@ -2,8 +2,6 @@
 // Where the popup menu opens: beside the notification-area icon, on the side of it that faces the middle of
 // the screen, so that it opens upwards from a task bar at the bottom, downwards from one at the top and
 // sideways from one at the left or right, and never covers the icon itself.
-#include <optional>
-
 namespace kolvane {
 
 struct ScreenPoint {
@@ -25,7 +23,9 @@ struct MenuPlacement {
     friend bool operator==(const MenuPlacement&, const MenuPlacement&) = default;
 };
 
-// icon: the icon's rectangle where the task bar tells it; without it the mouse pointer stands for the icon.
-MenuPlacement PlaceMenu(const ScreenRect& screen, const std::optional<ScreenRect>& icon, ScreenPoint cursor);
+// The icon that was pressed: it lies under the mouse pointer, in the size of a small icon.
+ScreenRect IconUnderPointer(ScreenPoint pointer, int iconWidth, int iconHeight);
+
+MenuPlacement PlaceMenu(const ScreenRect& screen, const ScreenRect& icon);
 
 }  // namespace kolvane

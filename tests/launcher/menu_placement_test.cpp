@@ -6,34 +6,31 @@ namespace kolvane {
 namespace {
 
 TEST(MenuPlacementTest, OpensFromTheIconTowardsTheMiddleOfTheScreen) {
-    const ScreenRect screen{0, 0, 1280, 1024};
     struct Case {
         const char* name;
-        std::optional<ScreenRect> icon;
-        ScreenPoint cursor;
+        ScreenRect screen;
+        ScreenRect icon;
         MenuPlacement expected;
     };
+    const ScreenRect primary{0, 0, 1280, 1024};
     const Case cases[] = {
-        {"task bar at the bottom", ScreenRect{1180, 994, 1204, 1018}, {1190, 1000},
-         {{1204, 994}, true, true, {1180, 994, 1204, 1018}}},
-        {"task bar at the top", ScreenRect{1180, 4, 1204, 28}, {1190, 10}, {{1204, 28}, true, false, {1180, 4, 1204, 28}}},
-        {"task bar at the left", ScreenRect{4, 980, 28, 1004}, {10, 990}, {{4, 980}, false, true, {4, 980, 28, 1004}}},
-        {"no icon rectangle: the pointer", std::nullopt, {1250, 1010},
-         {{1251, 1010}, true, true, {1250, 1010, 1251, 1011}}},
-        {"no icon rectangle, pointer at the top left", std::nullopt, {3, 5}, {{3, 6}, false, false, {3, 5, 4, 6}}},
+        {"task bar at the bottom", primary, {1180, 994, 1204, 1018}, {{1204, 994}, true, true, {1180, 994, 1204, 1018}}},
+        {"task bar at the top", primary, {1180, 4, 1204, 28}, {{1204, 28}, true, false, {1180, 4, 1204, 28}}},
+        {"task bar at the left", primary, {4, 980, 28, 1004}, {{4, 980}, false, true, {4, 980, 28, 1004}}},
+        {"task bar at the right, icon high up", primary, {1250, 100, 1274, 124},
+         {{1274, 124}, true, false, {1250, 100, 1274, 124}}},
+        {"second screen left of the primary", {-1920, 0, 0, 1080}, {-100, 1050, -76, 1074},
+         {{-76, 1050}, true, true, {-100, 1050, -76, 1074}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(PlaceMenu(screen, c.icon, c.cursor), c.expected);
+        EXPECT_EQ(PlaceMenu(c.screen, c.icon), c.expected);
     }
 }
 
-TEST(MenuPlacementTest, SecondScreenLeftOfThePrimary) {
-    const ScreenRect screen{-1920, 0, 0, 1080};
-    const MenuPlacement placed = PlaceMenu(screen, ScreenRect{-100, 1050, -76, 1074}, {-90, 1060});
-    EXPECT_TRUE(placed.rightAligned);
-    EXPECT_TRUE(placed.bottomAligned);
-    EXPECT_EQ(placed.at.x, -76);
+TEST(MenuPlacementTest, IconIsTakenAroundThePointer) {
+    EXPECT_EQ(IconUnderPointer({100, 200}, 16, 16), (ScreenRect{92, 192, 108, 208}));
+    EXPECT_EQ(IconUnderPointer({0, 0}, 20, 24), (ScreenRect{-10, -12, 10, 12}));
 }
 
 }  // namespace
