@@ -8,6 +8,8 @@
 namespace kolvane {
 namespace {
 
+constexpr char kHelpFile[] = "Orvintal.chm";
+
 // The settings key's own owner first, then the one Windows was registered to.
 std::string RegisteredOwner(Hub& hub) {
     std::string owner;
@@ -44,6 +46,12 @@ PromptAnswer PasswortReady(Hub& hub, PasswortForm& form) {
     }
     form.BReadyEnabled = false;
     return PromptAnswer::Right;
+}
+
+void PasswortHelp(Hub& hub) {
+    if (!ProgramFileExists(hub, kHelpFile)) return;
+    hub.os.shell.StartProcess("\"" + hub.os.kernel.WindowsFolder() + "\\hh.exe\" \"" + ProgramFile(hub, kHelpFile) + "\"",
+                              ShowState::Normal);
 }
 
 // The command box runs the close sequence, which ends the process; should it not, the hub ends here all the same.

@@ -29,6 +29,8 @@ enum class PromptAnswer {
 
 // `BReady` (also Enter): stores the check box, then compares the typed password with the stored one exactly.
 PromptAnswer PasswortReady(Hub& hub, PasswortForm& form);
+// `BHilfe` and F1: the program's help file, when it is installed.
+void PasswortHelp(Hub& hub);
 // `BAbbrechen`, Esc, or the window closed: the hub ends its components through its command box and ends.
 [[noreturn]] void PasswortCancel(Hub& hub);
 
