@@ -544,6 +544,8 @@ int WaitProcess(char** args) {
     return WaitUntil(std::atof(args[1]), [&] { return !ProcessRuns(args[0]); }) ? 0 : 1;
 }
 
+#include "peer_menu.h"
+
 struct Command {
     const char* name;
     int argumentCount;
@@ -568,6 +570,12 @@ constexpr Command kCommands[] = {
     {"reg-set", 5, "ROOT PATH NAME TYPE VALUE", RegSet},
     {"reg-delete", 3, "ROOT PATH NAME", RegDelete},
     {"wait-process", 2, "IMAGE-NAME SECONDS", WaitProcess},
+    {"menu-read", 1, "SECONDS", MenuRead},
+    {"menu-choose", 2, "CAPTION SECONDS", MenuChoose},
+    {"menu-close", 1, "SECONDS", MenuClose},
+    {"dialog-set", 3, "CAPTION CONTROL-ID TEXT", DialogSet},
+    {"dialog-get", 2, "CAPTION CONTROL-ID", DialogGet},
+    {"dialog-click", 2, "CAPTION CONTROL-ID", DialogClick},
 };
 
 int Usage() {
