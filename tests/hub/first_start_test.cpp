@@ -1,4 +1,5 @@
 #include "hub/database_discovery.h"
+#include "hub/startup_sequence.h"
 #include "hub_fixture.h"
 
 namespace kolvane {
@@ -141,6 +142,23 @@ TEST_F(FirstStartTest, ExistingDatabaseThatCannotBeReadIsNeverOverwritten) {
         EXPECT_TRUE(SentClose(other.p, other.hub));
         EXPECT_EQ(other.hub.settings.ReadText(Setting::Database), "C:\\Orvintal\\");
     }
+}
+
+TEST_F(FirstStartTest, EmptyDatabaseAtTheStartIsReportedOnceAndTheBackupsStay) {
+    InstalledSystem other;
+    other.p.files.Put("C:\\Orvintal\\DATEX.DAT", "");
+    other.p.files.Put("C:\\Orvintal\\DATEX.BAK", ConfiguredDatabase());
+    other.p.files.SetModifiedTime("C:\\Orvintal\\DATEX.BAK", {2026, 12, 6, 18, 0, 0});
+    other.p.files.Put("C:\\Orvintal\\DATEX.OLD", ConfiguredDatabase() + "[001]\r\n");
+
+    RunStartup(other.hub);
+
+    ASSERT_EQ(other.p.dialogs.shown.size(), 1u);
+    EXPECT_EQ(other.p.dialogs.shown[0].title, " Datenbankfehler");
+    EXPECT_EQ(other.p.files.ReadAll("C:\\Orvintal\\DATEX.DAT"), "");
+    EXPECT_EQ(other.p.files.ReadAll("C:\\Orvintal\\DATEX.BAK"), ConfiguredDatabase());
+    EXPECT_EQ(other.p.files.ReadAll("C:\\Orvintal\\DATEX.OLD"), ConfiguredDatabase() + "[001]\r\n");
+    EXPECT_FALSE(other.hub.settings.Exists(Setting::Quickwrite)) << "the start ended";
 }
 
 TEST_F(FirstStartTest, UnreachableNetworkFolderNeverLeadsToTheAssistant) {
