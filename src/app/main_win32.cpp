@@ -4,6 +4,7 @@
 #include <objbase.h>
 
 #include "app/resource.h"
+#include "hub/database_wait_win32.h"
 #include "hub/hub_window_win32.h"
 #include "hub/splash_win32.h"
 #include "hub/startup_sequence.h"
@@ -69,6 +70,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     hub.switchTimer = [&windows](HubTimer timer, bool on) { SwitchHubTimer(windows, timer, on); };
     Win32SplashView splash(instance, windows.Root);
     hub.splashView = &splash;
+    const auto databaseWait = MakeDatabaseWaitView(instance);
+    hub.databaseWaitView = databaseWait.get();
     Win32PopupView popup(instance, windows.Root);
     Win32PrinterDialog printerDialog(instance);
     Win32PasswortView prompt(instance);
