@@ -51,8 +51,7 @@ INT_PTR CALLBACK ChangeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
             SetWindowLongPtrA(dialog, DWLP_USER, lParam);
             SetWindowTextA(dialog, kChangeCaption);
             SetForegroundWindow(dialog);
-            FocusOn(dialog, IDC_KENNWORT_TKENNWORT);
-            return FALSE;
+            return TRUE;  // the focus on the first control, `tKennwort`
         case WM_COMMAND:
             if (HIWORD(wParam) == EN_SETFOCUS) {
                 // Entering a field selects its whole text, so that typing replaces it.

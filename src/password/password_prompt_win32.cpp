@@ -39,7 +39,8 @@ void Load(HWND dialog, const Prompt& prompt) {
     if (form.BVordergrund) KeepInFront(dialog, true);
     // Opened from a click on the icon: the hub may bring its window to the front.
     SetForegroundWindow(dialog);
-    SetFocus(GetDlgItem(dialog, IDC_PASSWORT_TEXT2));
+    // Posted: the activation of the new dialog would otherwise put the focus on its first control.
+    PostMessageA(dialog, WM_NEXTDLGCTL, WPARAM(GetDlgItem(dialog, IDC_PASSWORT_TEXT2)), TRUE);
 }
 
 void Confirm(HWND dialog, Prompt& prompt) {

@@ -575,6 +575,7 @@ constexpr Command kCommands[] = {
     {"menu-close", 1, "SECONDS", MenuClose},
     {"dialog-set", 3, "CAPTION CONTROL-ID TEXT", DialogSet},
     {"dialog-get", 2, "CAPTION CONTROL-ID", DialogGet},
+    {"dialog-focus", 1, "CAPTION", DialogFocus},
     {"dialog-click", 2, "CAPTION CONTROL-ID", DialogClick},
 };
 

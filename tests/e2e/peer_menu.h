@@ -301,10 +301,26 @@ int DialogSet(char** args) {
     return item && SendMessageA(item, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[2])) ? 0 : 1;
 }
 
+// Asked with WM_GETTEXT: GetWindowText gives another process's control only its caption, not an edit's text.
 int DialogGet(char** args) {
     HWND item = DialogItem(args[0], args[1]);
     if (!item) return 1;
-    Print(Escape(WindowText(item)));
+    char text[1024] = {};
+    const LRESULT length = SendMessageA(item, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    Print(Escape(std::string(text, static_cast<std::size_t>(length > 0 ? length : 0))));
+    return 0;
+}
+
+// The number of the control that has the focus in the dialog's thread.
+int DialogFocus(char** args) {
+    HWND dialog = FindWindowA("#32770", args[0]);
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    if (!dialog || !GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread) || !thread.hwndFocus) return 1;
+    HWND focus = thread.hwndFocus;
+    // The edit inside a combo box stands for the combo box.
+    if (GetParent(focus) != dialog) focus = GetParent(focus);
+    Print(std::to_string(GetDlgCtrlID(focus)));
     return 0;
 }
 

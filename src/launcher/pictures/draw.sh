@@ -1,6 +1,7 @@
 #!/bin/sh
 # Draws the pictures of the popup menu's entries (ImageMagick) into one .ico each, 16 to 32 pixels; the
-# number in the file name is the picture's number in the menu. Run here after changing a drawing.
+# number in the file name is the picture's number in the menu; src/app/kolvane.rc compiles them. Run here
+# after changing a drawing.
 set -eu
 FONT=DejaVu-Sans-Bold
 draw() {
