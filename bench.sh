@@ -58,6 +58,9 @@ if {"IndexScan", "ProfileCallPerKey", "RawRead"} <= scan.keys():
           f"({per_call:.3f} ms per call x {int(scan['ProfileCallPerKey'][2]['calls_full_scan'])} calls, extrapolated)")
     print(f"  (c) raw read of the file's bytes         {c:12.3f} ms")
     print(f"  (b) / (a) = {b / a:,.0f}x    (a) / (c) = {a / c:.1f}x")
+    if "IndexBuild" in scan:
+        print(f"  of (a): reading and indexing the file {scan['IndexBuild'][1]:.3f} ms "
+              f"({scan['IndexBuild'][1] / c:.1f}x (c)), reading the members' fields the rest")
     if "StoreScan" in scan and "PlatformRead" in scan:
         print(f"  through the platform's file read: scan {scan['StoreScan'][1]:.3f} ms, read "
               f"{scan['PlatformRead'][1]:.3f} ms, ratio {scan['StoreScan'][1] / scan['PlatformRead'][1]:.1f}x")
