@@ -69,6 +69,11 @@ bool Kennwoerter(Hub& hub, HubMenu& menu) {
 
 int Menueanzeige(Hub&, HubMenu& menu) { return menu.popupView ? menu.popupView->Track(menu.popup) : 0; }
 
+void OpenPasswordChange(Hub& hub) {
+    HubMenu* menu = MenuOf(hub);
+    if (menu && menu->changeView) ChangeAccessPassword(hub, menu->gate, *menu->changeView);
+}
+
 // A press while another is still passing the password or has the popup open does nothing: the popup is
 // shown once, and nothing gets past an unanswered prompt. The chosen entry runs after the popup has closed,
 // so that the icon answers again while the action waits.

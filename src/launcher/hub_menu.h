@@ -51,6 +51,10 @@ void HideMenuEntry(Hub& hub, const std::string& entry);
 // it too, or with `Maustaste` 1 to 8 runs that quick action instead; both only behind the access password.
 void ShowHubMenu(Hub& hub, bool leftButton);
 
+// The options dialog's "Zugriffsberechtigungen ": the change dialog of the access password, behind the prompt
+// when a password is set. Nothing while the prompt is open or when the program has no window for it.
+void OpenPasswordChange(Hub& hub);
+
 // `Kennwörter` without the menu: the access password when needed, then the hub window in front (so that the
 // popup closes when the user clicks elsewhere). False when the user may not go on.
 bool Kennwoerter(Hub& hub, HubMenu& menu);

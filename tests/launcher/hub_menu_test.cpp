@@ -1,6 +1,7 @@
 #include "launcher/hub_menu.h"
 
 #include "hub/tray_symbol.h"
+#include "password/stored_password.h"
 #include "menu_fixture.h"
 
 namespace kolvane {
@@ -128,6 +129,27 @@ TEST_F(HubMenuTest, UnreadablePasswordOpensTheMenuButLeavesTheRunLocked) {
     OnSymbolMouse(hub, kSymbolRightPress);
     EXPECT_EQ(popupView.foregroundAtTrack.size(), 1u);
     EXPECT_EQ(hub.settings.ReadInt(Setting::Encoder), 0);
+}
+
+TEST_F(HubMenuTest, PasswordChangeOnlyBehindTheCurrentPassword) {
+    FakeKennwortView change;
+    hubMenu.changeView = &change;
+    SetPassword("Geheim");
+    prompt.typed = {"Geheim"};
+    change.entries = {{"Neu", "Neu"}};
+    OpenPasswordChange(hub);
+    EXPECT_EQ(prompt.shown, 1);
+    EXPECT_EQ(change.shown, 1);
+    EXPECT_EQ(ReadStoredPassword(hub), "Neu");
+
+    prompt = {};
+    prompt.whileOpen = [&] { OpenPasswordChange(hub); };
+    prompt.typed = {"Neu"};
+    change.entries = {{"", ""}};
+    OpenPasswordChange(hub);
+    EXPECT_EQ(prompt.shown, 1) << "no second prompt while one is open";
+    EXPECT_EQ(change.shown, 2);
+    EXPECT_EQ(ReadStoredPassword(hub), "") << "two empty fields remove the password";
 }
 
 TEST_F(HubMenuTest, MenuBelongsToItsOwnHub) {
