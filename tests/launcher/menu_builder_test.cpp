@@ -292,26 +292,5 @@ TEST_F(MenuBuilderTest, PrintersUpToNineShownAsNamed) {
     }
 }
 
-TEST_F(MenuBuilderTest, BuiltOnceMoreItHoldsTheSameEntries) {
-    Build();
-    const int count = hubMenu.popup.Count();
-    Build();
-    EXPECT_EQ(hubMenu.popup.Count(), count);
-}
-
-TEST_F(MenuBuilderTest, LayoutReadWithDefaults) {
-    Store("Explorer", DwordValue(0));
-    Store("Versetzung", DwordValue(1));
-    Store("Drucker", SzValue("1"));
-    const MenuLayout layout = ReadMenuLayout(hub);
-    EXPECT_EQ(layout.Explorer, 0);
-    EXPECT_EQ(layout.Versetzung, 1);
-    EXPECT_EQ(layout.Drucker, 1);
-    EXPECT_EQ(layout.Steuererklaerung, 1);
-    EXPECT_EQ(layout.Dienststellen, 1);
-    EXPECT_EQ(layout.Bibliothek, 1);
-    EXPECT_EQ(layout.Beitraege, 1);
-}
-
 }  // namespace
 }  // namespace kolvane

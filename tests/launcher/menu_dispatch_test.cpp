@@ -165,11 +165,5 @@ TEST_F(MenuDispatchTest, NothingRunsWhileTheAccessPromptIsOpen) {
     EXPECT_TRUE(hubMenu.tItemNr.empty());
 }
 
-TEST_F(MenuDispatchTest, BeendenEndsTheHub) {
-    PutProgram("CLOSEALL.EXE");
-    EXPECT_THROW(Choose("Beenden"), ProcessTerminated);
-    EXPECT_EQ(FirstStarted(), "\"C:\\Orvintal\\CLOSEALL.EXE\"");
-}
-
 }  // namespace
 }  // namespace kolvane

@@ -28,10 +28,5 @@ TEST(MenuPlacementTest, OpensFromTheIconTowardsTheMiddleOfTheScreen) {
     }
 }
 
-TEST(MenuPlacementTest, IconIsTakenAroundThePointer) {
-    EXPECT_EQ(IconUnderPointer({100, 200}, 16, 16), (ScreenRect{92, 192, 108, 208}));
-    EXPECT_EQ(IconUnderPointer({0, 0}, 20, 24), (ScreenRect{-10, -12, 10, 12}));
-}
-
 }  // namespace
 }  // namespace kolvane

@@ -46,7 +46,6 @@ class FakeKennwortView : public KennwortView {
 public:
     std::deque<std::pair<std::string, std::string>> entries;
     int shown = 0;
-    std::vector<KennwortForm> afterEach;
 
     void ShowModal(Hub& hub, KennwortForm& form) override {
         ++shown;
@@ -54,9 +53,7 @@ public:
             form.tKennwort = entries.front().first;
             form.tBestaetigung = entries.front().second;
             entries.pop_front();
-            const ChangeAnswer answer = KennwortApply(hub, form);
-            afterEach.push_back(form);
-            if (answer == ChangeAnswer::Stored) return;
+            if (KennwortApply(hub, form) == ChangeAnswer::Stored) return;
         }
     }
 };

@@ -115,14 +115,5 @@ TEST_F(PasswordPromptTest, DatabaseGoneAtConfirmationIsToldAndStoresNothing) {
     EXPECT_FALSE(p.files.Exists(DatabasePath())) << "no database is created for the check box";
 }
 
-TEST_F(PasswordPromptTest, HelpOpensTheHelpFileWhenInstalled) {
-    PasswortHelp(hub);
-    EXPECT_TRUE(p.shell.started.empty());
-    p.files.Put("C:\\Orvintal\\Orvintal.chm", "ITSF");
-    PasswortHelp(hub);
-    EXPECT_EQ(p.shell.started, (std::vector<MemoryShell::Started>{
-                                   {"\"C:\\Windows\\hh.exe\" \"C:\\Orvintal\\Orvintal.chm\"", ShowState::Normal}}));
-}
-
 }  // namespace
 }  // namespace kolvane
