@@ -18,19 +18,15 @@ namespace kolvane {
 class FakePasswortView : public PasswortView {
 public:
     std::deque<std::string> typed;
-    bool keepInFront = false;  // the check box as the user leaves it
     std::function<void()> whileOpen;
     int shown = 0;
-    PasswortForm opened;                // the form as the window opened
     std::vector<std::string> afterEach;  // the password field after each confirmation
 
     void ShowModal(Hub& hub, PasswortForm& form) override {
         ++shown;
-        opened = form;
         if (whileOpen) whileOpen();
         while (!typed.empty()) {
             form.Text2 = typed.front();
-            form.BVordergrund = keepInFront;
             typed.pop_front();
             const PromptAnswer answer = PasswortReady(hub, form);
             afterEach.push_back(form.Text2);
