@@ -7,10 +7,10 @@ namespace {
 struct CalendarSystem {
     CalendarSystem() {
         RegCreateKey(p.registry, kSettingsKey.root, kSettingsKey.path, "");
-        p.files.Put(ProgramFile(hub, "DATEBOOK.EXE"), "MZ");
-        p.files.Put(ProgramFile(hub, "DATEBOOK.MAP"), "shortcut of the DATEBOOK.MAP app");
-        p.files.Put(ProgramFile(hub, "DAYPLAN.MAP"), "shortcut of the DAYPLAN.MAP app");
+        for (const char* name : {"DATEBOOK.EXE", "DATEBOOK.MAP", "DAYPLAN.MAP"})
+            p.files.Put(ProgramFile(hub, name), std::string("bytes of ") + name);
     }
+    void Choose() { RunAction(hub, ActionKey::Terminplaner, {menu, 31}); }
     MemoryPlatform p;
     Hub hub{p.os};
     RecordingMenu menu;
@@ -40,56 +40,42 @@ TEST(CalendarLaunch, CalendarChoosesTheOwnCalendarOrAnInstalledApp) {
         if (c.dayplanApp) RegCreateKey(s.p.registry, kCalendarAppDayplanKey.root, kCalendarAppDayplanKey.path, "");
         if (c.datebookApp) RegCreateKey(s.p.registry, kCalendarAppDatebookKey.root, kCalendarAppDatebookKey.path, "");
 
-        RunAction(s.hub, ActionKey::Terminplaner, {s.menu, 1});
+        s.Choose();
 
         const std::string shortcut = ProgramFile(s.hub, "DATEBOOK.LNK");
         if (c.shortcut) {
             EXPECT_TRUE(s.p.shell.started.empty());
-            EXPECT_EQ(s.p.files.ReadAll(shortcut), s.p.files.ReadAll(ProgramFile(s.hub, c.shortcut)));
+            EXPECT_EQ(s.p.files.ReadAll(shortcut), std::string("bytes of ") + c.shortcut);
             EXPECT_EQ(s.p.shell.executed,
                       (std::vector<MemoryShell::Executed>{{"open", shortcut, "", "", ShowState::Normal}}));
-            EXPECT_EQ(s.hub.settings.ReadText(Setting::OneCalendar), "1");
         } else {
             EXPECT_EQ(s.p.shell.started, (std::vector<MemoryShell::Started>{
                                              {"\"" + ProgramFile(s.hub, "DATEBOOK.EXE") + "\"", ShowState::Normal}}));
             EXPECT_TRUE(s.p.shell.executed.empty());
-            EXPECT_EQ(s.hub.settings.ReadText(Setting::OneCalendar), "0");
         }
+        EXPECT_EQ(s.hub.settings.ReadText(Setting::OneCalendar), c.shortcut ? "1" : "0");
         EXPECT_TRUE(s.p.dialogs.shown.empty());
     }
 }
 
-class CalendarLaunchTest : public LauncherTest {
-protected:
-    CalendarLaunchTest() {
-        PutProgram("DATEBOOK.EXE");
-        PutProgram("DATEBOOK.MAP", "shortcut of the DATEBOOK.MAP app");
-        PutProgram("DAYPLAN.MAP", "shortcut of the DAYPLAN.MAP app");
-    }
-};
-
-TEST_F(CalendarLaunchTest, AMissingMapFileStopsWithItsMessage) {
+TEST(CalendarLaunch, AMissingMapFileStopsWithItsMessageAndAMissingCalendarDisablesTheEntry) {
     for (const char* map : {"DATEBOOK.MAP", "DAYPLAN.MAP"}) {
         SCOPED_TRACE(map);
-        const std::string bytes = *p.files.ReadAll(ProgramFile(hub, map));
-        p.files.Delete(ProgramFile(hub, map));
-        p.dialogs.shown.clear();
-        Choose(ActionKey::Terminplaner);
-        EXPECT_EQ(p.dialogs.shown, (std::vector<MessageBoxRequest>{
-                                       {"Wichtige Systemdateien (Datebook.map, Dayplan.map) konnten nicht gefunden "
-                                        "werden. F\xFChren Sie Setup aus oder pr\xFC" "fen Sie das Online-Update auf "
-                                        "neue Aktualisierungen. ",
-                                        "Brekkan Orvintal   ", MsgButtons::Ok, MsgIcon::Critical}}));
-        PutProgram(map, bytes);
+        CalendarSystem s;
+        s.p.files.Delete(ProgramFile(s.hub, map));
+        s.Choose();
+        EXPECT_EQ(s.p.dialogs.shown, (std::vector<MessageBoxRequest>{
+                                         {"Wichtige Systemdateien (Datebook.map, Dayplan.map) konnten nicht gefunden "
+                                          "werden. F\xFChren Sie Setup aus oder pr\xFC" "fen Sie das Online-Update auf "
+                                          "neue Aktualisierungen. ",
+                                          "Brekkan Orvintal   ", MsgButtons::Ok, MsgIcon::Critical}}));
+        EXPECT_TRUE(s.p.shell.started.empty());
+        EXPECT_TRUE(s.menu.disabled.empty());
     }
-    EXPECT_TRUE(Started().empty());
-    EXPECT_TRUE(menu.disabled.empty());
-}
-
-TEST_F(CalendarLaunchTest, AMissingOwnCalendarDisablesTheEntry) {
-    p.files.Delete(ProgramFile(hub, "DATEBOOK.EXE"));
-    Choose(ActionKey::Terminplaner, 31);
-    EXPECT_EQ(menu.disabled, std::vector<int>{31});
+    CalendarSystem s;
+    s.p.files.Delete(ProgramFile(s.hub, "DATEBOOK.EXE"));
+    s.Choose();
+    EXPECT_EQ(s.menu.disabled, std::vector<int>{31});
 }
 
 }  // namespace

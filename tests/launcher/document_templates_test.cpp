@@ -30,34 +30,34 @@ protected:
 };
 
 TEST_F(DocumentTemplatesTest, ATemplateOpensInTheEditor) {
-    Open(3);
-    EXPECT_EQ(p.shell.started, (std::vector<MemoryShell::Started>{
-                                   {EditorOn(ProgramFile(hub, "Vorlagen\\Antrag Erm\xE4\xDFigung.pdf")),
-                                    ShowState::Normal}}));
-    EXPECT_TRUE(p.dialogs.shown.empty());
-}
-
-// The stored path begins with a backslash; one written without it still names the file in the folder.
-TEST_F(DocumentTemplatesTest, APathWithoutItsLeadingBackslashStillFindsTheTemplate) {
-    Open(5);
-    EXPECT_EQ(Started(), std::vector<std::string>{EditorOn(ProgramFile(hub, "Vorlagen\\Vollmacht.pdf"))});
-}
-
-TEST_F(DocumentTemplatesTest, AMissingTemplateIsReportedAndNothingStarts) {
-    const MessageBoxRequest notFound{"Das Dokument konnte im Vorlageordner nicht gefunden werden !",
-                                     "Brekkan Orvintal   ", MsgButtons::Ok, MsgIcon::Exclamation};
-    // 4 has an empty path, which would name the component folder itself; 6 has none; 7 names a missing file.
-    for (int index : {4, 6, 7}) {
-        SCOPED_TRACE(index);
-        p.dialogs.shown.clear();
-        Open(index);
-        EXPECT_EQ(p.dialogs.shown, std::vector<MessageBoxRequest>{notFound});
+    const std::string vollmacht = EditorOn(ProgramFile(hub, "Vorlagen\\Vollmacht.pdf"));
+    const std::string antrag = EditorOn(ProgramFile(hub, "Vorlagen\\Antrag Erm\xE4\xDFigung.pdf"));
+    struct Case {
+        const char* what;
+        int index;
+        std::optional<RegData> editor;  // none: the fixture's
+        std::string started;
+    };
+    const Case cases[] = {
+        {"a path with blanks", 3, std::nullopt, antrag},
+        // The stored path begins with a backslash; one written without it still names the file in the folder.
+        {"a path without its leading backslash", 5, std::nullopt, vollmacht},
+        {"an editor path cut at its first NUL", 0, RegData{RegType::Sz, std::string(kEditor) + std::string(3, '\0')},
+         vollmacht},
+        {"\"weitere ...\": the template manager", kTemplateManagerIndex, std::nullopt, Quoted("SHEETVUE.EXE")},
+    };
+    PutProgram("SHEETVUE.EXE");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.editor) p.registry.Put(kSettingsKey.root, kSettingsKey.path, "PdfEditor", *c.editor);
+        p.shell.started.clear();
+        Open(c.index);
+        EXPECT_EQ(p.shell.started, (std::vector<MemoryShell::Started>{{c.started, ShowState::Normal}}));
+        EXPECT_TRUE(p.dialogs.shown.empty());
     }
-    p.files.Delete(ProgramFile(hub, "VORLAGEN.DAT"));
-    p.dialogs.shown.clear();
-    Open(0);
-    EXPECT_EQ(p.dialogs.shown, std::vector<MessageBoxRequest>{notFound});
-    EXPECT_TRUE(Started().empty());
+    p.shell.started.clear();
+    RunAction(hub, ActionKey::DocVorlage3, {menu, 12});
+    EXPECT_EQ(Started(), std::vector<std::string>{antrag});
 }
 
 // Edits in the editor never reach the stored template: an older copy of the same name is replaced first.
@@ -73,64 +73,52 @@ TEST_F(DocumentTemplatesTest, ViewLokalfileOpensAFreshCopyInSendmail) {
     EXPECT_EQ(Started(), (std::vector<std::string>{EditorOn(copy), EditorOn(copy)}));
 }
 
-// Opening the older copy would show the user something else than the template.
-TEST_F(DocumentTemplatesTest, ACopyThatCannotBeMadeIsReportedInsteadOfOpeningAnOlderOne) {
-    hub.settings.WriteInt(Setting::ViewLokalfile, 1);
-    PutProgram("Sendmail\\Vollmacht.pdf", "edited earlier");
-    files.copyFault = FaultyFiles::CopyFault::Refused;
-    Open(0);
-    EXPECT_TRUE(Started().empty());
-    EXPECT_EQ(p.dialogs.shown,
-              (std::vector<MessageBoxRequest>{{"Die Vorlage konnte nicht in den Ordner Sendmail kopiert werden.\nBitte "
-                                               "schlie\xDF" "en Sie die dort noch ge\xF6" "ffnete Kopie und versuchen Sie "
-                                               "es erneut.",
-                                               "Brekkan Orvintal   ", MsgButtons::Ok, MsgIcon::Exclamation}}));
-}
-
-TEST_F(DocumentTemplatesTest, WithoutAnEditorTheUserIsOfferedTheSettings) {
+// Nothing starts where the template, its fresh copy or the editor is missing; the user is told which.
+TEST_F(DocumentTemplatesTest, WhatCannotBeOpenedIsReportedAndNothingStarts) {
+    const MessageBoxRequest notFound{"Das Dokument konnte im Vorlageordner nicht gefunden werden !",
+                                     "Brekkan Orvintal   ", MsgButtons::Ok, MsgIcon::Exclamation};
     const MessageBoxRequest noEditor{" \nIn den Einstellungen ist kein Pdf-Editor eingetragen. \nSoweit ein solches "
                                      "Programm nicht verf\xFCgbar ist, \ninstallieren Sie bitte eine "
                                      "Internet-Anwendung.",
                                      "Brekkan Orvintal   ", MsgButtons::OkCancel, MsgIcon::Exclamation};
+    const MessageBoxRequest noCopy{"Die Vorlage konnte nicht in den Ordner Sendmail kopiert werden.\nBitte "
+                                   "schlie\xDF" "en Sie die dort noch ge\xF6" "ffnete Kopie und versuchen Sie es erneut.",
+                                   "Brekkan Orvintal   ", MsgButtons::Ok, MsgIcon::Exclamation};
     struct Case {
-        const char* name;
+        const char* what;
+        int index;
         std::optional<RegData> editor;
+        bool copyRefused;
+        const MessageBoxRequest& message;
     };
     const Case cases[] = {
-        {"missing", std::nullopt},
-        {"not installed", SzValue("C:\\Programme\\Weg\\editor.exe")},
-        {"a folder", SzValue("C:\\Programme\\Pdf Werk")},
+        // An empty path would name the component folder itself.
+        {"empty path", 4, SzValue(kEditor), false, notFound},
+        {"no path", 6, SzValue(kEditor), false, notFound},
+        {"missing file", 7, SzValue(kEditor), false, notFound},
+        {"no editor set", 0, std::nullopt, false, noEditor},
+        {"editor not installed", 0, SzValue("C:\\Programme\\Weg\\editor.exe"), false, noEditor},
+        {"editor path names a folder", 0, SzValue("C:\\Programme\\Pdf Werk"), false, noEditor},
+        // Opening the older copy would show the user something else than the template.
+        {"copy refused", 0, SzValue(kEditor), true, noCopy},
     };
+    hub.settings.WriteInt(Setting::ViewLokalfile, 1);
+    PutProgram("Sendmail\\Vollmacht.pdf", "edited earlier");
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.what);
         p.registry.DeleteValue(kSettingsKey.root, kSettingsKey.path, "PdfEditor");
         if (c.editor) p.registry.Put(kSettingsKey.root, kSettingsKey.path, "PdfEditor", *c.editor);
+        files.copyFault = c.copyRefused ? FaultyFiles::CopyFault::Refused : FaultyFiles::CopyFault::None;
         p.dialogs.shown.clear();
         p.dialogs.answers = {MsgAnswer::Cancel};
-        Open(0);
-        EXPECT_EQ(p.dialogs.shown, std::vector<MessageBoxRequest>{noEditor});
+        Open(c.index);
+        EXPECT_EQ(p.dialogs.shown, std::vector<MessageBoxRequest>{c.message});
     }
-    EXPECT_TRUE(Started().empty());
-}
-
-TEST_F(DocumentTemplatesTest, AnEditorPathIsCutAtItsFirstNul) {
-    p.registry.Put(kSettingsKey.root, kSettingsKey.path, "PdfEditor",
-                   {RegType::Sz, std::string(kEditor) + std::string(3, '\0')});
+    p.files.Delete(ProgramFile(hub, "VORLAGEN.DAT"));
+    p.dialogs.shown.clear();
     Open(0);
-    EXPECT_EQ(Started(), std::vector<std::string>{EditorOn(ProgramFile(hub, "Vorlagen\\Vollmacht.pdf"))});
-}
-
-// "weitere ..." opens the template manager.
-TEST_F(DocumentTemplatesTest, IndexTenOpensTheTemplateManager) {
-    PutProgram("SHEETVUE.EXE");
-    Open(kTemplateManagerIndex);
-    EXPECT_EQ(Started(), std::vector<std::string>{Quoted("SHEETVUE.EXE")});
-    EXPECT_TRUE(p.dialogs.shown.empty());
-}
-
-TEST_F(DocumentTemplatesTest, TheMenuKeysOpenTheirTemplates) {
-    RunAction(hub, ActionKey::DocVorlage3, {menu, 12});
-    EXPECT_EQ(Started(), std::vector<std::string>{EditorOn(ProgramFile(hub, "Vorlagen\\Antrag Erm\xE4\xDFigung.pdf"))});
+    EXPECT_EQ(p.dialogs.shown, std::vector<MessageBoxRequest>{notFound});
+    EXPECT_TRUE(Started().empty());
 }
 
 }  // namespace

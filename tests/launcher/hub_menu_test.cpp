@@ -72,16 +72,6 @@ TEST_F(HubMenuTest, ClosedPopupRunsNothing) {
     EXPECT_TRUE(hubMenu.tItemNr.empty());
 }
 
-TEST_F(HubMenuTest, CancelledPromptEndsTheHubWithoutMenuOrAction) {
-    SetPassword("Geheim");
-    hub.settings.WriteInt(Setting::Maustaste, 1);
-    prompt.typed = {"geheim"};
-    EXPECT_THROW(OnSymbolMouse(hub, kSymbolLeftPress), ProcessTerminated);
-    EXPECT_TRUE(SentClose(p, hub));
-    EXPECT_TRUE(popupView.foregroundAtTrack.empty());
-    EXPECT_TRUE(p.shell.started.empty());
-}
-
 // The prompt pumps messages while it waits: presses and quick actions arrive in the middle of it.
 TEST_F(HubMenuTest, NothingGetsPastAnUnansweredPrompt) {
     SetPassword("Geheim");
@@ -123,46 +113,19 @@ TEST_F(HubMenuTest, IconAnswersWhileAnActionWaits) {
     EXPECT_TRUE(Entry("Mitglieder verwalten  ").enabled);
 }
 
-TEST_F(HubMenuTest, UnreadablePasswordOpensTheMenuButLeavesTheRunLocked) {
-    p.files.Delete(DatabaseFile(hub, "DATEX.DAT"));
-    hub.settings.WriteInt(Setting::Encoder, 0);
-    OnSymbolMouse(hub, kSymbolRightPress);
-    EXPECT_EQ(popupView.foregroundAtTrack.size(), 1u);
-    EXPECT_EQ(hub.settings.ReadInt(Setting::Encoder), 0);
-}
-
+// The options dialog's way to the change dialog: behind the current password, and no second prompt while one
+// is open.
 TEST_F(HubMenuTest, PasswordChangeOnlyBehindTheCurrentPassword) {
     FakeKennwortView change;
     hubMenu.changeView = &change;
     SetPassword("Geheim");
+    prompt.whileOpen = [&] { OpenPasswordChange(hub); };
     prompt.typed = {"Geheim"};
     change.entries = {{"Neu", "Neu"}};
     OpenPasswordChange(hub);
     EXPECT_EQ(prompt.shown, 1);
     EXPECT_EQ(change.shown, 1);
     EXPECT_EQ(ReadStoredPassword(hub), "Neu");
-
-    prompt = {};
-    prompt.whileOpen = [&] { OpenPasswordChange(hub); };
-    prompt.typed = {"Neu"};
-    change.entries = {{"", ""}};
-    OpenPasswordChange(hub);
-    EXPECT_EQ(prompt.shown, 1) << "no second prompt while one is open";
-    EXPECT_EQ(change.shown, 2);
-    EXPECT_EQ(ReadStoredPassword(hub), "") << "two empty fields remove the password";
-}
-
-TEST_F(HubMenuTest, MenuBelongsToItsOwnHub) {
-    InstalledSystem other;
-    other.hub.symbolTag = "1";
-    other.p.files.Put(ProgramFile(other.hub, "ACCOUNTS.EXE"), "MZ");
-    EXPECT_EQ(MenuOf(other.hub), nullptr);
-    BuildMenu(other.hub, {});
-    OnSymbolMouse(other.hub, kSymbolRightPress);
-    OnSymbolMouse(other.hub, kSymbolLeftPress);
-    EXPECT_TRUE(popupView.foregroundAtTrack.empty());
-    EXPECT_TRUE(other.p.shell.started.empty());
-    EXPECT_EQ(MenuOf(hub), &hubMenu);
 }
 
 }  // namespace

@@ -74,12 +74,5 @@ TEST_F(SettingsActionTest, AHubThatCannotStartItsSuccessorStays) {
                                     "Brekkan Orvintal   ", MsgButtons::Ok, MsgIcon::Exclamation}}));
 }
 
-// Until the options dialog is built, the action leaves everything as it is.
-TEST_F(SettingsActionTest, TheActionWithoutChangesNeitherRestartsNorCloses) {
-    Choose(ActionKey::Einstellungen);
-    EXPECT_TRUE(p.shell.started.empty());
-    EXPECT_FALSE(Closed());
-}
-
 }  // namespace
 }  // namespace kolvane
