@@ -3,20 +3,13 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "platform/ini_lines.h"
+
 namespace kolvane {
 
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-
-bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
-
-char FoldChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualFolded(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return FoldChar(x) == FoldChar(y); });
-}
 
 bool HasAnyOf(std::string_view text, std::string_view bytes) {
     return text.find_first_of(bytes) != std::string_view::npos;
@@ -31,7 +24,7 @@ bool NameWritable(std::string_view name) {
 
 }  // namespace
 
-bool IniIsBlank(char c) { return (c >= '\t' && c <= '\r') || c == '\x1A' || c == ' '; }
+bool IniIsBlank(char c) { return ini_lines::IsBlank(c); }
 
 std::string_view IniTrim(std::string_view text) {
     while (!text.empty() && IniIsBlank(text.front())) text.remove_prefix(1);
@@ -41,7 +34,7 @@ std::string_view IniTrim(std::string_view text) {
 
 std::string IniFoldName(std::string_view name) {
     std::string folded(name);
-    std::transform(folded.begin(), folded.end(), folded.begin(), FoldChar);
+    std::transform(folded.begin(), folded.end(), folded.begin(), IniFoldChar);
     return folded;
 }
 
@@ -62,14 +55,14 @@ bool IniValueWritable(std::string_view value) {
     return value.size() <= kIniTextMax && !HasAnyOf(value, "\0\r\n"sv);
 }
 
-std::string IniReadBack(std::string_view stored) {
+std::string_view IniReadBack(std::string_view stored) {
     const bool quoted = stored.size() >= 2 && (stored.front() == '"' || stored.front() == '\'') &&
                         stored.back() == stored.front();
     if (quoted) stored.remove_prefix(1);
-    std::string text(stored.substr(0, kIniReadBuffer - 1));
+    std::string_view text = stored.substr(0, kIniReadBuffer - 1);
     // The closing quote is dropped as the last character of the buffer whenever the rest fits the
     // buffer with its terminator, even when the cut already removed it (Wine: one character less).
-    if (quoted && stored.size() <= kIniReadBuffer) text.pop_back();
+    if (quoted && stored.size() <= kIniReadBuffer) text.remove_suffix(1);
     return text;
 }
 
@@ -82,73 +75,31 @@ std::string_view IniDocument::Text(IniSpan span) const {
 void IniDocument::Parse() {
     sections_.assign(1, IniSection{});  // the lines before the first header
     entries_.clear();
-    const std::string_view all = bytes_;
-    // A name or value ends at a NUL, as the platform's strings do.
-    auto cut = [&](std::size_t begin, std::size_t end) {
-        const std::size_t nul = all.substr(begin, end - begin).find('\0');
-        return IniSpan{begin, nul == std::string_view::npos ? end : begin + nul};
-    };
-    auto trimmed = [&](std::size_t begin, std::size_t end) {
-        while (begin < end && IniIsBlank(all[begin])) ++begin;
-        while (end > begin && IniIsBlank(all[end - 1])) --end;
-        return std::pair{begin, end};
-    };
-
-    std::size_t pos = 0;
-    while (pos < all.size()) {
-        const std::size_t lineBegin = pos;
-        const std::size_t lineEnd = std::min(all.find_first_of(kCrLf, pos), all.size());
-        std::size_t next = lineEnd;
-        if (next < all.size()) next += all.substr(next, 2) == kCrLf ? 2 : 1;
-        pos = next;
-
-        const auto [begin, end] = trimmed(lineBegin, lineEnd);
-        if (begin == end) continue;
-        const std::string_view line = all.substr(begin, end - begin);
-        if (line.front() == '[') {
-            const std::size_t close = line.rfind(']');
-            if (close != std::string_view::npos) {
-                sections_.back().end = lineBegin;
-                IniSection section;
-                section.headed = true;
-                const auto [nameBegin, nameEnd] = trimmed(begin + 1, begin + close);
-                section.name = cut(nameBegin, nameEnd);
-                section.begin = lineBegin;
-                section.insertAt = next;
-                section.firstEntry = entries_.size();
-                sections_.push_back(section);
-                continue;
-            }
+    IniScanLines(bytes_, [&](const IniLine& line) {
+        if (line.header) {
+            sections_.back().end = line.line.begin;
+            IniSection section;
+            section.headed = true;
+            section.name = line.name;
+            section.begin = line.line.begin;
+            section.insertAt = line.line.end;
+            section.firstEntry = entries_.size();
+            sections_.push_back(section);
+            return;
         }
-        IniEntry entry;
-        entry.line = {lineBegin, next};
-        entry.lineEnd = lineEnd;
-        const std::size_t equals = line.find('=');
-        if (equals == std::string_view::npos) {
-            entry.name = cut(begin, end);
-            entry.value = {end, end};
-            entry.valueSlot = end;
-        } else {
-            const auto [nameBegin, nameEnd] = trimmed(begin, begin + equals);
-            const auto [valueBegin, valueEnd] = trimmed(begin + equals + 1, end);
-            entry.name = cut(nameBegin, nameEnd);
-            entry.value = cut(valueBegin, valueEnd);
-            entry.hasValue = true;
-            entry.valueSlot = begin + equals + 1;
-        }
-        entries_.push_back(entry);
+        entries_.push_back({line.line, line.lineEnd, line.name, line.value, line.hasValue, line.valueSlot});
         IniSection& section = sections_.back();
         ++section.entryCount;
-        section.insertAt = next;
-    }
-    sections_.back().end = all.size();
+        section.insertAt = line.line.end;
+    });
+    sections_.back().end = bytes_.size();
 }
 
 const IniSection* IniDocument::FindSection(std::string_view section) const {
     if (!IniNameReadable(section)) return nullptr;
     const std::string_view wanted = IniTrim(section);
     for (const IniSection& candidate : sections_) {
-        if (candidate.headed && EqualFolded(Text(candidate.name), wanted)) return &candidate;
+        if (candidate.headed && IniNamesEqual(Text(candidate.name), wanted)) return &candidate;
     }
     return nullptr;
 }
@@ -157,13 +108,13 @@ const IniEntry* IniDocument::FindEntry(const IniSection& section, std::string_vi
     if (!IniNameReadable(key)) return nullptr;
     const std::string_view wanted = IniTrim(key);
     for (std::size_t i = section.firstEntry; i < section.firstEntry + section.entryCount; ++i) {
-        if (EqualFolded(Text(entries_[i].name), wanted)) return &entries_[i];
+        if (IniNamesEqual(Text(entries_[i].name), wanted)) return &entries_[i];
     }
     return nullptr;
 }
 
 std::string IniDocument::ReadEntry(const IniEntry* entry) const {
-    return entry != nullptr && entry->hasValue ? IniReadBack(Text(entry->value)) : std::string();
+    return entry != nullptr && entry->hasValue ? std::string(IniReadBack(Text(entry->value))) : std::string();
 }
 
 std::string IniDocument::Read(std::string_view section, std::string_view key) const {
@@ -180,7 +131,7 @@ IniEdit IniDocument::Write(std::string_view section, std::string_view key, std::
     const std::string line = std::string(key) + "=" + std::string(value) + std::string(kCrLf);
     // An inserted line must start on a line of its own, also after a last line without a break.
     auto lineBreakBefore = [&](std::size_t at) {
-        return at > 0 && !IsLineBreak(bytes_[at - 1]) ? std::string(kCrLf) : std::string();
+        return at > 0 && !ini_lines::IsLineBreak(bytes_[at - 1]) ? std::string(kCrLf) : std::string();
     };
 
     const IniSection* found = FindSection(section);
@@ -204,7 +155,7 @@ IniEdit IniDocument::DeleteKey(std::string_view section, std::string_view key) {
     if (!IniSectionNameWritable(section) || !IniKeyNameWritable(key)) return IniEdit::Refused;
     // Unlike a read, the delete goes on to later sections of the same name.
     for (const IniSection& candidate : sections_) {
-        if (!candidate.headed || !EqualFolded(Text(candidate.name), section)) continue;
+        if (!candidate.headed || !IniNamesEqual(Text(candidate.name), section)) continue;
         if (const IniEntry* entry = FindEntry(candidate, key)) {
             Splice(entry->line.begin, entry->line.end, {});
             return IniEdit::Changed;

@@ -70,8 +70,8 @@ bool IniKeyNameWritable(std::string_view key);
 // A value is written without NUL, CR and LF, and at most kIniTextMax long.
 bool IniValueWritable(std::string_view value);
 
-// A stored value as a reader gets it back: matching outer quotes removed, cut to the buffer.
-std::string IniReadBack(std::string_view stored);
+// The part of a stored value that a reader gets back: matching outer quotes removed, cut to the buffer.
+std::string_view IniReadBack(std::string_view stored);
 
 // A byte range [begin, end) of the file.
 struct IniSpan {

@@ -1,10 +1,15 @@
 #pragma once
-// The lines of an INI file as IniDocument parses them (see ini_codec.h for the rules), visited in one
-// pass without building a document: for readers that look up many values and never edit, such as a scan
-// over every member of the database. IniDocument keeps edit positions for every line, which costs a
-// multiple of the file's size; a reader needs only the names and values.
-#include <array>
+// The line rules of the profile functions (listed in ini_codec.h) in one scanner: IniDocument builds its
+// layout on it, and readers that look up many values and never edit, such as a scan over every member
+// of the database, use it directly without building a document.
+//
+// A member database is over a megabyte of scrambled text, whose bytes lie almost all at 0x80 and above,
+// far from the few bytes that shape a line; the scanner therefore passes over 8 bytes at a time where
+// none of those can be, and looks for section headers only where a '[' is.
+#include <bit>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "platform/ini_codec.h"
@@ -14,52 +19,153 @@ namespace kolvane {
 // A header "[name]" or an entry "name=value" / "name"; blank lines are not visited.
 struct IniLine {
     bool header = false;
-    IniSpan name;           // trimmed, ending at a NUL
-    IniSpan value;          // entries: trimmed, ending at a NUL; empty without '='
-    bool hasValue = false;  // the entry has an '='
-    IniSpan line;           // from the line's first byte to the first byte of the next line
+    IniSpan name;               // trimmed, ending at a NUL
+    IniSpan value;              // entries: trimmed, ending at a NUL; empty without '='
+    bool hasValue = false;      // the entry has an '='
+    IniSpan line;               // from the line's first byte to the first byte of the next line
+    std::size_t lineEnd = 0;    // where the line break starts (or the end of the bytes)
+    std::size_t valueSlot = 0;  // entries: where an edit writes the value: after the '=', or after the name
 };
 
 // Names compared as the profile functions compare them: ASCII letters without regard to case,
 // every other byte as it is.
+constexpr char IniFoldChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 inline bool IniNamesEqual(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i];
-        char y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
+        if (a[i] != b[i] && IniFoldChar(a[i]) != IniFoldChar(b[i])) return false;
     }
     return true;
 }
 
 namespace ini_lines {
 
-// IniIsBlank, inlined: the scan asks it for every line's ends (the unit test holds both to the same bytes).
-constexpr bool IsBlank(char c) { return (c >= '\t' && c <= '\r') || c == '\x1A' || c == ' '; }
+// The blanks of the profile functions (IniIsBlank), inline for the scan, which trims every line.
+// Every blank lies at or below ' ', so most bytes take one comparison.
+constexpr bool IsBlank(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u <= ' ' && ((u >= '\t' && u <= '\r') || u == 0x1A || u == ' ');
+}
+constexpr bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
 
-// The bytes that matter within a line: its end, the first '=', a NUL. One look-up per byte finds them
-// all in a single pass.
-inline constexpr auto kMarks = [] {
-    std::array<bool, 256> marks{};
-    for (unsigned char c : {'\r', '\n', '=', '\0'}) marks[c] = true;
-    return marks;
-}();
+// The bytes of the 8 at p that lie below 0x40, where the bytes that shape a line are (line breaks, '=',
+// NUL): bit 7 of each such byte is set. Bit 7 of each byte of (w | w << 1) is its bit 7 or its bit 6.
+static_assert(std::endian::native == std::endian::little, "the lowest set bit marks the first byte");
+inline std::uint64_t BytesBelow40(const char* p) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    std::uint64_t w;
+    std::memcpy(&w, p, sizeof w);
+    return ~(w | (w << 1)) & kHighBits;
+}
 
-// [begin, end) without the blanks at either end, then cut at its first NUL when the line has one.
-inline IniSpan TrimAndCut(const char* data, std::size_t begin, std::size_t end, bool lineHasNul) {
+// The bytes that shape a line: where it ends (CR or LF), its first '=', whether it holds a NUL.
+struct LineShape {
+    std::size_t end = 0;
+    std::size_t equals = 0;  // the size of the bytes when the line has none
+    bool nul = false;
+};
+
+inline LineShape ShapeOfLine(const char* data, std::size_t size, std::size_t pos) {
+    LineShape shape{size, size, false};
+    // Notes the byte at; true at the line's end.
+    auto ends = [&](std::size_t at) {
+        const char c = data[at];
+        if (IsLineBreak(c)) {
+            shape.end = at;
+            return true;
+        }
+        if (c == '\0') {
+            shape.nul = true;
+        } else if (c == '=' && shape.equals == size) {
+            shape.equals = at;
+        }
+        return false;
+    };
+    // Only the bytes below 0x40 are looked at, 8 bytes at a time.
+    std::size_t i = pos;
+    for (; i + 8 <= size; i += 8) {
+        for (std::uint64_t low = BytesBelow40(data + i); low != 0; low &= low - 1) {
+            if (ends(i + static_cast<std::size_t>(std::countr_zero(low)) / 8)) return shape;
+        }
+    }
+    for (; i < size; ++i) {
+        if (ends(i)) return shape;
+    }
+    return shape;
+}
+
+// [begin, end) without the blanks at its start or at its end.
+inline std::size_t SkipBlanks(const char* data, std::size_t begin, std::size_t end) {
     while (begin < end && IsBlank(data[begin])) ++begin;
+    return begin;
+}
+inline std::size_t DropBlanks(const char* data, std::size_t begin, std::size_t end) {
     while (end > begin && IsBlank(data[end - 1])) --end;
+    return end;
+}
+
+// A trimmed name or value, cut at its first NUL when the line has one.
+inline IniSpan Cut(const char* data, std::size_t begin, std::size_t end, bool lineHasNul) {
     if (!lineHasNul) return {begin, end};
     std::size_t cut = begin;
     while (cut < end && data[cut] != '\0') ++cut;
     return {begin, cut};
 }
 
+// Reads the line that starts at pos into line; false for a blank line, or for an entry when only
+// headers are wanted. Returns through next the first byte of the following line.
+inline bool ReadLine(const char* data, std::size_t size, std::size_t pos, bool headersOnly, IniLine& line,
+                     std::size_t& next) {
+    const LineShape shape = ShapeOfLine(data, size, pos);
+    // A line ends at CR LF, LF or CR.
+    next = shape.end;
+    if (next < size) next += data[next] == '\r' && next + 1 < size && data[next + 1] == '\n' ? 2 : 1;
+    const std::size_t begin = SkipBlanks(data, pos, shape.end);
+    if (headersOnly && (begin == shape.end || data[begin] != '[')) return false;
+    const std::size_t end = DropBlanks(data, begin, shape.end);
+    if (begin == end) return false;
+
+    line = IniLine{};
+    line.line = {pos, next};
+    line.lineEnd = shape.end;
+    if (data[begin] == '[') {
+        // The name runs to the last ']' of the line; without one the line is an ordinary entry.
+        std::size_t close = end;
+        while (close > begin && data[close - 1] != ']') --close;
+        if (close > begin) {
+            line.header = true;
+            const std::size_t nameBegin = SkipBlanks(data, begin + 1, close - 1);
+            line.name = Cut(data, nameBegin, DropBlanks(data, nameBegin, close - 1), shape.nul);
+            return true;
+        }
+    }
+    if (headersOnly) return false;
+    // '=' is no blank, so the line's first '=' lies within its trimmed part.
+    if (shape.equals == size) {
+        line.name = Cut(data, begin, end, shape.nul);
+        line.value = {end, end};
+        line.valueSlot = end;
+    } else {
+        line.name = Cut(data, begin, DropBlanks(data, begin, shape.equals), shape.nul);
+        line.value = Cut(data, SkipBlanks(data, shape.equals + 1, end), end, shape.nul);
+        line.hasValue = true;
+        line.valueSlot = shape.equals + 1;
+    }
+    return true;
+}
+
+// The first byte of the line that holds the '[' at pos, when nothing but blanks stands in front of it
+// on that line; otherwise npos.
+inline std::size_t HeaderLineStart(const char* data, std::size_t pos) {
+    std::size_t start = pos;
+    while (start > 0 && IsBlank(data[start - 1]) && !IsLineBreak(data[start - 1])) --start;
+    return start == 0 || IsLineBreak(data[start - 1]) ? start : std::string_view::npos;
+}
+
 }  // namespace ini_lines
 
-// Calls visit(const IniLine&) for every header and entry in the order of the file, or for the headers
+// Calls visit(const IniLine&) for every header and entry in the order of the bytes, or for the headers
 // only. Any bytes will do. The lines of a range that starts and ends at line starts (such as a section's
 // lines between its header and the next) are scanned alike on their own.
 enum class IniScan { Everything, HeadersOnly };
@@ -68,59 +174,27 @@ template <IniScan kWhat = IniScan::Everything, typename Visit>
 void IniScanLines(std::string_view bytes, Visit&& visit) {
     const char* const data = bytes.data();
     const std::size_t size = bytes.size();
-    std::size_t pos = 0;
-    while (pos < size) {
-        // A line ends at CR LF, LF or CR.
-        std::size_t lineEnd = pos;
-        std::size_t equals = size;  // the first '=' of the line
-        bool nul = false;
-        for (; lineEnd < size; ++lineEnd) {
-            const char c = data[lineEnd];
-            if (!ini_lines::kMarks[static_cast<unsigned char>(c)]) continue;
-            if (c == '\r' || c == '\n') break;
-            if (c == '\0') {
-                nul = true;
-            } else if (equals == size) {
-                equals = lineEnd;
-            }
-        }
-        IniLine line;
-        line.line.begin = pos;
-        std::size_t begin = pos;
-        std::size_t end = lineEnd;
-        pos = lineEnd;
-        if (pos < size) pos += data[pos] == '\r' && pos + 1 < size && data[pos + 1] == '\n' ? 2 : 1;
-        line.line.end = pos;
-
-        while (begin < end && ini_lines::IsBlank(data[begin])) ++begin;
-        if constexpr (kWhat == IniScan::HeadersOnly) {
-            if (begin == end || data[begin] != '[') continue;
-        }
-        while (end > begin && ini_lines::IsBlank(data[end - 1])) --end;
-        if (begin == end) continue;
-
-        if (data[begin] == '[') {
-            // The name runs to the last ']' of the line; without one the line is an ordinary entry.
-            std::size_t close = end;
-            while (close > begin && data[close - 1] != ']') --close;
-            if (close > begin) {
-                line.header = true;
-                line.name = ini_lines::TrimAndCut(data, begin + 1, close - 1, nul);
-                visit(static_cast<const IniLine&>(line));
+    IniLine line;
+    std::size_t next = 0;
+    if constexpr (kWhat == IniScan::HeadersOnly) {
+        // Only a line whose first non-blank byte is '[' can be a header.
+        std::size_t from = 0;
+        while (from < size) {
+            const void* found = std::memchr(data + from, '[', size - from);
+            if (found == nullptr) return;
+            const std::size_t bracket = static_cast<std::size_t>(static_cast<const char*>(found) - data);
+            const std::size_t start = ini_lines::HeaderLineStart(data, bracket);
+            if (start == std::string_view::npos) {
+                from = bracket + 1;
                 continue;
             }
+            if (ini_lines::ReadLine(data, size, start, true, line, next)) visit(static_cast<const IniLine&>(line));
+            from = next;
         }
-        if constexpr (kWhat == IniScan::HeadersOnly) continue;
-        // '=' is no blank, so the line's first '=' lies within its trimmed part.
-        if (equals == size) {
-            line.name = ini_lines::TrimAndCut(data, begin, end, nul);
-            line.value = {end, end};
-        } else {
-            line.name = ini_lines::TrimAndCut(data, begin, equals, nul);
-            line.value = ini_lines::TrimAndCut(data, equals + 1, end, nul);
-            line.hasValue = true;
+    } else {
+        for (std::size_t pos = 0; pos < size; pos = next) {
+            if (ini_lines::ReadLine(data, size, pos, false, line, next)) visit(static_cast<const IniLine&>(line));
         }
-        visit(static_cast<const IniLine&>(line));
     }
 }
 

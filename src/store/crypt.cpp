@@ -1,5 +1,11 @@
 #include "store/crypt.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 namespace kolvane {
 namespace {
 
@@ -11,6 +17,20 @@ constexpr std::size_t kLongestStoredValue = 254;
 
 bool IsQuote(char c) { return c == '"' || c == '\''; }
 
+// The masks of 8 positions of a key that repeats within them, as one word: byte i of the word (in
+// memory order) is the mask of position i.
+constexpr std::uint64_t MaskWord(std::string_view key) {
+    std::uint64_t word = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+        const auto mask = static_cast<std::uint64_t>(static_cast<unsigned char>(key[i % key.size()]) + kMaskOffset);
+        word |= (mask & 0xFF) << (8 * i);
+    }
+    return word;
+}
+// The database key's, worked out once.
+constexpr std::uint64_t kDatabaseMasks = MaskWord(kCryptKey);
+static_assert(std::endian::native == std::endian::little, "byte i of a word is its bits 8i to 8i+7");
+
 }  // namespace
 
 MessageBoxRequest CryptRejectedMessage() {
@@ -18,17 +38,59 @@ MessageBoxRequest CryptRejectedMessage() {
             MsgIcon::Exclamation};
 }
 
-std::optional<std::string> Crypt(std::string_view text, std::string_view key) {
-    if (key.empty()) return std::nullopt;
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const int c = static_cast<unsigned char>(text[i]);
-        const int mask = static_cast<unsigned char>(key[i % key.size()]) + kMaskOffset;
-        const int v = mask ^ c;
-        if (v < kLowestCode || v > kHighestCode) return std::nullopt;
-        out.push_back(static_cast<char>(v));
+bool CryptInto(std::string_view text, std::string& out, std::string_view key) {
+    out.clear();
+    const bool databaseKey = key == kCryptKey;
+    if (!databaseKey) {
+        if (key.empty()) return false;
+        // A key code of 160 or more makes a mask above 255, so every code it meets would leave the range.
+        for (std::size_t i = 0; i < std::min(text.size(), key.size()); ++i) {
+            if (static_cast<unsigned char>(key[i]) + kMaskOffset > kHighestCode) return false;
+        }
     }
+    out.assign(text);
+    // Locals, since a write through a char pointer could change any other value as far as the compiler knows.
+    char* const bytes = out.data();
+    const std::size_t size = text.size();
+    bool low = false;
+    if (8 % key.size() != 0) {
+        // The key does not repeat within 8 positions: byte by byte, its position running on without a
+        // division per byte.
+        for (std::size_t i = 0, k = 0; i < size; ++i) {
+            const int v = static_cast<unsigned char>(bytes[i]) ^ (static_cast<unsigned char>(key[k]) + kMaskOffset);
+            low |= v < kLowestCode;
+            bytes[i] = static_cast<char>(v);
+            if (++k == key.size()) k = 0;
+        }
+    } else {
+        // A member database holds over a megabyte of scrambled text, so the masks of 8 positions (twice
+        // the database key) are applied to 8 bytes at a time, in place.
+        std::uint64_t masks = databaseKey ? kDatabaseMasks : MaskWord(key);
+        std::uint64_t belowLowest = 0;
+        std::size_t i = 0;
+        for (; i + 8 <= size; i += 8) {
+            std::uint64_t w = 0;
+            std::memcpy(&w, bytes + i, sizeof w);
+            w ^= masks;
+            std::memcpy(bytes + i, &w, sizeof w);
+            // Bit 7 of each byte of (w | w << 1 | w << 2) is clear exactly where that byte is below 32.
+            belowLowest |= ~(w | (w << 1) | (w << 2));
+        }
+        low = (belowLowest & 0x8080808080808080u) != 0;
+        // The last few bytes start again at the first mask.
+        for (; i < size; ++i, masks >>= 8) {
+            const int v = static_cast<unsigned char>(bytes[i]) ^ static_cast<int>(masks & 0xFF);
+            low |= v < kLowestCode;
+            bytes[i] = static_cast<char>(v);
+        }
+    }
+    if (low) out.clear();
+    return !low;
+}
+
+std::optional<std::string> Crypt(std::string_view text, std::string_view key) {
+    std::string out;
+    if (!CryptInto(text, out, key)) return std::nullopt;
     return out;
 }
 

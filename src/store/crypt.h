@@ -27,6 +27,9 @@ MessageBoxRequest CryptRejectedMessage();
 // code falls outside 32..255 (then no part of the text is returned) or when the key is empty.
 // An empty text gives an empty text.
 std::optional<std::string> Crypt(std::string_view text, std::string_view key = kCryptKey);
+// The same into out, which holds the result, or is empty when the text was rejected (then false). For a
+// pass over a whole database: a short result is made in out's own buffer, not moved there.
+bool CryptInto(std::string_view text, std::string& out, std::string_view key = kCryptKey);
 
 // Whether a plain value survives the round trip through the database file unchanged: it scrambles
 // and unscrambles without rejection, and the INI reader would neither trim blanks at either end of

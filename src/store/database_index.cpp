@@ -1,6 +1,7 @@
 #include "store/database_index.h"
 
 #include <array>
+#include <bit>
 #include <limits>
 
 #include "platform/ini_codec.h"
@@ -11,11 +12,23 @@ namespace kolvane {
 
 namespace {
 
-// The member keys as the file stores them, scrambled once for every lookup.
-const std::array<std::string, kMemberKeys.size()>& StoredMemberKeys() {
-    static const std::array<std::string, kMemberKeys.size()> keys = [] {
-        std::array<std::string, kMemberKeys.size()> stored;
-        for (std::size_t i = 0; i < kMemberKeys.size(); ++i) stored[i] = *Crypt(kMemberKeys[i].key);
+// The member keys as the file stores them, scrambled once for every lookup, and for each folded first
+// byte of a name the keys it may be (a bit per key): a member's line is then compared with at most the
+// keys that share its first byte instead of with all of them.
+struct StoredMemberKeys {
+    std::array<std::string, kMemberKeys.size()> names;
+    std::array<std::uint16_t, 256> byFirstByte{};
+};
+static_assert(kMemberKeys.size() <= 16, "one bit per member key");
+
+const StoredMemberKeys& MemberKeysAsStored() {
+    static const StoredMemberKeys keys = [] {
+        StoredMemberKeys stored;
+        for (std::size_t i = 0; i < kMemberKeys.size(); ++i) {
+            stored.names[i] = *Crypt(kMemberKeys[i].key);
+            const auto first = static_cast<unsigned char>(IniFoldChar(stored.names[i].front()));
+            stored.byFirstByte[first] = static_cast<std::uint16_t>(stored.byFirstByte[first] | 1u << i);
+        }
         return stored;
     }();
     return keys;
@@ -37,8 +50,8 @@ int CanonicalMemberNumber(std::string_view name) {
 std::string_view Text(std::string_view lines, IniSpan span) { return lines.substr(span.begin, span.end - span.begin); }
 
 // What a reader gets from an entry line.
-std::string ReadEntry(std::string_view lines, const IniLine& entry) {
-    return entry.hasValue ? IniReadBack(Text(lines, entry.value)) : std::string();
+std::string_view ReadEntry(std::string_view lines, const IniLine& entry) {
+    return entry.hasValue ? IniReadBack(Text(lines, entry.value)) : std::string_view();
 }
 
 }  // namespace
@@ -98,7 +111,7 @@ std::string DatabaseIndex::ReadStored(std::string_view section, std::string_view
     IniScanLines(lines, [&](const IniLine& entry) {
         if (seen || !IniNamesEqual(Text(lines, entry.name), wanted)) return;
         seen = true;
-        value = ReadEntry(lines, entry);
+        value = std::string(ReadEntry(lines, entry));
     });
     return value;
 }
@@ -113,16 +126,22 @@ MemberRecord DatabaseIndex::ReadMember(int number, DamageNotice& notice) const {
     MemberRecord record;
     const Section* found = MemberSectionOf(number);
     if (found == nullptr) return record;
-    const auto& storedKeys = StoredMemberKeys();
-    std::array<bool, kMemberKeys.size()> seen{};
+    const StoredMemberKeys& keys = MemberKeysAsStored();
+    std::uint16_t unseen = static_cast<std::uint16_t>((1u << kMemberKeys.size()) - 1);
     const std::string_view lines = Lines(*found);
     // One walk over the section: the first entry of each name wins, as for single reads.
     IniScanLines(lines, [&](const IniLine& entry) {
         const std::string_view name = Text(lines, entry.name);
-        for (std::size_t k = 0; k < kMemberKeys.size(); ++k) {
-            if (seen[k] || !IniNamesEqual(name, storedKeys[k])) continue;
-            seen[k] = true;
-            record.*kMemberKeys[k].field = notice.Unscramble(ReadEntry(lines, entry));
+        if (name.empty()) return;
+        std::uint16_t candidates = keys.byFirstByte[static_cast<unsigned char>(IniFoldChar(name.front()))] & unseen;
+        for (; candidates != 0; candidates &= static_cast<std::uint16_t>(candidates - 1)) {
+            const int k = std::countr_zero(candidates);
+            if (!IniNamesEqual(name, keys.names[k])) continue;
+            unseen = static_cast<std::uint16_t>(unseen & ~(1u << k));
+            const std::string_view stored = ReadEntry(lines, entry);
+            // A rejected value stays empty; the notice, which meets the same rejection, tells the user
+            // once per pass.
+            if (!CryptInto(stored, record.*kMemberKeys[k].field)) notice.Unscramble(stored);
             return;
         }
     });

@@ -2,18 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
+
+#include "fuzz/ini_reference.h"
 
 namespace kolvane {
 namespace {
 
 using namespace std::string_literals;
 
-TEST(IniLines, BlanksAreTheCodecsBlanks) {
+TEST(IniLines, BlanksAreTabLineBreaksVerticalTabFormFeedCtrlZAndSpace) {
     for (int code = 0; code < 256; ++code) {
         SCOPED_TRACE(code);
-        EXPECT_EQ(ini_lines::IsBlank(static_cast<char>(code)), IniIsBlank(static_cast<char>(code)));
+        const bool blank = code == '\t' || code == '\n' || code == '\v' || code == '\f' || code == '\r' ||
+                           code == 0x1A || code == ' ';
+        EXPECT_EQ(ini_lines::IsBlank(static_cast<char>(code)), blank);
     }
 }
 
@@ -33,51 +38,81 @@ TEST(IniLines, NamesCompareWithoutRegardToAsciiCaseOnly) {
     }
 }
 
-// The scan visits what IniDocument parses, in the same order and with the same spans.
-TEST(IniLines, VisitsTheLinesTheDocumentParsesAndTheHeadersAlone) {
-    const std::string files[] = {
-        "[s]\r\nk=v\r\n",
-        "  [ s ] \r\n \tk \t= v w\t\r\nname only\r\n\r\n[t\r\n[a]b]\r\n=\r\n",
-        "[s\0t]\rk\0x=v\0w\nj=\"q\"\r\r\n"s,
-        "no header=1\n[x]",
-        "",
-    };
-    for (const std::string& file : files) {
-        SCOPED_TRACE(file);
-        const IniDocument document(file);
-        std::vector<IniLine> expected;
-        for (const IniSection& section : document.Sections()) {
-            if (section.headed) expected.push_back({true, section.name, {}, false, {section.begin, 0}});
-            for (std::size_t i = section.firstEntry; i < section.firstEntry + section.entryCount; ++i) {
-                const IniEntry& entry = document.Entries()[i];
-                expected.push_back({false, entry.name, entry.value, entry.hasValue, entry.line});
-            }
+std::vector<reference::Line> Scanned(const std::string& bytes) {
+    std::vector<reference::Line> lines;
+    IniScanLines(bytes, [&](const IniLine& line) {
+        auto text = [&](IniSpan span) { return bytes.substr(span.begin, span.end - span.begin); };
+        lines.push_back({line.header, text(line.name), text(line.value), line.hasValue, line.line.begin,
+                         line.line.end});
+    });
+    return lines;
+}
+
+std::vector<reference::Line> HeadersScanned(const std::string& bytes) {
+    std::vector<reference::Line> headers;
+    IniScanLines<IniScan::HeadersOnly>(bytes, [&](const IniLine& line) {
+        headers.push_back({line.header, bytes.substr(line.name.begin, line.name.end - line.name.begin), "", false,
+                           line.line.begin, line.line.end});
+    });
+    return headers;
+}
+
+void ExpectTheReferenceLines(const std::string& bytes) {
+    const std::vector<reference::Line> expected = reference::Lines(bytes);
+    ASSERT_EQ(Scanned(bytes), expected);
+    std::vector<reference::Line> headers;
+    for (const reference::Line& line : expected)
+        if (line.header) headers.push_back(line);
+    ASSERT_EQ(HeadersScanned(bytes), headers);
+}
+
+// The scanner takes 8 bytes at a time where all of them lie at 0x40 or above, so the cases put what
+// shapes a line at every place in and around such words.
+TEST(IniLines, ScansAsTheRulesSayAtEveryPlaceInAWord) {
+    const std::string scrambled = "\xDD\xD8\xDB\xD1\xC0\xFE\xE4\xF3";  // 8 bytes at 0x40 or above
+    const std::string shapes[] = {"=", "\r", "\n", "\r\n", "\0"s, " ", "\t", "[", "]", "\x1A", "==", "\n\r"};
+    for (const std::string& shape : shapes) {
+        for (std::size_t at = 0; at <= 2 * scrambled.size(); ++at) {
+            std::string bytes = "[s]\r\n" + scrambled + scrambled + "=" + scrambled + "\r\n";
+            bytes.insert(5 + at, shape);
+            SCOPED_TRACE(testing::PrintToString(bytes));
+            ExpectTheReferenceLines(bytes);
         }
-        std::vector<IniLine> visited;
-        IniScanLines(file, [&](const IniLine& line) { visited.push_back(line); });
-        std::vector<std::size_t> headers;
-        IniScanLines<IniScan::HeadersOnly>(file, [&](const IniLine& line) {
-            EXPECT_TRUE(line.header);
-            headers.push_back(line.line.begin);
-        });
-        std::vector<std::size_t> expectedHeaders;
-        for (const IniLine& line : expected)
-            if (line.header) expectedHeaders.push_back(line.line.begin);
-        EXPECT_EQ(headers, expectedHeaders);
-        ASSERT_EQ(visited.size(), expected.size());
-        for (std::size_t i = 0; i < visited.size(); ++i) {
-            SCOPED_TRACE(i);
-            EXPECT_EQ(visited[i].header, expected[i].header);
-            EXPECT_EQ(document.Text(visited[i].name), document.Text(expected[i].name));
-            EXPECT_EQ(visited[i].name.begin, expected[i].name.begin);
-            EXPECT_EQ(visited[i].hasValue, expected[i].hasValue);
-            EXPECT_EQ(visited[i].line.begin, expected[i].line.begin);
-            if (!visited[i].header) {
-                EXPECT_EQ(visited[i].line.end, expected[i].line.end);
-                EXPECT_EQ(visited[i].value.begin, expected[i].value.begin);
-                EXPECT_EQ(visited[i].value.end, expected[i].value.end);
-            }
+    }
+}
+
+TEST(IniLines, ScansRandomBytesAsTheRulesSay) {
+    const std::string alphabet = "[]= \t\r\n\"'\x0B\x0C\x1A\xA0\x01\x40\x3F\xDD\xC0\xFF\xD8" "aA"s + '\0';
+    std::mt19937 random(20261207);
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes;
+        const std::size_t length = random() % 160;
+        // Runs of one byte as well, so that whole words of bytes at 0x40 or above occur.
+        while (bytes.size() < length) {
+            bytes.append(1 + (random() % 12) * (random() % 2), alphabet[random() % alphabet.size()]);
         }
+        SCOPED_TRACE(testing::PrintToString(bytes));
+        ExpectTheReferenceLines(bytes);
+    }
+}
+
+TEST(IniLines, ASectionsLinesScanAsInTheWholeFile) {
+    const std::string file = "[a]\r\nk=1\r\n  [b] \nj\0=2\r[c]\r\n\r\nlast=3"s;
+    const std::vector<reference::Line> whole = Scanned(file);
+    const std::vector<reference::Line> headers = HeadersScanned(file);
+    ASSERT_EQ(headers.size(), 3u);
+    for (std::size_t h = 0; h < headers.size(); ++h) {
+        SCOPED_TRACE(headers[h].name);
+        const std::size_t begin = headers[h].end;
+        const std::size_t end = h + 1 < headers.size() ? headers[h + 1].begin : file.size();
+        std::vector<reference::Line> expected;
+        for (reference::Line line : whole) {
+            if (line.begin < begin || line.begin >= end) continue;
+            line.begin -= begin;
+            line.end -= begin;
+            expected.push_back(line);
+        }
+        EXPECT_EQ(Scanned(file.substr(begin, end - begin)), expected);
     }
 }
 

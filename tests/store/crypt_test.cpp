@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace kolvane {
 namespace {
@@ -76,6 +78,49 @@ TEST(Crypt, IsItsOwnInverseForEveryStorableCodeAtEveryKeyPosition) {
             ASSERT_EQ(scrambled.has_value(), !inExtraCharacters);
             if (scrambled) {
                 EXPECT_EQ(Crypt(*scrambled), plain);
+            }
+        }
+    }
+}
+
+// The rule one position at a time, as the suite's programs apply it.
+std::optional<std::string> ByTheRule(const std::string& text, const std::string& key) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const int v = (static_cast<unsigned char>(key[i % key.size()]) + 96) ^ static_cast<unsigned char>(text[i]);
+        if (v < 32 || v > 255) return std::nullopt;
+        out.push_back(static_cast<char>(v));
+    }
+    return out;
+}
+
+// The scrambler works on 8 bytes at a time where the key repeats within them; every length around those
+// words, every place of a rejected byte and keys of every length give what the rule gives.
+TEST(Crypt, AgreesWithTheRuleForEveryLengthKeyAndPlaceOfARejection) {
+    std::mt19937 random(1964);
+    const std::string keys[] = {"3964", "7", "12", "12345678", "123", "12345", "123456789", "\x9F", "\xA0",
+                                "39\xFF" "4"};
+    for (const std::string& key : keys) {
+        for (std::size_t length = 0; length <= 40; ++length) {
+            std::string text;
+            for (std::size_t i = 0; i < length; ++i) text.push_back(static_cast<char>(32 + random() % 224));
+            std::vector<std::string> texts{text};
+            for (std::size_t at = 0; at < length; ++at) {
+                // The byte that unscrambles to 31 at this place, and one that gives 32.
+                const int mask = static_cast<unsigned char>(key[at % key.size()]) + 96;
+                for (int result : {31, 32}) {
+                    texts.push_back(text);
+                    texts.back()[at] = static_cast<char>((mask ^ result) & 0xFF);
+                }
+            }
+            for (const std::string& t : texts) {
+                SCOPED_TRACE(testing::Message() << "key " << testing::PrintToString(key) << ", text "
+                                                << testing::PrintToString(t));
+                const std::optional<std::string> expected = ByTheRule(t, key);
+                ASSERT_EQ(Crypt(t, key), expected);
+                std::string into = "left over";
+                ASSERT_EQ(CryptInto(t, into, key), expected.has_value());
+                ASSERT_EQ(into, expected.value_or(""));
             }
         }
     }
