@@ -530,18 +530,37 @@ int RegDelete(char** args) {
     return RegDeleteValueA(key.get(), args[2]) == ERROR_SUCCESS ? 0 : 1;
 }
 
-bool ProcessRuns(const char* imageName) {
+int ProcessCount(const char* imageName) {
     const Handle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (snapshot.get() == INVALID_HANDLE_VALUE) return false;
+    if (snapshot.get() == INVALID_HANDLE_VALUE) return 0;
     PROCESSENTRY32 entry = {};
     entry.dwSize = sizeof entry;
+    int count = 0;
     for (BOOL more = Process32First(snapshot.get(), &entry); more; more = Process32Next(snapshot.get(), &entry))
-        if (_stricmp(entry.szExeFile, imageName) == 0) return true;
-    return false;
+        if (_stricmp(entry.szExeFile, imageName) == 0) ++count;
+    return count;
 }
+
+bool ProcessRuns(const char* imageName) { return ProcessCount(imageName) > 0; }
 
 int WaitProcess(char** args) {
     return WaitUntil(std::atof(args[1]), [&] { return !ProcessRuns(args[0]); }) ? 0 : 1;
+}
+
+// How many processes of the image run now.
+int ProcessCountCommand(char** args) {
+    Print(std::to_string(ProcessCount(args[0])));
+    return 0;
+}
+
+// Keeps the file open without sharing while the marker file exists, at most the seconds, as a program still
+// writing it would: a stub that logs meanwhile waits for it and so stays alive. Prints "held" once the file is
+// taken.
+int HoldFile(char** args) {
+    const Handle file(CreateFileA(args[0], GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE) return 1;
+    Print("held");
+    return WaitUntil(std::atof(args[2]), [&] { return GetFileAttributesA(args[1]) == INVALID_FILE_ATTRIBUTES; }) ? 0 : 1;
 }
 
 #include "peer_menu.h"
@@ -570,6 +589,8 @@ constexpr Command kCommands[] = {
     {"reg-set", 5, "ROOT PATH NAME TYPE VALUE", RegSet},
     {"reg-delete", 3, "ROOT PATH NAME", RegDelete},
     {"wait-process", 2, "IMAGE-NAME SECONDS", WaitProcess},
+    {"process-count", 1, "IMAGE-NAME", ProcessCountCommand},
+    {"hold-file", 3, "PATH MARKER SECONDS", HoldFile},
     {"menu-read", 1, "SECONDS", MenuRead},
     {"menu-choose", 2, "CAPTION SECONDS", MenuChoose},
     {"menu-close", 1, "SECONDS", MenuClose},
