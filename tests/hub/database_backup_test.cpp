@@ -14,184 +14,107 @@ constexpr FileTime kToday{2026, 12, 7, 7, 45, 0};
 
 std::string Database(const std::string& office) { return ConfiguredDatabase() + "[001]\r\nNAME=" + office + "\r\n"; }
 
-class DatabaseBackupTest : public HubTest {
-protected:
-    DatabaseBackupTest() {
-        Install();
+// An installed system whose database lies in D:\Daten; the backup step of the start runs on it.
+struct BackupSystem : InstalledSystem {
+    BackupSystem() {
         hub.LrDatabase = "D:\\Daten\\";
+        hub.Text1 = p.windows.Create(kCommandBoxClass, "", hub.Root);
     }
-    // Runs the backup step of the start; true when it ended the process.
+    void Put(const char* path, const std::optional<std::string>& bytes, std::optional<FileTime> time = {}) {
+        if (bytes) p.files.Put(path, *bytes);
+        if (bytes && time) p.files.SetModifiedTime(path, *time);
+    }
+    // True when it ended the process.
     bool Run() {
-        try {
-            RestoreOrRotateDatabase(hub);
-            return false;
-        } catch (const ProcessTerminated&) {
-            return true;
-        }
+        return Ends([&] { RestoreOrRotateDatabase(hub); });
     }
     std::optional<std::string> Read(const char* path) { return p.files.ReadAll(path); }
-    void PutBackups() {
-        p.files.Put(kBak, Database("gestern"));
-        p.files.SetModifiedTime(kBak, kYesterday);
-        p.files.Put(kOld, Database("vorgestern"));
-    }
 };
 
 TEST(DatabaseStateTest, OnlyAFileWithHeaderAndWithoutNulIsSound) {
-    struct Case {
-        std::string bytes;
-        DatabaseState state;
-    };
-    const Case cases[] = {
+    const std::pair<std::string, DatabaseState> cases[] = {
         {"", DatabaseState::NoDatabase},
-        {"\r\n", DatabaseState::NoDatabase},
         {"[001]\r\nNAME=x\r\n", DatabaseState::NoDatabase},
         {std::string(512, '\0'), DatabaseState::NoDatabase},
+        {std::string("\0[000]\r\n", 8), DatabaseState::NoDatabase},
         {"[000]\r\n", DatabaseState::Sound},
         {"[000]\r\nA1=1\r\n[001]\r\nNAME=x\r\n", DatabaseState::Sound},
         {std::string("[000]\r\nA1=1\r\n\0\0\0\0", 17), DatabaseState::Damaged},
-        {std::string("\0[000]\r\n", 8), DatabaseState::NoDatabase},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(ClassifyDatabase(cases[i].bytes), cases[i].state);
+        EXPECT_EQ(ClassifyDatabase(cases[i].first), cases[i].second);
     }
 }
 
-TEST_F(DatabaseBackupTest, RotationKeepsTwoGenerationsOncePerDay) {
+// Once a day the database becomes DATEX.BAK and DATEX.BAK becomes DATEX.OLD; a database that is no good
+// never replaces a backup, a damaged backup never becomes the older one, and a rotation that fails half-way
+// leaves every backup as it was.
+TEST(DatabaseBackupTest, RotationKeepsTwoGoodGenerationsOncePerDay) {
+    constexpr char kCannotRotate[] =
+        "Die t\xE4gliche Datensicherung DATEX.BAK konnte nicht angelegt werden (Datentr\xE4ger voll, keine "
+        "Schreibrechte oder die Datei wird von einem anderen Programm benutzt).\nDie bisherigen Datensicherungen "
+        "bleiben erhalten.";
+    const std::string heute = Database("heute"), gestern = Database("gestern"), vorgestern = Database("vorgestern");
+    const auto none = std::optional<std::string>();
     struct Case {
         const char* name;
-        std::optional<FileTime> backupTime;  // no backup when empty
-        bool rotated;
+        std::string dat;
+        std::optional<std::string> bak;
+        FileTime bakTime;
+        std::optional<std::string> old;
+        const char* blocked;  // a folder where the rotation must write a file
+        std::optional<std::string> bakAfter, oldAfter;
+        double waited;
+        const char* told;  // part of the one message, if any
     };
     const Case cases[] = {
-        {"first start of a new day", kYesterday, true},
-        {"backup made earlier today", kToday, false},
-        {"backup of the same date a year ago", FileTime{2025, 12, 7, 7, 45, 0}, true},
-        {"no backup yet", std::nullopt, true},
+        {"first start of a new day", heute, gestern, kYesterday, vorgestern, nullptr, heute, gestern, 1, nullptr},
+        {"backup made earlier today", heute, gestern, kToday, vorgestern, nullptr, gestern, vorgestern, 0, nullptr},
+        {"backup of the same date a year ago", heute, gestern, {2025, 12, 7, 7, 45, 0}, vorgestern, nullptr, heute,
+         gestern, 1, nullptr},
+        {"no backup yet", heute, none, kYesterday, vorgestern, nullptr, heute, vorgestern, 1, nullptr},
+        {"damaged backup", heute, "", kYesterday, vorgestern, nullptr, heute, vorgestern, 1, nullptr},
+        {"empty database", "", gestern, kYesterday, vorgestern, nullptr, gestern, vorgestern, 0, nullptr},
+        {"database without header", "[001]\r\nNAME=x\r\n", gestern, kYesterday, vorgestern, nullptr, gestern,
+         vorgestern, 0, nullptr},
+        {"database with NUL bytes", ConfiguredDatabase() + std::string(64, '\0'), gestern, kYesterday, vorgestern,
+         nullptr, gestern, vorgestern, 0, "DATEX.BAK und DATEX.OLD erhalten bleiben"},
+        {"temporary file cannot be written", heute, gestern, kYesterday, vorgestern, "D:\\Daten\\DATEX.BAK.new\\x",
+         gestern, vorgestern, 0, kCannotRotate},
+        {"older backup cannot be replaced", heute, gestern, kYesterday, none, "D:\\Daten\\DATEX.OLD\\x", gestern, none,
+         0, kCannotRotate},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        InstalledSystem other;
-        other.hub.LrDatabase = "D:\\Daten\\";
-        other.p.files.Put(kDat, Database("heute"));
-        other.p.files.Put(kOld, Database("vorgestern"));
-        if (c.backupTime) {
-            other.p.files.Put(kBak, Database("gestern"));
-            other.p.files.SetModifiedTime(kBak, *c.backupTime);
-        }
-        const double before = other.p.clock.Elapsed();
+        BackupSystem s;
+        s.p.files.Put(kDat, c.dat);
+        s.Put(kBak, c.bak, c.bakTime);
+        s.Put(kOld, c.old);
+        if (c.blocked) s.p.files.Put(c.blocked, "");
+        const double before = s.p.clock.Elapsed();
 
-        RestoreOrRotateDatabase(other.hub);
+        EXPECT_FALSE(s.Run());
 
-        const std::string expectedOld = c.rotated && c.backupTime ? Database("gestern") : Database("vorgestern");
-        const std::string expectedBak = c.rotated ? Database("heute") : Database("gestern");
-        EXPECT_EQ(other.p.files.ReadAll(kOld), expectedOld);
-        EXPECT_EQ(other.p.files.ReadAll(kBak), expectedBak);
-        EXPECT_EQ(other.p.files.ReadAll(kDat), Database("heute"));
-        EXPECT_FALSE(other.p.files.Exists("D:\\Daten\\DATEX.BAK.new"));
-        EXPECT_NEAR(other.p.clock.Elapsed() - before, c.rotated ? 1 : 0, 0.01);
-        EXPECT_TRUE(other.p.dialogs.shown.empty());
-    }
-}
-
-TEST_F(DatabaseBackupTest, DatabaseThatIsNoGoodNeverReplacesABackup) {
-    struct Case {
-        const char* name;
-        std::string database;
-        bool told;  // a database without header is reported by the first-use check, which ends the start
-    };
-    const Case cases[] = {
-        {"empty", "", false},
-        {"without header", "[001]\r\nNAME=x\r\n", false},
-        {"with NUL bytes", ConfiguredDatabase() + std::string(64, '\0'), true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        InstalledSystem other;
-        other.hub.LrDatabase = "D:\\Daten\\";
-        other.p.files.Put(kDat, c.database);
-        other.p.files.Put(kBak, Database("gestern"));
-        other.p.files.SetModifiedTime(kBak, kYesterday);
-        other.p.files.Put(kOld, Database("vorgestern"));
-
-        RestoreOrRotateDatabase(other.hub);
-
-        EXPECT_EQ(other.p.files.ReadAll(kBak), Database("gestern"));
-        EXPECT_EQ(other.p.files.ReadAll(kOld), Database("vorgestern"));
-        EXPECT_EQ(other.p.files.ReadAll(kDat), c.database);
-        ASSERT_EQ(other.p.dialogs.shown.size(), c.told ? 1u : 0u);
+        EXPECT_EQ(s.Read(kDat), c.dat);
+        EXPECT_EQ(s.Read(kBak), c.bakAfter);
+        EXPECT_EQ(s.Read(kOld), c.oldAfter);
+        EXPECT_FALSE(s.p.files.Exists("D:\\Daten\\DATEX.BAK.new") && !s.p.files.IsFolder("D:\\Daten\\DATEX.BAK.new"));
+        EXPECT_NEAR(s.p.clock.Elapsed() - before, c.waited, 0.01);
+        ASSERT_EQ(s.p.dialogs.shown.size(), c.told ? 1u : 0u);
         if (c.told) {
-            EXPECT_EQ(other.p.dialogs.shown[0].title, " Datenbankfehler");
-            EXPECT_NE(other.p.dialogs.shown[0].text.find("DATEX.BAK und DATEX.OLD erhalten bleiben"), std::string::npos);
+            EXPECT_NE(s.p.dialogs.shown[0].text.find(c.told), std::string::npos) << s.p.dialogs.shown[0].text;
         }
     }
 }
 
-TEST_F(DatabaseBackupTest, DamagedBackupIsReplacedButNeverBecomesTheOlderOne) {
-    p.files.Put(kDat, Database("heute"));
-    p.files.Put(kBak, "");
-    p.files.SetModifiedTime(kBak, kYesterday);
-    p.files.Put(kOld, Database("vorgestern"));
-    Run();
-    EXPECT_EQ(Read(kBak), Database("heute"));
-    EXPECT_EQ(Read(kOld), Database("vorgestern"));
-}
-
-TEST_F(DatabaseBackupTest, FailedRotationLeavesEveryBackupAsItWas) {
+TEST(DatabaseBackupTest, YesRestoresTheNewestGoodBackup) {
+    const MessageBoxRequest restored{"Eine Sicherungsdatei der Datenbank wurde wiederhergestellt.   ",
+                                     "Brekkan Orvintal   ", MsgButtons::Ok, MsgIcon::Exclamation};
     struct Case {
         const char* name;
-        const char* blockedFolder;  // a folder where the rotation must write a file
-    };
-    for (const Case& c : {Case{"temporary file cannot be written", "D:\\Daten\\DATEX.BAK.new\\x"},
-                          Case{"older backup cannot be replaced", "D:\\Daten\\DATEX.OLD\\x"}}) {
-        SCOPED_TRACE(c.name);
-        InstalledSystem other;
-        other.hub.LrDatabase = "D:\\Daten\\";
-        other.p.files.Put(kDat, Database("heute"));
-        other.p.files.Put(kBak, Database("gestern"));
-        other.p.files.SetModifiedTime(kBak, kYesterday);
-        other.p.files.Put(c.blockedFolder, "");
-
-        RestoreOrRotateDatabase(other.hub);
-
-        EXPECT_EQ(other.p.files.ReadAll(kBak), Database("gestern"));
-        EXPECT_EQ(other.p.files.ReadAll(kDat), Database("heute"));
-        EXPECT_FALSE(other.p.files.Exists("D:\\Daten\\DATEX.BAK.new") &&
-                     !other.p.files.IsFolder("D:\\Daten\\DATEX.BAK.new"));
-        ASSERT_EQ(other.p.dialogs.shown.size(), 1u);
-        EXPECT_EQ(other.p.dialogs.shown[0].text,
-                  "Die t\xE4gliche Datensicherung DATEX.BAK konnte nicht angelegt werden (Datentr\xE4ger voll, keine "
-                  "Schreibrechte oder die Datei wird von einem anderen Programm benutzt).\nDie bisherigen "
-                  "Datensicherungen bleiben erhalten.");
-    }
-}
-
-TEST_F(DatabaseBackupTest, RestorePromptNamesTheBackupsTime) {
-    PutBackups();
-    p.dialogs.answers = {MsgAnswer::Yes};
-    Run();
-    ASSERT_FALSE(p.dialogs.shown.empty());
-    EXPECT_EQ(p.dialogs.shown[0],
-              (MessageBoxRequest{"Die Datenbank von Orvintal wurde nicht gefunden. \n"
-                                 "Klicken Sie ''Abbrechen'' um die Anwendung zu beenden, \n"
-                                 "oder ''Nein'' um eine neue Datenbank zu erstellen.\n\n"
-                                 "Eine Datenbanksicherung jetzt wiederherstellen ?\n"
-                                 "[Backup vom: 06.12.2026 17:30:00]",
-                                 "Brekkan Orvintal   ", MsgButtons::YesNoCancel, MsgIcon::Exclamation}));
-}
-
-TEST_F(DatabaseBackupTest, NoPromptWithoutBackup) {
-    p.files.Put(kOld, Database("vorgestern"));
-    EXPECT_FALSE(Run());
-    EXPECT_TRUE(p.dialogs.shown.empty());
-    EXPECT_FALSE(p.files.Exists(kDat));
-}
-
-TEST_F(DatabaseBackupTest, YesRestoresTheNewestGoodBackup) {
-    struct Case {
-        const char* name;
-        std::string bak, old;
+        std::optional<std::string> bak;
+        std::string old;
         std::optional<std::string> restored;
     };
     const Case cases[] = {
@@ -199,74 +122,85 @@ TEST_F(DatabaseBackupTest, YesRestoresTheNewestGoodBackup) {
         {"damaged newer backup: the older one", std::string("[000]\r\n\0", 8), Database("vorgestern"),
          Database("vorgestern")},
         {"both unusable", "", "[001]\r\n", std::nullopt},
+        {"no backup: no question", std::nullopt, Database("vorgestern"), std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        InstalledSystem other;
-        other.hub.LrDatabase = "D:\\Daten\\";
-        other.p.files.Put(kBak, c.bak);
-        other.p.files.Put(kOld, c.old);
-        other.p.dialogs.answers = {MsgAnswer::Yes};
+        BackupSystem s;
+        s.Put(kBak, c.bak);
+        s.Put(kOld, c.old);
+        s.p.dialogs.answers = {MsgAnswer::Yes};
 
-        RestoreOrRotateDatabase(other.hub);
+        EXPECT_FALSE(s.Run());
 
-        EXPECT_EQ(other.p.files.ReadAll(kDat), c.restored);
-        EXPECT_EQ(other.p.files.ReadAll(kBak), c.bak);
-        EXPECT_EQ(other.p.files.ReadAll(kOld), c.old);
-        ASSERT_EQ(other.p.dialogs.shown.size(), 2u);
+        EXPECT_EQ(s.Read(kDat), c.restored);
+        EXPECT_EQ(s.Read(kBak), c.bak);
+        EXPECT_EQ(s.Read(kOld), c.old);
+        const auto& shown = s.p.dialogs.shown;
+        ASSERT_EQ(shown.size(), c.bak ? 2u : 0u);
+        if (!c.bak) continue;
         if (c.restored) {
-            EXPECT_EQ(other.p.dialogs.shown[1],
-                      (MessageBoxRequest{"Eine Sicherungsdatei der Datenbank wurde wiederhergestellt.   ",
-                                         "Brekkan Orvintal   ", MsgButtons::Ok, MsgIcon::Exclamation}));
+            EXPECT_EQ(shown[1], restored);
         } else {
-            EXPECT_EQ(other.p.dialogs.shown[1].title, " Datenbankfehler");
-            EXPECT_NE(other.p.dialogs.shown[1].text.find("bleiben unver\xE4ndert"), std::string::npos);
+            EXPECT_EQ(shown[1].title, " Datenbankfehler");
+            EXPECT_NE(shown[1].text.find("bleiben unver\xE4ndert"), std::string::npos);
         }
     }
 }
 
-TEST_F(DatabaseBackupTest, NoBeginsANewDatabaseWithoutLosingTheBackup) {
-    PutBackups();
-    p.dialogs.answers = {MsgAnswer::No};
-    EXPECT_FALSE(Run());
-    EXPECT_EQ(hub.settings.ReadInt(Setting::FirstRun), 0);
-    EXPECT_TRUE(hub.settings.Exists(Setting::FirstRun));
-    EXPECT_EQ(p.shell.recycled, (std::vector<std::string>{kBak}));
-    EXPECT_FALSE(p.files.Exists(kDat));
+TEST(DatabaseBackupTest, RestorePromptNamesTheBackupsTimeAndCancelClosesTheHub) {
+    BackupSystem s;
+    s.Put(kBak, Database("gestern"), kYesterday);
+    s.p.dialogs.answers = {MsgAnswer::Cancel};
+
+    EXPECT_TRUE(s.Run());
+
+    EXPECT_EQ(s.p.dialogs.shown, (std::vector<MessageBoxRequest>{
+                                     {"Die Datenbank von Orvintal wurde nicht gefunden. \n"
+                                      "Klicken Sie ''Abbrechen'' um die Anwendung zu beenden, \n"
+                                      "oder ''Nein'' um eine neue Datenbank zu erstellen.\n\n"
+                                      "Eine Datenbanksicherung jetzt wiederherstellen ?\n"
+                                      "[Backup vom: 06.12.2026 17:30:00]",
+                                      "Brekkan Orvintal   ", MsgButtons::YesNoCancel, MsgIcon::Exclamation}}));
+    EXPECT_EQ(s.Read("D:\\Daten\\EXIT.SUB"), "\r\n") << "the exit marker stays for the components";
+    EXPECT_TRUE(SentClose(s.p, s.hub));
+    EXPECT_EQ(s.Read(kBak), Database("gestern"));
+    EXPECT_FALSE(s.p.files.Exists(kDat));
 }
 
-TEST_F(DatabaseBackupTest, NoOnANetworkFolderSetsTheBackupAsideWithTheDate) {
-    hub.LrDatabase = "\\\\srv\\lohn\\";
+TEST(DatabaseBackupTest, NoBeginsANewDatabaseWithoutLosingTheBackup) {
+    BackupSystem s;
+    s.Put(kBak, Database("gestern"));
+    s.p.dialogs.answers = {MsgAnswer::No};
+    EXPECT_FALSE(s.Run());
+    EXPECT_TRUE(s.hub.settings.Exists(Setting::FirstRun));
+    EXPECT_EQ(s.hub.settings.ReadInt(Setting::FirstRun), 0);
+    EXPECT_EQ(s.p.shell.recycled, (std::vector<std::string>{kBak}));
+    EXPECT_FALSE(s.p.files.Exists(kDat));
+
+    // The recycle bin of a share deletes for good: there the backup is set aside under the day's name.
+    s.hub.LrDatabase = "\\\\srv\\lohn\\";
     for (const char* aside : {"\\\\srv\\lohn\\DATEX_2026.12.07.BAK", "\\\\srv\\lohn\\DATEX_2026.12.07_2.BAK"}) {
         SCOPED_TRACE(aside);
-        p.files.Put("\\\\srv\\lohn\\DATEX.BAK", Database(aside));
-        p.dialogs.answers = {MsgAnswer::No};
-        Run();
-        EXPECT_FALSE(p.files.Exists("\\\\srv\\lohn\\DATEX.BAK"));
-        EXPECT_EQ(p.files.ReadAll(aside), Database(aside));
+        s.p.files.Put("\\\\srv\\lohn\\DATEX.BAK", Database(aside));
+        s.p.dialogs.answers = {MsgAnswer::No};
+        s.Run();
+        EXPECT_FALSE(s.p.files.Exists("\\\\srv\\lohn\\DATEX.BAK"));
+        EXPECT_EQ(s.p.files.ReadAll(aside), Database(aside));
     }
-    EXPECT_TRUE(p.shell.recycled.empty()) << "the recycle bin of a share deletes for good";
+    EXPECT_EQ(s.p.shell.recycled.size(), 1u);
 }
 
-TEST_F(DatabaseBackupTest, CancelLeavesTheExitMarkerAndClosesTheHub) {
-    PutBackups();
-    p.dialogs.answers = {MsgAnswer::Cancel};
-    EXPECT_TRUE(Run());
-    EXPECT_EQ(Read("D:\\Daten\\EXIT.SUB"), "\r\n");
-    EXPECT_TRUE(SentClose(p, hub));
-    EXPECT_EQ(Read(kBak), Database("gestern"));
-    EXPECT_FALSE(p.files.Exists(kDat));
-}
-
-TEST_F(DatabaseBackupTest, CopyNeverLeavesTheTargetHalfWritten) {
-    p.files.Put(kBak, Database("gestern"));
-    p.files.Put(kDat, Database("heute"));
-    EXPECT_EQ(CopyDatabase(p.files, "D:\\Daten\\FEHLT.BAK", kDat), CopyResult::Failed);
-    p.files.Put(kOld, "");
-    EXPECT_EQ(CopyDatabase(p.files, kOld, kDat), CopyResult::Unsound);
-    p.files.Put("D:\\Daten\\DATEX.DAT.new\\x", "");  // the temporary file cannot be written
-    EXPECT_EQ(CopyDatabase(p.files, kBak, kDat), CopyResult::Failed);
-    EXPECT_EQ(Read(kDat), Database("heute"));
+TEST(DatabaseBackupTest, CopyNeverLeavesTheTargetHalfWritten) {
+    BackupSystem s;
+    s.p.files.Put(kBak, Database("gestern"));
+    s.p.files.Put(kDat, Database("heute"));
+    s.p.files.Put(kOld, "");
+    EXPECT_EQ(CopyDatabase(s.p.files, "D:\\Daten\\FEHLT.BAK", kDat), CopyResult::Failed);
+    EXPECT_EQ(CopyDatabase(s.p.files, kOld, kDat), CopyResult::Unsound);
+    s.p.files.Put("D:\\Daten\\DATEX.DAT.new\\x", "");  // the temporary file cannot be written
+    EXPECT_EQ(CopyDatabase(s.p.files, kBak, kDat), CopyResult::Failed);
+    EXPECT_EQ(s.Read(kDat), Database("heute"));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "hub/database_wait.h"
 
+#include <functional>
+
 #include "database_wait_view_fake.h"
 #include "hub/startup_sequence.h"
 #include "hub_fixture.h"
@@ -8,249 +10,167 @@ namespace kolvane {
 namespace {
 
 using Started = MemoryShell::Started;
+using UserAction = std::function<void(DatabaseWaitEvents&)>;
 
 constexpr char kShare[] = "\\\\srv\\lohn\\";
 constexpr char kShareDatabase[] = "\\\\srv\\lohn\\DATEX.DAT";
+constexpr char kNoAgent[] =
+    "Das Programm HUBAGENT.EXE wurde im Programmordner C:\\Orvintal nicht gefunden.\n"
+    "Bitte w\xE4hlen Sie eine andere Aufgabe oder installieren Sie Orvintal erneut.";
 
-class DatabaseWaitTest : public HubTest {
-protected:
-    DatabaseWaitTest() {
+// An installed system whose database share is gone, with the window on the fake clock.
+struct WaitSystem : InstalledSystem {
+    WaitSystem() {
+        hub.Text1 = p.windows.Create(kCommandBoxClass, "", hub.Root);
+        p.windows.Get(hub.Text1).onChange = [this](const std::string& text) { OnCommandText(hub, text); };
         hub.LrDatabase = kShare;
         hub.databaseWaitView = &view;
     }
-    // Shows the window; true when it ended the process.
-    bool Show() {
-        try {
-            ShowDatabaseWaitWindow(hub);
-            return false;
-        } catch (const ProcessTerminated&) {
-            return true;
-        }
-    }
     // The user does something at a moment after the window has opened.
-    void At(double seconds, std::function<void(DatabaseWaitEvents&)> action) {
+    void At(double seconds, UserAction action) {
         p.clock.Schedule(seconds, [this, action] { action(view.User()); });
     }
     void ShareBackAt(double seconds) {
         p.clock.Schedule(seconds, [this] { p.files.Put(kShareDatabase, ConfiguredDatabase()); });
     }
-    bool Closed() { return SentClose(p, hub); }
-
+    // Shows the window; true when it ended the process.
+    bool Show() {
+        return Ends([&] { ShowDatabaseWaitWindow(hub); });
+    }
     FakeDatabaseWaitView view{p.clock};
 };
 
-TEST_F(DatabaseWaitTest, OpensWithTheLastEntryTheCheckTickedAndTheInfo) {
-    At(1, [](DatabaseWaitEvents& user) { user.EntryChosen(4); });
-    Show();
-    EXPECT_EQ(view.runs, 1);
-    EXPECT_EQ(kWaitEntries[5].text, "Verbindung wiederherstellen!");
-    EXPECT_EQ(std::string(kDatabaseWaitCaption), " Brekkan Orvintal\xAE");
-    EXPECT_EQ(std::string(kDatabaseWaitCheckLabel), "Verbindung im Hintergrund \xFC" "berpr\xFC" "fen ");
-    EXPECT_EQ(DatabaseWaitInfo(view.shown).find(kShare) != std::string::npos, true);
+UserAction Choose(int entry) {
+    return [entry](DatabaseWaitEvents& user) { user.EntryChosen(entry); };
 }
+UserAction Select(int entry) {
+    return [entry](DatabaseWaitEvents& user) { user.EntrySelected(entry); };
+}
+UserAction Ticked(bool ticked) {
+    return [ticked](DatabaseWaitEvents& user) { user.CheckDatabaseClicked(ticked); };
+}
+const UserAction kReady = [](DatabaseWaitEvents& user) { user.ReadyPressed(); };
+const UserAction kCancel = [](DatabaseWaitEvents& user) { user.CancelPressed(); };
+const UserAction kClose = [](DatabaseWaitEvents& user) { user.CloseRequested(); };
 
-TEST_F(DatabaseWaitTest, ShareThatComesBackContinuesTheStartAtTheNextCheck) {
+// The answer reaches the start through the hub's tag: "1" the database is back, "2" try again, "3" a repair
+// program runs, "0" quit. The background check finds the share at its next run, 65 seconds apart.
+TEST(DatabaseWaitTest, TheUsersWayThroughTheWindow) {
+    const Started agent{"\"C:\\Orvintal\\HUBAGENT.EXE\"", ShowState::Normal};
+    const Started agentDir{"\"C:\\Orvintal\\HUBAGENT.EXE\" /dir", ShowState::Normal};
+    const Started checker{"\"C:\\Orvintal\\VERPROBE.EXE\"", ShowState::Normal};
     struct Case {
-        double backAfter;
-        double closedAfter;  // the check that finds it, and one second's wait
-    };
-    for (const Case& c : {Case{0.5, 66}, Case{64.9, 66}, Case{65.1, 131}, Case{200, 261}}) {
-        SCOPED_TRACE(c.backAfter);
-        InstalledSystem other;
-        FakeDatabaseWaitView otherView(other.p.clock);
-        other.hub.LrDatabase = kShare;
-        other.hub.databaseWaitView = &otherView;
-        other.p.clock.Schedule(c.backAfter, [&] { other.p.files.Put(kShareDatabase, ConfiguredDatabase()); });
-        const double before = other.p.clock.Elapsed();
-
-        ShowDatabaseWaitWindow(other.hub);
-
-        EXPECT_EQ(other.hub.tag, "1");
-        EXPECT_NEAR(otherView.closedAt - before, c.closedAfter, 0.3);
-        EXPECT_TRUE(other.p.shell.started.empty()) << "the check starts no program";
-    }
-}
-
-TEST_F(DatabaseWaitTest, UntickedCheckWaitsForTheUser) {
-    ShareBackAt(10);
-    At(5, [](DatabaseWaitEvents& user) { user.CheckDatabaseClicked(false); });
-    At(300, [](DatabaseWaitEvents& user) { user.CheckDatabaseClicked(true); });
-    Show();
-    EXPECT_EQ(hub.tag, "1");
-    EXPECT_NEAR(view.closedAt, 300 + 65 + 1, 0.2) << "ticked again, the check counts its period from then";
-}
-
-TEST_F(DatabaseWaitTest, EntriesAnswerTheStartThroughTheHubTag) {
-    struct Case {
-        int entry;
-        const char* tag;
-        bool hubCloses;
+        const char* name;
+        bool programs;  // the agent and the checker are installed
+        double shareBack;  // 0: never
+        std::vector<std::pair<double, UserAction>> user;
+        const char* tag;  // nullptr: whatever it is
+        bool quits;
+        double endsAt;
         std::vector<Started> started;
+        const char* message;
     };
     const Case cases[] = {
-        {0, "0", true, {}},
-        {1, "3", true, {{"\"C:\\Orvintal\\HUBAGENT.EXE\"", ShowState::Normal}}},
-        {2, "3", true, {{"\"C:\\Orvintal\\HUBAGENT.EXE\" /dir", ShowState::Normal}}},
-        {4, "2", false, {}},
+        {"back before the first check", false, 0.5, {}, "1", false, 66, {}, nullptr},
+        {"back just before the first check", false, 64.9, {}, "1", false, 66, {}, nullptr},
+        {"back just after the first check", false, 65.1, {}, "1", false, 131, {}, nullptr},
+        {"back later", false, 200, {}, "1", false, 261, {}, nullptr},
+        {"unticked check waits for the user, ticked again it counts from then", false, 10,
+         {{5, Ticked(false)}, {300, Ticked(true)}}, "1", false, 366, {}, nullptr},
+        {"quit", true, 0, {{2, Choose(0)}}, "0", true, 2, {}, nullptr},
+        {"repair: the agent gets three seconds", true, 0, {{2, Choose(1)}}, "3", true, 5, {agent}, nullptr},
+        {"choose the folder anew", true, 0, {{2, Choose(2)}}, "3", true, 5, {agentDir}, nullptr},
+        {"retry", true, 0, {{2, Choose(4)}}, "2", false, 2, {}, nullptr},
+        {"missing agent: the window stays", false, 0, {{2, Choose(1)}, {3, Choose(4)}}, "2", false, 3, {}, kNoAgent},
+        {"missing agent for a new folder", false, 0, {{2, Choose(2)}, {3, Choose(4)}}, "2", false, 3, {}, kNoAgent},
+        {"checker, then keep waiting", true, 100, {{2, Choose(3)}, {4, Choose(5)}}, "1", false, 131, {checker},
+         nullptr},
+        {"arrow keys only select, Ready does what is selected", true, 0,
+         {{1.00, Select(3)}, {1.01, Select(2)}, {1.02, Select(1)}, {1.03, Select(0)}, {1.04, Select(1)},
+          {1.05, Select(4)}, {3, kReady}},
+         "2", false, 3, {}, nullptr},
+        {"Ready on the preselected entry keeps waiting", false, 1, {{2, kReady}}, "1", false, 66, {}, nullptr},
+        {"closing without a decision quits", false, 0, {{2, kClose}}, nullptr, true, 2, {}, nullptr},
+        {"closing after a decision goes on", true, 0, {{2, Choose(3)}, {3, kClose}}, "", false, 3, {checker},
+         nullptr},
+        {"cancel quits", false, 0, {{2, kCancel}}, nullptr, true, 2, {}, nullptr},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.entry);
-        InstalledSystem other;
-        other.hub.Text1 = other.p.windows.Create(kCommandBoxClass, "", other.hub.Root);
-        other.p.windows.Get(other.hub.Text1).onChange = [&](const std::string& text) { OnCommandText(other.hub, text); };
-        FakeDatabaseWaitView otherView(other.p.clock);
-        other.hub.LrDatabase = kShare;
-        other.hub.databaseWaitView = &otherView;
-        other.p.files.Put("C:\\Orvintal\\HUBAGENT.EXE", "");
-        other.p.clock.Schedule(2, [&] { otherView.User().EntryChosen(c.entry); });
+        SCOPED_TRACE(c.name);
+        WaitSystem s;
+        if (c.programs)
+            for (const char* program : {"C:\\Orvintal\\HUBAGENT.EXE", "C:\\Orvintal\\VERPROBE.EXE"})
+                s.p.files.Put(program, "");
+        if (c.shareBack > 0) s.ShareBackAt(c.shareBack);
+        for (const auto& [at, action] : c.user) s.At(at, action);
 
-        bool ended = false;
-        try {
-            ShowDatabaseWaitWindow(other.hub);
-        } catch (const ProcessTerminated&) {
-            ended = true;
+        EXPECT_EQ(s.Show(), c.quits);
+
+        EXPECT_EQ(s.view.runs, 1);
+        if (c.tag) {
+            EXPECT_EQ(s.hub.tag, c.tag);
         }
-
-        EXPECT_EQ(other.hub.tag, c.tag);
-        EXPECT_EQ(ended, c.hubCloses);
-        EXPECT_EQ(other.p.shell.started, c.started);
-        EXPECT_EQ(SentClose(other.p, other.hub), c.hubCloses);
-        if (!c.started.empty()) {
-            EXPECT_GE(other.p.clock.Elapsed(), 2 + 3 - 0.01) << "the repair program gets three seconds";
+        EXPECT_EQ(SentClose(s.p, s.hub), c.quits);
+        EXPECT_NEAR(s.p.clock.Elapsed(), c.endsAt, 0.3);
+        EXPECT_EQ(s.p.shell.started, c.started);
+        ASSERT_EQ(s.p.dialogs.shown.size(), c.message ? 1u : 0u);
+        if (c.message) {
+            EXPECT_EQ(s.p.dialogs.shown[0],
+                      (MessageBoxRequest{c.message, "Brekkan Orvintal   ", MsgButtons::Ok, MsgIcon::Exclamation}));
         }
     }
 }
 
-TEST_F(DatabaseWaitTest, MissingAgentIsReportedAndTheWindowStays) {
-    for (int entry : {1, 2}) {
-        SCOPED_TRACE(entry);
-        InstalledSystem other;
-        FakeDatabaseWaitView otherView(other.p.clock);
-        other.hub.LrDatabase = kShare;
-        other.hub.databaseWaitView = &otherView;
-        other.p.clock.Schedule(2, [&] { otherView.User().EntryChosen(entry); });
-        other.p.clock.Schedule(3, [&] { otherView.User().EntryChosen(4); });
+TEST(DatabaseWaitTest, TextsInfoHelpAndPicture) {
+    EXPECT_EQ(kWaitEntries[kKeepWaitingEntry].text, "Verbindung wiederherstellen!");
+    EXPECT_EQ(std::string(kDatabaseWaitCaption), " Brekkan Orvintal\xAE");
+    EXPECT_EQ(std::string(kDatabaseWaitCheckLabel), "Verbindung im Hintergrund \xFC" "berpr\xFC" "fen ");
 
-        ShowDatabaseWaitWindow(other.hub);
-
-        ASSERT_EQ(other.p.dialogs.shown.size(), 1u);
-        EXPECT_EQ(other.p.dialogs.shown[0],
-                  (MessageBoxRequest{"Das Programm HUBAGENT.EXE wurde im Programmordner C:\\Orvintal nicht gefunden.\n"
-                                     "Bitte w\xE4hlen Sie eine andere Aufgabe oder installieren Sie Orvintal erneut.",
-                                     "Brekkan Orvintal   ", MsgButtons::Ok, MsgIcon::Exclamation}));
-        EXPECT_EQ(other.hub.tag, "2") << "the window stayed open for the next choice";
-        EXPECT_TRUE(other.p.shell.started.empty());
-    }
-}
-
-TEST_F(DatabaseWaitTest, CheckerAndKeepWaitingLeaveTheWindowOpen) {
-    p.files.Put("C:\\Orvintal\\VERPROBE.EXE", "");
-    ShareBackAt(100);
-    At(2, [](DatabaseWaitEvents& user) { user.EntryChosen(3); });
-    At(4, [](DatabaseWaitEvents& user) { user.EntryChosen(5); });
-    Show();
-    EXPECT_EQ(p.shell.started, (std::vector<Started>{{"\"C:\\Orvintal\\VERPROBE.EXE\"", ShowState::Normal}}));
-    EXPECT_EQ(hub.tag, "1");
-    EXPECT_NEAR(view.closedAt, 131, 0.3);
-}
-
-TEST_F(DatabaseWaitTest, ArrowKeysOnlySelectAndReadyDoesWhatIsSelected) {
-    p.files.Put("C:\\Orvintal\\HUBAGENT.EXE", "");
-    // Down the closed list from the last entry's neighbours to the top and back to "retry": nothing runs,
-    // not even the entries that start a program or quit.
-    for (int entry : {3, 2, 1, 0, 1, 2, 3, 4}) At(1 + entry * 0.01, [entry](DatabaseWaitEvents& user) { user.EntrySelected(entry); });
-    At(2, [this](DatabaseWaitEvents&) {
-        EXPECT_TRUE(p.shell.started.empty());
-        EXPECT_TRUE(view.open);
-        EXPECT_EQ(view.shown.selected, 4);
-    });
-    At(3, [](DatabaseWaitEvents& user) { user.ReadyPressed(); });
-    EXPECT_FALSE(Show());
-    EXPECT_EQ(hub.tag, "2");
-    EXPECT_NEAR(view.closedAt, 3, 0.3);
-}
-
-TEST_F(DatabaseWaitTest, ReadyOnThePreselectedEntryKeepsWaiting) {
-    ShareBackAt(1);
-    At(2, [](DatabaseWaitEvents& user) { user.ReadyPressed(); });
-    Show();
-    EXPECT_EQ(hub.tag, "1");
-    EXPECT_NEAR(view.closedAt, 66, 0.3);
-}
-
-TEST_F(DatabaseWaitTest, ClosingWithoutADecisionQuits) {
-    At(2, [](DatabaseWaitEvents& user) { user.CloseRequested(); });
-    EXPECT_TRUE(Show());
-    EXPECT_TRUE(Closed());
-}
-
-TEST_F(DatabaseWaitTest, ClosingAfterADecisionGoesOn) {
-    p.files.Put("C:\\Orvintal\\VERPROBE.EXE", "");
-    At(2, [](DatabaseWaitEvents& user) { user.EntryChosen(3); });
-    At(3, [](DatabaseWaitEvents& user) { user.CloseRequested(); });
-    EXPECT_FALSE(Show());
-    EXPECT_EQ(hub.tag, "");
-    EXPECT_FALSE(Closed());
-}
-
-TEST_F(DatabaseWaitTest, CancelQuits) {
-    At(2, [](DatabaseWaitEvents& user) { user.CancelPressed(); });
-    EXPECT_TRUE(Show());
-    EXPECT_TRUE(Closed());
-}
-
-TEST_F(DatabaseWaitTest, InfoHelpAndPicture) {
-    p.files.Put("C:\\Orvintal\\Orvintal.chm", "");
+    WaitSystem s;
+    s.p.files.Put("C:\\Orvintal\\Orvintal.chm", "");
     int frames[3] = {};
-    At(1.05, [&](DatabaseWaitEvents& user) {
-        frames[0] = view.shown.frame;
-        EXPECT_EQ(DatabaseWaitHeightTwips(view.shown), kWaitHeightWithInfoTwips);
+    s.At(1.05, [&](DatabaseWaitEvents& user) {
+        EXPECT_NE(DatabaseWaitInfo(s.view.shown).find(kShare), std::string::npos);
+        frames[0] = s.view.shown.frame;
+        EXPECT_EQ(DatabaseWaitHeightTwips(s.view.shown), kWaitHeightWithInfoTwips);
         user.InfoClicked();
-        EXPECT_EQ(DatabaseWaitHeightTwips(view.shown), 2865);
+        EXPECT_EQ(DatabaseWaitHeightTwips(s.view.shown), 2865);
         user.HelpPressed();
     });
-    At(1.05 + kWaitTickSeconds, [&](DatabaseWaitEvents&) { frames[1] = view.shown.frame; });
-    At(1.05 + kAnimationFrames * kWaitTickSeconds, [&](DatabaseWaitEvents&) { frames[2] = view.shown.frame; });
-    At(5, [](DatabaseWaitEvents& user) { user.EntryChosen(4); });
-    Show();
-    EXPECT_EQ(p.shell.started,
+    s.At(1.05 + kWaitTickSeconds, [&](DatabaseWaitEvents&) { frames[1] = s.view.shown.frame; });
+    s.At(1.05 + kAnimationFrames * kWaitTickSeconds, [&](DatabaseWaitEvents&) { frames[2] = s.view.shown.frame; });
+    s.At(5, Choose(4));
+    s.Show();
+    EXPECT_EQ(s.p.shell.started,
               (std::vector<Started>{
                   {"\"C:\\Windows\\hh.exe\" C:\\Orvintal\\Orvintal.chm::/1.0 Erste Schritte.htm", ShowState::Normal}}));
     EXPECT_EQ(frames[1], NextFrame(frames[0])) << "one picture per tick";
     EXPECT_EQ(frames[2], frames[0]) << "after the last picture the first again";
-    EXPECT_EQ(NextFrame(kAnimationFrames), 1);
 }
 
-TEST_F(DatabaseWaitTest, WithoutAViewTheDatabaseIsAwaitedInTheBackground) {
-    hub.databaseWaitView = nullptr;
-    ShareBackAt(70);
-    EXPECT_FALSE(Show());
-    EXPECT_EQ(hub.tag, "1");
-    EXPECT_NEAR(p.clock.Elapsed(), 131, 0.3);
+TEST(DatabaseWaitTest, WithoutAViewTheDatabaseIsAwaitedInTheBackground) {
+    WaitSystem s;
+    s.hub.databaseWaitView = nullptr;
+    s.ShareBackAt(70);
+    EXPECT_FALSE(s.Show());
+    EXPECT_EQ(s.hub.tag, "1");
+    EXPECT_NEAR(s.p.clock.Elapsed(), 131, 0.3);
 }
 
-TEST_F(DatabaseWaitTest, StartGoesOnWhenTheShareComesBack) {
-    struct Case {
-        const char* name;
-        std::optional<int> chosenFirst;  // an entry the user chooses two seconds after the window opened
-        int windowsShown;
-    };
-    for (const Case& c : {Case{"background check", std::nullopt, 1}, Case{"retry first", 4, 2}}) {
-        SCOPED_TRACE(c.name);
-        InstalledSystem other;
-        FakeDatabaseWaitView otherView(other.p.clock);
-        other.hub.databaseWaitView = &otherView;
-        other.hub.settings.WriteText(Setting::Database, kShare);
+TEST(DatabaseWaitTest, StartGoesOnWhenTheShareComesBack) {
+    for (const std::optional<int> chosenFirst : {std::optional<int>(), std::optional<int>(4)}) {
+        SCOPED_TRACE(chosenFirst ? "retry first" : "background check");
+        WaitSystem s;
+        s.hub.settings.WriteText(Setting::Database, kShare);
         const double opened = 2;  // the splash waits of the start come first
-        other.p.clock.Schedule(opened + 100, [&] { other.p.files.Put(kShareDatabase, ConfiguredDatabase()); });
-        if (c.chosenFirst)
-            other.p.clock.Schedule(opened + 2, [&] { otherView.User().EntryChosen(*c.chosenFirst); });
+        s.ShareBackAt(opened + 100);
+        if (chosenFirst) s.p.clock.Schedule(opened + 2, [&] { s.view.User().EntryChosen(*chosenFirst); });
 
-        EXPECT_NO_THROW(RunStartup(other.hub));
+        EXPECT_NO_THROW(RunStartup(s.hub));
 
-        EXPECT_EQ(otherView.runs, c.windowsShown);
-        EXPECT_EQ(other.hub.settings.ReadInt(Setting::Quickwrite), 1) << "the start went to its end";
-        EXPECT_TRUE(TimerEnabled(other.hub, HubTimer::Timer4));
+        EXPECT_EQ(s.view.runs, chosenFirst ? 2 : 1);
+        EXPECT_EQ(s.hub.settings.ReadInt(Setting::Quickwrite), 1) << "the start went to its end";
+        EXPECT_TRUE(TimerEnabled(s.hub, HubTimer::Timer4));
     }
 }
 

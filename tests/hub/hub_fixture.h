@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "hub/command_channel.h"
 #include "hub/hub.h"
@@ -14,32 +16,34 @@
 
 namespace kolvane {
 
-// Counts every write that reaches the registry, so a test can prove that a start wrote nothing.
-class CountingRegistry : public Registry {
-public:
-    explicit CountingRegistry(Registry& inner) : inner_(inner) {}
-    int writes = 0;
+using EventLog = std::vector<std::string>;
 
+// Notes every write that reaches the registry, in order, so a test can prove what a path wrote, or that it
+// wrote nothing.
+class LoggingRegistry : public Registry {
+public:
+    LoggingRegistry(Registry& inner, EventLog& log) : inner_(inner), log_(log) {}
     bool KeyExists(RegRoot root, const std::string& path) override { return inner_.KeyExists(root, path); }
     KeyCreation CreateKey(RegRoot root, const std::string& path, const std::string& keyClass) override {
         KeyCreation result = inner_.CreateKey(root, path, keyClass);
-        if (result == KeyCreation::Created) ++writes;
+        if (result == KeyCreation::Created) log_.push_back("create " + path);
         return result;
     }
     std::optional<RegData> QueryValue(RegRoot root, const std::string& path, const std::string& name) override {
         return inner_.QueryValue(root, path, name);
     }
     bool SetValue(RegRoot root, const std::string& path, const std::string& name, const RegData& data) override {
-        ++writes;
+        log_.push_back("set " + name);
         return inner_.SetValue(root, path, name, data);
     }
     bool DeleteValue(RegRoot root, const std::string& path, const std::string& name) override {
-        ++writes;
+        log_.push_back("remove " + name);
         return inner_.DeleteValue(root, path, name);
     }
 
 private:
     Registry& inner_;
+    EventLog& log_;
 };
 
 // A member database with the header of a configured installation: the main office's first member number.
@@ -60,6 +64,23 @@ inline void InstallSystem(MemoryPlatform& p, Hub& hub) {
     for (const char* sample :
          {"Data\\Ort.dat", "Data\\Plz.dat", "Formulare\\DISPATCH.DAT", "Resource\\Db01000.dat", "Vorlagen\\user.dat"})
         p.files.Put(std::string("C:\\Orvintal\\") + sample, "[X]\r\n");
+}
+
+// Runs a path that may end the process; true when it did.
+template <typename Path>
+bool Ends(Path path) {
+    try {
+        path();
+        return false;
+    } catch (const ProcessTerminated&) {
+        return true;
+    }
+}
+
+// The items where a case expects them, else none.
+template <typename T>
+std::vector<T> OnlyIf(bool expected, std::vector<T> items) {
+    return expected ? std::move(items) : std::vector<T>{};
 }
 
 // Whether the hub was closed the orderly way: "$Ende$" into its command box.
@@ -94,7 +115,8 @@ protected:
     void Install() { InstallSystem(p, hub); }
 
     MemoryPlatform p;
-    CountingRegistry registry{p.registry};
+    EventLog registryLog;
+    LoggingRegistry registry{p.registry, registryLog};
     Platform os{registry, p.ini, p.windows, p.tray, p.shell, p.kernel, p.files, p.clock, p.dialogs, p.md5, p.network};
     Hub hub{os};
 };

@@ -6,40 +6,10 @@
 
 #include <vector>
 
-#include "hub/command_channel.h"
-#include "hub/hub.h"
 #include "hub/splash.h"
-#include "platform/platform_memory.h"
-#include "settings/registry_keys.h"
-#include "settings/registry_store.h"
+#include "hub_fixture.h"
 
 namespace kolvane {
-
-using EventLog = std::vector<std::string>;
-
-class LoggingRegistry : public Registry {
-public:
-    LoggingRegistry(Registry& inner, EventLog& log) : inner_(inner), log_(log) {}
-    bool KeyExists(RegRoot root, const std::string& path) override { return inner_.KeyExists(root, path); }
-    KeyCreation CreateKey(RegRoot root, const std::string& path, const std::string& keyClass) override {
-        return inner_.CreateKey(root, path, keyClass);
-    }
-    std::optional<RegData> QueryValue(RegRoot root, const std::string& path, const std::string& name) override {
-        return inner_.QueryValue(root, path, name);
-    }
-    bool SetValue(RegRoot root, const std::string& path, const std::string& name, const RegData& data) override {
-        log_.push_back("set " + name);
-        return inner_.SetValue(root, path, name, data);
-    }
-    bool DeleteValue(RegRoot root, const std::string& path, const std::string& name) override {
-        log_.push_back("remove " + name);
-        return inner_.DeleteValue(root, path, name);
-    }
-
-private:
-    Registry& inner_;
-    EventLog& log_;
-};
 
 class LoggingFiles : public Files {
 public:
@@ -150,16 +120,6 @@ protected:
             hub.timers[static_cast<int>(timer)] = true;
     }
 
-    // Runs a path that should end the process; true when it did.
-    template <typename Path>
-    bool Ends(Path path) {
-        try {
-            path();
-            return false;
-        } catch (const ProcessTerminated&) {
-            return true;
-        }
-    }
     // A program of the suite that obeys the command channel: its hidden window and text box; what reaches
     // the box lands in the log.
     WindowId Peer(const std::string& caption) {
