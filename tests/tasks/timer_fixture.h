@@ -45,12 +45,9 @@ private:
 // advance would run all that falls due at its end); the ticks' own waits count. True when the hub ended.
 inline bool RunClock(MemoryClock& clock, double seconds) {
     const double end = clock.Elapsed() + seconds;
-    try {
+    return Ends([&] {
         while (clock.Elapsed() < end - 1e-6) clock.Advance(std::min(1.0, end - clock.Elapsed()));
-        return false;
-    } catch (const ProcessTerminated&) {
-        return true;
-    }
+    });
 }
 
 inline RegData SzData(const std::string& text) { return {RegType::Sz, text + '\0'}; }
@@ -73,12 +70,7 @@ struct TimedSystem : InstalledSystem {
     bool RunFor(double seconds) { return RunClock(p.clock, seconds); }
     // One tick as the window would dispatch it; true when it ended the hub.
     bool Tick(HubTimer timer) {
-        try {
-            OnTimer(hub, timer);
-            return false;
-        } catch (const ProcessTerminated&) {
-            return true;
-        }
+        return Ends([&] { OnTimer(hub, timer); });
     }
     std::vector<std::string> Started() const {
         std::vector<std::string> lines;

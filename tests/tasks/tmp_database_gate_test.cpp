@@ -77,77 +77,64 @@ protected:
     Hub hub{os};
 };
 
-TEST_F(TmpDatabaseGateTest, AFinishedDatabaseIsCopiedAtOnce) {
-    p.files.Put(Source(), "finished");
-    CheckTmpDatabase(hub);
-    EXPECT_EQ(p.clock.Elapsed(), 0);
-    EXPECT_EQ(p.files.ReadAll(Local()), "finished");
-    EXPECT_EQ(Hints(), std::vector<std::string>{kReady});
-    EXPECT_EQ(HintStarts(), 0);
-}
-
-TEST_F(TmpDatabaseGateTest, AnOutOfDateLocalCopyIsReplaced) {
-    p.files.Put(Source(), "new");
-    p.files.SetModifiedTime(Source(), {2026, 12, 7, 8, 30, 0});
-    p.files.Put(Local(), "old");
-    p.files.SetModifiedTime(Local(), {2026, 12, 1, 17, 0, 0});
-    CheckTmpDatabase(hub);
-    EXPECT_EQ(p.files.ReadAll(Local()), "new");
-    EXPECT_FALSE(p.files.Exists(ProgramFile(hub, "DATEX.IHP.$$$")));
-}
-
-// Each builder window holds the wait until it closes; the local copy is what the builder left at the end, never
-// the half-built file that was there while it worked, even when no local copy exists yet.
-TEST_F(TmpDatabaseGateTest, AHalfBuiltDatabaseIsNeverCopied) {
-    for (const char* builder : {"Brekkan PictHelp IDE", "Brekkan Beitragskonten [TmpDb]"}) {
-        SCOPED_TRACE(builder);
-        p.files.Delete(Local());
-        p.files.Put(Source(), "half");
-        OpenBuilder(builder, 12);
-        p.clock.Schedule(11.5, [this] { p.files.Put(Source(), "half and the rest"); });
-        const double start = p.clock.Elapsed();
-        CheckTmpDatabase(hub);
-        EXPECT_NEAR(p.clock.Elapsed() - start, 12, 1e-3);
-        EXPECT_EQ(p.files.ReadAll(Local()), "half and the rest");
-    }
-}
-
-TEST_F(TmpDatabaseGateTest, AMissingDatabaseIsAwaitedWithHintsAndCopiedWhenItComes) {
-    p.clock.Schedule(30, [this] { p.files.Put(Source(), "built"); });
-    CheckTmpDatabase(hub);
-    EXPECT_NEAR(p.clock.Elapsed(), 30, 1e-3);
-    EXPECT_EQ(p.files.ReadAll(Local()), "built");
-    EXPECT_EQ(Hints(), (std::vector<std::string>{kWaiting, kReady}));
-    // Started again only once the user had closed the balloon after 20 seconds.
-    EXPECT_EQ(HintStarts(), 2);
-}
-
-// An up-to-date local copy stays for the components to use; an out-of-date one is gone.
-TEST_F(TmpDatabaseGateTest, ABuilderThatNeverEndsTimesOutAfterThreeMinutesWithoutACopy) {
-    const FileTime built{2026, 12, 7, 8, 30, 0};
+// Each builder window holds the wait until it closes, at most three minutes; the local copy is what the builder
+// left at the end, never the half-built file that was there while it worked. After a time-out an up-to-date
+// local copy stays for the components to use, an out-of-date one is gone. The waiting hint starts the info
+// component again whenever the user has closed its balloon, after 20 seconds.
+TEST_F(TmpDatabaseGateTest, TheLocalCopyIsMadeOnlyOfAFinishedDatabase) {
+    const FileTime built{2026, 12, 7, 8, 30, 0}, earlier{2026, 12, 1, 17, 0, 0};
+    const std::vector<std::string> waitedFor{kWaiting, kReady}, timedOut{kWaiting, kTimedOut, kReady};
     struct Case {
         const char* name;
-        FileTime local;
-        bool kept;
+        const char* source;  // DATEX.IHP in the database folder at first; nullptr: missing
+        std::optional<FileTime> localTime;  // of an earlier local copy; none: no local copy
+        const char* builder;  // its window, open for builderSeconds
+        double builderSeconds;
+        double waited;
+        std::optional<std::string> local;
+        std::vector<std::string> hints;
+        int hintStarts;
     };
-    for (const Case& c : {Case{"up to date", built, true}, Case{"out of date", {2026, 12, 1, 17, 0, 0}, false}}) {
+    const Case cases[] = {
+        {"finished", "fertig", std::nullopt, nullptr, 0, 0, "fertig", {kReady}, 0},
+        {"finished, the local copy out of date", "fertig", earlier, nullptr, 0, 0, "fertig", {kReady}, 0},
+        {"index builder", "half", std::nullopt, "Brekkan PictHelp IDE", 12, 12, "half and the rest", waitedFor, 1},
+        {"contributions builder", "half", std::nullopt, "Brekkan Beitragskonten [TmpDb]", 12, 12, "half and the rest",
+         waitedFor, 1},
+        {"missing until it is built", nullptr, std::nullopt, nullptr, 0, 30, "built", waitedFor, 2},
+        {"builder never ends, local copy up to date", "half", built, "Brekkan PictHelp IDE", 1e5, 180, "earlier",
+         timedOut, 180 / 20 + 1},
+        {"builder never ends, local copy out of date", "half", earlier, "Brekkan PictHelp IDE", 1e5, 180,
+         std::nullopt, timedOut, 180 / 20 + 1},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         registry.texts.clear();
         p.shell.started.clear();
-        p.files.Put(Source(), "half");
-        p.files.SetModifiedTime(Source(), built);
-        p.files.Put(Local(), "earlier");
-        p.files.SetModifiedTime(Local(), c.local);
-        OpenBuilder("Brekkan PictHelp IDE", 100000);
+        p.files.Delete(Local());
+        p.files.Delete(Source());
+        if (c.source) {
+            p.files.Put(Source(), c.source);
+            p.files.SetModifiedTime(Source(), built);
+        }
+        if (c.localTime) {
+            p.files.Put(Local(), "earlier");
+            p.files.SetModifiedTime(Local(), *c.localTime);
+        }
+        if (c.builder) OpenBuilder(c.builder, c.builderSeconds);
+        if (c.builder && c.builderSeconds < 180)
+            p.clock.Schedule(c.builderSeconds - 0.5, [this] { p.files.Put(Source(), "half and the rest"); });
+        if (!c.source) p.clock.Schedule(30, [this] { p.files.Put(Source(), "built"); });
         const double start = p.clock.Elapsed();
+
         CheckTmpDatabase(hub);
-        EXPECT_NEAR(p.clock.Elapsed() - start, 180, 1e-3);
-        EXPECT_EQ(Hints(), (std::vector<std::string>{kWaiting, kTimedOut, kReady}));
-        EXPECT_EQ(p.files.ReadAll(Local()), c.kept ? std::optional<std::string>("earlier") : std::nullopt);
-        // The waiting hint starts the info component again whenever the user has closed its balloon (after 20
-        // seconds); the time-out hint starts it in any case.
-        EXPECT_EQ(HintStarts(), 180 / 20 + 1);
-        p.clock.Advance(100000);
+
+        EXPECT_NEAR(p.clock.Elapsed() - start, c.waited, 1e-3);
+        EXPECT_EQ(p.files.ReadAll(Local()), c.local);
+        EXPECT_FALSE(p.files.Exists(ProgramFile(hub, "DATEX.IHP.$$$")));
+        EXPECT_EQ(Hints(), c.hints);
+        EXPECT_EQ(HintStarts(), c.hintStarts);
+        p.clock.Advance(1e5);  // every window of the case is gone
     }
 }
 
