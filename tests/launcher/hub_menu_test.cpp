@@ -1,7 +1,6 @@
 #include "launcher/hub_menu.h"
 
 #include "hub/tray_symbol.h"
-#include "password/stored_password.h"
 #include "menu_fixture.h"
 
 namespace kolvane {
@@ -65,7 +64,9 @@ TEST_F(HubMenuTest, PressesOnTheIcon) {
     }
 }
 
+// A press while the popup is open opens no second one; closed without a choice, it runs nothing.
 TEST_F(HubMenuTest, ClosedPopupRunsNothing) {
+    popupView.whileOpen = [&] { OnSymbolMouse(hub, kSymbolRightPress); };
     OnSymbolMouse(hub, kSymbolRightPress);
     EXPECT_EQ(popupView.foregroundAtTrack.size(), 1u);
     EXPECT_TRUE(p.shell.started.empty());
@@ -89,12 +90,6 @@ TEST_F(HubMenuTest, NothingGetsPastAnUnansweredPrompt) {
     EXPECT_EQ(StartedPrograms(), std::vector<std::string>{"ACCOUNTS.EXE"}) << "once, after the prompt";
 }
 
-TEST_F(HubMenuTest, PressWhileThePopupIsOpenDoesNotOpenAnother) {
-    popupView.whileOpen = [&] { OnSymbolMouse(hub, kSymbolRightPress); };
-    OnSymbolMouse(hub, kSymbolRightPress);
-    EXPECT_EQ(popupView.foregroundAtTrack.size(), 1u);
-}
-
 // An action may wait long (the temporary database, a component's start); the icon answers meanwhile, and the
 // entry disabled for a missing program is the one its own choice came from.
 TEST_F(HubMenuTest, IconAnswersWhileAnActionWaits) {
@@ -111,21 +106,6 @@ TEST_F(HubMenuTest, IconAnswersWhileAnActionWaits) {
     EXPECT_EQ(popupView.foregroundAtTrack.size(), 2u);
     EXPECT_FALSE(Entry("Interface Explorer  ").enabled);
     EXPECT_TRUE(Entry("Mitglieder verwalten  ").enabled);
-}
-
-// The options dialog's way to the change dialog: behind the current password, and no second prompt while one
-// is open.
-TEST_F(HubMenuTest, PasswordChangeOnlyBehindTheCurrentPassword) {
-    FakeKennwortView change;
-    hubMenu.changeView = &change;
-    SetPassword("Geheim");
-    prompt.whileOpen = [&] { OpenPasswordChange(hub); };
-    prompt.typed = {"Geheim"};
-    change.entries = {{"Neu", "Neu"}};
-    OpenPasswordChange(hub);
-    EXPECT_EQ(prompt.shown, 1);
-    EXPECT_EQ(change.shown, 1);
-    EXPECT_EQ(ReadStoredPassword(hub), "Neu");
 }
 
 }  // namespace

@@ -48,42 +48,20 @@ protected:
     RecordingMenu menu;
 };
 
-// The test platform's files, whose copies can be made to fail or to come out short (a full disk, a file
-// held open by another program).
-class FaultyFiles : public Files {
+// The test platform's files seen through a second door whose copies can be made to fail or to come out short
+// (a full disk, a file held open by another program).
+class FaultyFiles : public MemoryFiles {
 public:
-    explicit FaultyFiles(Files& inner) : inner_(inner) {}
+    using MemoryFiles::MemoryFiles;
     enum class CopyFault { None, Refused, Truncated };
     CopyFault copyFault = CopyFault::None;
 
-    bool Exists(const std::string& path) override { return inner_.Exists(path); }
-    bool IsFolder(const std::string& path) override { return inner_.IsFolder(path); }
-    std::vector<std::string> List(const std::string& folder, const std::string& pattern) override {
-        return inner_.List(folder, pattern);
-    }
-    std::optional<std::uint64_t> Size(const std::string& path) override { return inner_.Size(path); }
-    std::optional<FileTime> ModifiedTime(const std::string& path) override { return inner_.ModifiedTime(path); }
-    std::unique_ptr<FileReader> OpenRead(const std::string& path) override { return inner_.OpenRead(path); }
-    std::optional<std::string> ReadAll(const std::string& path) override { return inner_.ReadAll(path); }
-    bool WriteAll(const std::string& path, const std::string& bytes) override { return inner_.WriteAll(path, bytes); }
     bool Copy(const std::string& from, const std::string& to) override {
-        switch (copyFault) {
-            case CopyFault::None: return inner_.Copy(from, to);
-            case CopyFault::Refused: return false;
-            case CopyFault::Truncated: {
-                // The copy reports success but holds only the first half.
-                const std::optional<std::string> bytes = inner_.ReadAll(from);
-                return bytes && inner_.WriteAll(to, bytes->substr(0, bytes->size() / 2));
-            }
-        }
-        return false;
+        if (copyFault == CopyFault::None) return MemoryFiles::Copy(from, to);
+        // The short copy reports success but holds only the first half.
+        const std::optional<std::string> bytes = ReadAll(from);
+        return copyFault == CopyFault::Truncated && bytes && WriteAll(to, bytes->substr(0, bytes->size() / 2));
     }
-    bool Replace(const std::string& from, const std::string& to) override { return inner_.Replace(from, to); }
-    bool Delete(const std::string& path) override { return inner_.Delete(path); }
-    bool CreateFolder(const std::string& path) override { return inner_.CreateFolder(path); }
-
-private:
-    Files& inner_;
 };
 
 // A launcher test whose file copies can fail.
@@ -96,7 +74,7 @@ protected:
     std::string Quoted(const std::string& program) const { return "\"" + ProgramFile(hub, program) + "\""; }
 
     MemoryPlatform p;
-    FaultyFiles files{p.files};
+    FaultyFiles files{p.root};
     Platform os{p.registry, p.ini, p.windows, p.tray, p.shell, p.kernel, files, p.clock, p.dialogs, p.md5, p.network};
     Hub hub{os};
     RecordingMenu menu;

@@ -141,6 +141,7 @@ TEST_F(AccessGateTest, ChangeDialogOnlyBehindTheCurrentPassword) {
         if (c.password) PutDatabase(*c.password);
         prompt = {};
         prompt.typed.assign(c.typed.begin(), c.typed.end());
+        prompt.whileOpen = [&] { ChangeAccessPassword(hub, gate, change); };  // no way round an open prompt
         change = {};
         p.dialogs.shown.clear();
         ChangeAccessPassword(hub, gate, change);
