@@ -1,48 +1,43 @@
 #include "password/password_prompt.h"
 
+#include <array>
+
 #include "password/stored_password.h"
 #include "password_fixture.h"
 
 namespace kolvane {
 namespace {
 
-class PasswordPromptTest : public PasswordTest {
-protected:
-    void Owner(RegRoot root, const char* path, const char* owner) {
-        RegCreateKey(p.registry, root, path, "");
-        RegSetSetting(p.registry, root, path, "RegisteredOwner", std::string(owner));
-    }
-};
+class PasswordPromptTest : public PasswordTest {};
 
 TEST_F(PasswordPromptTest, UserNameIsTheRegisteredOwner) {
+    const char* const paths[] = {"Software\\Brekkan\\Orvintal", "Software\\Microsoft\\Windows\\CurrentVersion",
+                                 "Software\\Microsoft\\Windows Nt\\CurrentVersion"};
     struct Case {
         const char* name;
-        const char* settingsOwner;
-        const char* windowsOwner;
-        const char* windowsNtOwner;
+        std::array<const char*, 3> owners;  // under the paths above
         const char* shown;
     };
     const Case cases[] = {
-        {"the suite's own owner first", "Lohnsteuerhilfe M\xFCnster e.V.", "Windows-Benutzer", "NT-Benutzer",
+        {"the suite's own owner first", {"Lohnsteuerhilfe M\xFCnster e.V.", "Windows-Benutzer", "NT-Benutzer"},
          "Lohnsteuerhilfe M\xFCnster e.V."},
-        {"then Windows", nullptr, "Windows-Benutzer", "NT-Benutzer", "Windows-Benutzer"},
-        {"then Windows NT", nullptr, nullptr, "NT-Benutzer", "NT-Benutzer"},
-        {"none registered", nullptr, nullptr, nullptr, "Benutzer"},
+        {"then Windows", {nullptr, "Windows-Benutzer", "NT-Benutzer"}, "Windows-Benutzer"},
+        {"then Windows NT", {nullptr, nullptr, "NT-Benutzer"}, "NT-Benutzer"},
+        {"none registered", {}, "Benutzer"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        if (c.settingsOwner) Owner(RegRoot::LocalMachine, "Software\\Brekkan\\Orvintal", c.settingsOwner);
-        if (c.windowsOwner) Owner(RegRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion", c.windowsOwner);
-        if (c.windowsNtOwner)
-            Owner(RegRoot::LocalMachine, "Software\\Microsoft\\Windows Nt\\CurrentVersion", c.windowsNtOwner);
+        for (std::size_t i = 0; i < std::size(paths); ++i) {
+            RegCreateKey(p.registry, RegRoot::LocalMachine, paths[i], "");
+            p.registry.DeleteValue(RegRoot::LocalMachine, paths[i], "RegisteredOwner");
+            if (c.owners[i])
+                RegSetSetting(p.registry, RegRoot::LocalMachine, paths[i], "RegisteredOwner", std::string(c.owners[i]));
+        }
         const PasswortForm form = LoadPasswortForm(hub);
         EXPECT_EQ(form.Text1, c.shown);
         EXPECT_EQ(form.Text1List, std::vector<std::string>{c.shown});
         EXPECT_TRUE(form.Text2.empty());
         EXPECT_TRUE(form.BReadyEnabled);
-        for (const char* path : {"Software\\Brekkan\\Orvintal", "Software\\Microsoft\\Windows\\CurrentVersion",
-                                 "Software\\Microsoft\\Windows Nt\\CurrentVersion"})
-            p.registry.DeleteValue(RegRoot::LocalMachine, path, "RegisteredOwner");
     }
 }
 
