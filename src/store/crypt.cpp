@@ -48,41 +48,39 @@ bool CryptInto(std::string_view text, std::string& out, std::string_view key) {
             if (static_cast<unsigned char>(key[i]) + kMaskOffset > kHighestCode) return false;
         }
     }
-    out.assign(text);
-    // Locals, since a write through a char pointer could change any other value as far as the compiler knows.
-    char* const bytes = out.data();
-    const std::size_t size = text.size();
     bool low = false;
     if (8 % key.size() != 0) {
         // The key does not repeat within 8 positions: byte by byte, its position running on without a
         // division per byte.
-        for (std::size_t i = 0, k = 0; i < size; ++i) {
-            const int v = static_cast<unsigned char>(bytes[i]) ^ (static_cast<unsigned char>(key[k]) + kMaskOffset);
+        out.assign(text);
+        for (std::size_t i = 0, k = 0; i < text.size(); ++i) {
+            const int v = static_cast<unsigned char>(text[i]) ^ (static_cast<unsigned char>(key[k]) + kMaskOffset);
             low |= v < kLowestCode;
-            bytes[i] = static_cast<char>(v);
+            out[i] = static_cast<char>(v);
             if (++k == key.size()) k = 0;
         }
     } else {
         // A member database holds over a megabyte of scrambled text, so the masks of 8 positions (twice
-        // the database key) are applied to 8 bytes at a time, in place.
-        std::uint64_t masks = databaseKey ? kDatabaseMasks : MaskWord(key);
+        // the database key) are applied to 8 bytes at a time, the last word filled up to 8 bytes, which
+        // are left out of the test and cut off at the end. No byte is then handled on its own, which is
+        // what costs most on short values.
+        const std::uint64_t masks = databaseKey ? kDatabaseMasks : MaskWord(key);
+        const std::size_t words = (text.size() + 7) / 8;
+        out.resize(words * 8);
+        char* const bytes = out.data();
+        std::memcpy(bytes, text.data(), text.size());
+        const std::uint64_t lastWordsBytes = ~std::uint64_t{0} >> (8 * (words * 8 - text.size()));
         std::uint64_t belowLowest = 0;
-        std::size_t i = 0;
-        for (; i + 8 <= size; i += 8) {
+        for (std::size_t i = 0; i < words; ++i) {
             std::uint64_t w = 0;
-            std::memcpy(&w, bytes + i, sizeof w);
+            std::memcpy(&w, bytes + 8 * i, sizeof w);
             w ^= masks;
-            std::memcpy(bytes + i, &w, sizeof w);
+            std::memcpy(bytes + 8 * i, &w, sizeof w);
             // Bit 7 of each byte of (w | w << 1 | w << 2) is clear exactly where that byte is below 32.
-            belowLowest |= ~(w | (w << 1) | (w << 2));
+            belowLowest |= ~(w | (w << 1) | (w << 2)) & (i + 1 < words ? ~std::uint64_t{0} : lastWordsBytes);
         }
         low = (belowLowest & 0x8080808080808080u) != 0;
-        // The last few bytes start again at the first mask.
-        for (; i < size; ++i, masks >>= 8) {
-            const int v = static_cast<unsigned char>(bytes[i]) ^ static_cast<int>(masks & 0xFF);
-            low |= v < kLowestCode;
-            bytes[i] = static_cast<char>(v);
-        }
+        out.resize(text.size());
     }
     if (low) out.clear();
     return !low;

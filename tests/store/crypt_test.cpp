@@ -99,7 +99,7 @@ std::optional<std::string> ByTheRule(const std::string& text, const std::string&
 TEST(Crypt, AgreesWithTheRuleForEveryLengthKeyAndPlaceOfARejection) {
     std::mt19937 random(1964);
     const std::string keys[] = {"3964", "7", "12", "12345678", "123", "12345", "123456789", "\x9F", "\xA0",
-                                "39\xFF" "4"};
+                                "39\xFF" "4", "3\xA0", "3964\xB0\xB0\xB0\xB0"};
     for (const std::string& key : keys) {
         for (std::size_t length = 0; length <= 40; ++length) {
             std::string text;
