@@ -15,7 +15,6 @@ public:
     void Disable(int itemNr) override { disabled.push_back(itemNr); }
 };
 
-inline constexpr char kProgramFolder[] = "C:\\Orvintal";
 inline constexpr char kDatabaseFolder[] = "C:\\Orvintal\\Daten\\";
 
 class LauncherTest : public HubTest {

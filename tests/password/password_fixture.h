@@ -76,7 +76,6 @@ protected:
         const std::string raw = p.ini.Read(DatabasePath(), "000", *Crypt(key));
         return raw.empty() ? std::string() : Crypt(raw).value_or("?");
     }
-    bool Ended() const { return p.kernel.terminations > 0; }
 };
 
 }  // namespace kolvane
