@@ -1,6 +1,7 @@
-// Feeds arbitrary bytes to the member database index as if they were a whole DATEX.DAT, and holds every
-// answer to the codec's (which the Wine tests hold to GetPrivateProfileStringA). ./fuzz.sh runs it on the
-// seeds in tests/corpus/index/; the unit tests replay those seeds in every build.
+// Feeds arbitrary bytes to the member database index as if they were a whole DATEX.DAT, holds every
+// member's record to its single reads and every answer to the codec's (which the Wine tests hold to
+// GetPrivateProfileStringA). ./fuzz.sh runs it on the seeds in tests/corpus/index/; the unit tests replay
+// those seeds in every build.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -45,7 +46,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kolvane::DamageNotice pass(dialogs);
     const kolvane::MemberRanges ranges = index.ReadRanges(pass);
     if (ranges.A1 < 1 || ranges.A1 > 9999 || ranges.B2 < 0 || ranges.B2 > 9999) std::abort();
-    for (int member = 0; member <= 1100; ++member) index.ReadMember(member, pass);
+    for (int member = 0; member <= 1100; ++member) {
+        const kolvane::MemberRecord record = index.ReadMember(member, pass);
+        // The record's walk over the section gives what one read per key gives.
+        if (!index.HasSection(kolvane::MemberSection(member))) continue;
+        for (const kolvane::MemberKey& key : kolvane::kMemberKeys) {
+            if (record.*key.field != index.Read(kolvane::MemberSection(member), key.key, pass)) std::abort();
+        }
+    }
     if (dialogs.shown > 1) std::abort();
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <random>
 #include <set>
+#include <vector>
 
 #include "platform/dialogs_memory.h"
 #include "platform/ini_codec.h"
@@ -132,6 +133,35 @@ TEST(DatabaseIndex, ReadsMembersByTheirPlainKeys) {
     EXPECT_EQ(index.Read("007", "\x80", notice), "") << "a key the scrambler refuses is never found";
     EXPECT_EQ(index.ReadRanges(notice), (MemberRanges{1, 890, 895, 1999}));
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// A member's record in one walk over its section must hold what one read per key gives, whatever the
+// section holds: keys twice, in any order, spelled in other case, among other keys, as names without '='.
+TEST(DatabaseIndex, ARecordHoldsWhatOneReadPerKeyGives) {
+    std::vector<std::string> lines;
+    for (const MemberKey& key : kMemberKeys) {
+        lines.push_back(Line(key.key, "Wert von " + std::string(key.key)));
+        lines.push_back(Line(key.key, "zweiter Wert"));
+        lines.push_back(*Crypt(key.key) + "\r\n");
+        lines.push_back(" " + *Crypt(key.key) + " = " + *Crypt("mit Blanks") + "\r\n");
+    }
+    for (const char* other : {"Name", "name", "NAMEN", "NAM", "MAN", "MAILS", "EXTRA"}) {
+        lines.push_back(Line(other, "x"));
+    }
+    std::mt19937 random(99);
+    for (int round = 0; round < 300; ++round) {
+        std::string file = "[000]\r\n[001]\r\n";
+        const std::size_t count = random() % 24;
+        for (std::size_t i = 0; i < count; ++i) file += lines[random() % lines.size()];
+        SCOPED_TRACE(round);
+        MemoryDialogs dialogs;
+        DamageNotice notice(dialogs);
+        const DatabaseIndex index(file);
+        const MemberRecord record = index.ReadMember(1, notice);
+        for (const MemberKey& key : kMemberKeys) {
+            ASSERT_EQ(record.*key.field, index.Read("001", key.key, notice)) << key.key;
+        }
+    }
 }
 
 TEST(DatabaseIndex, ValuesOfEveryLengthAndTheUnscrambledBlank) {
