@@ -7,12 +7,6 @@ namespace {
 
 class CommandChannelTest : public LifecycleTest {};
 
-TEST_F(CommandChannelTest, MissingFilesAndSettingsDoNotStopTheSequence) {
-    ASSERT_TRUE(Ends([&] { p.windows.SetText(hub.Text1, "$Ende$"); }));
-    EXPECT_EQ(log, (EventLog{"set Encoder", "set NowClose", "Timer1 off", "Timer2 off", "Timer3 off", "Timer4 off",
-                             "caption Zweite InstanzBrekkan Orvintal  ", "icon removed"}));
-}
-
 TEST_F(CommandChannelTest, EndeRunsTheCloseSequenceInItsOrder) {
     Store(Setting::NoKillIHP, 0);
     StoreText(Setting::DB_IHP, "0");

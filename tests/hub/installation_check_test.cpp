@@ -23,7 +23,6 @@ TEST(InstallationCheckTest, ComponentsAreFoundInTheProgramOrTheSystemFolders) {
         {"program folder and System32", {"C:\\Orvintal", "C:\\Windows\\System32"}, false},
         {"program folder and the platform's system folder", {"C:\\Orvintal", "C:\\Windows\\SysWOW64"}, true},
         {"only in System32", {"C:\\Windows\\System32"}, false},
-        {"only in System", {"C:\\Windows\\System"}, false},
         {"only in the platform's system folder", {"C:\\Windows\\SysWOW64"}, false},
     };
     for (const Case& c : cases) {

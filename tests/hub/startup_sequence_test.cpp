@@ -79,6 +79,8 @@ TEST_F(StartupTest, InstalledStartLeavesTheHubRunning) {
     EXPECT_TRUE(p.files.IsFolder("C:\\Orvintal\\Printer"));
     EXPECT_TRUE(TimerEnabled(hub, HubTimer::Timer4));
     EXPECT_TRUE(TimerEnabled(hub, HubTimer::Timer5));
+    EXPECT_EQ(p.tray.picture, TrayPicture::Starting) << "until the start is complete";
+    EXPECT_EQ(p.tray.tip, "Orvintal");
     EXPECT_EQ(p.files.ReadAll("C:\\Orvintal\\DATEX.NET"), ConfiguredDatabase()) << "local copy of a local database";
 
     std::string appPath;

@@ -10,18 +10,6 @@ protected:
     TraySymbolTest() { p.tray.Remove(); }
 };
 
-TEST_F(TraySymbolTest, IconStartsWithTheStartPictureAndTurnsReady) {
-    hub.symbolTag = "0";
-    AddTrayIcon(hub);
-    EXPECT_EQ(p.tray.picture, TrayPicture::Starting);
-    EXPECT_EQ(p.tray.tip, "Orvintal");
-
-    ShowReadyIcon(hub);
-    EXPECT_EQ(p.tray.picture, TrayPicture::Ready);
-    EXPECT_EQ(p.tray.tip, "Orvintal");
-    EXPECT_EQ(hub.symbolTag, "1");
-}
-
 TEST_F(TraySymbolTest, BalloonIsCutToTheFieldsOfTheIconRecord) {
     AddTrayIcon(hub);
     struct Case {
@@ -51,9 +39,7 @@ TEST_F(TraySymbolTest, PressesOnTheIcon) {
     const Case cases[] = {
         {"left press while starting", "0", 513, true},
         {"right press while starting", "0", 516, false},
-        {"left release while starting", "0", 514, false},
         {"mouse move while starting", "0", 512, false},
-        {"double click while starting", "0", 515, false},
         {"left press once ready", "1", 513, false},
         {"right press once ready", "1", 516, false},
         {"left press with an odd tag", "", 513, true},
