@@ -4,8 +4,8 @@
 // of the database, use it directly without building a document.
 //
 // A member database is over a megabyte of scrambled text, whose bytes lie almost all at 0x80 and above,
-// far from the few bytes that shape a line; the scanner therefore passes over 8 bytes at a time where
-// none of those can be, and looks for section headers only where a '[' is.
+// far from the few bytes that shape a line (all below 0x40); the scanner therefore finds those bytes
+// 8 at a time and looks at no other, and looks for section headers only where a '[' is.
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -27,10 +27,11 @@ struct IniLine {
     std::size_t valueSlot = 0;  // entries: where an edit writes the value: after the '=', or after the name
 };
 
-// Names compared as the profile functions compare them: ASCII letters without regard to case,
-// every other byte as it is.
+// A name's byte as lookups compare it: ASCII letters in lower case, every other byte as it is.
 constexpr char IniFoldChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
+// Names compared as the profile functions compare them: ASCII letters without regard to case,
+// every other byte as it is.
 inline bool IniNamesEqual(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
