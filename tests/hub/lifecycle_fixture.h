@@ -11,32 +11,20 @@
 
 namespace kolvane {
 
-class LoggingFiles : public Files {
+// The test platform's files seen through a second door that notes the replaces and deletes.
+class LoggingFiles : public MemoryFiles {
 public:
-    LoggingFiles(Files& inner, EventLog& log) : inner_(inner), log_(log) {}
-    bool Exists(const std::string& path) override { return inner_.Exists(path); }
-    bool IsFolder(const std::string& path) override { return inner_.IsFolder(path); }
-    std::vector<std::string> List(const std::string& folder, const std::string& pattern) override {
-        return inner_.List(folder, pattern);
-    }
-    std::optional<std::uint64_t> Size(const std::string& path) override { return inner_.Size(path); }
-    std::optional<FileTime> ModifiedTime(const std::string& path) override { return inner_.ModifiedTime(path); }
-    std::unique_ptr<FileReader> OpenRead(const std::string& path) override { return inner_.OpenRead(path); }
-    std::optional<std::string> ReadAll(const std::string& path) override { return inner_.ReadAll(path); }
-    bool WriteAll(const std::string& path, const std::string& bytes) override { return inner_.WriteAll(path, bytes); }
-    bool Copy(const std::string& from, const std::string& to) override { return inner_.Copy(from, to); }
+    LoggingFiles(const std::filesystem::path& root, EventLog& log) : MemoryFiles(root), log_(log) {}
     bool Replace(const std::string& from, const std::string& to) override {
         log_.push_back("replace " + to);
-        return inner_.Replace(from, to);
+        return MemoryFiles::Replace(from, to);
     }
     bool Delete(const std::string& path) override {
         log_.push_back("delete " + path);
-        return inner_.Delete(path);
+        return MemoryFiles::Delete(path);
     }
-    bool CreateFolder(const std::string& path) override { return inner_.CreateFolder(path); }
 
 private:
-    Files& inner_;
     EventLog& log_;
 };
 
@@ -138,7 +126,7 @@ protected:
     EventLog log;
     MemoryPlatform p;
     LoggingRegistry registry{p.registry, log};
-    LoggingFiles files{p.files, log};
+    LoggingFiles files{p.root, log};
     LoggingTray tray{p.tray, log};
     Platform os{registry, p.ini, p.windows, tray, p.shell, p.kernel, files, p.clock, p.dialogs, p.md5, p.network};
     Hub hub{os};
