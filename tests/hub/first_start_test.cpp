@@ -16,8 +16,8 @@ constexpr char kUnreachable[] =
     "angelegt. Bitte pr\xFC" "fen Sie die Verbindung zum Server und starten Sie Orvintal danach erneut.";
 constexpr char kNewDatabase[] = "[000]\r\n";
 
-// An installed system at the end of its start: the agent and the delivered empty database are there, the
-// hub's command line is "/q", the database folder has its receipts folder.
+// An installed system at the end of its start, its database in the given folder: the agent and the delivered
+// empty database are there, the hub's command line is "/q".
 struct FirstStartSystem : InstalledSystem {
     explicit FirstStartSystem(const char* folder = "D:\\Daten\\") {
         hub.Text1 = p.windows.Create(kCommandBoxClass, "", hub.Root);
