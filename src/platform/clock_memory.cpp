@@ -56,10 +56,26 @@ void MemoryClock::Set(DateTime now) {
 }
 
 void MemoryClock::Advance(double seconds) {
-    const std::int64_t nanos = NanosOf(seconds);
-    now_ += nanos;
-    elapsed_ += nanos;
-    RunDue();
+    const std::int64_t end = now_ + NanosOf(seconds);
+    // Each event runs at its own moment, the earliest first, so that what it does (a file that appears, a
+    // share that comes back) is seen at that time by the rest of the wait, not only when the wait is over.
+    for (;;) {
+        auto next = events_.end();
+        for (auto e = events_.begin(); e != events_.end(); ++e)
+            if (e->at <= end && (next == events_.end() || e->at < next->at)) next = e;
+        if (next == events_.end()) break;
+        MoveTo(next->at);
+        auto action = std::move(next->action);
+        events_.erase(next);
+        action();
+    }
+    MoveTo(end);
+}
+
+void MemoryClock::MoveTo(std::int64_t at) {
+    if (at <= now_) return;  // an event's own wait may already have gone further
+    elapsed_ += at - now_;
+    now_ = at;
 }
 
 void MemoryClock::RunDue() {

@@ -31,6 +31,7 @@ private:
         std::function<void()> action;
     };
     void RunDue();
+    void MoveTo(std::int64_t at);
 
     // Nanoseconds since 1970-01-01 00:00, local time. Whole numbers, because seconds held in a double this
     // far from 1970 cannot move by the last fraction of a wait: a wait that pumps its remaining millionth of a
