@@ -5,6 +5,7 @@
 
 #include "hub/database_wait_resource.h"
 #include "hub/hub_window_win32.h"
+#include "platform/handle_win32.h"
 
 namespace kolvane {
 
@@ -205,21 +206,21 @@ private:
         const int middle = (area.top + area.bottom) / 2;
         const int left = area.left + 2;
         const int scene = 96;
-        HBRUSH screen = CreateSolidBrush(RGB(40, 90, 160));
-        HBRUSH packet = CreateSolidBrush(RGB(40, 160, 60));
-        HPEN line = CreatePen(PS_SOLID, 2, RGB(90, 90, 90));
-        HPEN cross = CreatePen(PS_SOLID, 2, RGB(200, 30, 30));
+        const GdiObject<HBRUSH> screen(CreateSolidBrush(RGB(40, 90, 160)));
+        const GdiObject<HBRUSH> packet(CreateSolidBrush(RGB(40, 160, 60)));
+        const GdiObject<HPEN> line(CreatePen(PS_SOLID, 2, RGB(90, 90, 90)));
+        const GdiObject<HPEN> cross(CreatePen(PS_SOLID, 2, RGB(200, 30, 30)));
         const RECT workstation{left, middle - 9, left + 18, middle + 7};
         const RECT server{left + scene - 14, middle - 13, left + scene, middle + 13};
-        FillRect(dc, &workstation, screen);
-        FillRect(dc, &server, screen);
-        HGDIOBJ oldPen = SelectObject(dc, line);
+        FillRect(dc, &workstation, screen.get());
+        FillRect(dc, &server, screen.get());
+        HGDIOBJ oldPen = SelectObject(dc, line.get());
         const int breakAt = left + scene / 2 + 4;
         MoveToEx(dc, workstation.right, middle, nullptr);
         LineTo(dc, breakAt - 5, middle);
         MoveToEx(dc, breakAt + 5, middle, nullptr);
         LineTo(dc, server.left, middle);
-        SelectObject(dc, cross);
+        SelectObject(dc, cross.get());
         MoveToEx(dc, breakAt - 4, middle - 4, nullptr);
         LineTo(dc, breakAt + 5, middle + 5);
         MoveToEx(dc, breakAt + 4, middle - 4, nullptr);
@@ -227,12 +228,8 @@ private:
         const int travel = breakAt - 8 - workstation.right;
         const int x = workstation.right + travel * (form_.frame - 1) / (kAnimationFrames - 1);
         const RECT dot{x, middle - 3, x + 6, middle + 3};
-        FillRect(dc, &dot, packet);
+        FillRect(dc, &dot, packet.get());
         SelectObject(dc, oldPen);
-        DeleteObject(line);
-        DeleteObject(cross);
-        DeleteObject(screen);
-        DeleteObject(packet);
         RECT text = area;
         text.left = left + scene + 10;
         SetBkMode(dc, TRANSPARENT);

@@ -26,11 +26,6 @@ INT_PTR CALLBACK SplashProc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
     return message == WM_CLOSE || message == WM_COMMAND;
 }
 
-HFONT CreateTitleFont() {
-    return CreateFontA(-20, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma");
-}
-
 }  // namespace
 
 Win32SplashView::Win32SplashView(HINSTANCE instance, HWND owner) : instance_(instance), owner_(owner) {}
@@ -39,8 +34,8 @@ Win32SplashView::~Win32SplashView() { Unload(); }
 
 void Win32SplashView::Load(const SplashForm& form) {
     Unload();
-    titleFont_ = CreateTitleFont();
-    SplashInit init{&form, titleFont_};
+    titleFont_ = BoldHeadingFont(20);
+    SplashInit init{&form, titleFont_.get()};
     window_ = CreateDialogParamA(instance_, MAKEINTRESOURCEA(IDD_STARTUP), owner_, SplashProc,
                                  reinterpret_cast<LPARAM>(&init));
 }
@@ -54,8 +49,7 @@ void Win32SplashView::Show() {
 void Win32SplashView::Unload() {
     if (window_) DestroyWindow(window_);
     window_ = nullptr;
-    if (titleFont_) DeleteObject(titleFont_);
-    titleFont_ = nullptr;
+    titleFont_.reset();
 }
 
 }  // namespace kolvane

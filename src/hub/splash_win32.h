@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "hub/splash.h"
+#include "platform/handle_win32.h"
 
 namespace kolvane {
 
@@ -22,7 +23,7 @@ private:
     HINSTANCE instance_;
     HWND owner_;
     HWND window_ = nullptr;
-    HFONT titleFont_ = nullptr;  // lives as long as the window that shows it
+    Font titleFont_;  // lives as long as the window that shows it
 };
 
 }  // namespace kolvane

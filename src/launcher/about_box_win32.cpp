@@ -4,6 +4,7 @@
 
 #include "app/resource.h"
 #include "hub/hub_window_win32.h"
+#include "platform/handle_win32.h"
 
 namespace kolvane {
 namespace {
@@ -43,13 +44,10 @@ void Win32AboutView::Show(const AboutForm& form) {
         return;
     }
     const TraySymbolWindow owner(instance_);
-    About about{&form,
-                CreateFontA(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma"),
-                &open_};
+    const Font productFont = BoldHeadingFont(16);
+    About about{&form, productFont.get(), &open_};
     DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_INFORMATIONEN), owner.get(), AboutProc, LPARAM(&about));
     open_ = nullptr;
-    if (about.productFont) DeleteObject(about.productFont);
 }
 
 }  // namespace kolvane

@@ -11,14 +11,6 @@
 namespace kolvane {
 namespace {
 
-struct GlobalTraits {
-    using Type = HGLOBAL;
-    static constexpr Type kNone = nullptr;
-    static bool IsValid(Type h) { return h != nullptr; }
-    static void Close(Type h) { ::GlobalFree(h); }
-};
-using Global = UniqueHandle<GlobalTraits>;
-
 // The print-setup form, without a selection range and without printing to a file.
 constexpr DWORD kDialogFlags = 0x100044;
 static_assert(kDialogFlags == (PD_PRINTSETUP | PD_NOSELECTION | PD_HIDEPRINTTOFILE));

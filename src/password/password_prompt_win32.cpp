@@ -4,6 +4,7 @@
 
 #include "app/resource.h"
 #include "hub/hub_window_win32.h"
+#include "platform/handle_win32.h"
 
 namespace kolvane {
 namespace {
@@ -83,18 +84,13 @@ INT_PTR CALLBACK PromptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     return FALSE;
 }
 
-HFONT CreateHeadingFont() {
-    return CreateFontA(-18, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma");
-}
-
 }  // namespace
 
 void Win32PasswortView::ShowModal(Hub& hub, PasswortForm& form) {
     const TraySymbolWindow owner(instance_);
-    Prompt prompt{&hub, &form, CreateHeadingFont()};
+    const Font headingFont = BoldHeadingFont(18);
+    Prompt prompt{&hub, &form, headingFont.get()};
     DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_PASSWORT), owner.get(), PromptProc, LPARAM(&prompt));
-    if (prompt.headingFont) DeleteObject(prompt.headingFont);
 }
 
 }  // namespace kolvane

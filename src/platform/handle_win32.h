@@ -65,45 +65,36 @@ struct FindHandleTraits : KernelHandleTraits {
 };
 using FindHandle = UniqueHandle<FindHandleTraits>;
 
-struct KeyTraits {
-    using Type = HKEY;
-    static constexpr Type kNone = nullptr;
-    static bool IsValid(Type h) { return h != nullptr; }
-    static void Close(Type h) { ::RegCloseKey(h); }
+// The handles that are plain values, "none" being zero, closed by one call.
+template <typename T, auto CloseFunction>
+struct ValueHandleTraits {
+    using Type = T;
+    static constexpr Type kNone = {};
+    static bool IsValid(Type h) { return h != kNone; }
+    static void Close(Type h) { CloseFunction(h); }
 };
-using Key = UniqueHandle<KeyTraits>;
 
-struct MenuTraits {
-    using Type = HMENU;
-    static constexpr Type kNone = nullptr;
-    static bool IsValid(Type h) { return h != nullptr; }
-    static void Close(Type h) { ::DestroyMenu(h); }
-};
-using Menu = UniqueHandle<MenuTraits>;
+inline void ReleaseCryptProvider(HCRYPTPROV provider) { ::CryptReleaseContext(provider, 0); }
 
+using Key = UniqueHandle<ValueHandleTraits<HKEY, ::RegCloseKey>>;
+using Menu = UniqueHandle<ValueHandleTraits<HMENU, ::DestroyMenu>>;
 // An icon created or loaded without LR_SHARED; shared icons are never destroyed and need no owner.
-struct IconTraits {
-    using Type = HICON;
-    static constexpr Type kNone = nullptr;
-    static bool IsValid(Type h) { return h != nullptr; }
-    static void Close(Type h) { ::DestroyIcon(h); }
-};
-using Icon = UniqueHandle<IconTraits>;
+using Icon = UniqueHandle<ValueHandleTraits<HICON, ::DestroyIcon>>;
+using Global = UniqueHandle<ValueHandleTraits<HGLOBAL, ::GlobalFree>>;
+using CryptProvider = UniqueHandle<ValueHandleTraits<HCRYPTPROV, ReleaseCryptProvider>>;
+using CryptHash = UniqueHandle<ValueHandleTraits<HCRYPTHASH, ::CryptDestroyHash>>;
 
-struct CryptProviderTraits {
-    using Type = HCRYPTPROV;
-    static constexpr Type kNone = 0;
-    static bool IsValid(Type h) { return h != 0; }
-    static void Close(Type h) { ::CryptReleaseContext(h, 0); }
-};
-using CryptProvider = UniqueHandle<CryptProviderTraits>;
+// Pens, brushes and fonts of our own drawing; an object must be out of every device context before it goes.
+template <typename T>
+inline void DeleteGdiObject(T object) { ::DeleteObject(object); }
+template <typename T>
+using GdiObject = UniqueHandle<ValueHandleTraits<T, DeleteGdiObject<T>>>;
+using Font = GdiObject<HFONT>;
 
-struct CryptHashTraits {
-    using Type = HCRYPTHASH;
-    static constexpr Type kNone = 0;
-    static bool IsValid(Type h) { return h != 0; }
-    static void Close(Type h) { ::CryptDestroyHash(h); }
-};
-using CryptHash = UniqueHandle<CryptHashTraits>;
+// The bold heading font of the hub's own windows, `pixels` high.
+inline Font BoldHeadingFont(int pixels) {
+    return Font(::CreateFontA(-pixels, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma"));
+}
 
 }  // namespace kolvane
