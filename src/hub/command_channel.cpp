@@ -7,8 +7,6 @@ namespace kolvane {
 
 namespace {
 
-// A hub that is going away carries this before its caption, so that no program finds it any more.
-constexpr char kSecondInstancePrefix[] = "Zweite Instanz";
 constexpr HubTimer kTimersStoppedAtClose[] = {HubTimer::Timer1, HubTimer::Timer2, HubTimer::Timer3, HubTimer::Timer4};
 
 void DeleteIfExists(Hub& hub, const std::string& path) {

@@ -17,6 +17,10 @@ inline constexpr char kHubCaption[] = "Brekkan Orvintal  ";
 inline constexpr char kHubClass[] = "ThunderRT6FormDC";
 inline constexpr char kCommandBoxClass[] = "ThunderRT6TextBox";
 inline constexpr char kCloseCommand[] = "$Ende$";
+// Caption prefixes that tell a starting hub what the window it finds is doing: closing because a second
+// hub was started, or restarting itself.
+inline constexpr char kSecondInstancePrefix[] = "Zweite Instanz";
+inline constexpr char kRestartPrefix[] = "Dritte Instanz";
 
 class SplashView;
 class DatabaseWaitView;

@@ -23,8 +23,6 @@ namespace kolvane {
 
 namespace {
 
-constexpr char kRestartPrefix[] = "Dritte Instanz";
-constexpr char kSecondInstancePrefix[] = "Zweite Instanz";
 constexpr char kMutexName[] = "Orvintal";
 constexpr char kQuietSecondStart[] = "/s";
 constexpr char kHintfeed[] = "HINTFEED.EXE";

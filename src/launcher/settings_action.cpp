@@ -7,8 +7,6 @@
 namespace kolvane {
 namespace {
 
-// The new instance's start-up recognises a predecessor that hands over by this prefix of its caption.
-constexpr char kRestartPrefix[] = "Dritte Instanz";
 constexpr char kHubProgram[] = "KOLVANE.EXE";
 constexpr char kRestartFailed[] =
     "Orvintal konnte nicht neu gestartet werden.\n"
