@@ -21,8 +21,7 @@ struct Line {
 };
 
 // Every switch on, two printers, three templates with gaps (an empty value among them: later templates keep
-// their numbers) and two contact groups: the menu as the hub menu's
-// specification builds it, written from the specification independently of the code's tables. The last
+// their numbers) and two contact groups: the whole menu, written down apart from the code's tables. The last
 // printer entry is ours: the printer control panel, whose key the submenu carries, needs an entry to be chosen.
 const Line kFullMenu[] = {
     {"", "Mitglieder verwalten  ", "Verwaltung", 42},
