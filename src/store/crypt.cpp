@@ -68,7 +68,7 @@ bool CryptInto(std::string_view text, std::string& out, std::string_view key) {
         const std::size_t words = (text.size() + 7) / 8;
         out.resize(words * 8);
         char* const bytes = out.data();
-        std::memcpy(bytes, text.data(), text.size());
+        std::copy(text.begin(), text.end(), bytes);
         const std::uint64_t lastWordsBytes = ~std::uint64_t{0} >> (8 * (words * 8 - text.size()));
         std::uint64_t belowLowest = 0;
         for (std::size_t i = 0; i < words; ++i) {
