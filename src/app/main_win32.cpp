@@ -17,6 +17,7 @@
 #include "password/password_prompt_win32.h"
 #include "platform/clock_win32.h"
 #include "platform/dialogs_win32.h"
+#include "platform/file_lock_win32.h"
 #include "platform/files_win32.h"
 #include "platform/handle_win32.h"
 #include "platform/ini_files_win32.h"
@@ -59,7 +60,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32Dialogs dialogs(windows.Root);
     Win32Md5 md5;
     Win32Network network;
-    Platform os{registry, ini, windowList, tray, shell, kernel, files, clock, dialogs, md5, network};
+    Win32FileLocks locks;
+    Platform os{registry, ini, windowList, tray, shell, kernel, files, clock, dialogs, md5, network, locks};
     // Every way out of the process takes the icon away first; the shell would show it until a mouse
     // passes over it.
     kernel.OnTerminate([&tray] { tray.Remove(); });

@@ -23,8 +23,4 @@ public:
     virtual std::unique_ptr<HeldFileLock> TryLock(const std::string& path) = 0;
 };
 
-// The locks of the platform the program is built for. The service is not part of the Platform
-// aggregate (yet); this is its one instance per process.
-FileLocks& PlatformFileLocks();
-
 }  // namespace kolvane

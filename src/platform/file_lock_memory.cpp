@@ -29,9 +29,4 @@ std::unique_ptr<HeldFileLock> MemoryFileLocks::TryLock(const std::string& path) 
 
 bool MemoryFileLocks::Held(const std::string& path) const { return held_->count(ToLower(path)) != 0; }
 
-FileLocks& PlatformFileLocks() {
-    static MemoryFileLocks locks;
-    return locks;
-}
-
 }  // namespace kolvane

@@ -27,9 +27,4 @@ std::unique_ptr<HeldFileLock> Win32FileLocks::TryLock(const std::string& path) {
     return std::make_unique<Win32HeldFileLock>(std::move(file));
 }
 
-FileLocks& PlatformFileLocks() {
-    static Win32FileLocks locks;
-    return locks;
-}
-
 }  // namespace kolvane

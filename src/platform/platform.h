@@ -27,8 +27,7 @@ struct Platform {
     Dialogs& dialogs;
     Md5& md5;
     Network& network;
-    // Last and defaulted, so that every place that builds the aggregate keeps compiling.
-    FileLocks& locks = PlatformFileLocks();
+    FileLocks& locks;
 };
 
 }  // namespace kolvane

@@ -22,7 +22,7 @@ MemoryPlatform::MemoryPlatform()
     : root(FreshRoot()),
       files(root),
       ini([this](const std::string& path) { return files.HostPath(path); }),
-      os{registry, ini, windows, tray, shell, kernel, files, clock, dialogs, md5, network} {}
+      os{registry, ini, windows, tray, shell, kernel, files, clock, dialogs, md5, network, locks} {}
 
 MemoryPlatform::~MemoryPlatform() {
     std::error_code ec;

@@ -4,6 +4,7 @@
 
 #include "platform/clock_memory.h"
 #include "platform/dialogs_memory.h"
+#include "platform/file_lock_memory.h"
 #include "platform/files_memory.h"
 #include "platform/ini_files_memory.h"
 #include "platform/kernel_memory.h"
@@ -36,6 +37,7 @@ public:
     MemoryDialogs dialogs;
     OpenSslMd5 md5;
     MemoryNetwork network;
+    MemoryFileLocks locks;
     Platform os;
 };
 

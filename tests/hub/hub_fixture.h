@@ -117,7 +117,7 @@ protected:
     MemoryPlatform p;
     EventLog registryLog;
     LoggingRegistry registry{p.registry, registryLog};
-    Platform os{registry, p.ini, p.windows, p.tray, p.shell, p.kernel, p.files, p.clock, p.dialogs, p.md5, p.network};
+    Platform os{registry, p.ini, p.windows, p.tray, p.shell, p.kernel, p.files, p.clock, p.dialogs, p.md5, p.network, p.locks};
     Hub hub{os};
 };
 

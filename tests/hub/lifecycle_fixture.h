@@ -128,7 +128,7 @@ protected:
     LoggingRegistry registry{p.registry, log};
     LoggingFiles files{p.root, log};
     LoggingTray tray{p.tray, log};
-    Platform os{registry, p.ini, p.windows, tray, p.shell, p.kernel, files, p.clock, p.dialogs, p.md5, p.network};
+    Platform os{registry, p.ini, p.windows, tray, p.shell, p.kernel, files, p.clock, p.dialogs, p.md5, p.network, p.locks};
     Hub hub{os};
     FakeSplashView splash{log};
 };

@@ -122,7 +122,7 @@ TEST(StartupSecondTest, SecondStartEndsWithoutWritingAnything) {
         MemoryPlatform p;
         EventLog writes;
         LoggingRegistry registry(p.registry, writes);
-        Platform os{registry, p.ini, p.windows, p.tray, p.shell, p.kernel, p.files, p.clock, p.dialogs, p.md5, p.network};
+        Platform os{registry, p.ini, p.windows, p.tray, p.shell, p.kernel, p.files, p.clock, p.dialogs, p.md5, p.network, p.locks};
         Hub second(os);
         second.Root = p.windows.Create(kHubClass, kHubCaption);
         if (c.byMutex) {

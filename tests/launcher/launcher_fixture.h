@@ -74,7 +74,7 @@ protected:
 
     MemoryPlatform p;
     FaultyFiles files{p.root};
-    Platform os{p.registry, p.ini, p.windows, p.tray, p.shell, p.kernel, files, p.clock, p.dialogs, p.md5, p.network};
+    Platform os{p.registry, p.ini, p.windows, p.tray, p.shell, p.kernel, files, p.clock, p.dialogs, p.md5, p.network, p.locks};
     Hub hub{os};
     RecordingMenu menu;
 };

@@ -73,7 +73,7 @@ protected:
 
     MemoryPlatform p;
     InfotipRecorder registry{p.registry};
-    Platform os{registry, p.ini, p.windows, p.tray, p.shell, p.kernel, p.files, p.clock, p.dialogs, p.md5, p.network};
+    Platform os{registry, p.ini, p.windows, p.tray, p.shell, p.kernel, p.files, p.clock, p.dialogs, p.md5, p.network, p.locks};
     Hub hub{os};
 };
 
