@@ -18,74 +18,18 @@
 
 #include "platform/ini_codec.h"
 #include "platform/ini_files_win32.h"
-#include "wine/wine_check.h"
+#include "wine/scratch_folder.h"
 
 namespace {
 
 using namespace kolvane;
 using namespace std::string_literals;
 
+using winecheck::FileBytes;
+using Scratch = winecheck::ScratchFolder;
+
 std::string Escaped(const std::optional<std::string>& bytes) {
-    if (!bytes) return "(no file)";
-    std::string text;
-    for (unsigned char c : *bytes) {
-        if (text.size() > 400) return text + "...";
-        if (c >= 0x20 && c < 0x7F && c != '\\') {
-            text.push_back(static_cast<char>(c));
-        } else {
-            static const char kHex[] = "0123456789ABCDEF";
-            text += "\\x";
-            text.push_back(kHex[c >> 4]);
-            text.push_back(kHex[c & 15]);
-        }
-    }
-    return text;
-}
-
-// A private folder under %TEMP%, a fresh file name for every use (Wine caches profiles by name).
-class Scratch {
-public:
-    Scratch() {
-        char temp[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, temp);
-        folder_ = std::string(temp) + "kolvane-ini-" + std::to_string(::GetCurrentProcessId());
-        ::CreateDirectoryA(folder_.c_str(), nullptr);
-    }
-    ~Scratch() {
-        for (const std::string& file : files_) ::DeleteFileA(file.c_str());
-        ::RemoveDirectoryA(folder_.c_str());
-    }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-
-    std::string NewFile(const std::optional<std::string>& bytes) {
-        files_.push_back(folder_ + "\\f" + std::to_string(files_.size()) + ".ini");
-        if (bytes) {
-            HANDLE file = ::CreateFileA(files_.back().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
-            DWORD written = 0;
-            ::WriteFile(file, bytes->data(), static_cast<DWORD>(bytes->size()), &written, nullptr);
-            ::CloseHandle(file);
-        }
-        return files_.back();
-    }
-
-private:
-    std::string folder_;
-    std::vector<std::string> files_;
-};
-
-std::optional<std::string> FileBytes(const std::string& path) {
-    ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());  // flushes Wine's cache
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::string bytes(::GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    ::CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
+    return bytes ? winecheck::Escaped(*bytes) : "(no file)";
 }
 
 // The file as Wine writes it back after a change: Wine loads it once, adds a section at the end and
@@ -93,7 +37,7 @@ std::optional<std::string> FileBytes(const std::string& path) {
 // Wine would load and rewrite the file a second time, and Wine's rewrite is not idempotent around NULs.)
 std::optional<std::string> WineForm(Scratch& scratch, const std::optional<std::string>& bytes) {
     if (!bytes) return bytes;
-    const std::string path = scratch.NewFile(bytes);
+    const std::string path = scratch.NewFile(".ini", bytes);
     ::WritePrivateProfileStringA("kolvane wine form", "k", "v", path.c_str());
     std::optional<std::string> written = FileBytes(path);
     const std::string added = "[kolvane wine form]\r\nk=v\r\n";
@@ -264,7 +208,7 @@ bool ApplyToWindows(IniFiles& ini, const std::string& path, const Edit& edit) {
 void CheckFile(Scratch& scratch, Win32IniFiles& ini, const CorpusFile& file) {
     const IniDocument document(file.bytes.value_or(""));
     const IniIndex index(file.bytes.value_or(""));
-    const std::string path = scratch.NewFile(file.bytes);
+    const std::string path = scratch.NewFile(".ini", file.bytes);
     for (const Name& name : ReadNames(document)) {
         const std::string context = file.name + ": read [" + Escaped(name.section) + "] " + Escaped(name.key);
         const std::string windows = ini.Read(path, name.section, name.key);
@@ -276,7 +220,7 @@ void CheckFile(Scratch& scratch, Win32IniFiles& ini, const CorpusFile& file) {
     for (const Edit& edit : Edits(document)) {
         const std::string context = file.name + ": edit " + std::to_string(static_cast<int>(edit.op)) + " [" +
                                     Escaped(edit.section) + "] " + Escaped(edit.key) + "=" + Escaped(edit.value);
-        const std::string target = scratch.NewFile(file.bytes);
+        const std::string target = scratch.NewFile(".ini", file.bytes);
         const bool windowsResult = ApplyToWindows(ini, target, edit);
         const std::optional<std::string> windows = FileBytes(target);
 
@@ -313,12 +257,12 @@ void CheckRefusals(Scratch& scratch, Win32IniFiles& ini) {
                                     Escaped(edit.value);
         IniDocument document(file);
         CHECK(ApplyToCodec(document, edit) == IniEdit::Refused, context);
-        const std::string path = scratch.NewFile(file);
+        const std::string path = scratch.NewFile(".ini", file);
         CHECK(!ApplyToWindows(ini, path, edit), context);
         CHECK_EQ(Escaped(FileBytes(path)), Escaped(file), context);
     }
     // Reads that would crash GetPrivateProfileStringA or match a cut name read as empty.
-    const std::string path = scratch.NewFile(file);
+    const std::string path = scratch.NewFile(".ini", file);
     CHECK_EQ(ini.Read(path, "", "k"), "", "empty section");
     CHECK_EQ(ini.Read(path, "s", "k\0x"s), "", "NUL in key");
     CHECK_EQ(IniDocument(file).Read("s", "k\0x"s), "", "NUL in key");
@@ -329,7 +273,7 @@ void ShowKnownDifferences(Scratch& scratch, Win32IniFiles& ini) {
     // Windows reads a file with a UTF-8 byte-order mark as ANSI: the mark belongs to the first line.
     // Wine decodes it as UTF-8.
     const std::string marked = "\xEF\xBB\xBF[s]\r\nk=\xC3\xA4\r\n";
-    const std::string path = scratch.NewFile(marked);
+    const std::string path = scratch.NewFile(".ini", marked);
     const std::string windows = ini.Read(path, "s", "k");
     const std::string codec = IniDocument(marked).Read("s", "k");
     if (windows != codec) {
@@ -341,7 +285,7 @@ void ShowKnownDifferences(Scratch& scratch, Win32IniFiles& ini) {
 }  // namespace
 
 int main() {
-    Scratch scratch;
+    Scratch scratch("kolvane-ini-");
     Win32IniFiles ini;
     const std::vector<CorpusFile> folder = FolderCorpus();
     CHECK(folder.size() >= 5, "corpus files in tests/corpus/ini");

@@ -9,10 +9,7 @@
 // Run by ctest; "member_database_wtest.exe writer FILE ID" is the child that writes.
 #include <windows.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <random>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -31,7 +28,7 @@
 #include "platform/windows_win32.h"
 #include "store/crypt.h"
 #include "store/member_database.h"
-#include "wine/wine_check.h"
+#include "wine/scratch_folder.h"
 
 namespace {
 
@@ -70,58 +67,10 @@ struct Win32Store {
     Platform os{registry, ini, windows, tray, shell, kernel, files, clock, dialogs, md5, network, locks};
 };
 
-std::string Escaped(const std::string& bytes) {
-    std::string text;
-    for (unsigned char c : bytes) {
-        if (text.size() > 120) return text + "...";
-        if (c >= 0x20 && c < 0x7F && c != '\\') {
-            text.push_back(static_cast<char>(c));
-        } else {
-            static const char kHex[] = "0123456789ABCDEF";
-            text += "\\x";
-            text.push_back(kHex[c >> 4]);
-            text.push_back(kHex[c & 15]);
-        }
-    }
-    return text;
-}
+using Scratch = winecheck::ScratchFolder;
 
-// A private folder under %TEMP% and fresh file names in it (Wine caches profiles by name).
-class Scratch {
-public:
-    Scratch() {
-        char temp[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, temp);
-        folder_ = std::string(temp) + "kolvane-store-" + std::to_string(::GetCurrentProcessId());
-        ::CreateDirectoryA(folder_.c_str(), nullptr);
-    }
-    ~Scratch() {
-        for (const std::string& name : Names()) ::DeleteFileA((folder_ + "\\" + name).c_str());
-        ::RemoveDirectoryA(folder_.c_str());
-    }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-
-    std::string NewFile(const std::string& name, const std::string* bytes) {
-        const std::string path = folder_ + "\\" + std::to_string(++count_) + name;
-        if (bytes) CHECK(Win32Files().WriteAll(path, *bytes), "write " + path);
-        return path;
-    }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names = Win32Files().List(folder_, "*");
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-private:
-    std::string folder_;
-    int count_ = 0;
-};
-
-std::string Bytes(const std::string& path) {
-    ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());  // flushes Wine's cache
-    return Win32Files().ReadAll(path).value_or("(no file)");
-}
+std::string Escaped(const std::string& bytes) { return winecheck::Escaped(bytes, 120); }
+std::string Bytes(const std::string& path) { return winecheck::FileBytes(path).value_or("(no file)"); }
 
 std::string Line(std::string_view key, std::string_view value) { return *Crypt(key) + "=" + *Crypt(value) + "\r\n"; }
 
@@ -143,7 +92,7 @@ void TestIndexAgainstTheProfileFunctions(Scratch& scratch) {
     options.members = 300;
     const std::vector<DemoMember> members = MakeDemoMembers(options);
     const std::string bytes = "orphan=before any section\r\n" + MakeDemoDatabase(options, members) + EdgeCases();
-    const std::string path = scratch.NewFile("DIFF.DAT", &bytes);
+    const std::string path = scratch.NewFile("DIFF.DAT", bytes);
     const IniDocument document(bytes);
     const DatabaseIndex index(bytes);
     Win32IniFiles profile;
@@ -187,7 +136,7 @@ void TestStoreWritesWhatTheProfileFunctionsRead(Scratch& scratch) {
     options.members = 50;
     const std::vector<DemoMember> members = MakeDemoMembers(options);
     const std::string bytes = MakeDemoDatabase(options, members);
-    const std::string path = scratch.NewFile("DATEX.DAT", &bytes);
+    const std::string path = scratch.NewFile("DATEX.DAT", bytes);
     Win32Store store;
     MemberDatabase database(store.os, path);
     const DatabaseValue header[] = {{"A1", "005"}, {"A2", "890"}, {"B1", "895"}, {"B2", "1999"},
@@ -212,7 +161,7 @@ void TestStoreWritesWhatTheProfileFunctionsRead(Scratch& scratch) {
 }
 
 void TestStoreReadsWhatTheProfileFunctionsWrite(Scratch& scratch) {
-    const std::string path = scratch.NewFile("DATEX.dat", nullptr);
+    const std::string path = scratch.NewFile("DATEX.dat", std::nullopt);
     struct Entry {
         const char* section;
         const char* key;
@@ -283,7 +232,7 @@ void TestTwoWritersLoseNothing(Scratch& scratch) {
     options.members = 400;  // a file large enough that reading, editing and replacing takes a while
     const std::vector<DemoMember> members = MakeDemoMembers(options);
     const std::string bytes = MakeDemoDatabase(options, members);
-    const std::string path = scratch.NewFile("DATEX.DAT", &bytes);
+    const std::string path = scratch.NewFile("DATEX.DAT", bytes);
     const std::vector<std::string> ids = {"A", "B"};
     std::vector<HANDLE> writers;
     for (const std::string& id : ids) writers.push_back(StartWriter(path, id));
@@ -332,7 +281,7 @@ HANDLE HoldOpen(const std::string& path, DWORD milliseconds) {
 
 void TestAPeerHoldingTheFileOpen(Scratch& scratch) {
     const std::string before = "[000]\r\n" + Line("Key", "alt");
-    const std::string path = scratch.NewFile("DATEX.DAT", &before);
+    const std::string path = scratch.NewFile("DATEX.DAT", before);
     Win32Store store;
     MemberDatabase database(store.os, path);
     database.SetBounds({2, 2, 0.1});
@@ -355,7 +304,7 @@ void TestAPeerHoldingTheFileOpen(Scratch& scratch) {
 }
 
 void TestLocks(Scratch& scratch) {
-    const std::string lockFile = scratch.NewFile("X.lck", nullptr);
+    const std::string lockFile = scratch.NewFile("X.lck", std::nullopt);
     Win32FileLocks locks;
     auto first = locks.TryLock(lockFile);
     CHECK(first != nullptr, "first lock");
@@ -378,7 +327,7 @@ void TestDamagedFiles(Scratch& scratch) {
         "",
     };
     for (const std::string& bytes : cases) {
-        const std::string path = scratch.NewFile("DATEX.DAT", &bytes);
+        const std::string path = scratch.NewFile("DATEX.DAT", bytes);
         const std::vector<std::string> files = scratch.Names();
         Win32Store store;
         MemberDatabase database(store.os, path);
@@ -395,7 +344,7 @@ void TestDamagedFiles(Scratch& scratch) {
 
 int main(int argc, char** argv) {
     if (argc == 4 && std::string(argv[1]) == "writer") return RunWriter(argv[2], argv[3]);
-    Scratch scratch;
+    Scratch scratch("kolvane-store-");
     TestLocks(scratch);
     TestIndexAgainstTheProfileFunctions(scratch);
     TestStoreWritesWhatTheProfileFunctionsRead(scratch);

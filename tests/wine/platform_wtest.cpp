@@ -19,9 +19,8 @@
 #include "platform/registry_win32.h"
 #include "platform/shell_win32.h"
 #include "platform/text.h"
-#include "platform/tray_win32.h"
 #include "platform/windows_win32.h"
-#include "wine/wine_check.h"
+#include "wine/scratch_folder.h"
 
 namespace {
 
@@ -104,33 +103,13 @@ int RunChild(int argc, char** argv) {
     return 0;
 }
 
-// ---- test scaffolding -------------------------------------------------------------------------------------
+using Scratch = winecheck::ScratchFolder;
 
-struct Scratch {
-    std::string folder;  // with trailing backslash
-    std::string Path(const std::string& name) const { return folder + name; }
-};
-
-Scratch MakeScratch() {
-    Win32Kernel kernel;
-    Scratch scratch{kernel.TempFolder() + "kolvane_wtest_" + std::to_string(GetCurrentProcessId()) + "\\"};
-    CreateDirectoryA(scratch.folder.c_str(), nullptr);
-    return scratch;
-}
-
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(folder + name + "\\");
-            else DeleteFileA((folder + name).c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
+// Starts a program on one child job and returns the answer it leaves in its marker file.
+std::string AskChild(const std::string& program, const std::string& job, const std::string& marker,
+                     ShowState show = ShowState::Hidden) {
+    CHECK(Win32Shell().StartProcess(Quoted(program) + " " + job + " " + Quoted(marker), show), "start " + job);
+    return WaitForMarker(marker);
 }
 
 RegData Text(const std::string& text) { return {RegType::Sz, text + '\0'}; }
@@ -242,10 +221,10 @@ void TestFiles(const Scratch& scratch) {
     }
 
     CHECK(files.WriteAll(scratch.Path("B.DAT"), "b"), "WriteAll second");
-    auto listed = files.List(scratch.folder, "*.DAT");
+    auto listed = files.List(scratch.Folder(), "*.DAT");
     std::sort(listed.begin(), listed.end());
     CHECK(listed == (std::vector<std::string>{"B.DAT", "DATEX.DAT"}), "List files only");
-    CHECK(files.List(scratch.folder.substr(0, scratch.folder.size() - 1), "DATEX.*").size() == 1,
+    CHECK(files.List(scratch.Folder().substr(0, scratch.Folder().size() - 1), "DATEX.*").size() == 1,
           "List with a folder without backslash");
 
     CHECK(files.Size(file) == 13u, "Size");
@@ -368,6 +347,7 @@ void TestKernel() {
     std::string temp = kernel.TempFolder();
     CHECK(!temp.empty() && temp.back() == '\\' && files.IsFolder(temp), "TempFolder " + temp);
     CHECK(!kernel.ComputerName().empty(), "ComputerName");
+    CHECK(!Win32Network().DialUpConnected(), "DialUpConnected: the test prefix has none");
 
     SetEnvironmentVariableA("KOLVANE_WTEST", "Bürgerstraße");
     SetEnvironmentVariableA("KOLVANE_WTEST_LANG", std::string(1000, 'y').c_str());
@@ -387,34 +367,25 @@ void TestKernel() {
 void TestProcesses(const Scratch& scratch) {
     Win32Kernel kernel;
     Win32Files files;
-    Win32Shell shell;
 
     // The same program file running twice; a copy under another name is another program.
     CHECK(!kernel.PreviousInstance(), "PreviousInstance alone");
     const std::string self = OwnPath();
-    shell.StartProcess(Quoted(self) + " --previous-instance " + Quoted(scratch.Path("previous.txt")), ShowState::Hidden);
-    auto previous = WaitForMarker(scratch.Path("previous.txt"));
-    CHECK_EQ(previous, "1", "PreviousInstance of the same file");
     const std::string copy = scratch.Path("Andere.exe");
     CopyFileA(self.c_str(), copy.c_str(), FALSE);
-    shell.StartProcess(Quoted(copy) + " --previous-instance " + Quoted(scratch.Path("other.txt")), ShowState::Hidden);
-    auto other = WaitForMarker(scratch.Path("other.txt"));
-    CHECK_EQ(other, "0", "PreviousInstance of a copy");
+    CHECK_EQ(AskChild(self, "--previous-instance", scratch.Path("previous.txt")), "1", "PreviousInstance, same file");
+    CHECK_EQ(AskChild(copy, "--previous-instance", scratch.Path("other.txt")), "0", "PreviousInstance of a copy");
 
     // The command line as the program received it, after its name.
-    shell.StartProcess(Quoted(self) + "   --echo-command-line " + Quoted(scratch.Path("line.txt")),
-                       ShowState::Hidden);
-    std::string received = WaitForMarker(scratch.Path("line.txt"));
-    CHECK_EQ(received, "--echo-command-line " + Quoted(scratch.Path("line.txt")), "CommandLine of a child");
+    CHECK_EQ(AskChild(self, "  --echo-command-line", scratch.Path("line.txt")),
+             "--echo-command-line " + Quoted(scratch.Path("line.txt")), "CommandLine of a child");
 
     const std::string name = "KolvaneWTest" + std::to_string(GetCurrentProcessId());
     MutexResult first = kernel.CreateOwnedMutex(name);
     CHECK(first.mutex && !first.alreadyExisted, "CreateOwnedMutex first");
     MutexResult second = kernel.CreateOwnedMutex(name);
     CHECK(second.mutex && second.alreadyExisted, "CreateOwnedMutex second");
-    shell.StartProcess(Quoted(self) + " --mutex " + name + " " + Quoted(scratch.Path("mutex.txt")), ShowState::Hidden);
-    auto mutexAnswer = WaitForMarker(scratch.Path("mutex.txt"));
-    CHECK_EQ(mutexAnswer, "besteht", "CreateOwnedMutex in another process");
+    CHECK_EQ(AskChild(self, "--mutex " + name, scratch.Path("mutex.txt")), "besteht", "CreateOwnedMutex elsewhere");
     HANDLE probe = OpenMutexA(SYNCHRONIZE, FALSE, name.c_str());
     second.mutex.reset();
     auto whileHeld = ProbeFromOtherThread(probe);
@@ -445,23 +416,18 @@ void TestProcesses(const Scratch& scratch) {
 
 void TestShell(const Scratch& scratch) {
     Win32Shell shell;
-    Win32Files files;
     const std::string self = OwnPath();
 
     // Some of the suite's programs carry the extension .DLL; they must start all the same.
     const std::string dll = scratch.Path("UPDCTRL.DLL");
     CHECK(CopyFileA(self.c_str(), dll.c_str(), FALSE), "copy to .DLL");
-    CHECK(shell.StartProcess(Quoted(dll) + " --write-marker " + Quoted(scratch.Path("dll.txt")), ShowState::Normal),
-          "StartProcess .DLL");
-    auto dllRan = WaitForMarker(scratch.Path("dll.txt"));
-    CHECK_EQ(dllRan, "gestartet", "program named .DLL ran");
+    CHECK_EQ(AskChild(dll, "--write-marker", scratch.Path("dll.txt"), ShowState::Normal), "gestartet", ".DLL ran");
     CHECK(!shell.StartProcess(Quoted(scratch.Path("FEHLT.EXE")) + " /x", ShowState::Normal), "StartProcess missing");
 
-    CHECK(shell.Execute("open", self, "--write-marker " + Quoted(scratch.Path("open.txt")), scratch.folder,
+    CHECK(shell.Execute("open", self, "--write-marker " + Quoted(scratch.Path("open.txt")), scratch.Folder(),
                         ShowState::Hidden),
           "Execute open");
-    auto openRan = WaitForMarker(scratch.Path("open.txt"));
-    CHECK_EQ(openRan, "gestartet", "program opened by Execute ran");
+    CHECK_EQ(WaitForMarker(scratch.Path("open.txt")), "gestartet", "program opened by Execute ran");
     CHECK(!shell.Execute("open", scratch.Path("FEHLT.EXE"), "", "", ShowState::Normal), "Execute missing");
 }
 
@@ -496,7 +462,6 @@ Form CreateForm() {
 
 void TestWindows(const Scratch& scratch, const Form& form) {
     Win32Windows windows;
-    Win32Shell shell;
     const WindowId id = ToWindowId(form.window);
 
     struct FindCase {
@@ -530,11 +495,8 @@ void TestWindows(const Scratch& scratch, const Form& form) {
 
     // The command channel between two programs: read and write another process's text box.
     windows.SetText(box, "vorher äö");
-    shell.StartProcess(Quoted(OwnPath()) + " --send-text " + Quoted(scratch.Path("sent.txt")), ShowState::Hidden);
-    auto sent = WaitForMarker(scratch.Path("sent.txt"));
-    CHECK_EQ(sent, "vorher äö|1", "other process read the box and sent");
-    std::string arrived = windows.GetText(box);
-    CHECK_EQ(arrived, "$Ende$ ÄÖÜß", "text from the other process arrived");
+    CHECK_EQ(AskChild(OwnPath(), "--send-text", scratch.Path("sent.txt")), "vorher äö|1", "other process read and sent");
+    CHECK_EQ(windows.GetText(box), "$Ende$ ÄÖÜß", "text from the other process arrived");
 
     windows.Show(id, ShowState::Normal);
     CHECK(IsWindowVisible(form.window), "Show normal");
@@ -626,7 +588,7 @@ void TestDialogs(const Form& form) {
     }
 }
 
-// ---- digest, network, tray --------------------------------------------------------------------------------
+// ---- digest --------------------------------------------------------------------------------
 
 std::string Hex(const Md5Digest& digest) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -665,27 +627,12 @@ void TestMd5() {
     }
 }
 
-void TestNetwork() {
-    // The test prefix has no dial-up connection.
-    CHECK(!Win32Network().DialUpConnected(), "DialUpConnected");
-}
-
-void TestTray(const Form& form) {
-    HICON icon = LoadIconA(nullptr, IDI_APPLICATION);
-    Win32Tray tray(form.window, 512, icon, icon);
-    CHECK(tray.Add(TrayPicture::Starting, "Orvintal"), "tray Add");
-    CHECK(tray.Modify(TrayPicture::Ready, "Orvintal"), "tray Modify");
-    CHECK(tray.ShowBalloon("Orvintal", std::string(300, 'b'), BalloonIcon::Warning), "tray balloon cut to fit");
-    CHECK(tray.Remove(), "tray Remove");
-    CHECK(!tray.Modify(TrayPicture::Ready, "Orvintal"), "tray Modify after Remove");
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc > 1) return RunChild(argc, argv);
 
-    Scratch scratch = MakeScratch();
+    Scratch scratch("kolvane_wtest_");
     Form form = CreateForm();
     TestRegistry();
     TestFiles(scratch);
@@ -696,11 +643,6 @@ int main(int argc, char** argv) {
     TestClock(form);
     TestDialogs(form);
     TestMd5();
-    TestNetwork();
-    TestTray(form);
     DestroyWindow(form.window);
-    // Children that wrote their answer may still be ending; their files go with the prefix otherwise.
-    WaitFor([&] { RemoveTree(scratch.folder); return GetFileAttributesA(scratch.folder.c_str()) == INVALID_FILE_ATTRIBUTES; },
-            kChildSeconds);
     return winecheck::Summary();
 }

@@ -47,6 +47,23 @@ std::string Show(const T& value) {
     return std::to_string(value);
 }
 
+// Bytes as printable ASCII with \xNN escapes, cut after about the given length.
+inline std::string Escaped(const std::string& bytes, std::size_t limit = 400) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string text;
+    for (unsigned char c : bytes) {
+        if (text.size() > limit) return text + "...";
+        if (c >= 0x20 && c < 0x7F && c != '\\') {
+            text.push_back(static_cast<char>(c));
+        } else {
+            text += "\\x";
+            text.push_back(kHex[c >> 4]);
+            text.push_back(kHex[c & 15]);
+        }
+    }
+    return text;
+}
+
 // Evaluates both sides once, so that a check on a wait or a read does not run it again to report it.
 template <typename A, typename B>
 void RecordEqual(const A& a, const B& b, const char* file, int line, const char* expression,
