@@ -61,26 +61,32 @@ bool CryptInto(std::string_view text, std::string& out, std::string_view key) {
         }
     } else {
         // A member database holds over a megabyte of scrambled text, so the masks of 8 positions (twice
-        // the database key) are applied to 8 bytes at a time, the last word filled up to 8 bytes, which
-        // are left out of the test and cut off at the end. No byte is then handled on its own, which is
-        // what costs most on short values.
+        // the database key) are applied to 8 bytes at a time, and the last few bytes as one word of their
+        // own, so that no byte of a short value is handled on its own; the bytes that fill up that word
+        // are left out of the test and never stored.
         const std::uint64_t masks = databaseKey ? kDatabaseMasks : MaskWord(key);
-        const std::size_t words = (text.size() + 7) / 8;
-        out.resize(words * 8);
+        out.assign(text);
         char* const bytes = out.data();
-        std::copy(text.begin(), text.end(), bytes);
-        const std::uint64_t lastWordsBytes = ~std::uint64_t{0} >> (8 * (words * 8 - text.size()));
+        const std::size_t size = text.size();
         std::uint64_t belowLowest = 0;
-        for (std::size_t i = 0; i < words; ++i) {
+        // Bit 7 of each byte of (w | w << 1 | w << 2) is clear exactly where that byte is below 32.
+        auto below32 = [](std::uint64_t w) { return ~(w | (w << 1) | (w << 2)); };
+        std::size_t i = 0;
+        for (; i + 8 <= size; i += 8) {
             std::uint64_t w = 0;
-            std::memcpy(&w, bytes + 8 * i, sizeof w);
+            std::memcpy(&w, bytes + i, sizeof w);
             w ^= masks;
-            std::memcpy(bytes + 8 * i, &w, sizeof w);
-            // Bit 7 of each byte of (w | w << 1 | w << 2) is clear exactly where that byte is below 32.
-            belowLowest |= ~(w | (w << 1) | (w << 2)) & (i + 1 < words ? ~std::uint64_t{0} : lastWordsBytes);
+            std::memcpy(bytes + i, &w, sizeof w);
+            belowLowest |= below32(w);
+        }
+        if (const std::size_t rest = size - i; rest != 0) {
+            std::uint64_t w = 0;
+            std::memcpy(&w, bytes + i, rest);
+            w ^= masks;
+            std::memcpy(bytes + i, &w, rest);
+            belowLowest |= below32(w) & (~std::uint64_t{0} >> (8 * (8 - rest)));
         }
         low = (belowLowest & 0x8080808080808080u) != 0;
-        out.resize(text.size());
     }
     if (low) out.clear();
     return !low;
