@@ -16,6 +16,7 @@ ORV_KEY='Software\Brekkan\Orvintal'
 ORV_DIR_WIN='C:\Orvintal'
 HUB_CAPTION='Brekkan Orvintal  '
 HUB_CLASS='ThunderRT6FormDC'
+BOX_TITLE="$HUB_CAPTION "
 
 source "$E2E_DIR/wine-env.sh"
 
@@ -90,6 +91,25 @@ wait_exit() {
 
 process_gone() { ! kill -0 "$1" 2>/dev/null; }
 
+# Starts the hub and waits until its window is there and its start has ended (Quickwrite is its last write).
+start_hub_running() {
+    peer reg-delete HKLM "$ORV_KEY" Quickwrite >/dev/null 2>&1 || true
+    start_hub "$@"
+    peer wait-window "$HUB_CLASS" "$HUB_CAPTION" 60 >/dev/null || fail "no hub window"
+    wait_for 60 "the hub to finish its start" setting Quickwrite
+}
+
+expect_hub_runs() { kill -0 "$HUB_PID" 2>/dev/null || fail "hub ended"; }
+
+no_hub_window() { [ -z "$(peer find-window "$HUB_CLASS" - 2>/dev/null)" ]; }
+
+# Waits until the hub has ended by itself (at most SECONDS, 30 when not given): exit code 0, no window left.
+expect_hub_ended() {
+    wait_exit "$HUB_PID" "${1:-30}"
+    [ "$HUB_STATUS" -eq 0 ] || fail "hub ended with $HUB_STATUS"
+    no_hub_window || fail "a hub window is left"
+}
+
 # Ends the hub through its command box, or kills the prefix's processes when it does not listen.
 stop_hub() {
     peer send-command "$HUB_CAPTION" '$Ende$' >/dev/null 2>&1 || true
@@ -101,6 +121,9 @@ stop_hub() {
     fi
     wait "$HUB_PID" 2>/dev/null || true
 }
+
+# Writes a setting of the hub's key: NAME TYPE VALUE.
+set_setting() { peer reg-set HKLM "$ORV_KEY" "$@" >/dev/null || fail "could not write setting $1"; }
 
 # "TYPE<TAB>VALUE" of a setting of the hub's key (32-bit view); fails when it is absent.
 setting() { peer reg-get HKLM "$ORV_KEY" "$1"; }
@@ -119,6 +142,21 @@ expect_setting_like() {
     [[ $actual =~ ^$pattern$ ]] || fail "setting $name is '$actual', expected to match '$pattern'"
     pass "$name = ${actual#*$'\t'}"
 }
+
+expect_no_setting() { ! setting "$1" >/dev/null 2>&1 || fail "$2"; }
+
+# Waits for a message box and checks it: TITLE <TAB> TEXT <TAB> BUTTONS <TAB> ICON, texts with \n.
+expect_box() {
+    local expected=$1 box
+    box=$(peer wait-box 90) || fail "no message box, expected: $expected"
+    [ "$box" = "$expected" ] || fail "message box is '$box', expected '$expected'"
+    pass "message box: ${expected:0:70}..."
+}
+
+expect_no_box() { [ -z "$(peer list-boxes)" ] || fail "a message box is open: $(peer list-boxes)"; }
+
+# Presses a button of the box with the title (the hub's own when not given).
+answer() { peer answer-box "${2:-$BOX_TITLE}" "$1" >/dev/null || fail "could not answer $1"; }
 
 # The stub log as UTF-8 lines "FILE<TAB>COMMAND LINE<TAB>SHOW STATE".
 stub_log() {

@@ -27,6 +27,9 @@ tray_icon_state() {
         END { print (blue >= 20 ? "ready" : grey >= 20 ? "starting" : "none") }'
 }
 
+# Sends the hub's icon a mouse event as the task bar does (513 left press, 514 left release, 516 right press).
+press_icon() { tray_peer icon-event "$HUB_CAPTION" "$1" || fail "no icon window to press on"; }
+
 tray_icon_is() { [ "$(tray_icon_state)" = "$1" ]; }
 
 tray_icon_shown() { [ "$(tray_icon_state)" != none ]; }
@@ -39,21 +42,15 @@ expect_tray_icon() {
 
 # Waits until the hub has ended and checks that it took its window and icon with it.
 expect_hub_gone() {
-    wait_exit "$HUB_PID" 30
-    [ "$HUB_STATUS" -eq 0 ] || fail "hub ended with $HUB_STATUS"
-    pass "hub ended with exit code 0"
-    [ -z "$(peer find-window "$HUB_CLASS" - 2>/dev/null)" ] || fail "a hub window is left"
-    pass "no hub window left"
+    expect_hub_ended
+    pass "hub ended with exit code 0, no hub window left"
     expect_tray_icon none
 }
 
 # Right after an end: a new hub starts at once and becomes the one hub, with its icon (no window, icon or
 # mutex of the old one in its way).
 expect_new_hub() {
-    peer reg-delete HKLM "$ORV_KEY" Quickwrite >/dev/null
-    start_hub
-    peer wait-window "$HUB_CLASS" "$HUB_CAPTION" 60 >/dev/null || fail "a new hub did not start"
-    wait_for 60 "the new hub to finish its start" setting Quickwrite
+    start_hub_running
     [ -z "$(peer find-window - "Zweite Instanz$HUB_CAPTION" 2>/dev/null)" ] || fail "the new hub took itself for a second one"
     wait_for 15 "the new hub's icon" tray_icon_shown
     pass "a new hub started at once and shows its icon"

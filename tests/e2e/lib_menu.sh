@@ -5,8 +5,7 @@
 start_hub_ready() {
     # A fresh contributions index: nothing holds up the completion of the start.
     touch "$ORV_DIR/DATEX.IHP"
-    start_hub
-    wait_for 60 "the hub to finish its start" setting Quickwrite
+    start_hub_running
     expect_tray_icon ready 60
 }
 
@@ -17,8 +16,18 @@ open_menu_levels() { [ "$(peer list-windows | awk -F'\t' '$2 == "#32768" && $4 =
 
 # Presses the icon (513 left, 516 right) and waits for the menu.
 open_menu() {
-    tray_peer icon-event "$HUB_CAPTION" "$1" || fail "no icon window to press on"
+    press_icon "$1"
     peer menu-read 15 >/dev/null || fail "the menu did not open"
+}
+
+# How many visible windows have this caption.
+visible_windows() { peer list-windows | awk -F'\t' -v c="$1" '$3 == c && $4 == "visible"' | wc -l; }
+
+# The text of a dialog's control: DIALOG CAPTION, CONTROL ID, EXPECTED TEXT.
+expect_field() {
+    local text
+    text=$(peer dialog-get "$1" "$2")
+    [ "$text" = "$3" ] || fail "control $2 of \"$1\" holds '$text', expected '$3'"
 }
 
 # The open menu as depth|state|caption| lines.

@@ -6,7 +6,6 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/lib_lifecycle.sh"
 source "$(dirname "$0")/lib_menu.sh"
 e2e_setup
-tray_peer_exe >/dev/null
 
 ABOUT=' Informationen'
 PRODUCT=301
@@ -14,28 +13,24 @@ VERSION=302
 ADDRESS=303
 OK=1
 
-about_windows() { peer list-windows | awk -F'\t' -v c="$ABOUT" '$3 == c && $4 == "visible"' | wc -l; }
-
 # 0: the information entry instead of the advice centres.
-peer reg-set HKLM "$ORV_KEY" Dienststellen REG_DWORD 0 >/dev/null
+set_setting Dienststellen REG_DWORD 0
 start_hub_ready
 
-open_menu 516
-peer menu-choose "Informationen ... " 5 >/dev/null || fail "no entry \"Informationen ... \""
+choose_entry "Informationen ... "
 peer wait-window "#32770" "$ABOUT" 20 >/dev/null || fail "no about box"
-[ "$(peer dialog-get "$ABOUT" $PRODUCT)" = "Brekkan Orvintal" ] || fail "name: $(peer dialog-get "$ABOUT" $PRODUCT)"
 version=$(grep -o 'KOLVANE_VERSION_TEXT "[^"]*"' "$E2E_REPO/src/app/version.h" | cut -d'"' -f2)
-[ "$(peer dialog-get "$ABOUT" $VERSION)" = "Version $version" ] || fail "version: $(peer dialog-get "$ABOUT" $VERSION)"
+expect_field "$ABOUT" $PRODUCT "Brekkan Orvintal"
+expect_field "$ABOUT" $VERSION "Version $version"
 address=$(peer dialog-get "$ABOUT" $ADDRESS)
 [[ $address == 'Brekkan Software GmbH\n'* ]] || fail "address: $address"
 pass "about box: Brekkan Orvintal, Version $version, ${address//\\n/, }"
 sleep 1  # let it paint for the picture
 screenshot about
 
-open_menu 516
-peer menu-choose "Informationen ... " 5 >/dev/null || fail "no entry \"Informationen ... \" the second time"
+choose_entry "Informationen ... "
 wait_for 10 "the menu to close" menu_closed
-[ "$(about_windows)" -eq 1 ] || fail "$(about_windows) about boxes open"
+[ "$(visible_windows "$ABOUT")" -eq 1 ] || fail "$(visible_windows "$ABOUT") about boxes open"
 pass "chosen again, the open about box stays the only one"
 
 peer dialog-click "$ABOUT" $OK || fail "no Ok button"

@@ -6,22 +6,20 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/lib_lifecycle.sh"
 e2e_setup
 
-start_hub
-peer wait-window "$HUB_CLASS" "$HUB_CAPTION" 60 >/dev/null || fail "no hub window"
-wait_for 60 "the hub to finish its start" setting Quickwrite
+start_hub_running
 wait_for 15 "the hub's icon" tray_icon_shown
 
 # The box handles a text while the sender waits, so the hub has reacted when send-command returns.
 for text in '$ende$' '$Ende$ ' ' $Ende$' '$ENDE$' 'Ende' ''; do
     peer send-command "$HUB_CAPTION" "$text" >/dev/null || fail "no command box to send '$text' to"
-    kill -0 "$HUB_PID" 2>/dev/null || fail "hub ended on '$text'"
+    expect_hub_runs
     pass "'$text' ignored"
 done
 tray_icon_shown || fail "the icon went away on a text that is no command"
 
 # An index build that never finished: the close removes its marker with the index.
 touch "$ORV_DIR/DATEX.IHP" "$ORV_DIR/DATEX.CCP"
-peer reg-set HKLM "$ORV_KEY" DB_IHP REG_SZ 0 >/dev/null
+set_setting DB_IHP REG_SZ 0
 peer send-command "$HUB_CAPTION" '$Ende$' >/dev/null || fail "no command box to send \$Ende\$ to"
 expect_hub_gone
 expect_setting NowClose $'REG_DWORD\t1'

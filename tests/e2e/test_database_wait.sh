@@ -9,7 +9,7 @@ e2e_setup
 WAIT_CLASS='#32770'
 WAIT_CAPTION=' Brekkan Orvintal®'
 share="$WINEPREFIX/dosdevices/unc/nas/lohn"  # Wine's place for \\nas\lohn
-peer reg-set HKLM "$ORV_KEY" Database REG_SZ '\\nas\lohn\' >/dev/null
+set_setting Database REG_SZ '\\nas\lohn\'
 
 wait_window() { peer wait-window "$WAIT_CLASS" "$WAIT_CAPTION" "$1" | cut -f1; }
 # Keys go to the window in front, which the wait window makes itself.
@@ -42,7 +42,7 @@ mkdir -p "$share"
 cp "$ORV_DIR/DATEX.DAT" "$share/DATEX.DAT"
 peer wait-no-window "$WAIT_CLASS" "$WAIT_CAPTION" 90 >/dev/null || fail "the background check did not notice the share"
 wait_for 90 "the end of the start (Quickwrite)" setting Quickwrite
-kill -0 "$HUB_PID" 2>/dev/null || fail "hub ended"
+expect_hub_runs
 [ -d "$share/Belege" ] || fail "the start did not go on with the database on the share"
 pass "share back: the window closed itself and the start went on"
 

@@ -7,27 +7,15 @@
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 
-BOX_TITLE="$HUB_CAPTION "
 MENU_CLASS_KEY='Software\Classes\CLSID\{C2FC361D-2281-11D2-8E21-10B404C10000}'
-
-expect_box() {
-    local expected=$1 box
-    box=$(peer wait-box 90) || fail "no message box, expected: $expected"
-    [ "$box" = "$expected" ] || fail "message box is '$box', expected '$expected'"
-    pass "message box: ${expected:0:80}..."
-}
-
-answer() { peer answer-box "$BOX_TITLE" "$1" >/dev/null || fail "could not answer $1"; }
 
 # ---- a missing system component
 mv "$ORV_DIR/Ssubtmr6.dll" "$E2E_ARTIFACTS/Ssubtmr6.dll"
 start_hub
 expect_box "$BOX_TITLE"$'\t'"Die Systemkomponente ''Ssubtmr6.dll'' konnte nicht gefunden werden.   "$'\t''OK'$'\t''stop'
 answer OK
-wait_exit "$HUB_PID" 30
-[ "$HUB_STATUS" -eq 0 ] || fail "hub ended with $HUB_STATUS"
-! setting InstallDir >/dev/null 2>&1 || fail "the start went on after the missing component"
-[ -z "$(peer find-window "$HUB_CLASS" - 2>/dev/null)" ] || fail "a hub window is left"
+expect_hub_ended
+expect_no_setting InstallDir "the start went on after the missing component"
 pass "missing component: message, then the start ended"
 mv "$E2E_ARTIFACTS/Ssubtmr6.dll" "$ORV_DIR/Ssubtmr6.dll"
 
@@ -44,7 +32,7 @@ answer OK
 expect_box "$BOX_TITLE"$'\t'"Einige wichtige Systemordner von Orvintal sind nicht im Installationsordner vorhanden, sodass Funktionen eventuell nicht verfügbar sind. Möglicherweise wurde ein Update nicht vollständig durchgeführt oder die Ordner wurden gelöscht.\\n \\nEinige Inhalte in den Ordnern: 'Data', 'Formulare', 'Resource' und 'Vorlagen' im Installationsordner sind fehlerhaft.\\n \\nBitte beheben Sie die 3 Fehler mit einem Online-Update oder mit Wiederherstellung einer Datensicherung."$'\t''OK|Cancel'$'\t''exclamation'
 answer Cancel
 wait_for 60 "the end of the start (Quickwrite)" setting Quickwrite
-kill -0 "$HUB_PID" 2>/dev/null || fail "hub ended"
+expect_hub_runs
 pass "three missing sample files counted, the start went on"
 
 stub_started PACKLIB.DLL ' /us "C:\Orvintal\Data.pak"' 1 || fail "the pack tool was not started for DATA.PAK"

@@ -4,12 +4,9 @@
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 
-start_hub
-peer wait-window "$HUB_CLASS" "$HUB_CAPTION" 60 >/dev/null || fail "no hub window"
-pass "hub window \"$HUB_CAPTION\""
+start_hub_running
 peer find-child "$HUB_CAPTION" ThunderRT6TextBox >/dev/null || fail "hub window without command box"
-pass "command box"
-wait_for 60 "Quickwrite, written at the end of the start" setting Quickwrite
+pass "hub window \"$HUB_CAPTION\" with its command box"
 screenshot started
 
 expect_setting Quickwrite $'REG_DWORD\t1'
@@ -17,10 +14,9 @@ expect_setting InstallDir $'REG_SZ\tC:\\Orvintal'
 expect_setting_like Version $'REG_SZ\t[0-9]+\\.[0-9]+\\.[0-9]+'
 expect_setting NowClose $'REG_DWORD\t0'
 [ "$(peer find-window "$HUB_CLASS" "$HUB_CAPTION" | wc -l)" -eq 1 ] || fail "not exactly one hub window"
-kill -0 "$HUB_PID" 2>/dev/null || fail "hub ended"
-pass "hub keeps running"
-[ -z "$(peer list-boxes)" ] || fail "message box at start: $(peer list-boxes)"
-pass "no message box"
+expect_hub_runs
+expect_no_box
+pass "hub keeps running, no message box"
 
 # The info component prepares the local database copy in a hidden window; the advice component starts
 # in a normal one.

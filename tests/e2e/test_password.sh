@@ -6,7 +6,6 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/lib_lifecycle.sh"
 source "$(dirname "$0")/lib_menu.sh"
 e2e_setup
-tray_peer_exe >/dev/null
 
 PROMPT=' Authentifizierung'
 TEXT1=204  # the user name
@@ -19,32 +18,30 @@ database="$ORV_DIR/DATEX.DAT"
 printf "$(scramble Key)=$(scramble Geheim)\r\n" >"$E2E_ARTIFACTS/key.line"
 LC_ALL=C sed -i "/^\[000\]\r\?$/r $E2E_ARTIFACTS/key.line" "$database"
 LC_ALL=C grep -q "^$(printf "$(scramble Key)")=" "$database" || fail "the password did not go into the database"
-peer reg-set HKLM "$ORV_KEY" Maustaste REG_DWORD 1 >/dev/null
+set_setting Maustaste REG_DWORD 1
 
 start_hub_ready
 expect_setting Encoder $'REG_DWORD\t0'
-tray_peer icon-event "$HUB_CAPTION" 516 || fail "no icon window to press on"
+press_icon 516
 peer wait-window "#32770" "$PROMPT" 20 >/dev/null || fail "no password prompt"
-owner=$(peer dialog-get "$PROMPT" $TEXT1)
-[ "$owner" = 'Lohnsteuerhilfe Musterstadt e.V.' ] || fail "user name '$owner'"
+expect_field "$PROMPT" $TEXT1 'Lohnsteuerhilfe Musterstadt e.V.'
 wait_for 10 "the focus in the password field" test "$(peer dialog-focus "$PROMPT")" = $TEXT2
-pass "right press asks for the password, user name: $owner, the focus in the password field"
+pass "right press asks for the password, user name: the registered owner, the focus in the password field"
 sleep 1  # let it paint for the picture
 screenshot prompt
 
 # Presses and the quick action arrive while the prompt waits. They are posted to the hub's window before the
 # click on Ok, so once that click has emptied the field of the wrong password, they have been handled.
 peer dialog-set "$PROMPT" $TEXT2 geheim || fail "cannot type into the prompt"
-tray_peer icon-event "$HUB_CAPTION" 513
-tray_peer icon-event "$HUB_CAPTION" 516
+press_icon 513
+press_icon 516
 peer dialog-click "$PROMPT" $OK || fail "cannot click Ok"
 wait_for 10 "the wrong password to be emptied" test -z "$(peer dialog-get "$PROMPT" $TEXT2)"
 [ "$(peer dialog-focus "$PROMPT")" = $TEXT2 ] || fail "the focus left the password field"
-[ "$(peer list-windows | awk -F'\t' -v c="$PROMPT" '$3 == c && $4 == "visible"' | wc -l)" -eq 1 ] ||
-    fail "a second prompt opened"
+[ "$(visible_windows "$PROMPT")" -eq 1 ] || fail "a second prompt opened"
 stub_log | grep -q ACCOUNTS.EXE && fail "the quick action got past the prompt"
 menu_closed || fail "a menu opened behind the prompt"
-[ -z "$(peer list-boxes)" ] || fail "a wrong password was reported"
+expect_no_box
 pass "a password in the wrong case only empties the field; presses and the quick action meanwhile do nothing"
 expect_setting Encoder $'REG_DWORD\t0'
 
@@ -56,7 +53,7 @@ expect_setting Encoder $'REG_DWORD\t1'
 pass "the right password opens the menu and marks the run"
 peer menu-close 10 || fail "Esc does not close the menu"
 
-tray_peer icon-event "$HUB_CAPTION" 516
+press_icon 516
 peer menu-read 15 >/dev/null || fail "no menu at the second press"
 [ -z "$(peer find-window "#32770" "$PROMPT" 2>/dev/null)" ] || fail "the prompt came again"
 peer menu-close 10
@@ -66,12 +63,10 @@ stop_hub
 # A new run asks again; cancelling ends the hub through "$Ende$".
 start_hub_ready
 expect_setting Encoder $'REG_DWORD\t0'
-tray_peer icon-event "$HUB_CAPTION" 516
+press_icon 516
 peer wait-window "#32770" "$PROMPT" 20 >/dev/null || fail "no password prompt in the new run"
 peer dialog-click "$PROMPT" $CANCEL
-wait_exit "$HUB_PID" 30
-[ "$HUB_STATUS" -eq 0 ] || fail "hub ended with $HUB_STATUS"
+expect_hub_ended
 expect_setting NowClose $'REG_DWORD\t1'
 expect_setting Encoder $'REG_DWORD\t0'
-[ -z "$(peer find-window "$HUB_CLASS" - 2>/dev/null)" ] || fail "a hub window is left"
 pass "cancel ends the hub through its close sequence"

@@ -4,10 +4,8 @@
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 
-start_hub
+start_hub_running
 first=$HUB_PID
-peer wait-window "$HUB_CLASS" "$HUB_CAPTION" 60 >/dev/null || fail "no hub window"
-wait_for 60 "the first hub to finish its start" setting Quickwrite
 
 start_hub
 wait_exit "$HUB_PID" 30

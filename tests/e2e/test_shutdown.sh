@@ -5,7 +5,6 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/lib_lifecycle.sh"
 e2e_setup
-tray_peer_exe >/dev/null
 
 list="$ORV_DIR/DATEX.PCN"
 # Windows-1252 bytes and lines a rewrite would change: a comment, blank lines, indentation, bare line feeds, no final line break.
@@ -16,15 +15,7 @@ write_list() { printf "$before$ours$after" >"$list"; }
 write_list
 printf "$before$after" >"$E2E_ARTIFACTS/without-ours.pcn"
 cp "$list" "$E2E_ARTIFACTS/with-ours.pcn"
-peer reg-set HKLM "$ORV_KEY" PCName REG_SZ BERATUNG1 >/dev/null
-
-start_running_hub() {
-    peer reg-delete HKLM "$ORV_KEY" Quickwrite >/dev/null 2>&1 || true
-    start_hub
-    peer wait-window "$HUB_CLASS" "$HUB_CAPTION" 60 >/dev/null || fail "no hub window"
-    wait_for 60 "the hub to finish its start" setting Quickwrite
-    wait_for 15 "the hub's icon" tray_icon_shown
-}
+set_setting PCName REG_SZ BERATUNG1
 
 expect_list() {
     cmp -s "$list" "$E2E_ARTIFACTS/$1.pcn" || fail "DATEX.PCN is not $1: $(od -c "$list" | head -20)"
@@ -33,9 +24,10 @@ expect_list() {
 }
 
 # The close of the window, as Windows' task manager asks for it.
-start_running_hub
+start_hub_running
+wait_for 15 "the hub's icon" tray_icon_shown
 touch "$ORV_DIR/DATEX.IHP"
-peer reg-set HKLM "$ORV_KEY" Encoder REG_DWORD 1 >/dev/null
+set_setting Encoder REG_DWORD 1
 wine taskkill /im KOLVANE.EXE >/dev/null 2>&1 || fail "taskkill found no hub"
 expect_hub_gone
 expect_list without-ours "lost exactly this workstation's section on WM_CLOSE"

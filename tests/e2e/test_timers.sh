@@ -9,34 +9,22 @@ TIMER3_SECONDS=10
 TIMER5_SECONDS=33
 SLACK_SECONDS=5
 
-set_setting() { peer reg-set HKLM "$ORV_KEY" "$@" >/dev/null || fail "could not write setting $1"; }
-
 stub_count_of() { stub_log | grep -cxF "$1"$'\t'"\"$ORV_DIR_WIN\\$1\"$2"$'\t'"${3:-1}" || true; }
 
 # True once the component was started with the switches more than the given number of times.
 stub_count_above() { [ "$(stub_count_of "$1" "$2")" -gt "$3" ]; }
 
-# Starts a hub and waits until its start sequence has ended (Quickwrite is its last write).
-start_and_wait() {
-    peer reg-delete HKLM "$ORV_KEY" Quickwrite >/dev/null 2>&1 || true
-    start_hub
-    peer wait-window "$HUB_CLASS" "$HUB_CAPTION" 60 >/dev/null || fail "no hub window"
-    wait_for 60 "the end of the start" setting Quickwrite
-}
-
 # Waits for the hub to end within the bound and checks that it left nothing behind.
 expect_hub_ended_within() {
     local seconds=$1 what=$2 started=$SECONDS
-    wait_exit "$HUB_PID" "$seconds"
-    [ "$HUB_STATUS" -eq 0 ] || fail "hub ended with $HUB_STATUS after $what"
-    [ -z "$(peer find-window "$HUB_CLASS" "$HUB_CAPTION" 2>/dev/null)" ] || fail "a hub window is left"
+    expect_hub_ended "$seconds"
     pass "hub ended $((SECONDS - started))s after $what (bound ${seconds}s), no window left"
 }
 
 # --- Timer4 waits for the index, then completes the start; Timer3 obeys NowClose.
 set_setting StartApp REG_DWORD 2
 rm -f "$ORV_DIR/DATEX.IHP"
-start_and_wait
+start_hub_running
 wait_for 30 "the waiting tip" stub_started HINTFEED.EXE ' /a'
 wait_for 20 "a second tip" stub_count_above HINTFEED.EXE ' /a' 1
 [ "$(stub_count_of ACCOUNTS.EXE '')" -eq 0 ] || fail "start component opened while the index is missing"
@@ -46,7 +34,7 @@ printf '[000]\r\n' >"$ORV_DIR/DATEX.IHP"
 wait_for 15 "the start component" stub_started ACCOUNTS.EXE '' 1
 pass "the index is there: the start completes with ACCOUNTS.EXE"
 tips=$(stub_count_of HINTFEED.EXE ' /a')
-kill -0 "$HUB_PID" 2>/dev/null || fail "hub ended after completing its start"
+expect_hub_runs
 
 set_setting NowClose REG_DWORD 1
 expect_hub_ended_within $((TIMER3_SECONDS + SLACK_SECONDS)) "NowClose = 1"
@@ -59,7 +47,7 @@ start_until_complete() {
     local opened
     opened=$(stub_count_of ACCOUNTS.EXE '')
     printf '[000]\r\n' >"$ORV_DIR/DATEX.IHP"
-    start_and_wait
+    start_hub_running
     wait_for 20 "the start to complete" stub_count_above ACCOUNTS.EXE '' "$opened"
 }
 

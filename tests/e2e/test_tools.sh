@@ -48,7 +48,8 @@ for i in $(seq 8); do
 done
 pass "concurrent stub starts logged whole, show state 1"
 
-# Message boxes: seen with title, text, buttons and icon, answered by button.
+# Message boxes: seen with title, text, buttons and icon, answered by button. (That the icons are told
+# apart shows in the hub's tests, whose boxes differ in them.)
 peer message-box 'Brekkan Orvintal   ' $'Sollte ein Gerät vorhanden sein,\nbitte prüfen.' YesNoCancel exclamation \
     >"$E2E_ARTIFACTS/answer.txt" &
 box_pid=$!
@@ -61,16 +62,6 @@ wait_exit $box_pid 20
 [ "$(cat "$E2E_ARTIFACTS/answer.txt")" = No ] || fail "box answered with '$(cat "$E2E_ARTIFACTS/answer.txt")'"
 [ -z "$(peer list-boxes)" ] || fail "a message box is still open"
 pass "message box listed and answered"
-
-for icon in stop question information none; do
-    peer message-box ' Herzlich Willkommen' 'Text' OK $icon >/dev/null &
-    box_pid=$!
-    box=$(peer wait-box 20) || fail "no message box with the icon $icon"
-    [ "${box##*$'\t'}" = $icon ] || fail "icon $icon seen as '$box'"
-    peer answer-box ' Herzlich Willkommen' OK >/dev/null || fail "answer-box failed"
-    wait_exit $box_pid 20
-done
-pass "message box icons told apart"
 
 # Command channel: a receiver with the suite's window classes gets the text; "$Ende$" ends it.
 cp "$E2E_BIN/peer.exe" "$ORV_DIR/PICTHELP.EXE"

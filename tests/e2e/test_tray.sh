@@ -4,11 +4,10 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/lib_lifecycle.sh"
 e2e_setup
-tray_peer_exe >/dev/null
 
 # A start that shows its splash for a few seconds.
-peer reg-set HKLM "$ORV_KEY" Startbild REG_DWORD 0 >/dev/null
-peer reg-set HKLM "$ORV_KEY" StartTime REG_DWORD 6 >/dev/null
+set_setting Startbild REG_DWORD 0
+set_setting StartTime REG_DWORD 6
 # A fresh contributions index: nothing holds up the completion of the start.
 touch "$ORV_DIR/DATEX.IHP"
 start_hub
@@ -21,9 +20,7 @@ screenshot splash
 
 # The hub is still starting: the task bar's right press does nothing, the left press asks the info
 # component to say so.
-tray_peer icon-event "$HUB_CAPTION" 516 || fail "no icon window to press on"
-tray_peer icon-event "$HUB_CAPTION" 514 || fail "no icon window to press on"
-tray_peer icon-event "$HUB_CAPTION" 513 || fail "no icon window to press on"
+for event in 516 514 513; do press_icon $event; done
 wait_for 20 "the info component to start with /a" stub_started HINTFEED.EXE ' /a'
 [ "$(stub_log | grep -c 'HINTFEED.EXE.* /a')" -eq 1 ] || fail "the info component started more than once"
 pass "left press while starting starts HINTFEED.EXE /a, other events nothing"
@@ -31,9 +28,7 @@ pass "left press while starting starts HINTFEED.EXE /a, other events nothing"
 peer wait-no-window "#32770" Orvintal 30 >/dev/null || fail "the splash stays"
 pass "splash gone after the start delay"
 wait_for 60 "the hub to finish its start" setting Quickwrite
-wait_for 15 "the hub's icon" tray_icon_shown
-pass "icon in the task bar"
-expect_tray_icon ready 30
+expect_tray_icon ready 45
 
 # Explorer restarts: the task bar has lost every icon and announces itself.
 tray_peer forget-icon "$HUB_CAPTION" || fail "the task bar did not know the hub's icon"
