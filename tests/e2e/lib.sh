@@ -168,11 +168,11 @@ stub_count() { stub_log | wc -l; }
 
 stub_count_at_least() { [ "$(stub_count)" -ge "$1" ]; }
 
-# True when the log holds a start of the component with the exact switch text after the quoted path.
-stub_started() {
-    local file=$1 switches=$2 show=${3:-1}
-    stub_log | grep -qxF "$file"$'\t'"\"$ORV_DIR_WIN\\$file\"$switches"$'\t'"$show"
-}
+# How many starts of the component the log holds with the exact switch text after the quoted path:
+# FILE SWITCHES [SHOW STATE, 1 when not given].
+stub_count_of() { stub_log | grep -cxF "$1"$'\t'"\"$ORV_DIR_WIN\\$1\"$2"$'\t'"${3:-1}" || true; }
+
+stub_started() { [ "$(stub_count_of "$@")" -gt 0 ]; }
 
 screenshot() {
     import -window root "$E2E_ARTIFACTS/$1.png"

@@ -9,8 +9,6 @@ TIMER3_SECONDS=10
 TIMER5_SECONDS=33
 SLACK_SECONDS=5
 
-stub_count_of() { stub_log | grep -cxF "$1"$'\t'"\"$ORV_DIR_WIN\\$1\"$2"$'\t'"${3:-1}" || true; }
-
 # True once the component was started with the switches more than the given number of times.
 stub_count_above() { [ "$(stub_count_of "$1" "$2")" -gt "$3" ]; }
 

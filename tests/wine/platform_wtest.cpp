@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,20 +44,12 @@ void Mark(const std::string& path, const std::string& text) {
     if (files.WriteAll(path + ".tmp", text)) files.Replace(path + ".tmp", path);
 }
 
-// Pumps messages until the condition holds or the seconds have passed.
-bool WaitFor(const std::function<bool()>& done, double seconds) {
-    Win32Clock clock;
-    ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
-    while (!done()) {
-        if (GetTickCount64() > deadline) return false;
-        clock.Pump(0.05);
-    }
-    return true;
-}
-
+// Pumps messages until the child's answer is there, at most kChildSeconds.
 std::string WaitForMarker(const std::string& path) {
     Win32Files files;
-    WaitFor([&] { return files.Exists(path); }, kChildSeconds);
+    Win32Clock clock;
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(kChildSeconds * 1000);
+    while (!files.Exists(path) && GetTickCount64() < deadline) clock.Pump(0.05);
     return files.ReadAll(path).value_or("(keine Antwort)");
 }
 
