@@ -1,7 +1,6 @@
 #include "platform/ini_codec.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 #include "platform/ini_lines.h"
 
@@ -175,33 +174,6 @@ IniEdit IniDocument::DeleteSection(std::string_view section) {
 void IniDocument::Splice(std::size_t begin, std::size_t end, std::string_view replacement) {
     bytes_.replace(begin, end - begin, replacement);
     Parse();
-}
-
-IniIndex::IniIndex(std::string bytes) : document_(std::move(bytes)) {
-    const std::vector<IniEntry>& entries = document_.Entries();
-    std::unordered_set<std::string> seen;
-    for (const IniSection& section : document_.Sections()) {
-        if (!section.headed) continue;
-        std::string folded = IniFoldName(document_.Text(section.name));
-        if (!seen.insert(folded).second) continue;  // a later section of a seen name is never read
-        for (std::size_t i = section.firstEntry; i < section.firstEntry + section.entryCount; ++i) {
-            entries_.emplace(Slot(folded, IniFoldName(document_.Text(entries[i].name))), i);
-        }
-    }
-}
-
-std::string IniIndex::Slot(std::string_view foldedSection, std::string_view foldedKey) {
-    std::string slot;
-    slot.reserve(foldedSection.size() + 1 + foldedKey.size());
-    slot.append(foldedSection).push_back('\0');  // names end at a NUL, so it cannot occur in either
-    slot.append(foldedKey);
-    return slot;
-}
-
-std::string IniIndex::Read(std::string_view section, std::string_view key) const {
-    if (!IniNameReadable(section) || !IniNameReadable(key)) return {};
-    const auto found = entries_.find(Slot(IniFoldName(IniTrim(section)), IniFoldName(IniTrim(key))));
-    return found == entries_.end() ? std::string() : document_.ReadEntry(&document_.Entries()[found->second]);
 }
 
 }  // namespace kolvane

@@ -41,7 +41,6 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace kolvane {
@@ -135,22 +134,6 @@ private:
     std::string bytes_;
     std::vector<IniSection> sections_;
     std::vector<IniEntry> entries_;
-};
-
-// A whole file parsed once for many reads, e.g. scans over the member database: the first section of
-// each name and the first entry of each name in it are hashed by their folded names.
-class IniIndex {
-public:
-    explicit IniIndex(std::string bytes);
-
-    // The same answer as IniDocument::Read.
-    std::string Read(std::string_view section, std::string_view key) const;
-
-private:
-    static std::string Slot(std::string_view foldedSection, std::string_view foldedKey);
-
-    IniDocument document_;
-    std::unordered_map<std::string, std::size_t> entries_;  // folded section NUL folded key -> Entries()
 };
 
 }  // namespace kolvane

@@ -78,7 +78,6 @@ TEST(IniCodec, ReadsLikeTheProfileFunctions) {
     for (const ReadCase& c : ReadCases()) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(IniDocument(c.file).Read(c.section, c.key), c.expected);
-        EXPECT_EQ(IniIndex(c.file).Read(c.section, c.key), c.expected);
     }
 }
 
@@ -231,12 +230,6 @@ TEST(IniCodec, AnyBytesParseAndEditSafely) {
         const std::string file = RandomFile(random, round % 4 == 0);
         SCOPED_TRACE(::testing::PrintToString(file));
         IniDocument document(file);
-        IniIndex index(file);
-        for (const std::string& section : names) {
-            for (const std::string& key : names) {
-                EXPECT_EQ(index.Read(section, key), document.Read(section, key)) << section << "/" << key;
-            }
-        }
         // A write changes the one value and no other.
         const std::string& section = names[round % 5];
         const std::string& key = names[(round / 5) % 7];
@@ -277,12 +270,10 @@ TEST(IniCodec, LongLinesAndManySections) {
         file += "[" + std::to_string(n) + "]\r\nNAME=n" + std::to_string(n) + "\r\nMAIL=" + Repeat('m', 300) + "\r\n";
     }
     file += Repeat('z', 100000);
-    const IniIndex index(file);
     const IniDocument document(file);
-    EXPECT_EQ(index.Read("1999", "name"), "n1999");
     EXPECT_EQ(document.Read("1999", "name"), "n1999");
-    EXPECT_EQ(index.Read("2000", "MAIL"), Repeat('m', 254));
-    EXPECT_EQ(index.Read("2001", "NAME"), "");
+    EXPECT_EQ(document.Read("2000", "MAIL"), Repeat('m', 254));
+    EXPECT_EQ(document.Read("2001", "NAME"), "");
 }
 
 }  // namespace

@@ -207,13 +207,11 @@ bool ApplyToWindows(IniFiles& ini, const std::string& path, const Edit& edit) {
 
 void CheckFile(Scratch& scratch, Win32IniFiles& ini, const CorpusFile& file) {
     const IniDocument document(file.bytes.value_or(""));
-    const IniIndex index(file.bytes.value_or(""));
     const std::string path = scratch.NewFile(".ini", file.bytes);
     for (const Name& name : ReadNames(document)) {
         const std::string context = file.name + ": read [" + Escaped(name.section) + "] " + Escaped(name.key);
         const std::string windows = ini.Read(path, name.section, name.key);
         CHECK_EQ(Escaped(document.Read(name.section, name.key)), Escaped(windows), context);
-        CHECK_EQ(Escaped(index.Read(name.section, name.key)), Escaped(windows), context);
     }
 
     const bool inWineForm = WineForm(scratch, file.bytes) == file.bytes;
