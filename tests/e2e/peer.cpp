@@ -6,8 +6,6 @@
 // 2 = wrong usage.
 #include <windows.h>
 // after windows.h, which it needs
-#include <fcntl.h>
-#include <io.h>
 #include <tlhelp32.h>
 
 #include <cstdio>
@@ -17,6 +15,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "command_line.h"
 
 namespace {
 
@@ -565,13 +565,6 @@ int HoldFile(char** args) {
 
 #include "peer_menu.h"
 
-struct Command {
-    const char* name;
-    int argumentCount;
-    const char* arguments;
-    int (*run)(char** args);
-};
-
 constexpr Command kCommands[] = {
     {"list-windows", 0, "", ListWindows},
     {"find-window", 2, "CLASS|- CAPTION|-", FindWindowCommand},
@@ -600,20 +593,6 @@ constexpr Command kCommands[] = {
     {"dialog-click", 2, "CAPTION CONTROL-ID", DialogClick},
 };
 
-int Usage() {
-    for (const Command& command : kCommands) std::fprintf(stderr, "peer %s %s\n", command.name, command.arguments);
-    return 2;
-}
-
 }  // namespace
 
-int main(int argc, char** argv) {
-    _setmode(_fileno(stdout), _O_BINARY);
-    if (argc < 2) return Usage();
-    for (const Command& command : kCommands) {
-        if (std::strcmp(command.name, argv[1]) != 0) continue;
-        if (argc - 2 != command.argumentCount) return Usage();
-        return command.run(argv + 2);
-    }
-    return Usage();
-}
+int main(int argc, char** argv) { return RunCommand("peer", kCommands, argc, argv); }

@@ -5,14 +5,15 @@
 // found or failed, 2 = wrong usage.
 #include <windows.h>
 // after windows.h, which they need
-#include <fcntl.h>
-#include <io.h>
 #include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+#include "command_line.h"
+#include "wine/wine_notify_data.h"
 
 namespace {
 
@@ -86,23 +87,6 @@ int EndSession(char** args) {
 
 // ---- a task bar of its own ----
 
-// The record as Wine's shell32 hands it to the task bar in WM_COPYDATA (dwData = the NIM command): a
-// platform-independent layout of NOTIFYICONDATAW. This is Wine's private format, so the fake task bar
-// works under Wine only, where the tests run.
-struct WineNotifyData {
-    LONG hWnd;
-    UINT uID;
-    UINT uFlags;
-    UINT uCallbackMessage;
-    WCHAR szTip[128];
-    DWORD dwState;
-    DWORD dwStateMask;
-    WCHAR szInfo[256];
-    UINT uTimeout;
-    WCHAR szInfoTitle[64];
-    DWORD dwInfoFlags;
-};
-
 std::string Narrow(const WCHAR* text, int capacity) {
     char out[1024] = {};
     WideCharToMultiByte(1252, 0, text, static_cast<int>(wcsnlen(text, capacity)), out, sizeof out - 1, nullptr,
@@ -163,13 +147,6 @@ int FakeTaskbar(char** args) {
     return 0;
 }
 
-struct Command {
-    const char* name;
-    int argumentCount;
-    const char* arguments;
-    int (*run)(char** args);
-};
-
 constexpr Command kCommands[] = {
     {"icon-event", 2, "CAPTION LPARAM", IconEvent},
     {"forget-icon", 1, "CAPTION", ForgetIcon},
@@ -179,21 +156,6 @@ constexpr Command kCommands[] = {
     {"fake-taskbar", 1, "SECONDS", FakeTaskbar},
 };
 
-int Usage() {
-    for (const Command& command : kCommands)
-        std::fprintf(stderr, "tray_peer %s %s\n", command.name, command.arguments);
-    return 2;
-}
-
 }  // namespace
 
-int main(int argc, char** argv) {
-    _setmode(_fileno(stdout), _O_BINARY);
-    if (argc < 2) return Usage();
-    for (const Command& command : kCommands) {
-        if (std::strcmp(command.name, argv[1]) != 0) continue;
-        if (argc - 2 != command.argumentCount) return Usage();
-        return command.run(argv + 2);
-    }
-    return Usage();
-}
+int main(int argc, char** argv) { return RunCommand("tray_peer", kCommands, argc, argv); }

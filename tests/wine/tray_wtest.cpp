@@ -8,28 +8,13 @@
 
 #include "platform/tray_win32.h"
 #include "wine/wine_check.h"
+#include "wine/wine_notify_data.h"
 
 namespace {
 
 using namespace kolvane;
 
 constexpr UINT kCallback = 512;
-
-// Wine's shell32 sends the record to the first window of the class "Shell_TrayWnd" as WM_COPYDATA, the
-// NIM command in dwData, in this platform-independent form of NOTIFYICONDATAW (Wine's private format).
-struct WineNotifyData {
-    LONG hWnd;
-    UINT uID;
-    UINT uFlags;
-    UINT uCallbackMessage;
-    WCHAR szTip[128];
-    DWORD dwState;
-    DWORD dwStateMask;
-    WCHAR szInfo[256];
-    UINT uTimeout;
-    WCHAR szInfoTitle[64];
-    DWORD dwInfoFlags;
-};
 
 struct Record {
     ULONG_PTR command;
