@@ -37,7 +37,9 @@ mkdir -p build
 build_preset native
 build_preset win64
 
-stop_demo
+# A demo still running from an earlier call ends first; in a subshell, so that its display and prefix
+# do not become this start's.
+(stop_demo)
 rm -rf "$demo"
 mkdir -p "$demo"
 wine_env_common
@@ -56,10 +58,20 @@ fi
 echo "$DISPLAY" >"$demo/display"
 
 tools/demo/make-demo.sh "$WINEPREFIX" build/win64 >/dev/null
+# In a real installation the picture-help component builds the contributions index at the first start and
+# the hub waits for it; the demo's stand-in builds none, so the demo brings a fresh one along.
+touch "$WINEPREFIX/drive_c/Orvintal/DATEX.IHP"
 (cd "$WINEPREFIX/drive_c/Orvintal" && nohup wine 'C:\Orvintal\KOLVANE.EXE' >"$demo/hub.log" 2>&1 &)
 wine build/win64/tests/e2e/peer.exe wait-window ThunderRT6FormDC "Brekkan Orvintal  " 60 >/dev/null
-sleep 2  # let the splash and the icon paint before the picture is taken
+# The picture shows the menu as a user sees it: a right press on the icon opens it once the start is
+# complete (before that the hub ignores it); Esc closes it again.
+for _ in $(seq 30); do
+    wine build/win64/tests/e2e/tray_peer.exe icon-event "Brekkan Orvintal  " 516 >/dev/null 2>&1 || true
+    wine build/win64/tests/e2e/peer.exe menu-read 1 >/dev/null 2>&1 && break
+done
+sleep 1  # let the menu paint before the picture is taken
 import -window root "$demo/screenshot.png"
+wine build/win64/tests/e2e/peer.exe menu-close 5 >/dev/null 2>&1 || true
 
 echo "Der Hub läuft unter Wine (WINEPREFIX=$WINEPREFIX, DISPLAY=$DISPLAY)."
 echo "Bildschirmfoto: $demo/screenshot.png"
