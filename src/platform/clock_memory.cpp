@@ -52,40 +52,34 @@ void MemoryClock::Schedule(double afterSeconds, std::function<void()> action) {
 
 void MemoryClock::Set(DateTime now) {
     now_ = ToNanos(now);
-    RunDue();
+    RunUntil(now_);
 }
 
 void MemoryClock::Advance(double seconds) {
     const std::int64_t end = now_ + NanosOf(seconds);
-    // Each event runs at its own moment, the earliest first, so that what it does (a file that appears, a
-    // share that comes back) is seen at that time by the rest of the wait, not only when the wait is over.
+    RunUntil(end);
+    MoveTo(end);
+}
+
+// Each event runs at its own moment, the earliest first, so that what it does (a file that appears, a share
+// that comes back) is seen at that time by the rest of the wait, not only when the wait is over.
+void MemoryClock::RunUntil(std::int64_t end) {
     for (;;) {
         auto next = events_.end();
         for (auto e = events_.begin(); e != events_.end(); ++e)
             if (e->at <= end && (next == events_.end() || e->at < next->at)) next = e;
-        if (next == events_.end()) break;
+        if (next == events_.end()) return;
         MoveTo(next->at);
         auto action = std::move(next->action);
         events_.erase(next);
         action();
     }
-    MoveTo(end);
 }
 
 void MemoryClock::MoveTo(std::int64_t at) {
     if (at <= now_) return;  // an event's own wait may already have gone further
     elapsed_ += at - now_;
     now_ = at;
-}
-
-void MemoryClock::RunDue() {
-    for (;;) {
-        auto due = std::find_if(events_.begin(), events_.end(), [&](const Event& e) { return e.at <= now_; });
-        if (due == events_.end()) return;
-        auto action = std::move(due->action);
-        events_.erase(due);
-        action();
-    }
 }
 
 }  // namespace kolvane

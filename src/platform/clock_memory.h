@@ -30,7 +30,7 @@ private:
         std::int64_t at;
         std::function<void()> action;
     };
-    void RunDue();
+    void RunUntil(std::int64_t end);
     void MoveTo(std::int64_t at);
 
     // Nanoseconds since 1970-01-01 00:00, local time. Whole numbers, because seconds held in a double this
