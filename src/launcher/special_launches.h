@@ -1,11 +1,11 @@
 #pragma once
-// The actions of the component table that do more than the standard launch. Each gets its table row (for
-// the program and switches it starts) and the chosen entry (to disable when its program is missing).
+// Menu actions that do more than start their program when it exists. Each gets its row of ComponentTable()
+// (for the program and switches it starts) and the chosen entry (to disable when its program is missing).
 #include "launcher/component_table.h"
 
 namespace kolvane {
 
-// member_administration.cpp: ACCOUNTS.EXE, then the deadline watch's hand-off.
+// member_administration.cpp: ACCOUNTS.EXE, then DUEDATES.EXE's check of the deadlines.
 void LaunchMemberAdministration(Hub& hub, const ComponentRow& row, const MenuEntryRef& chosen);
 // short_messages.cpp: QUILL.EXE with the `Quickwrite`/`Quickload` hand-shake.
 void LaunchShortMessages(Hub& hub, const ComponentRow& row, const MenuEntryRef& chosen);
