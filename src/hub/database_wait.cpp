@@ -1,5 +1,6 @@
 #include "hub/database_wait.h"
 
+#include "hub/flag_scope.h"
 #include "store/member_record.h"
 
 namespace kolvane {
@@ -13,19 +14,6 @@ constexpr char kTagRepairStarted[] = "3";
 constexpr double kSecondsPerDay = 86400;
 // Periods are added up from the clock's readings; a check is not put off by a rounding error.
 constexpr double kTimerSlack = 0.001;
-
-// Marks the window's logic as inside an action: ticks and clicks that arrive while an action waits
-// (and pumps messages) must not start a second one.
-class BusyScope {
-public:
-    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
-    ~BusyScope() { busy_ = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    bool& busy_;
-};
 
 class DatabaseWaitWindow final : public DatabaseWaitEvents {
 public:
@@ -132,7 +120,7 @@ private:
     // The decision is whether the database can be found: touching the folder first makes the system
     // reconnect a share that has come back.
     void CheckDatabase() {
-        BusyScope busy(busy_);
+        FlagScope busy(busy_);
         hub_.os.files.List(hub_.LrDatabase, "*");
         if (!DatabaseFileExists(hub_, std::string(kDatabaseFileName))) return;
         hub_.tag = kTagDatabaseBack;
@@ -163,7 +151,7 @@ private:
     }
 
     void Ready() {
-        BusyScope busy(busy_);
+        FlagScope busy(busy_);
         const WaitEntry& entry = kWaitEntries[static_cast<std::size_t>(form_.selected)];
         switch (entry.action) {
             case WaitAction::Quit:

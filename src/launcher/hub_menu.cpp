@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "hub/flag_scope.h"
 #include "launcher/menu_dispatch.h"
 #include "tasks/tick_events.h"
 
@@ -18,17 +19,6 @@ std::vector<Attached>& AttachedMenus() {
     static std::vector<Attached> attached;
     return attached;
 }
-
-class Opening {
-public:
-    explicit Opening(bool& flag) : flag_(flag) { flag_ = true; }
-    ~Opening() { flag_ = false; }
-    Opening(const Opening&) = delete;
-    Opening& operator=(const Opening&) = delete;
-
-private:
-    bool& flag_;
-};
 
 }  // namespace
 
@@ -83,7 +73,7 @@ void ShowHubMenu(Hub& hub, bool leftButton) {
     const int quickAction = leftButton ? hub.settings.ReadInt(Setting::Maustaste) : 0;
     int chosen = 0;
     {
-        Opening opening(menu->opening);
+        FlagScope opening(menu->opening);
         if (!Kennwoerter(hub, *menu)) return;
         if (quickAction == 0) chosen = Menueanzeige(hub, *menu);
     }

@@ -1,25 +1,15 @@
 #include "password/access_gate.h"
 
+#include "hub/flag_scope.h"
 #include "password/stored_password.h"
 
 namespace kolvane {
 namespace {
 
-class PromptOpen {
-public:
-    explicit PromptOpen(bool& flag) : flag_(flag) { flag_ = true; }
-    ~PromptOpen() { flag_ = false; }
-    PromptOpen(const PromptOpen&) = delete;
-    PromptOpen& operator=(const PromptOpen&) = delete;
-
-private:
-    bool& flag_;
-};
-
 // Returns once the password was right; a cancelled prompt has ended the hub.
 bool RunPrompt(Hub& hub, AccessGate& gate) {
     if (!gate.prompt) return false;
-    PromptOpen open(gate.promptOpen);
+    FlagScope open(gate.promptOpen);
     PasswortForm form = LoadPasswortForm(hub);
     gate.prompt->ShowModal(hub, form);
     return true;
