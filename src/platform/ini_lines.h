@@ -5,7 +5,7 @@
 //
 // A member database is over a megabyte of scrambled text, whose bytes lie almost all at 0x80 and above,
 // far from the few bytes that shape a line (all below 0x40); the scanner therefore finds those bytes
-// 8 at a time and looks at no other, and looks for section headers only where a '[' is.
+// 8 at a time and looks at no other.
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -114,16 +114,14 @@ inline IniSpan Cut(const char* data, std::size_t begin, std::size_t end, bool li
     return {begin, cut};
 }
 
-// Reads the line that starts at pos into line; false for a blank line, or for an entry when only
-// headers are wanted. Returns through next the first byte of the following line.
-inline bool ReadLine(const char* data, std::size_t size, std::size_t pos, bool headersOnly, IniLine& line,
-                     std::size_t& next) {
+// Reads the line that starts at pos into line; false for a blank line. Returns through next the first
+// byte of the following line.
+inline bool ReadLine(const char* data, std::size_t size, std::size_t pos, IniLine& line, std::size_t& next) {
     const LineShape shape = ShapeOfLine(data, size, pos);
     // A line ends at CR LF, LF or CR.
     next = shape.end;
     if (next < size) next += data[next] == '\r' && next + 1 < size && data[next + 1] == '\n' ? 2 : 1;
     const std::size_t begin = SkipBlanks(data, pos, shape.end);
-    if (headersOnly && (begin == shape.end || data[begin] != '[')) return false;
     const std::size_t end = DropBlanks(data, begin, shape.end);
     if (begin == end) return false;
 
@@ -141,7 +139,6 @@ inline bool ReadLine(const char* data, std::size_t size, std::size_t pos, bool h
             return true;
         }
     }
-    if (headersOnly) return false;
     // '=' is no blank, so the line's first '=' lies within its trimmed part.
     if (shape.equals == size) {
         line.name = Cut(data, begin, end, shape.nul);
@@ -156,46 +153,19 @@ inline bool ReadLine(const char* data, std::size_t size, std::size_t pos, bool h
     return true;
 }
 
-// The first byte of the line that holds the '[' at pos, when nothing but blanks stands in front of it
-// on that line; otherwise npos.
-inline std::size_t HeaderLineStart(const char* data, std::size_t pos) {
-    std::size_t start = pos;
-    while (start > 0 && IsBlank(data[start - 1]) && !IsLineBreak(data[start - 1])) --start;
-    return start == 0 || IsLineBreak(data[start - 1]) ? start : std::string_view::npos;
-}
-
 }  // namespace ini_lines
 
-// Calls visit(const IniLine&) for every header and entry in the order of the bytes, or for the headers
-// only. Any bytes will do. The lines of a range that starts and ends at line starts (such as a section's
-// lines between its header and the next) are scanned alike on their own.
-enum class IniScan { Everything, HeadersOnly };
-
-template <IniScan kWhat = IniScan::Everything, typename Visit>
+// Calls visit(const IniLine&) for every header and entry in the order of the bytes. Any bytes will do.
+// The lines of a range that starts and ends at line starts (such as a section's lines between its
+// header and the next) are scanned alike on their own.
+template <typename Visit>
 void IniScanLines(std::string_view bytes, Visit&& visit) {
     const char* const data = bytes.data();
     const std::size_t size = bytes.size();
     IniLine line;
     std::size_t next = 0;
-    if constexpr (kWhat == IniScan::HeadersOnly) {
-        // Only a line whose first non-blank byte is '[' can be a header.
-        std::size_t from = 0;
-        while (from < size) {
-            const void* found = std::memchr(data + from, '[', size - from);
-            if (found == nullptr) return;
-            const std::size_t bracket = static_cast<std::size_t>(static_cast<const char*>(found) - data);
-            const std::size_t start = ini_lines::HeaderLineStart(data, bracket);
-            if (start == std::string_view::npos) {
-                from = bracket + 1;
-                continue;
-            }
-            if (ini_lines::ReadLine(data, size, start, true, line, next)) visit(static_cast<const IniLine&>(line));
-            from = next;
-        }
-    } else {
-        for (std::size_t pos = 0; pos < size; pos = next) {
-            if (ini_lines::ReadLine(data, size, pos, false, line, next)) visit(static_cast<const IniLine&>(line));
-        }
+    for (std::size_t pos = 0; pos < size; pos = next) {
+        if (ini_lines::ReadLine(data, size, pos, line, next)) visit(static_cast<const IniLine&>(line));
     }
 }
 

@@ -39,52 +39,58 @@ MessageBoxRequest CryptRejectedMessage() {
 }
 
 bool CryptInto(std::string_view text, std::string& out, std::string_view key) {
-    out.clear();
-    const bool databaseKey = key == kCryptKey;
+    // Compared as one word: a pass over a database asks this for every value.
+    const bool databaseKey =
+        key.size() == kCryptKey.size() && std::memcmp(key.data(), kCryptKey.data(), kCryptKey.size()) == 0;
     if (!databaseKey) {
-        if (key.empty()) return false;
         // A key code of 160 or more makes a mask above 255, so every code it meets would leave the range.
-        for (std::size_t i = 0; i < std::min(text.size(), key.size()); ++i) {
-            if (static_cast<unsigned char>(key[i]) + kMaskOffset > kHighestCode) return false;
+        bool usable = !key.empty();
+        for (std::size_t i = 0; usable && i < std::min(text.size(), key.size()); ++i) {
+            usable = static_cast<unsigned char>(key[i]) + kMaskOffset <= kHighestCode;
+        }
+        if (!usable) {
+            out.clear();
+            return false;
         }
     }
     bool low = false;
-    if (8 % key.size() != 0) {
+    out.resize(text.size());
+    char* const bytes = out.data();
+    if (!databaseKey && 8 % key.size() != 0) {
         // The key does not repeat within 8 positions: byte by byte, its position running on without a
         // division per byte.
-        out.assign(text);
         for (std::size_t i = 0, k = 0; i < text.size(); ++i) {
             const int v = static_cast<unsigned char>(text[i]) ^ (static_cast<unsigned char>(key[k]) + kMaskOffset);
             low |= v < kLowestCode;
-            out[i] = static_cast<char>(v);
+            bytes[i] = static_cast<char>(v);
             if (++k == key.size()) k = 0;
         }
     } else {
         // A member database holds over a megabyte of scrambled text, so the masks of 8 positions (twice
-        // the database key) are applied to 8 bytes at a time, and the last few bytes as one word of their
-        // own, so that no byte of a short value is handled on its own; the bytes that fill up that word
-        // are left out of the test and never stored.
+        // the database key) are applied to 8 bytes at a time. The last few bytes of a text of 8 or more
+        // are done as the 8 bytes that end it, overlapping those already done, with the masks turned to
+        // their positions; a shorter text is gathered into one word of its own.
         const std::uint64_t masks = databaseKey ? kDatabaseMasks : MaskWord(key);
-        out.assign(text);
-        char* const bytes = out.data();
         const std::size_t size = text.size();
         std::uint64_t belowLowest = 0;
         // Bit 7 of each byte of (w | w << 1 | w << 2) is clear exactly where that byte is below 32.
         auto below32 = [](std::uint64_t w) { return ~(w | (w << 1) | (w << 2)); };
-        std::size_t i = 0;
-        for (; i + 8 <= size; i += 8) {
+        auto word = [&](std::size_t at, std::uint64_t atMasks) {
             std::uint64_t w = 0;
-            std::memcpy(&w, bytes + i, sizeof w);
-            w ^= masks;
-            std::memcpy(bytes + i, &w, sizeof w);
+            std::memcpy(&w, text.data() + at, sizeof w);
+            w ^= atMasks;
+            std::memcpy(bytes + at, &w, sizeof w);
             belowLowest |= below32(w);
-        }
-        if (const std::size_t rest = size - i; rest != 0) {
+        };
+        if (size >= 8) {
+            for (std::size_t i = 0; i + 8 <= size; i += 8) word(i, masks);
+            if (const std::size_t last = size - 8; last % 8 != 0) word(last, std::rotr(masks, 8 * (last % 8)));
+        } else if (size != 0) {
             std::uint64_t w = 0;
-            std::memcpy(&w, bytes + i, rest);
+            for (std::size_t i = 0; i < size; ++i) w |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
             w ^= masks;
-            std::memcpy(bytes + i, &w, rest);
-            belowLowest |= below32(w) & (~std::uint64_t{0} >> (8 * (8 - rest)));
+            for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(w >> (8 * i));
+            belowLowest = below32(w) & (~std::uint64_t{0} >> (8 * (8 - size)));
         }
         low = (belowLowest & 0x8080808080808080u) != 0;
     }

@@ -28,7 +28,8 @@ MessageBoxRequest CryptRejectedMessage();
 // An empty text gives an empty text.
 std::optional<std::string> Crypt(std::string_view text, std::string_view key = kCryptKey);
 // The same into out, which holds the result, or is empty when the text was rejected (then false). For a
-// pass over a whole database: a short result is made in out's own buffer, not moved there.
+// pass over a whole database: the result is made in out's own buffer, not moved there. The text must
+// not lie in out.
 bool CryptInto(std::string_view text, std::string& out, std::string_view key = kCryptKey);
 
 // Whether a plain value survives the round trip through the database file unchanged: it scrambles

@@ -5,12 +5,14 @@
 // GetPrivateProfileStringA (buffer of 255): the first section of a name and its first entry of a name,
 // names compared without regard to ASCII case on the stored (scrambled) bytes, blanks trimmed (never
 // 0xA0), matching outer quotes removed, at most 254 characters.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "platform/ini_lines.h"
 #include "store/damage_notice.h"
 #include "store/member_ranges.h"
 #include "store/member_record.h"
@@ -27,30 +29,47 @@ public:
     std::string ReadStored(std::string_view section, std::string_view storedKey) const;
     // The plain value of a plain key: the key scrambled for the lookup, the value unscrambled.
     std::string Read(std::string_view section, std::string_view key, DamageNotice& notice) const;
-    // Every member key of a member's section; missing keys and sections read as empty.
+    // Every member key of a member's section; missing keys and sections read as empty, and so does every
+    // number of more than four digits. The second form reads into a record that a pass over many members
+    // uses again, so that its texts keep their buffers.
     MemberRecord ReadMember(int number, DamageNotice& notice) const;
+    void ReadMember(int number, DamageNotice& notice, MemberRecord& record) const;
     // The header's number ranges with their fallbacks.
     MemberRanges ReadRanges(DamageNotice& notice) const;
 
 private:
+    static constexpr std::uint32_t kNone = ~std::uint32_t{0};
     // The lines of a section, from after its header to the next header; only the first section of each
-    // name is kept, since later ones are never read. Its lines are scanned when it is read: a member's
-    // section holds a dozen lines, and a full pass reads each of them once.
+    // name is kept, since later ones are never read. Single reads scan its lines when they come.
     struct Section {
         std::uint32_t begin = 0;
         std::uint32_t end = 0;
+        std::uint32_t fields = kNone;  // a member's section: its entry in memberFields_
     };
-    static constexpr std::uint32_t kNoSection = ~std::uint32_t{0};
+    // Where the stored value of each member key stands in a member's section (empty when missing),
+    // found in the same pass that finds the sections: a pass over every member then scans each line of
+    // the file once, and a record is only its values unscrambled.
+    struct StoredSpan {
+        std::uint32_t begin = 0;
+        std::uint32_t end = 0;
+    };
+    using MemberFields = std::array<StoredSpan, kMemberKeys.size()>;
+
+    // The steps of the one pass: a header opens a section (true for the first of a member's number),
+    // an entry of such a section may be the first of a member key.
+    bool OpenSection(const IniLine& header);
+    void NoteMemberField(const IniLine& entry, std::uint16_t& unseen);
 
     const Section* FindSection(std::string_view section) const;
-    const Section* MemberSectionOf(int number) const;
     std::string_view Lines(const Section& section) const;
+    std::string_view Stored(StoredSpan span) const;
 
     std::string bytes_;
     std::vector<Section> sections_;
+    std::vector<MemberFields> memberFields_;
     // Sections named as member numbers are named "007", "042", "100", "1000" (see MemberSection); they
     // are found by their number, every other section by its folded name.
-    std::vector<std::uint32_t> byNumber_;                    // member number -> sections_
+    std::vector<std::uint32_t> byNumber_;                    // member number -> sections_, or kNone
     std::unordered_map<std::string, std::uint32_t> byName_;  // folded section name -> sections_
 };
 
