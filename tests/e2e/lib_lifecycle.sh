@@ -56,14 +56,4 @@ expect_new_hub() {
     pass "a new hub started at once and shows its icon"
 }
 
-# The suite's text scrambler (key "3964"): each byte XOR (key digit + 96), the key repeated; printed as
-# printf escapes.
-scramble() {
-    local text=$1 key=3964 out="" i code mask
-    for ((i = 0; i < ${#text}; i++)); do
-        printf -v code '%d' "'${text:i:1}"
-        mask=$(($(printf '%d' "'${key:i%4:1}") + 96))
-        printf -v out '%s\\x%02x' "$out" $((code ^ mask))
-    done
-    printf '%s' "$out"
-}
+source "$E2E_REPO/tools/demo/scramble.sh"

@@ -65,16 +65,7 @@ place() { cp -f "$1" "$2"; }
 # Writes a file as Windows-1252 text with CRLF line ends from UTF-8 lines on stdin.
 write_cp1252() { sed 's/$/\r/' | iconv -f UTF-8 -t CP1252 >"$1"; }
 
-# The suite's text scrambler (key "3964"): each byte XOR (key digit + 96), the key repeated.
-scramble() {
-    local text=$1 key=3964 out="" i code mask
-    for ((i = 0; i < ${#text}; i++)); do
-        printf -v code '%d' "'${text:i:1}"
-        mask=$(($(printf '%d' "'${key:i%4:1}") + 96))
-        printf -v out '%s\\x%02x' "$out" $((code ^ mask))
-    done
-    printf '%s' "$out"
-}
+source "$repo/tools/demo/scramble.sh"
 
 # A database with only the header section of a configured installation (ASCII texts only).
 write_header_database() {
