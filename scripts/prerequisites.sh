@@ -8,10 +8,11 @@ KOLVANE_PACKAGES=(
     wine wine64 xvfb xdotool imagemagick x11-utils locales
 )
 
+# Installs the packages above and any named as arguments (the tools that one script alone needs).
 install_prerequisites() {
     local missing=()
     local package
-    for package in "${KOLVANE_PACKAGES[@]}"; do
+    for package in "${KOLVANE_PACKAGES[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
     done
     if [ ${#missing[@]} -gt 0 ]; then
