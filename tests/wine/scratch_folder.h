@@ -13,21 +13,6 @@
 
 namespace winecheck {
 
-inline void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA found{};
-    HANDLE search = ::FindFirstFileA((folder + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(folder + name + "\\");
-            else ::DeleteFileA((folder + name).c_str());
-        } while (::FindNextFileA(search, &found));
-        ::FindClose(search);
-    }
-    ::RemoveDirectoryA(folder.c_str());
-}
-
 // The bytes of a file after Wine has flushed its profile cache; none when the file does not exist.
 inline std::optional<std::string> FileBytes(const std::string& path) {
     ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
@@ -46,17 +31,14 @@ public:
     ~ScratchFolder() {
         const ULONGLONG deadline = ::GetTickCount64() + 30000;
         for (;;) {
-            RemoveTree(folder_);
-            const bool gone = ::GetFileAttributesA(folder_.c_str()) == INVALID_FILE_ATTRIBUTES;
-            if (gone || ::GetTickCount64() > deadline) return;
+            for (const std::string& name : Names()) ::DeleteFileA((folder_ + name).c_str());
+            if (::RemoveDirectoryA(folder_.c_str()) || ::GetTickCount64() > deadline) return;
             ::Sleep(50);
         }
     }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    const std::string& Folder() const { return folder_; }  // with its backslash
-    std::string Path(const std::string& name) const { return folder_ + name; }
     // A new file NUMBER + name, written when bytes are given.
     std::string NewFile(const std::string& name, const std::optional<std::string>& bytes) {
         const std::string path = folder_ + std::to_string(++count_) + name;
