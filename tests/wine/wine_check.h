@@ -2,8 +2,19 @@
 // A small check harness for the test programs that run under Wine, where GoogleTest is not available:
 // each failed check prints its place and the case, and the program closes with the plain summary line
 // "N passed, N failed" that ctest and CI read, returning non-zero on any failure.
+#include <windows.h>
+
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <type_traits>
+#include <vector>
+
+#include "platform/files_win32.h"
+
+// CHECK(cond, context): context is any std::string naming the case.
+#define CHECK(cond, context) ::winecheck::Record(static_cast<bool>(cond), __FILE__, __LINE__, #cond, (context))
+#define CHECK_EQ(a, b, context) ::winecheck::RecordEqual((a), (b), __FILE__, __LINE__, #a " == " #b, (context))
 
 namespace winecheck {
 
@@ -20,11 +31,11 @@ inline int Summary() {
     return counts[1] == 0 ? 0 : 1;
 }
 
-// Bytes as printable ASCII with \xNN escapes, cut after about the given length.
-inline std::string Escaped(const std::string& bytes, std::size_t limit = 400) {
+// Bytes as printable ASCII with \xNN escapes, cut after about 400 characters.
+inline std::string Escaped(const std::string& bytes) {
     std::string text;
     for (unsigned char c : bytes) {
-        if (text.size() > limit) return text + "...";
+        if (text.size() > 400) return text + "...";
         char hex[5];
         std::snprintf(hex, sizeof hex, "\\x%02X", c);
         text += c >= 0x20 && c < 0x7F && c != '\\' ? std::string(1, static_cast<char>(c)) : std::string(hex);
@@ -32,23 +43,52 @@ inline std::string Escaped(const std::string& bytes, std::size_t limit = 400) {
     return text;
 }
 
-inline std::string Show(const std::string& s) { return "\"" + Escaped(s) + "\""; }
-inline std::string Show(const char* s) { return Show(std::string(s)); }
-template <typename T>
-std::string Show(const T& value) {
-    return std::to_string(value);
-}
-
 // Evaluates both sides once, so that a check on a wait or a read does not run it again to report it.
 template <typename A, typename B>
 void RecordEqual(const A& a, const B& b, const char* file, int line, const char* expression,
                  const std::string& context) {
-    const bool equal = a == b;
-    Record(equal, file, line, expression, equal ? context : context + " [" + Show(a) + " vs " + Show(b) + "]");
+    const auto show = [](const auto& value) {
+        if constexpr (std::is_convertible_v<decltype(value), std::string>) return "\"" + Escaped(value) + "\"";
+        else return std::to_string(value);
+    };
+    Record(a == b, file, line, expression, a == b ? context : context + " [" + show(a) + " vs " + show(b) + "]");
 }
 
-}  // namespace winecheck
+// The bytes of a file after Wine has flushed its profile cache; none when the file does not exist.
+inline std::optional<std::string> FileBytes(const std::string& path) {
+    ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
+    return kolvane::Win32Files().ReadAll(path);
+}
 
-// CHECK(cond, context): context is any std::string naming the case.
-#define CHECK(cond, context) ::winecheck::Record(static_cast<bool>(cond), __FILE__, __LINE__, #cond, (context))
-#define CHECK_EQ(a, b, context) ::winecheck::RecordEqual((a), (b), __FILE__, __LINE__, #a " == " #b, (context))
+// A private folder under %TEMP% for one test program, removed with all it holds at the end. Every file
+// gets a fresh numbered name, as Wine caches profiles by name.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::string& prefix) {
+        char temp[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, temp);
+        folder_ = std::string(temp) + prefix + std::to_string(::GetCurrentProcessId()) + "\\";
+        ::CreateDirectoryA(folder_.c_str(), nullptr);
+    }
+    // Child processes may still be ending and holding a file: bounded retries.
+    ~ScratchFolder() {
+        for (const ULONGLONG deadline = ::GetTickCount64() + 30000;; ::Sleep(50)) {
+            for (const std::string& name : Names()) ::DeleteFileA((folder_ + name).c_str());
+            if (::RemoveDirectoryA(folder_.c_str()) || ::GetTickCount64() > deadline) return;
+        }
+    }
+
+    // A new file NUMBER + name, written when bytes are given.
+    std::string NewFile(const std::string& name, const std::optional<std::string>& bytes) {
+        const std::string path = folder_ + std::to_string(++count_) + name;
+        if (bytes) CHECK(kolvane::Win32Files().WriteAll(path, *bytes), "write " + path);
+        return path;
+    }
+    std::vector<std::string> Names() const { return kolvane::Win32Files().List(folder_, "*"); }
+
+private:
+    std::string folder_;
+    int count_ = 0;
+};
+
+}  // namespace winecheck
