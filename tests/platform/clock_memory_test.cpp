@@ -10,18 +10,25 @@ namespace kolvane {
 namespace {
 
 // Seconds held in a double decades after 1970 cannot move by a millionth: a wait pumping its last fraction
-// would never end. Short waits in a row, as a bounded wait for a process makes them, end on time.
-TEST(MemoryClock, ManyShortWaitsInARowEndOnTime) {
-    for (const DateTime start : {DateTime{2026, 12, 7, 9, 0, 0}, DateTime{2026, 12, 7, 23, 59, 50}}) {
-        SCOPED_TRACE(start.hour);
-        MemoryClock clock(start);
-        for (int i = 0; i < 1300; ++i) Wait(clock, 0.1);
-        EXPECT_NEAR(clock.Elapsed(), 130, 1e-5);
+// would never end. Short waits in a row, as a bounded wait for a process makes them, end on time, and a
+// wait across midnight, where the timer starts again from 0, ends after the given seconds too.
+TEST(MemoryClock, WaitsEndOnTimeAcrossMidnight) {
+    const struct {
+        DateTime start;
+        int waits;
+        double seconds;
+    } cases[] = {{{2026, 12, 7, 9, 0, 0}, 1300, 0.1}, {{2026, 12, 7, 23, 59, 50}, 1300, 0.1},
+                 {{2026, 12, 7, 23, 59, 59}, 1, 3}, {{2026, 12, 31, 23, 59, 30}, 1, 60}, {{2026, 12, 7, 9, 0, 0}, 1, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.start.hour << ":" << c.start.minute << " " << c.waits << " x " << c.seconds);
+        MemoryClock clock(c.start);
+        for (int i = 0; i < c.waits; ++i) Wait(clock, c.seconds);
+        EXPECT_GE(clock.Elapsed(), c.waits * c.seconds - 1e-5);
+        EXPECT_LT(clock.Elapsed(), c.waits * c.seconds + (c.waits > 1 ? 1e-5 : 0.051));
+        const double before = clock.Timer();
+        clock.Pump(1e-12);
+        EXPECT_GT(clock.Timer(), before);
     }
-    MemoryClock clock;
-    const double before = clock.Timer();
-    clock.Pump(1e-12);
-    EXPECT_GT(clock.Timer(), before);
 }
 
 // A peer's action inside a long wait happens at its own moment, in order, and sees that moment's time.
@@ -29,6 +36,7 @@ TEST(MemoryClock, EventsInsideOneAdvanceRunAtTheirOwnTime) {
     MemoryClock clock({2026, 12, 7, 9, 0, 0});
     std::vector<int> seenSecond;
     clock.Schedule(7, [&] { seenSecond.push_back(clock.Now().second); });
+    clock.Schedule(12, [&] { seenSecond.push_back(clock.Now().second); });
     clock.Schedule(3, [&] {
         seenSecond.push_back(clock.Now().second);
         clock.Pump(1);  // an event that waits itself moves the clock on, not back

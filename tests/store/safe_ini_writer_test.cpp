@@ -8,119 +8,78 @@ namespace {
 class SafeIniWriterTest : public StoreTest {
 protected:
     SaveResult Set(const std::string& key, const std::string& value, const std::string& path = kDatabase) {
-        return EditIniFile(files, p.clock, locks, path,
+        return EditIniFile(files, p.clock, p.locks, path,
                            [&](IniDocument& document) { return document.Write("000", key, value); });
     }
 };
 
-TEST_F(SafeIniWriterTest, AMissingFileIsNeverCreated) {
-    EXPECT_EQ(Set("k", "v"), SaveResult::Missing);
-    EXPECT_FALSE(p.files.Exists(kDatabase));
-    p.files.CreateFolder(kFolder);
-    EXPECT_EQ(Set("k", "v"), SaveResult::Missing);
-    EXPECT_TRUE(FolderFiles().empty());
-    EXPECT_FALSE(locks.Held(LockFileOf(kDatabase)));
-}
-
 TEST_F(SafeIniWriterTest, KeepsEveryByteTheEditDoesNotTouch) {
-    const std::string before =
-        "; made by hand\n\n[000]\r\nA=1\n  odd line\r\n\r\n[001]\rB=2\r\n[000]\r\nk=later section\r\nlast=no break";
-    Put(before);
+    const std::string rest = "\r\n\r\n[001]\rB=2\r\n[000]\r\nk=later section\r\nlast=no break";
+    Put("; made by hand\n\n[000]\r\nA=1\n  odd line" + rest);
     EXPECT_EQ(Set("k", "new"), SaveResult::Saved);
-    EXPECT_EQ(File(), "; made by hand\n\n[000]\r\nA=1\n  odd line\r\nk=new\r\n\r\n[001]\rB=2\r\n[000]\r\n"
-                      "k=later section\r\nlast=no break");
     EXPECT_EQ(Set("A", "9"), SaveResult::Saved);
-    EXPECT_EQ(File(), "; made by hand\n\n[000]\r\nA=9\n  odd line\r\nk=new\r\n\r\n[001]\rB=2\r\n[000]\r\n"
-                      "k=later section\r\nlast=no break");
-    EXPECT_EQ(FolderFiles(), std::vector<std::string>{"DATEX.DAT"}) << "no temporary or lock file is left";
-    EXPECT_FALSE(locks.Held(LockFileOf(kDatabase)));
+    EXPECT_EQ(File(), "; made by hand\n\n[000]\r\nA=9\n  odd line\r\nk=new" + rest);
+    EXPECT_EQ(Set("A", "9"), SaveResult::Saved);
+    EXPECT_EQ(files.replaces, 2) << "an unchanged value does not touch the file";
 }
 
-TEST_F(SafeIniWriterTest, AnUnchangedValueDoesNotTouchTheFile) {
-    Put("[000]\r\nk=v\r\n");
-    files.beforeWriteAll = [](const std::string&) {
-        ADD_FAILURE() << "nothing to write";
+// Whatever goes wrong, the file is whole: as it was, or with the edit, and a peer's write in the meantime
+// kept. No temporary or lock file is left, and every wait ends within its bound.
+TEST_F(SafeIniWriterTest, TheFileIsNeverHalfWrittenAndWaitsEnd) {
+    const std::string before = "[000]\r\nk=v\r\n", after = "[000]\r\nk=w\r\n";
+    std::unique_ptr<HeldFileLock> held;
+    int refusals = 0;
+    bool peerWrote = false;
+    auto peer = [&] {  // writes once; true when it wrote just now
+        if (peerWrote) return false;
+        peerWrote = true;
+        Put("[000]\r\nk=v\r\npeer=1\r\n");
         return true;
     };
-    EXPECT_EQ(Set("k", "v"), SaveResult::Saved);
-    EXPECT_EQ(files.replaces, 0);
-}
-
-TEST_F(SafeIniWriterTest, WaitsForAnotherWriterOfOursWithinABound) {
-    Put("[000]\r\n");
-    {
-        const auto other = locks.TryLock(LockFileOf("C:\\ORVINTAL\\datex.dat"));  // names without regard to case
-        ASSERT_TRUE(other);
-        EXPECT_EQ(Set("k", "v"), SaveResult::Busy);
-        EXPECT_GE(p.clock.Elapsed(), 10.0);
-        EXPECT_LT(p.clock.Elapsed(), 10.5);
-        EXPECT_EQ(File(), "[000]\r\n");
-    }
-    auto other = std::make_shared<std::unique_ptr<HeldFileLock>>(locks.TryLock(LockFileOf(kDatabase)));
-    const double start = p.clock.Elapsed();
-    p.clock.Schedule(3, [other] { other->reset(); });
-    EXPECT_EQ(Set("k", "v"), SaveResult::Saved);
-    EXPECT_NEAR(p.clock.Elapsed() - start, 3.0, 0.3);
-    EXPECT_EQ(File(), "[000]\r\nk=v\r\n");
-}
-
-TEST_F(SafeIniWriterTest, RetriesTheReplaceWhileAPeerHoldsTheFileOpen) {
-    Put("[000]\r\n");
-    int refusals = 5;
-    files.beforeReplace = [&](const std::string&, const std::string&) { return refusals-- <= 0; };
-    EXPECT_EQ(Set("k", "v"), SaveResult::Saved);
-    EXPECT_EQ(files.replaces, 6);
-    EXPECT_EQ(File(), "[000]\r\nk=v\r\n");
-    EXPECT_EQ(FolderFiles(), std::vector<std::string>{"DATEX.DAT"});
-
-    files.beforeReplace = [](const std::string&, const std::string&) { return false; };
-    const double start = p.clock.Elapsed();
-    EXPECT_EQ(Set("k", "w"), SaveResult::Busy);
-    EXPECT_NEAR(p.clock.Elapsed() - start, 10.0, 0.3);
-    EXPECT_EQ(File(), "[000]\r\nk=v\r\n");
-    EXPECT_EQ(FolderFiles(), std::vector<std::string>{"DATEX.DAT"}) << "the temporary file is removed";
-}
-
-TEST_F(SafeIniWriterTest, APeersWriteInTheMeantimeIsKept) {
-    struct Case {
+    const struct {
         const char* what;
-        bool duringTemporaryWrite;  // else: while the replace is refused
+        std::function<void()> arrange;
+        SaveResult result;
+        std::string file;
+        double seconds;
+    } cases[] = {
+        {"missing file is never created", [&] { p.files.Delete(kDatabase); }, SaveResult::Missing, "<missing>", 0},
+        {"another writer of ours keeps the lock", [&] { held = p.locks.TryLock(LockFileOf("C:\\ORVINTAL\\datex.dat")); },
+         SaveResult::Busy, before, 10},
+        {"another writer of ours ends in 3 s", [&] {
+             held = p.locks.TryLock(LockFileOf(kDatabase));
+             p.clock.Schedule(3, [&] { held.reset(); });
+         }, SaveResult::Saved, after, 3},
+        {"a peer holds the file open five times", [&] {
+             refusals = 5;
+             files.beforeReplace = [&] { return refusals-- <= 0; };
+         }, SaveResult::Saved, after, 1.25},
+        {"a peer keeps the file open", [&] { files.beforeReplace = [] { return false; }; }, SaveResult::Busy, before, 10},
+        {"a peer writes while the new content is written",
+         [&] { files.beforeWriteAll = [&](const std::string&) { peer(); return true; }; }, SaveResult::Saved,
+         "[000]\r\nk=w\r\npeer=1\r\n", 0},
+        {"a peer writes while it holds the file open", [&] { files.beforeReplace = [&] { return !peer(); }; },
+         SaveResult::Saved, "[000]\r\nk=w\r\npeer=1\r\n", 0.25},
+        {"a full disk leaves half a temporary file", [&] {
+             files.beforeWriteAll = [&](const std::string& path) { p.files.Put(path, "half"); return false; };
+         }, SaveResult::Failed, before, 0},
     };
-    for (const Case& c : {Case{"peer writes while the new content is written", true},
-                          Case{"peer writes while it holds the file open", false}}) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Put("[000]\r\nmine=0\r\n");
-        bool peerWrote = false;
-        // The peer writes once; true when it wrote just now.
-        auto peer = [&] {
-            if (peerWrote) return false;
-            peerWrote = true;
-            Put("[000]\r\nmine=0\r\npeer=1\r\n");
-            return true;
-        };
-        files.beforeWriteAll = [&](const std::string&) {
-            if (c.duringTemporaryWrite) peer();
-            return true;
-        };
-        files.beforeReplace = [&](const std::string&, const std::string&) {
-            return c.duringTemporaryWrite || !peer();
-        };
-        EXPECT_EQ(Set("mine", "1"), SaveResult::Saved);
-        EXPECT_TRUE(peerWrote);
-        EXPECT_EQ(File(), "[000]\r\nmine=1\r\npeer=1\r\n");
+        Put(before);
+        files.beforeWriteAll = nullptr;
+        files.beforeReplace = nullptr;
+        peerWrote = false;
+        c.arrange();
+        const double start = p.clock.Elapsed();
+        EXPECT_EQ(Set("k", "w"), c.result);
+        EXPECT_NEAR(p.clock.Elapsed() - start, c.seconds, 0.3);
+        EXPECT_EQ(File(), c.file);
+        held.reset();
+        EXPECT_EQ(FolderFiles(), c.result == SaveResult::Missing ? std::vector<std::string>{}
+                                                                 : std::vector<std::string>{"DATEX.DAT"});
+        EXPECT_FALSE(p.locks.Held(LockFileOf(kDatabase)));
     }
-}
-
-TEST_F(SafeIniWriterTest, AFullDiskLeavesTheFileAsItWas) {
-    Put("[000]\r\nk=v\r\n");
-    files.beforeWriteAll = [&](const std::string& path) {
-        p.files.Put(path, "half");  // what a full disk leaves of the temporary file
-        return false;
-    };
-    EXPECT_EQ(Set("k", "w"), SaveResult::Failed);
-    EXPECT_EQ(File(), "[000]\r\nk=v\r\n");
-    EXPECT_EQ(FolderFiles(), std::vector<std::string>{"DATEX.DAT"});
-    EXPECT_EQ(files.replaces, 0);
 }
 
 TEST_F(SafeIniWriterTest, RefusedEditsAndFoldersChangeNothing) {
