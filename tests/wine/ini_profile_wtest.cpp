@@ -26,16 +26,16 @@ using namespace kolvane;
 using namespace std::string_literals;
 
 using winecheck::FileBytes;
-using Scratch = winecheck::ScratchFolder;
+using winecheck::NewFile;
 
 std::string Escaped(const std::optional<std::string>& bytes) { return bytes ? winecheck::Escaped(*bytes) : "(no file)"; }
 
 // The file as Wine writes it back after a change: Wine loads it once, adds a section at the end and
 // writes everything it parsed; the added section is taken off again here. (Taking it off through
 // Wine would load and rewrite the file a second time, and Wine's rewrite is not idempotent around NULs.)
-std::optional<std::string> WineForm(Scratch& scratch, const std::optional<std::string>& bytes) {
+std::optional<std::string> WineForm(const std::optional<std::string>& bytes) {
     if (!bytes) return bytes;
-    const std::string path = scratch.NewFile(".ini", bytes);
+    const std::string path = NewFile(".ini", bytes);
     ::WritePrivateProfileStringA("kolvane wine form", "k", "v", path.c_str());
     std::optional<std::string> written = FileBytes(path);
     const std::string added = "[kolvane wine form]\r\nk=v\r\n";
@@ -91,16 +91,12 @@ struct Edit {
     std::string section, key, value;
 };
 
-IniEdit ApplyToCodec(IniDocument& document, const Edit& edit) {
-    return edit.op == Op::Write       ? document.Write(edit.section, edit.key, edit.value)
-           : edit.op == Op::DeleteKey ? document.DeleteKey(edit.section, edit.key)
-                                      : document.DeleteSection(edit.section);
-}
-
-bool ApplyToWindows(IniFiles& ini, const std::string& path, const Edit& edit) {
-    return edit.op == Op::Write       ? ini.Write(path, edit.section, edit.key, edit.value)
-           : edit.op == Op::DeleteKey ? ini.DeleteKey(path, edit.section, edit.key)
-                                      : ini.DeleteSection(path, edit.section);
+// An edit applied to the codec's document, or through Win32IniFiles to the file at path.
+template <typename Target, typename... Path>
+auto Apply(Target& target, const Edit& edit, const Path&... path) {
+    return edit.op == Op::Write       ? target.Write(path..., edit.section, edit.key, edit.value)
+           : edit.op == Op::DeleteKey ? target.DeleteKey(path..., edit.section, edit.key)
+                                      : target.DeleteSection(path..., edit.section);
 }
 
 std::string Describe(const std::string& file, const Edit& edit) {
@@ -110,7 +106,7 @@ std::string Describe(const std::string& file, const Edit& edit) {
 
 // Three names that are usually absent, then per section (of at most twelve) an absent key and the first keys
 // the codec sees. Each is read in other spellings; the absent ones and every few others are edited.
-void CheckFile(Scratch& scratch, Win32IniFiles& ini, const CorpusFile& file) {
+void CheckFile(Win32IniFiles& ini, const CorpusFile& file) {
     const IniDocument document(file.bytes.value_or(""));
     const DatabaseIndex index(file.bytes.value_or(""));
     std::vector<std::pair<std::string, std::string>> names = {{"a", "k"}, {"s", "k"}, {"nope", "k"}};
@@ -120,8 +116,8 @@ void CheckFile(Scratch& scratch, Win32IniFiles& ini, const CorpusFile& file) {
         for (std::size_t e = 0; e < std::min<std::size_t>(sections[i].entryCount, 4); ++e)
             names.emplace_back(names.back().first, document.Text(document.Entries()[sections[i].firstEntry + e].name));
     }
-    const std::string path = scratch.NewFile(".ini", file.bytes);
-    const bool inWineForm = WineForm(scratch, file.bytes) == file.bytes;
+    const std::string path = NewFile(".ini", file.bytes);
+    const bool inWineForm = WineForm(file.bytes) == file.bytes;
     for (std::size_t n = 0; n < names.size(); ++n) {
         const auto& [section, key] = names[n];
         for (const auto& [s, k] : {names[n], {AsciiUpper(section), AsciiUpper(key)},
@@ -135,11 +131,11 @@ void CheckFile(Scratch& scratch, Win32IniFiles& ini, const CorpusFile& file) {
                                  {Op::DeleteSection, section, "", ""}, {Op::Write, section, AsciiUpper(key), "ge\xE4ndert"},
                                  {Op::Write, section, key, " \tneu\t "}, {Op::Write, section, key, document.Read(section, key)},
                                  {Op::DeleteKey, section, key, ""}}) {
-            const std::string target = scratch.NewFile(".ini", file.bytes);
-            const bool windowsResult = ApplyToWindows(ini, target, edit);
+            const std::string target = NewFile(".ini", file.bytes);
+            const bool windowsResult = Apply(ini, edit, target);
             const std::optional<std::string> windows = FileBytes(target);
             IniDocument edited(file.bytes.value_or(""));
-            const IniEdit result = ApplyToCodec(edited, edit);
+            const IniEdit result = Apply(edited, edit);
             const std::optional<std::string> codec = result == IniEdit::Changed ? edited.Bytes() : file.bytes;
             CHECK_EQ(windowsResult, result != IniEdit::Refused, Describe(file.name, edit));
             if (inWineForm || codec == windows) {
@@ -147,7 +143,7 @@ void CheckFile(Scratch& scratch, Win32IniFiles& ini, const CorpusFile& file) {
             } else if (!IniIsBlank(edit.value.empty() ? 'x' : edit.value.back())) {
                 // Wine writes the blanks behind a value, but its loader trims them, so Wine's form of the
                 // codec's bytes cannot show them; such writes are compared on the files in Wine's form.
-                CHECK_EQ(Escaped(WineForm(scratch, codec)), Escaped(windows), Describe(file.name, edit) + " in Wine's form");
+                CHECK_EQ(Escaped(WineForm(codec)), Escaped(windows), Describe(file.name, edit) + " in Wine's form");
             }
         }
     }
@@ -155,7 +151,7 @@ void CheckFile(Scratch& scratch, Win32IniFiles& ini, const CorpusFile& file) {
 
 // Names and values that the codec refuses are refused by Win32IniFiles before Windows sees them; reads
 // that would crash GetPrivateProfileStringA (an empty section) or match a name cut at a NUL read as empty.
-void CheckRefusals(Scratch& scratch, Win32IniFiles& ini) {
+void CheckRefusals(Win32IniFiles& ini) {
     const std::string file = "k=0\r\n[s]\r\nk=1\r\n";
     const std::string tooLong(kIniTextMax + 1, 'x');
     const Edit refused[] = {
@@ -168,11 +164,11 @@ void CheckRefusals(Scratch& scratch, Win32IniFiles& ini) {
     };
     for (const Edit& edit : refused) {
         IniDocument document(file);
-        const std::string path = scratch.NewFile(".ini", file);
-        CHECK(ApplyToCodec(document, edit) == IniEdit::Refused && !ApplyToWindows(ini, path, edit), Describe("refused", edit));
+        const std::string path = NewFile(".ini", file);
+        CHECK(Apply(document, edit) == IniEdit::Refused && !Apply(ini, edit, path), Describe("refused", edit));
         CHECK_EQ(Escaped(FileBytes(path)), Escaped(file), Describe("refused", edit));
     }
-    const std::string path = scratch.NewFile(".ini", file);
+    const std::string path = NewFile(".ini", file);
     CHECK(ini.Read(path, "", "k").empty() && ini.Read(path, "s", "k\0x"s).empty(), "empty section, NUL in key");
     CHECK(IniDocument(file).Read("s", "k\0x"s).empty(), "NUL in key");
 }
@@ -180,17 +176,16 @@ void CheckRefusals(Scratch& scratch, Win32IniFiles& ini) {
 }  // namespace
 
 int main() {
-    Scratch scratch("kolvane-ini-");
     Win32IniFiles ini;
     for (const CorpusFile& file : Corpus()) {
-        CheckFile(scratch, ini, file);
+        CheckFile(ini, file);
         // Wine's form of the file, reached after a rewrite or two (the second one trims what stood in
         // front of a NUL), must agree byte for byte.
         std::optional<std::string> form = file.bytes;
-        for (int rewrite = 0; rewrite < 3 && WineForm(scratch, form) != form; ++rewrite) form = WineForm(scratch, form);
-        CHECK(WineForm(scratch, form) == form, file.name + ": Wine's form is reached");
-        if (form != file.bytes) CheckFile(scratch, ini, {file.name + " in Wine's form", form});
+        for (int rewrite = 0; rewrite < 3 && WineForm(form) != form; ++rewrite) form = WineForm(form);
+        CHECK(WineForm(form) == form, file.name + ": Wine's form is reached");
+        if (form != file.bytes) CheckFile(ini, {file.name + " in Wine's form", form});
     }
-    CheckRefusals(scratch, ini);
+    CheckRefusals(ini);
     return winecheck::Summary();
 }

@@ -15,7 +15,7 @@ namespace {
 
 using namespace kolvane;
 using namespace std::string_literals;
-using Scratch = winecheck::ScratchFolder;
+using winecheck::NewFile;
 
 constexpr DWORD kLeastSaves = 10;       // each writer saves at least this often, and for 4 s at least
 constexpr DWORD kWriterFailed = 100000;  // the writer's exit code when a save was not saved
@@ -24,30 +24,27 @@ constexpr DWORD kWriterFailed = 100000;  // the writer's exit code when a save w
 // which this program, run as the 64-bit build, sees.
 void TestRegistryViews() {
     Win32Registry registry;
-    CHECK(registry.CreateKey(RegRoot::LocalMachine, "Software\\KolvaneWTest", "") != KeyCreation::Failed, "key");
-    CHECK(registry.SetValue(RegRoot::LocalMachine, "Software\\KolvaneWTest", "Frist", {RegType::Sz, "14.07.2023\0"s}),
-          "value");
+    CHECK(registry.CreateKey(RegRoot::LocalMachine, "Software\\KolvaneWTest", "") != KeyCreation::Failed &&
+              registry.SetValue(RegRoot::LocalMachine, "Software\\KolvaneWTest", "Frist", {RegType::Sz, "14.07.2023\0"s}),
+          "written");
     for (const auto& [key, found] : {std::pair{"Software\\Wow6432Node\\KolvaneWTest", true},
                                      std::pair{"Software\\KolvaneWTest", false}}) {
         char data[16] = {};
         DWORD size = sizeof data;
-        CHECK_EQ(RegGetValueA(HKEY_LOCAL_MACHINE, key, "Frist", RRF_RT_REG_SZ, nullptr, data,
-                              &size) == ERROR_SUCCESS && std::string(data) == "14.07.2023",
-                 found, key);
+        RegGetValueA(HKEY_LOCAL_MACHINE, key, "Frist", RRF_RT_REG_SZ, nullptr, data, &size);
+        CHECK_EQ(std::string(data) == "14.07.2023", found, key);
     }
     RegDeleteKeyExA(HKEY_LOCAL_MACHINE, "Software\\KolvaneWTest", KEY_WOW64_32KEY, 0);
 }
 
-void TestLocks(Scratch& scratch) {
-    const std::string path = scratch.NewFile("X.lck", std::nullopt);
-    Win32FileLocks locks;
-    auto first = locks.TryLock(path);
-    CHECK(first != nullptr, "first lock");
-    CHECK(locks.TryLock(path) == nullptr, "second lock while the first is held");
-    CHECK(Win32FileLocks().TryLock(path.substr(0, path.size() - 3) + "LCK") == nullptr, "in any spelling");
-    first.reset();
-    CHECK(GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES, "the lock file goes with the lock");
-    CHECK(locks.TryLock(path) != nullptr, "free again");
+// A lock holds against every other open of its file, in any spelling, and its file goes with it.
+void TestLocks() {
+    const std::string path = NewFile("X.lck", std::nullopt);
+    auto held = Win32FileLocks().TryLock(path);
+    CHECK(held && !Win32FileLocks().TryLock(path) && !Win32FileLocks().TryLock(path.substr(0, path.size() - 3) + "LCK"),
+          "held, in any spelling");
+    held.reset();
+    CHECK(GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES && Win32FileLocks().TryLock(path), "let go");
 }
 
 SaveResult Save(const std::string& path, const std::string& key, const std::string& value,
@@ -73,11 +70,11 @@ DWORD WINAPI RunWriter(void* id) {
 }
 
 // Two writers, each a thread of its own: Windows applies the sharing of a file to every handle alike.
-void TestTwoWritersLoseNothing(Scratch& scratch) {
+void TestTwoWritersLoseNothing() {
     DemoOptions options;
     options.members = 400;  // a file large enough that reading, editing and replacing takes a while
     const std::string bytes = MakeDemoDatabase(options, MakeDemoMembers(options));
-    writerPath = scratch.NewFile("DATEX.DAT", bytes);
+    writerPath = NewFile("DATEX.DAT", bytes);
     char ids[][2] = {"A", "B"};
     HANDLE writers[] = {CreateThread(nullptr, 0, RunWriter, ids[0], 0, nullptr),
                         CreateThread(nullptr, 0, RunWriter, ids[1], 0, nullptr)};
@@ -103,8 +100,8 @@ DWORD WINAPI LetGoLater(void* file) {
 }
 
 // A peer that reads the file without sharing its deletion, so that a replace fails while it holds it.
-void TestAPeerHoldingTheFileOpen(Scratch& scratch) {
-    const std::string path = scratch.NewFile("DATEX.DAT", "[000]\r\nKey=alt\r\n");
+void TestAPeerHoldingTheFileOpen() {
+    const std::string path = NewFile("DATEX.DAT", "[000]\r\nKey=alt\r\n");
     for (const auto& [hold, expected] : {std::pair{700ul, SaveResult::Saved}, std::pair{4000ul, SaveResult::Busy}}) {
         const std::string context = "a peer holds the file for " + std::to_string(hold) + " ms";
         const std::optional<std::string> before = Win32Files().ReadAll(path);
@@ -123,12 +120,12 @@ void TestAPeerHoldingTheFileOpen(Scratch& scratch) {
 }  // namespace
 
 int main() {
-    Scratch scratch("kolvane-platform-");
     TestRegistryViews();
-    TestLocks(scratch);
-    TestAPeerHoldingTheFileOpen(scratch);
-    TestTwoWritersLoseNothing(scratch);
-    for (const std::string& name : scratch.Names())
-        CHECK(name.find(".new") == std::string::npos && name.find(".lck") == std::string::npos, "left behind: " + name);
+    TestLocks();
+    TestAPeerHoldingTheFileOpen();
+    TestTwoWritersLoseNothing();
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    CHECK(Win32Files().List(temp, "*.new").empty() && Win32Files().List(temp, "*.lck").empty(), "nothing left behind");
     return winecheck::Summary();
 }

@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <type_traits>
-#include <vector>
 
 #include "platform/files_win32.h"
 
@@ -60,35 +59,15 @@ inline std::optional<std::string> FileBytes(const std::string& path) {
     return kolvane::Win32Files().ReadAll(path);
 }
 
-// A private folder under %TEMP% for one test program, removed with all it holds at the end. Every file
-// gets a fresh numbered name, as Wine caches profiles by name.
-class ScratchFolder {
-public:
-    explicit ScratchFolder(const std::string& prefix) {
-        char temp[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, temp);
-        folder_ = std::string(temp) + prefix + std::to_string(::GetCurrentProcessId()) + "\\";
-        ::CreateDirectoryA(folder_.c_str(), nullptr);
-    }
-    // Child processes may still be ending and holding a file: bounded retries.
-    ~ScratchFolder() {
-        for (const ULONGLONG deadline = ::GetTickCount64() + 30000;; ::Sleep(50)) {
-            for (const std::string& name : Names()) ::DeleteFileA((folder_ + name).c_str());
-            if (::RemoveDirectoryA(folder_.c_str()) || ::GetTickCount64() > deadline) return;
-        }
-    }
-
-    // A new file NUMBER + name, written when bytes are given.
-    std::string NewFile(const std::string& name, const std::optional<std::string>& bytes) {
-        const std::string path = folder_ + std::to_string(++count_) + name;
-        if (bytes) CHECK(kolvane::Win32Files().WriteAll(path, *bytes), "write " + path);
-        return path;
-    }
-    std::vector<std::string> Names() const { return kolvane::Win32Files().List(folder_, "*"); }
-
-private:
-    std::string folder_;
-    int count_ = 0;
-};
+// A new file NUMBER + name in %TEMP%, written when bytes are given. Numbered, as Wine caches profiles by
+// name; never removed, as %TEMP% lies in the throw-away prefix of the run (see wine-run.sh).
+inline std::string NewFile(const std::string& name, const std::optional<std::string>& bytes) {
+    static int count = 0;
+    char temp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, temp);
+    const std::string path = temp + std::to_string(++count) + name;
+    if (bytes) CHECK(kolvane::Win32Files().WriteAll(path, *bytes), "write " + path);
+    return path;
+}
 
 }  // namespace winecheck
