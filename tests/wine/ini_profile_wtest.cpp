@@ -27,8 +27,7 @@ using namespace std::string_literals;
 
 using winecheck::FileBytes;
 using winecheck::NewFile;
-
-std::string Escaped(const std::optional<std::string>& bytes) { return bytes ? winecheck::Escaped(*bytes) : "(no file)"; }
+using winecheck::Escaped;
 
 // The file as Wine writes it back after a change: Wine loads it once, adds a section at the end and
 // writes everything it parsed; the added section is taken off again here. (Taking it off through
@@ -39,7 +38,7 @@ std::optional<std::string> WineForm(const std::optional<std::string>& bytes) {
     ::WritePrivateProfileStringA("kolvane wine form", "k", "v", path.c_str());
     std::optional<std::string> written = FileBytes(path);
     const std::string added = "[kolvane wine form]\r\nk=v\r\n";
-    CHECK(written && written->ends_with(added), "Wine's form of " + Escaped(bytes));
+    CHECK(written && written->ends_with(added), "Wine's form of " + Escaped(*bytes));
     if (written && written->ends_with(added)) written->resize(written->size() - added.size());
     return written;
 }
@@ -99,9 +98,26 @@ auto Apply(Target& target, const Edit& edit, const Path&... path) {
                                       : target.DeleteSection(path..., edit.section);
 }
 
-std::string Describe(const std::string& file, const Edit& edit) {
-    return file + ": [" + Escaped(edit.section) + "] " + Escaped(edit.key) + " " + std::to_string(int(edit.op)) +
-           " " + Escaped(edit.value);
+// An edit through the codec and through Win32IniFiles must give the same answer and the same bytes; the
+// codec's answer is returned.
+IniEdit CheckEdit(Win32IniFiles& ini, const CorpusFile& file, bool inWineForm, const Edit& edit) {
+    const std::string context = file.name + ": [" + Escaped(edit.section) + "] " + Escaped(edit.key) + " " +
+                                std::to_string(int(edit.op)) + " " + Escaped(edit.value);
+    const std::string target = NewFile(".ini", file.bytes);
+    const bool windowsResult = Apply(ini, edit, target);
+    const std::string windows = FileBytes(target).value_or("(no file)");
+    IniDocument edited(file.bytes.value_or(""));
+    const IniEdit result = Apply(edited, edit);
+    const std::string codec = result == IniEdit::Changed ? edited.Bytes() : file.bytes.value_or("(no file)");
+    CHECK(windowsResult == (result != IniEdit::Refused), context);
+    if (inWineForm || codec == windows) {
+        CHECK_TEXT(codec, windows, context);
+    } else if (!IniIsBlank(edit.value.empty() ? 'x' : edit.value.back())) {
+        // Wine writes the blanks behind a value, but its loader trims them, so Wine's form of the codec's
+        // bytes cannot show them; such writes are compared on the files in Wine's form.
+        CHECK_TEXT(WineForm(codec).value_or(""), windows, context + " in Wine's form");
+    }
+    return result;
 }
 
 // Three names that are usually absent, then per section (of at most twelve) an absent key and the first keys
@@ -123,54 +139,33 @@ void CheckFile(Win32IniFiles& ini, const CorpusFile& file) {
         for (const auto& [s, k] : {names[n], {AsciiUpper(section), AsciiUpper(key)},
                                    {" " + section + "\t", "\x1A" + key + " "}, {"nope", key}}) {
             const std::string windows = ini.Read(path, s, k);
-            CHECK_EQ(document.Read(s, k), windows, file.name + ": read [" + Escaped(s) + "] " + Escaped(k));
-            CHECK_EQ(index.ReadStored(s, k), windows, file.name + ": index read [" + Escaped(s) + "] " + Escaped(k));
+            CHECK_TEXT(document.Read(s, k), windows, file.name + ": read [" + Escaped(s) + "] " + Escaped(k));
+            CHECK_TEXT(index.ReadStored(s, k), windows, file.name + ": index read [" + Escaped(s) + "] " + Escaped(k));
         }
         if (n >= 3 && n % (names.size() / 6 + 1) != 0) continue;
         for (const Edit& edit : {Edit{Op::Write, AsciiUpper(section), "NeuerSchl\xFCssel", "Wert"},
                                  {Op::DeleteSection, section, "", ""}, {Op::Write, section, AsciiUpper(key), "ge\xE4ndert"},
                                  {Op::Write, section, key, " \tneu\t "}, {Op::Write, section, key, document.Read(section, key)},
-                                 {Op::DeleteKey, section, key, ""}}) {
-            const std::string target = NewFile(".ini", file.bytes);
-            const bool windowsResult = Apply(ini, edit, target);
-            const std::optional<std::string> windows = FileBytes(target);
-            IniDocument edited(file.bytes.value_or(""));
-            const IniEdit result = Apply(edited, edit);
-            const std::optional<std::string> codec = result == IniEdit::Changed ? edited.Bytes() : file.bytes;
-            CHECK_EQ(windowsResult, result != IniEdit::Refused, Describe(file.name, edit));
-            if (inWineForm || codec == windows) {
-                CHECK_EQ(Escaped(codec), Escaped(windows), Describe(file.name, edit));
-            } else if (!IniIsBlank(edit.value.empty() ? 'x' : edit.value.back())) {
-                // Wine writes the blanks behind a value, but its loader trims them, so Wine's form of the
-                // codec's bytes cannot show them; such writes are compared on the files in Wine's form.
-                CHECK_EQ(Escaped(WineForm(codec)), Escaped(windows), Describe(file.name, edit) + " in Wine's form");
-            }
-        }
+                                 {Op::DeleteKey, section, key, ""}})
+            CheckEdit(ini, file, inWineForm, edit);
     }
 }
 
 // Names and values that the codec refuses are refused by Win32IniFiles before Windows sees them; reads
 // that would crash GetPrivateProfileStringA (an empty section) or match a name cut at a NUL read as empty.
 void CheckRefusals(Win32IniFiles& ini) {
-    const std::string file = "k=0\r\n[s]\r\nk=1\r\n";
+    const CorpusFile file{"refused", "k=0\r\n[s]\r\nk=1\r\n"};
     const std::string tooLong(kIniTextMax + 1, 'x');
-    const Edit refused[] = {
-        {Op::Write, "s", "k", tooLong},   {Op::Write, "s", tooLong, "v"},    {Op::Write, tooLong, "k", "v"},
-        {Op::Write, "", "k", "v"},        {Op::Write, " s", "k", "v"},       {Op::Write, "a]b", "k", "v"},
-        {Op::Write, "s", "k ", "v"},      {Op::Write, "s", "a=b", "v"},      {Op::Write, "s", "[k", "v]"},
-        {Op::Write, "s", "k", "a\r\n[x]"}, {Op::Write, "s", "k", "a\0b"s},   {Op::Write, "s\0t"s, "k", "v"},
-        {Op::DeleteKey, "s", " k", ""},   {Op::DeleteKey, "", "k", ""},      {Op::DeleteSection, "", "", ""},
-        {Op::DeleteSection, " s ", "", ""},
-    };
-    for (const Edit& edit : refused) {
-        IniDocument document(file);
-        const std::string path = NewFile(".ini", file);
-        CHECK(Apply(document, edit) == IniEdit::Refused && !Apply(ini, edit, path), Describe("refused", edit));
-        CHECK_EQ(Escaped(FileBytes(path)), Escaped(file), Describe("refused", edit));
-    }
-    const std::string path = NewFile(".ini", file);
+    for (const Edit& edit : {Edit{Op::Write, "s", "k", tooLong}, {Op::Write, "s", tooLong, "v"}, {Op::Write, tooLong, "k", "v"},
+                             {Op::Write, "", "k", "v"}, {Op::Write, " s", "k", "v"}, {Op::Write, "a]b", "k", "v"},
+                             {Op::Write, "s", "k ", "v"}, {Op::Write, "s", "a=b", "v"}, {Op::Write, "s", "[k", "v]"},
+                             {Op::Write, "s", "k", "a\r\n[x]"}, {Op::Write, "s", "k", "a\0b"s}, {Op::Write, "s\0t"s, "k", "v"},
+                             {Op::DeleteKey, "s", " k", ""}, {Op::DeleteKey, "", "k", ""}, {Op::DeleteSection, "", "", ""},
+                             {Op::DeleteSection, " s ", "", ""}})
+        CHECK(CheckEdit(ini, file, true, edit) == IniEdit::Refused, "refused: [" + Escaped(edit.section.substr(0, 9)) + "] " + Escaped(edit.key.substr(0, 9)) + "=" + Escaped(edit.value.substr(0, 9)));
+    const std::string path = NewFile(".ini", file.bytes);
     CHECK(ini.Read(path, "", "k").empty() && ini.Read(path, "s", "k\0x"s).empty(), "empty section, NUL in key");
-    CHECK(IniDocument(file).Read("s", "k\0x"s).empty(), "NUL in key");
+    CHECK(IniDocument(*file.bytes).Read("s", "k\0x"s).empty(), "NUL in key");
 }
 
 }  // namespace

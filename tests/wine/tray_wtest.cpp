@@ -69,12 +69,11 @@ int main() {
         for (const Step& step : kSteps) {
             records.clear();
             refuseAdd = !step.result;
-            CHECK_EQ(step.run(tray), step.result, step.name);
-            CHECK_EQ(records.size(), std::size_t{step.command != kNothing}, step.name);
+            CHECK(step.run(tray) == step.result, step.name);
+            CHECK(records.size() == (step.command != kNothing), step.name + (": records sent " + std::to_string(records.size())));
             if (records.size() != 1 || step.command == kNothing) continue;
             const auto& [command, r] = records[0];
-            CHECK_EQ(command, step.command, step.name);
-            CHECK_EQ(r.uFlags, step.flags, step.name);
+            CHECK(command == step.command && r.uFlags == step.flags, step.name + (": flags " + std::to_string(r.uFlags)));
             // Wine hands on the fields that the flags name.
             CHECK(r.uID == 2 && (!(r.uFlags & NIF_TIP) || (r.uCallbackMessage == 512 && std::wstring(r.szTip) == L"Orvintal")),
                   step.name);

@@ -7,13 +7,12 @@
 #include <cstdio>
 #include <optional>
 #include <string>
-#include <type_traits>
 
 #include "platform/files_win32.h"
 
-// CHECK(cond, context): context is any std::string naming the case.
+// CHECK(cond, context): context is any std::string naming the case; CHECK_TEXT compares two texts.
 #define CHECK(cond, context) ::winecheck::Record(static_cast<bool>(cond), __FILE__, __LINE__, #cond, (context))
-#define CHECK_EQ(a, b, context) ::winecheck::RecordEqual((a), (b), __FILE__, __LINE__, #a " == " #b, (context))
+#define CHECK_TEXT(a, b, context) ::winecheck::RecordEqual((a), (b), __FILE__, __LINE__, #a " == " #b, (context))
 
 namespace winecheck {
 
@@ -42,15 +41,10 @@ inline std::string Escaped(const std::string& bytes) {
     return text;
 }
 
-// Evaluates both sides once, so that a check on a wait or a read does not run it again to report it.
-template <typename A, typename B>
-void RecordEqual(const A& a, const B& b, const char* file, int line, const char* expression,
-                 const std::string& context) {
-    const auto show = [](const auto& value) {
-        if constexpr (std::is_convertible_v<decltype(value), std::string>) return "\"" + Escaped(value) + "\"";
-        else return std::to_string(value);
-    };
-    Record(a == b, file, line, expression, a == b ? context : context + " [" + show(a) + " vs " + show(b) + "]");
+// Two texts compared, both shown escaped when they differ.
+inline void RecordEqual(const std::string& a, const std::string& b, const char* file, int line, const char* expression,
+                        const std::string& context) {
+    Record(a == b, file, line, expression, a == b ? context : context + " [\"" + Escaped(a) + "\" vs \"" + Escaped(b) + "\"]");
 }
 
 // The bytes of a file after Wine has flushed its profile cache; none when the file does not exist.
