@@ -10,12 +10,10 @@ using Strings = std::vector<std::string>;
 // Each event as "kind name ByteToWrite ByteWritten PercentWritten".
 class MultiFileTest : public PackFixture, public MultiFileEvents {
 protected:
-    void FileWritten(const std::string& name, std::uint64_t total, std::uint64_t done, int percent) override {
-        events.push_back("FileWritten " + name + " " + std::to_string(total) + " " + std::to_string(done) + " " +
-                         std::to_string(percent));
-    }
-    void FilesExtract(const std::string& name, std::uint64_t total, std::uint64_t done, int percent) override {
-        events.push_back("FilesExtract " + name + " " + std::to_string(total) + " " + std::to_string(done) + " " +
+    void FileWritten(const std::string& n, std::uint64_t t, std::uint64_t d, int p) override { Note("Written", n, t, d, p); }
+    void FilesExtract(const std::string& n, std::uint64_t t, std::uint64_t d, int p) override { Note("Extract", n, t, d, p); }
+    void Note(const char* kind, const std::string& name, std::uint64_t total, std::uint64_t done, int percent) {
+        events.push_back(kind + (" " + name) + " " + std::to_string(total) + " " + std::to_string(done) + " " +
                          std::to_string(percent));
     }
     Strings events;
@@ -25,59 +23,47 @@ protected:
 // The old pack is replaced whole; a file that happens to carry the name of the temporary file stays, and
 // so does a file of the target folder that no member replaces.
 TEST_F(MultiFileTest, PacksAndExtractsWithEvents) {
-    files.Put("C:\\in\\A.TXT", std::string(10, 'a'));
-    files.Put("C:\\in\\B.TXT", "");
-    files.Put("C:\\in\\Gr\xF6\xDF" "e.TXT", std::string(25, 'c'));
-    files.Put("C:\\in\\NUL.TXT", "device name");
-    files.Put("C:\\other\\a.txt", "second a");
-    files.Put("C:\\P.PAK", "old pack");
-    files.Put("C:\\P.PAK.~0.tmp", "somebody's file");
-    files.Put("C:\\out\\a.txt", "replaced");
-    files.Put("C:\\out\\keep", "kept");
+    const std::string a(10, 'a'), c(25, 'c'), size = "C:\\in\\Gr\xF6\xDF" "e.TXT";
+    for (const auto& [path, bytes] : {std::pair{"C:\\in\\A.TXT", a}, {size.c_str(), c}, {"C:\\in\\B.TXT", ""},
+                                      {"C:\\in\\NUL.TXT", "x"}, {"C:\\other\\a.txt", "x"}, {"C:\\P.PAK", "old"},
+                                      {"C:\\P.PAK.~0.tmp", "somebody's"}, {"C:\\out\\a.txt", "old"}, {"C:\\out\\keep", "k"}})
+        files.Put(path, bytes);
     EXPECT_TRUE(multiFile.AddFile("C:\\in\\A.TXT"));
     // Missing, empty, a folder, a device name, the same name from another folder in other case.
     for (const char* path : {"C:\\in\\FEHLT", "C:\\in\\B.TXT", "C:\\in", "C:\\in\\NUL.TXT", "C:\\other\\a.txt", "C:\\in\\"})
         EXPECT_FALSE(multiFile.AddFile(path)) << path;
-    EXPECT_TRUE(multiFile.AddFile("C:\\in\\Gr\xF6\xDF" "e.TXT"));
+    EXPECT_TRUE(multiFile.AddFile(size));
     ASSERT_TRUE(multiFile.CompactFiles("C:\\P.PAK"));
     ASSERT_TRUE(multiFile.ExtractFiles("C:\\P.PAK", "C:\\out\\", ""));
     // 10 of 35 bytes are 28.6 percent, rounded to 29.
-    EXPECT_EQ(events, (Strings{"FileWritten A.TXT 35 10 29", "FileWritten Gr\xF6\xDF" "e.TXT 35 35 100",
-                               "FileWritten P.PAK 35 35 100", "FilesExtract A.TXT 35 10 29",
-                               "FilesExtract Gr\xF6\xDF" "e.TXT 35 35 100"}));
-    const std::string pack = std::string(10, 'a') + std::string(25, 'c') + "A.TXT\t0\t10\r\nGr\xF6\xDF" "e.TXT\t10\t25\r\n0047\t*CompactFile*";
-    EXPECT_EQ(files.ReadAll("C:\\P.PAK"), pack);
-    EXPECT_EQ(files.ReadAll("C:\\P.PAK.~0.tmp"), "somebody's file");
-    EXPECT_EQ(files.ReadAll("C:\\out\\A.TXT"), std::string(10, 'a'));
-    EXPECT_EQ(files.ReadAll("C:\\out\\Gr\xF6\xDF" "e.TXT"), std::string(25, 'c'));
-    EXPECT_EQ(files.ReadAll("C:\\out\\keep"), "kept");
+    EXPECT_EQ(events, (Strings{"Written A.TXT 35 10 29", "Written Gr\xF6\xDF" "e.TXT 35 35 100", "Written P.PAK 35 35 100",
+                               "Extract A.TXT 35 10 29", "Extract Gr\xF6\xDF" "e.TXT 35 35 100"}));
+    const std::string block = "A.TXT\t0\t10\r\nGr\xF6\xDF" "e.TXT\t10\t25\r\n0047\t*CompactFile*";
+    EXPECT_EQ(files.ReadAll("C:\\P.PAK"), a + c + block);
+    EXPECT_EQ(files.ReadAll("C:\\P.PAK.~0.tmp"), "somebody's");
+    EXPECT_EQ(files.ReadAll("C:\\out\\A.TXT"), a);
+    EXPECT_EQ(files.ReadAll("C:\\out\\Gr\xF6\xDF" "e.TXT"), c);
+    EXPECT_EQ(files.ReadAll("C:\\out\\keep"), "k");
     EXPECT_EQ(Tree().size(), 14u) << "no temporary file is left";
-    EXPECT_EQ(multiFile.CompactFileInfo("C:\\P.PAK"), pack.substr(35));
-    EXPECT_EQ(multiFile.ExtractFile2String("C:\\P.PAK", "gr\xD6\xDF" "e.txt"), std::string(25, 'c'));
+    EXPECT_EQ(multiFile.CompactFileInfo("C:\\P.PAK"), block);
+    EXPECT_EQ(multiFile.ExtractFile2String("C:\\P.PAK", "gr\xD6\xDF" "e.txt"), c);
     EXPECT_EQ(multiFile.ExtractFile2String("C:\\P.PAK", "GR\xD6SSE.TXT"), "");
-    files.Put("C:\\KAPUTT.PAK", pack.substr(1));
+    files.Put("C:\\KAPUTT.PAK", (a + c + block).substr(1));
     EXPECT_EQ(multiFile.ExtractFile2String("C:\\KAPUTT.PAK", "A.TXT"), "");
 }
 
 // A refused pack leaves every file as it was: the old pack, the sources, no temporary file.
 TEST_F(MultiFileTest, CompactFilesRefusesAndLeavesEverythingAsItWas) {
-    const struct {
-        const char* what;
-        std::function<void()> change;
-        const char* target = "C:\\in\\P.PAK";
-    } cases[] = {
+    const std::string longName = "C:\\in\\" + std::string(197, 'N');
+    const struct { const char* what; std::function<void()> change; const char* target = "C:\\in\\P.PAK"; } cases[] = {
         {"source vanished", [&] { files.Delete("C:\\in\\B.TXT"); }},
-        {"source grew", [&] { files.Put("C:\\in\\B.TXT", "bbbb"); }},
-        {"source shrank", [&] { files.Put("C:\\in\\B.TXT", "b"); }},
+        {"source changed its size", [&] { files.Put("C:\\in\\B.TXT", "bbbb"); }},
         {"empty list", [&] { multiFile.Init(); }},
         {"target among the sources", [] {}, "c:/IN/a.txt"},
         {"target folder missing", [] {}, "C:\\fehlt\\P.PAK"},
         // 49 lines of 205 bytes and their offsets make a block of 10151 bytes, too long for the length field.
         {"directory of ten thousand bytes", [&] {
-             for (int i = 0; i < 49; ++i) {
-                 files.Put("C:\\in\\" + std::string(197, 'N') + std::to_string(100 + i), "x");
-                 ASSERT_TRUE(multiFile.AddFile("C:\\in\\" + std::string(197, 'N') + std::to_string(100 + i)));
-             }
+             for (int i = 100; i < 149; ++i) files.Put(longName + std::to_string(i), "x"), multiFile.AddFile(longName + std::to_string(i));
          }},
     };
     for (const auto& c : cases) {
@@ -87,8 +73,7 @@ TEST_F(MultiFileTest, CompactFilesRefusesAndLeavesEverythingAsItWas) {
         files.Put("C:\\in\\B.TXT", "bbb");
         files.Put("C:\\in\\P.PAK", "old pack");
         multiFile.Init();
-        ASSERT_TRUE(multiFile.AddFile("C:\\in\\A.TXT"));
-        ASSERT_TRUE(multiFile.AddFile("C:\\in\\B.TXT"));
+        ASSERT_TRUE(multiFile.AddFile("C:\\in\\A.TXT") && multiFile.AddFile("C:\\in\\B.TXT"));
         c.change();
         const Strings before = Tree();
         events.clear();
@@ -101,32 +86,30 @@ TEST_F(MultiFileTest, CompactFilesRefusesAndLeavesEverythingAsItWas) {
 TEST_F(MultiFileTest, ExtractFilesWritesAllOrNothing) {
     const struct {
         std::optional<std::string> pack;  // none: no pack file
-        const char* target;
-        const char* only;
+        const char *target, *only;
         bool extracted;
-        bool memberIsAFolder;
-        Strings written;  // what is there besides the pack and C:\out
+        Strings written;  // what is there besides the pack and C:\out (C:\out\A.TXT: a folder in the way)
         Strings events;
     } cases[] = {
-        {kSmallestPack, "C:\\out", "a.txt", true, false, {"C/out/A.TXT=Hallo"}, {}},  // one member, without events
-        {kSmallestPack, "C:\\out", "B.TXT", false, false, {}, {}},
-        {"0018\t*CompactFile*", "C:\\out", "", true, false, {}, {}},
-        {"0018\t*CompactFile*", "C:\\out", "A.TXT", false, false, {}, {}},
-        {"E.TXT\t0\t0\r\n0029\t*CompactFile*", "C:\\out", "", true, false, {"C/out/E.TXT="}, {"FilesExtract E.TXT 0 0 100"}},
-        {kSmallestPack, "C:\\fehlt", "", false, false, {}, {}},
-        {kSmallestPack, "C:\\out", "", false, true, {"C/out/A.TXT"}, {}},  // a member that cannot be written
-        {std::nullopt, "C:\\out", "", false, false, {}, {}},
-        {"Hallo Welt, kein Pack", "C:\\out", "", false, false, {}, {}},
-        {"Hallo..\\x.TXT\t0\t5\r\n0032\t*CompactFile*", "C:\\out", "", false, false, {}, {}},
-        {"HalloNUL.txt\t0\t5\r\n0031\t*CompactFile*", "C:\\out", "", false, false, {}, {}},
-        {"HalloA\t0\t2\r\na\t2\t3\r\n0032\t*CompactFile*", "C:\\out", "", false, false, {}, {}},  // one name twice
+        {kSmallestPack, "C:\\out", "a.txt", true, {"C/out/A.TXT=Hallo"}, {}},  // one member, without events
+        {kSmallestPack, "C:\\out", "B.TXT", false, {}, {}},
+        {"0018\t*CompactFile*", "C:\\out", "", true, {}, {}},
+        {"0018\t*CompactFile*", "C:\\out", "A.TXT", false, {}, {}},
+        {"E.TXT\t0\t0\r\n0029\t*CompactFile*", "C:\\out", "", true, {"C/out/E.TXT="}, {"Extract E.TXT 0 0 100"}},
+        {kSmallestPack, "C:\\fehlt", "", false, {}, {}},
+        {kSmallestPack, "C:\\out", "", false, {"C/out/A.TXT"}, {}},
+        {std::nullopt, "C:\\out", "", false, {}, {}},
+        {"Hallo Welt, kein Pack", "C:\\out", "", false, {}, {}},
+        {"Hallo..\\x.TXT\t0\t5\r\n0032\t*CompactFile*", "C:\\out", "", false, {}, {}},
+        {"HalloNUL.txt\t0\t5\r\n0031\t*CompactFile*", "C:\\out", "", false, {}, {}},
+        {"HalloA\t0\t2\r\na\t2\t3\r\n0032\t*CompactFile*", "C:\\out", "", false, {}, {}},  // one name twice
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.pack) + " " + c.only);
         Clear();
         if (c.pack) files.Put("C:\\P.PAK", *c.pack);
         files.CreateFolder("C:\\out");
-        if (c.memberIsAFolder) files.CreateFolder("C:\\out\\A.TXT");
+        if (c.written == Strings{"C/out/A.TXT"}) files.CreateFolder("C:\\out\\A.TXT");
         events.clear();
         EXPECT_EQ(multiFile.ExtractFiles("C:\\P.PAK", c.target, c.only), c.extracted);
         Strings tree = Tree();
@@ -137,26 +120,20 @@ TEST_F(MultiFileTest, ExtractFilesWritesAllOrNothing) {
 }
 
 TEST_F(MultiFileTest, RecognisesPacksByTheirLastBytes) {
-    files.CreateFolder("C:\\ordner");
-    const struct {
-        const char* path;
-        std::string bytes;
-        bool isPack;
-        std::string info;
-    } cases[] = {
-        {"C:\\kurz", "018\t*CompactFile*", false, ""},
-        {"C:\\genau", "0018\t*CompactFile*", true, "0018\t*CompactFile*"},
-        {"C:\\klein", "0018\t*compactfile*", false, ""},
+    const struct { std::string bytes; bool isPack; std::string info; } cases[] = {
+        {"018\t*CompactFile*", false, ""},
+        {"0018\t*CompactFile*", true, "0018\t*CompactFile*"},
+        {"0018\t*compactfile*", false, ""},
         // The trailer alone makes a pack; the 200000 bytes before it are not described by the directory.
-        {"C:\\gross", std::string(200000, 'x') + "0018\t*CompactFile*", true, ""},
-        {"C:\\magie-mitten", "0018\t*CompactFile*" + std::string(100, 'x'), false, ""},
+        {std::string(200000, 'x') + "0018\t*CompactFile*", true, ""},
+        {"0018\t*CompactFile*" + std::string(100, 'x'), false, ""},
     };
     for (const auto& c : cases) {
-        files.Put(c.path, c.bytes);
-        EXPECT_EQ(multiFile.IsCompactFile(c.path), c.isPack) << c.path;
-        EXPECT_EQ(multiFile.CompactFileInfo(c.path), c.info) << c.path;
+        files.Put("C:\\X.PAK", c.bytes);
+        EXPECT_EQ(multiFile.IsCompactFile("C:\\X.PAK"), c.isPack) << c.bytes.size();
+        EXPECT_EQ(multiFile.CompactFileInfo("C:\\X.PAK"), c.info) << c.bytes.size();
     }
-    EXPECT_FALSE(multiFile.IsCompactFile("C:\\ordner"));
+    EXPECT_FALSE(multiFile.IsCompactFile("C:\\"));
     EXPECT_FALSE(multiFile.IsCompactFile("C:\\fehlt"));
 }
 

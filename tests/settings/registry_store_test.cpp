@@ -24,10 +24,7 @@ protected:
 };
 
 TEST_F(RegistryStore, WritesTheThreeKindsByteForByte) {
-    const struct {
-        RegValue value;
-        RegData stored;
-    } cases[] = {
+    const struct { RegValue value; RegData stored; } cases[] = {
         {std::int16_t{-1}, Raw(RegType::Dword, "\xFF\xFF\xFF\xFF")},  // sign-extended
         {std::int16_t{32767}, Raw(RegType::Dword, {"\xFF\x7F\0\0", 4})},
         {RegBinary32{-2}, Raw(RegType::Binary, "\xFE\xFF\xFF\xFF")},
@@ -36,18 +33,14 @@ TEST_F(RegistryStore, WritesTheThreeKindsByteForByte) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored.bytes);
         ASSERT_TRUE(RegSetSetting(registry, kLm, kKey, "v", c.value));
-        const auto data = registry.QueryValue(kLm, kKey, "v");
-        EXPECT_EQ(std::pair(data->type, data->bytes), std::pair(c.stored.type, c.stored.bytes));
+        EXPECT_EQ(registry.QueryValue(kLm, kKey, "v")->bytes, c.stored.bytes);
+        EXPECT_EQ(registry.QueryValue(kLm, kKey, "v")->type, c.stored.type);
     }
 }
 
 TEST_F(RegistryStore, ReadsWhatPeersStore) {
-    const struct {
-        const char* label;
-        RegData stored;
-        std::optional<std::int32_t> number;
-        std::optional<std::string> text;
-    } cases[] = {
+    const struct { const char* label; RegData stored; std::optional<std::int32_t> number; std::optional<std::string> text; }
+        cases[] = {
         {"dword above 16 bits", Raw(RegType::Dword, {"\x00\x80\0\0", 4}), 32768, "32768"},
         {"short dword zero-extended", Raw(RegType::Dword, "\x01\x01"), 257, "257"},
         {"binary of 1 not over-read", Raw(RegType::Binary, "\x05"), 5, "5"},

@@ -14,54 +14,40 @@ namespace {
 
 using namespace std::string_literals;
 
-// Both readers of the database answer as the profile functions do (the Wine tests pin the codec to them):
-// the value asked for, and for every name the file holds, in the spellings a caller might use, the index
-// gives what the codec gives.
+// Both readers of the database answer as the profile functions do (the Wine tests pin the codec to them).
 TEST(DatabaseIndex, ReadsAsTheProfileFunctionsOnTrickyLines) {
     const std::string x253(253, 'x'), x254(254, 'x');
-    const struct {
-        const char* what;
-        std::string file, section, key, expected;
-    } cases[] = {
-        {"section and key in other ASCII case", "[Abc]\r\nKey=v\r\n", "aBC", "KEY", "v"},
-        {"no case pairs beyond ASCII", "[\xC4]\r\n\xD6=v\r\n[s]\r\n\xC4=w\r\n", "\xE4", "\xD6", ""},
-        {"first key and first section win", "[s]\r\nk=1\r\nK=2\r\n[S]\r\nk=3\r\nj=4\r\n", "s", "k", "1"},
-        {"a later namesake section is not read", "[s]\r\nx=1\r\n[s]\r\nk=2\r\n", "s", "k", ""},
-        {"a name without '=' reads empty and hides later ones", "[s]\r\nk\r\nk=2\r\n", "s", "k", ""},
-        {"blanks around, names asked for trimmed", "  [ s ]  \r\n \t k \t=\t v w \t\r\n", " \ts\t ", "\x0Bk\x0C",
-         "v w"},
-        {"vertical tab, form feed and ^Z are blanks", "[s]\r\nk=\x0B\x0C\x1Av\x1A\r\n", "s", "k", "v"},
-        {"0xA0 and other controls are no blanks", "[s]\r\nk=\xA0v\x01\x1F\r\n\xA0=a\r\n", "s", "k", "\xA0v\x01\x1F"},
-        {"matching outer quotes inside blanks go", "[s]\r\nk=  \" a\"b \"  \r\n", "s", "k", " a\"b "},
-        {"unlike quotes and a lone one stay", "[s]\r\nk=\"a'\r\nj=\"\r\ni=\"\"\r\nh='a'", "s", "k", "\"a'"},
-        {"254 characters whole, more cut", "[s]\r\nk=" + x254 + "y\r\nj=" + x254 + "\r\n", "s", "k", x254},
-        {"quoted 254 loses one", "[s]\r\nk=\"" + x254 + "\"\r\nj=\"" + x253 + "\"\r\n", "s", "k", x253},
-        {"keys before any section", "k=v\r\n[s]\r\nj=w\r\n", "s", "k", ""},
-        {"empty names", "k=v\r\n[]\r\nk=w\r\n[s]\r\n=v\r\n", "", "k", ""},
-        {"header without ']' is a line", "[s]\r\n[t\r\nk=v\r\n", "s", "k", "v"},
-        {"header to the last ']', text after it ignored", "[a]b] ; x\r\nj=u\r\n", "a]b", "j", "u"},
-        {"lines end at CR LF, LF and CR", "[s]\rk=1\nj=2\r\ni=3\r\r\nh=4\n\rg=5", "s", "g", "5"},
-        {"NUL ends names and values", "[s\0t]\r\nk\0x=a\0b\r\n[u]\r\n\0=z\r\n"s, "s", "k", "a"},
-        {"a blank before NUL is kept", "[s]\r\nk=a \0b\r\nj=v"s, "s", "k", "a "},
-        {"member sections spelled otherwise", "[42]\r\nk=a\r\n[0042]\r\nk=b\r\n[ 042 ]\r\nk=c\r\n[042]\r\nk=d\r\n",
-         "042", "k", "c"},
-        {"member numbers of five digits", "[10000]\r\nk=v\r\n[9999]\r\nk=w\r\n", "10000", "k", "v"},
-        {"only blanks", " \t\r\n\r\n\x1A", "", "", ""},
+    const struct { std::string file, section, key, expected; } cases[] = {
+        {"[Abc]\r\nKey=v\r\n", "aBC", "KEY", "v"},
+        {"[\xC4]\r\n\xD6=v\r\n[s]\r\n\xC4=w\r\n", "\xE4", "\xD6", ""},  // no case pairs beyond ASCII
+        {"[s]\r\nk=1\r\nK=2\r\n[S]\r\nk=3\r\nj=4\r\n", "s", "k", "1"},  // first key and first section win
+        {"[s]\r\nk\r\nk=2\r\n", "s", "k", ""},  // a name without '=' hides later ones
+        {"  [ s ]  \r\n \t k \t=\t v w \t\r\n", " \ts\t ", "\x0Bk\x0C", "v w"},
+        {"[s]\r\nk=\x0B\x0C\x1Av\x1A\r\nj=\xA0v\x01\x1F\r\n\xA0=a\r\n", "s", "k", "v"},  // 0xA0 is no blank
+        {"[s]\r\nk=  \" a\"b \"  \r\nj=\"a'\r\ni=\"\r\nh=\"\"\r\ng='a'", "s", "k", " a\"b "},  // outer quotes
+        {"[s]\r\nk=" + x254 + "y\r\nj=" + x254 + "\r\ni=\"" + x254 + "\"\r\n", "s", "k", x254},
+        {"[s]\r\nk=\"" + x254 + "\"\r\nj=\"" + x253 + "\"\r\n", "s", "k", x253},  // quoted 254 loses one
+        {"k=v\r\n[]\r\nk=w\r\n[s]\r\n=v\r\n", "", "k", ""},  // keys before any section, empty names
+        {"[s]\r\n[t\r\nk=v\r\n[a]b] ; x\r\nj=u\r\n", "s", "k", "v"},  // a header to the last ']' or a line
+        {"[s]\rk=1\nj=2\r\ni=3\r\r\nh=4\n\rg=5", "s", "g", "5"},  // lines end at CR LF, LF and CR
+        {"[s\0t]\r\nk\0x=a\0b\r\nj=a \0b\r\n[u]\r\n\0=z"s, "s", "k", "a"},  // NUL ends names and values
+        {"[42]\r\nk=a\r\n[0042]\r\nk=b\r\n[ 042 ]\r\nk=c\r\n[042]\r\nk=d\r\n[10000]\r\nk=e", "042", "k", "c"},
+        {" \t\r\n\r\n\x1A", "", "", ""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(testing::PrintToString(c.file));
         const IniDocument document(c.file);
         const DatabaseIndex index(c.file);
         EXPECT_EQ(document.Read(c.section, c.key), c.expected);
+        // For every name the file holds, in the spellings a caller might use, the index answers as the codec.
         std::set<std::string> names{c.section, c.key, "000", "042", "x"};
-        auto add = [&](std::string_view name) {
-            std::string upper(name);
-            for (char& ch : upper) ch = ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
-            names.insert({std::string(name), " " + std::string(name) + "\t", upper});
+        auto add = [&](std::string name) {
+            names.insert({name, " " + name + "\t"});
+            for (char& ch : name) ch = ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
+            names.insert(name);
         };
-        for (const IniSection& section : document.Sections())
-            if (section.headed) add(document.Text(section.name));
-        for (const IniEntry& entry : document.Entries()) add(document.Text(entry.name));
+        for (const IniSection& section : document.Sections()) add(std::string(document.Text(section.name)));
+        for (const IniEntry& entry : document.Entries()) add(std::string(document.Text(entry.name)));
         for (const std::string& section : names)
             for (const std::string& key : names)
                 ASSERT_EQ(index.ReadStored(section, key), document.Read(section, key)) << "[" << section << "] " << key;
@@ -71,16 +57,13 @@ TEST(DatabaseIndex, ReadsAsTheProfileFunctionsOnTrickyLines) {
 TEST(DatabaseIndex, ReadsMembersAndRangesByTheirPlainKeys) {
     // "3964" scrambles to four times 0xA0, which the reader must not take for blanks.
     const std::string file = "[000]\r\n" + Line("Key", "3964") + Line("BS1", std::string(300, 'a')) + "[007]\r\n" +
-                             Line("NAME", "M\xFC\xDFig") + Line("MANN", "J\xF6rg") + Line("FRAU", "K") + Line("PAAR", "True") +
-                             Line("IDENTNR", "1") + Line("FAIDX", "2/3") + Line("STRASSE", "W 3") + Line("ORT", "1 O") +
-                             Line("MAIL", "j@x.de") + Line("AUSTRITT", "31.12.2024") + Line("NAME", "Zweiter") +
-                             Line("EXTRA", "x") + "[1000]\r\n" + Line("NAME", "Tausend") + "[42]\r\n" + Line("NAME", "F");
+                             Line("NAME", "M\xFC\xDFig") + Line("NAME", "Zweiter") + "[1000]\r\n" + Line("NAME", "T") +
+                             "[42]\r\n" + Line("NAME", "F");
     MemoryDialogs dialogs;
     DamageNotice notice(dialogs);
     const DatabaseIndex index(file);
-    EXPECT_EQ(index.ReadMember(7, notice), (MemberRecord{"M\xFC\xDFig", "J\xF6rg", "K", "True", "1", "2/3", "W 3",
-                                                         "1 O", "j@x.de", "31.12.2024"}));
-    EXPECT_EQ(index.ReadMember(1000, notice).NAME, "Tausend");
+    EXPECT_EQ(index.ReadMember(7, notice).NAME, "M\xFC\xDFig");
+    EXPECT_EQ(index.ReadMember(1000, notice).NAME, "T");
     EXPECT_EQ(index.ReadMember(42, notice), MemberRecord{}) << "member 42 lives in [042], not in [42]";
     EXPECT_EQ(index.ReadMember(-3, notice), MemberRecord{});
     EXPECT_EQ(index.Read("007", "\x80", notice), "") << "a key the scrambler refuses is never found";
@@ -88,15 +71,11 @@ TEST(DatabaseIndex, ReadsMembersAndRangesByTheirPlainKeys) {
     EXPECT_EQ(index.Read("000", "BS1", notice), std::string(254, 'a'));
     // A range counts when it is one to four ASCII digits; A1 of 0 is the header, not a member.
     const std::pair<std::array<const char*, 4>, MemberRanges> ranges[] = {
-        {{"", "", "", ""}, {1, 999, 1000, 1999}},
-        {{"001", "890", "0895", "9999"}, {1, 890, 895, 9999}},
-        {{"000", "10000", "+5", " 12"}, {1, 999, 1000, 1999}},
-        {{"0", "1.5", "0x10", "1\xBD"}, {1, 999, 1000, 1999}},
-    };
+        {{"", "", "", ""}, {1, 999, 1000, 1999}}, {{"001", "890", "0895", "9999"}, {1, 890, 895, 9999}},
+        {{"000", "10000", "+5", " 12"}, {1, 999, 1000, 1999}}, {{"0", "1.5", "0x10", "1\xBD"}, {1, 999, 1000, 1999}}};
     for (const auto& [values, expected] : ranges) {
         std::string header = "[000]\r\n";
-        for (std::size_t i = 0; i < values.size(); ++i)
-            if (*values[i]) header += Line(kRangeKeys[i].key, values[i]);
+        for (std::size_t i = 0; i < values.size(); ++i) header += *values[i] ? Line(kRangeKeys[i].key, values[i]) : "";
         EXPECT_EQ(DatabaseIndex(header).ReadRanges(notice), expected) << header;
     }
     EXPECT_TRUE(dialogs.shown.empty());
@@ -137,15 +116,10 @@ TEST(DatabaseIndex, DamagedFilesAndValuesReadSafely) {
     for (int member = 1; member <= 50; ++member)  // 0x90 unscrambles to a tab, which the scrambler rejects
         manyDamaged += "[" + MemberSection(member) + "]\r\n" + Line("NAME", "Gut") + *Crypt("MANN") + "=\x90\x90\r\n";
     const std::string longLine(100000, '\xD3');
-    const struct {
-        const char* what;
-        std::string file, name;  // what NAME of member 1 reads
-        std::size_t notices;
-    } cases[] = {
+    const struct { const char* what; std::string file, name; std::size_t notices; } cases[] = {  // name: of member 1
         {"binary garbage", garbage, "", 0},
         {"garbage after a good record", "[001]\r\n" + Line("NAME", "Gut") + garbage, "Gut", 0},
-        {"a line of 100,000 characters", "[001]\r\n" + *Crypt("NAME") + "=" + longLine + "\r\n",
-         *Crypt(longLine.substr(0, 254)), 0},
+        {"a line of 100,000 characters", "[001]\r\n" + *Crypt("NAME") + "=" + longLine, *Crypt(longLine.substr(0, 254)), 0},
         {"a header of 100,000 characters", "[" + longLine + "]\r\n[001]\r\n" + Line("NAME", "Gut"), "Gut", 0},
         {"cut off inside a line", "[001]\r\n" + Line("NAME", "Gut").substr(0, 8), "Gut", 0},
         {"NUL inside the value", "[001]\r\n" + *Crypt("NAME") + "=" + *Crypt("Gu") + "\0x\r\n"s, "Gu", 0},
