@@ -50,6 +50,11 @@ TEST_F(MultiFileTest, PacksAndExtractsWithEvents) {
     EXPECT_EQ(multiFile.ExtractFile2String("C:\\P.PAK", "GR\xD6SSE.TXT"), "");
     files.Put("C:\\KAPUTT.PAK", (a + c + block).substr(1));
     EXPECT_EQ(multiFile.ExtractFile2String("C:\\KAPUTT.PAK", "A.TXT"), "");
+    // The trailer alone makes a pack, even when its directory does not describe the bytes before it.
+    files.Put("C:\\X.PAK", "x0018\t*CompactFile*");
+    EXPECT_TRUE(multiFile.IsCompactFile("C:\\X.PAK"));
+    EXPECT_EQ(multiFile.CompactFileInfo("C:\\X.PAK"), "");
+    for (const char* notPack : {"C:\\out\\keep", "C:\\", "C:\\fehlt"}) EXPECT_FALSE(multiFile.IsCompactFile(notPack));
 }
 
 // A refused pack leaves every file as it was: the old pack, the sources, no temporary file.
@@ -81,60 +86,6 @@ TEST_F(MultiFileTest, CompactFilesRefusesAndLeavesEverythingAsItWas) {
         EXPECT_EQ(Tree(), before);
         for (const std::string& event : events) EXPECT_EQ(event.find(" P.PAK "), std::string::npos) << "no closing event";
     }
-}
-
-TEST_F(MultiFileTest, ExtractFilesWritesAllOrNothing) {
-    const struct {
-        std::optional<std::string> pack;  // none: no pack file
-        const char *target, *only;
-        bool extracted;
-        Strings written;  // what is there besides the pack and C:\out (C:\out\A.TXT: a folder in the way)
-        Strings events;
-    } cases[] = {
-        {kSmallestPack, "C:\\out", "a.txt", true, {"C/out/A.TXT=Hallo"}, {}},  // one member, without events
-        {kSmallestPack, "C:\\out", "B.TXT", false, {}, {}},
-        {"0018\t*CompactFile*", "C:\\out", "", true, {}, {}},
-        {"0018\t*CompactFile*", "C:\\out", "A.TXT", false, {}, {}},
-        {"E.TXT\t0\t0\r\n0029\t*CompactFile*", "C:\\out", "", true, {"C/out/E.TXT="}, {"Extract E.TXT 0 0 100"}},
-        {kSmallestPack, "C:\\fehlt", "", false, {}, {}},
-        {kSmallestPack, "C:\\out", "", false, {"C/out/A.TXT"}, {}},
-        {std::nullopt, "C:\\out", "", false, {}, {}},
-        {"Hallo Welt, kein Pack", "C:\\out", "", false, {}, {}},
-        {"Hallo..\\x.TXT\t0\t5\r\n0032\t*CompactFile*", "C:\\out", "", false, {}, {}},
-        {"HalloNUL.txt\t0\t5\r\n0031\t*CompactFile*", "C:\\out", "", false, {}, {}},
-        {"HalloA\t0\t2\r\na\t2\t3\r\n0032\t*CompactFile*", "C:\\out", "", false, {}, {}},  // one name twice
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.pack) + " " + c.only);
-        Clear();
-        if (c.pack) files.Put("C:\\P.PAK", *c.pack);
-        files.CreateFolder("C:\\out");
-        if (c.written == Strings{"C/out/A.TXT"}) files.CreateFolder("C:\\out\\A.TXT");
-        events.clear();
-        EXPECT_EQ(multiFile.ExtractFiles("C:\\P.PAK", c.target, c.only), c.extracted);
-        Strings tree = Tree();
-        std::erase_if(tree, [](const std::string& n) { return n == "C" || n == "C/out" || n.starts_with("C/P.PAK="); });
-        EXPECT_EQ(tree, c.written);
-        EXPECT_EQ(events, c.events);
-    }
-}
-
-TEST_F(MultiFileTest, RecognisesPacksByTheirLastBytes) {
-    const struct { std::string bytes; bool isPack; std::string info; } cases[] = {
-        {"018\t*CompactFile*", false, ""},
-        {"0018\t*CompactFile*", true, "0018\t*CompactFile*"},
-        {"0018\t*compactfile*", false, ""},
-        // The trailer alone makes a pack; the 200000 bytes before it are not described by the directory.
-        {std::string(200000, 'x') + "0018\t*CompactFile*", true, ""},
-        {"0018\t*CompactFile*" + std::string(100, 'x'), false, ""},
-    };
-    for (const auto& c : cases) {
-        files.Put("C:\\X.PAK", c.bytes);
-        EXPECT_EQ(multiFile.IsCompactFile("C:\\X.PAK"), c.isPack) << c.bytes.size();
-        EXPECT_EQ(multiFile.CompactFileInfo("C:\\X.PAK"), c.info) << c.bytes.size();
-    }
-    EXPECT_FALSE(multiFile.IsCompactFile("C:\\"));
-    EXPECT_FALSE(multiFile.IsCompactFile("C:\\fehlt"));
 }
 
 }  // namespace

@@ -13,11 +13,7 @@ namespace {
 // would never end. Short waits in a row, as a bounded wait for a process makes them, end on time, and a
 // wait across midnight, where the timer starts again from 0, ends after the given seconds too.
 TEST(MemoryClock, WaitsEndOnTimeAcrossMidnight) {
-    const struct {
-        DateTime start;
-        int waits;
-        double seconds;
-    } cases[] = {{{2026, 12, 7, 9, 0, 0}, 1300, 0.1}, {{2026, 12, 7, 23, 59, 50}, 1300, 0.1},
+    const struct { DateTime start; int waits; double seconds; } cases[] = {{{2026, 12, 7, 9, 0, 0}, 1300, 0.1}, {{2026, 12, 7, 23, 59, 50}, 1300, 0.1},
                  {{2026, 12, 7, 23, 59, 59}, 1, 3}, {{2026, 12, 31, 23, 59, 30}, 1, 60}, {{2026, 12, 7, 9, 0, 0}, 1, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.start.hour << ":" << c.start.minute << " " << c.waits << " x " << c.seconds);
