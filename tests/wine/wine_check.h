@@ -29,22 +29,21 @@ inline int Summary() {
     return counts[1] == 0 ? 0 : 1;
 }
 
-// Bytes as printable ASCII with \xNN escapes, cut after about 400 characters.
+// The first 400 bytes as printable ASCII with \xNN escapes.
 inline std::string Escaped(const std::string& bytes) {
     std::string text;
-    for (unsigned char c : bytes) {
-        if (text.size() > 400) return text + "...";
-        char hex[5];
-        std::snprintf(hex, sizeof hex, "\\x%02X", c);
-        text += c >= 0x20 && c < 0x7F && c != '\\' ? std::string(1, static_cast<char>(c)) : std::string(hex);
+    for (unsigned char c : bytes.substr(0, 400)) {
+        char shown[5];
+        std::snprintf(shown, sizeof shown, c >= 0x20 && c < 0x7F && c != '\\' ? "%c" : "\\x%02X", c);
+        text += shown;
     }
-    return text;
+    return bytes.size() > 400 ? text + "..." : text;
 }
 
 // Two texts compared, both shown escaped when they differ.
 inline void RecordEqual(const std::string& a, const std::string& b, const char* file, int line, const char* expression,
                         const std::string& context) {
-    Record(a == b, file, line, expression, a == b ? context : context + " [\"" + Escaped(a) + "\" vs \"" + Escaped(b) + "\"]");
+    Record(a == b, file, line, expression, a == b ? context : context + " [" + Escaped(a) + " vs " + Escaped(b) + "]");
 }
 
 // The bytes of a file after Wine has flushed its profile cache; none when the file does not exist.
