@@ -66,7 +66,7 @@ wine build/win64/tests/e2e/peer.exe wait-window ThunderRT6FormDC "Brekkan Orvint
 # The picture shows the menu as a user sees it: a right press on the icon opens it once the start is
 # complete (before that the hub ignores it); Esc closes it again.
 for _ in $(seq 30); do
-    wine build/win64/tests/e2e/tray_peer.exe icon-event "Brekkan Orvintal  " 516 >/dev/null 2>&1 || true
+    wine build/win64/tests/e2e/peer.exe icon-event 516 >/dev/null 2>&1 || true
     wine build/win64/tests/e2e/peer.exe menu-read 1 >/dev/null 2>&1 && break
 done
 sleep 1  # let the menu paint before the picture is taken

@@ -1,7 +1,7 @@
 # Helpers for the end-to-end tests, sourced by tests/e2e/test_*.sh. A test calls e2e_setup (a throw-away
 # Wine prefix with a demo installation), starts the hub, waits on conditions with a bound and checks
-# settings, windows and the log of the stub components. Texts shown and compared here are UTF-8; the
-# peer program and the stubs speak Windows-1252, converted at this boundary.
+# settings, windows, the task bar and the log of the stub components. Texts shown and compared here are
+# UTF-8; the peer program and the stubs speak Windows-1252, converted at this boundary.
 set -euo pipefail
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -19,6 +19,7 @@ HUB_CLASS='ThunderRT6FormDC'
 BOX_TITLE="$HUB_CAPTION "
 
 source "$E2E_DIR/wine-env.sh"
+source "$E2E_REPO/tools/demo/scramble.sh"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -52,15 +53,13 @@ e2e_setup() {
 e2e_finish() {
     local status=$?
     if [ $status -ne 0 ] && [ -n "${WINEPREFIX:-}" ]; then
-        screenshot failure || true
-        echo "--- windows" >&2
-        peer list-windows >&2 || true
-        echo "--- message boxes" >&2
-        peer list-boxes >&2 || true
-        echo "--- stub log" >&2
-        stub_log >&2 || true
-        echo "--- hub output (display $DISPLAY, prefix $WINEPREFIX)" >&2
-        tail -n 20 "$E2E_ARTIFACTS/hub.out" >&2 2>/dev/null || true
+        {
+            screenshot failure
+            echo "--- windows" && peer wait-window - - 0
+            echo "--- message boxes" && peer wait-box 0
+            echo "--- stub log" && stub_log
+            echo "--- hub output (display $DISPLAY, prefix $WINEPREFIX)" && tail -n 20 "$E2E_ARTIFACTS/hub.out"
+        } >&2 || true
     fi
     wine_env_cleanup
     exit $status
@@ -70,49 +69,68 @@ e2e_finish() {
 peer() {
     local output status=0
     output=$(wine "$E2E_BIN/peer.exe" "$@") || status=$?
-    [ -z "$output" ] || printf '%s\n' "$output" | iconv -f CP1252 -t UTF-8
+    [ -z "$output" ] || printf '%s\n' "$output" | tr -d '\r' | iconv -f CP1252 -t UTF-8
     return $status
 }
 
 # Starts KOLVANE.EXE from the component folder in the background; HUB_PID is its process.
 start_hub() {
-    [ -f "$ORV_DIR/KOLVANE.EXE" ] || fail "KOLVANE.EXE was not built"
     (cd "$ORV_DIR" && exec wine "$ORV_DIR_WIN\\KOLVANE.EXE" "$@") >>"$E2E_ARTIFACTS/hub.out" 2>&1 &
     HUB_PID=$!
 }
 
 # Waits until the process ends (bounded) and sets HUB_STATUS to its exit code.
 wait_exit() {
-    local pid=$1 seconds=$2
-    wait_for "$seconds" "process $pid to end" process_gone "$pid"
+    wait_for "$2" "process $1 to end" process_gone "$1"
     HUB_STATUS=0
-    wait "$pid" || HUB_STATUS=$?
+    wait "$1" || HUB_STATUS=$?
 }
 
 process_gone() { ! kill -0 "$1" 2>/dev/null; }
 
 # Starts the hub and waits until its window is there and its start has ended (Quickwrite is its last write).
 start_hub_running() {
-    peer reg-delete HKLM "$ORV_KEY" Quickwrite >/dev/null 2>&1 || true
+    peer reg-delete "$ORV_KEY" Quickwrite || true
     start_hub "$@"
     peer wait-window "$HUB_CLASS" "$HUB_CAPTION" 60 >/dev/null || fail "no hub window"
     wait_for 60 "the hub to finish its start" setting Quickwrite
 }
 
-expect_hub_runs() { kill -0 "$HUB_PID" 2>/dev/null || fail "hub ended"; }
+# Also waits for the completion of the start (the ready icon): only then does a press open the menu. A fresh
+# contributions index holds nothing up.
+start_hub_ready() {
+    touch "$ORV_DIR/DATEX.IHP"
+    start_hub_running
+    expect_tray_icon ready 60
+}
 
-no_hub_window() { [ -z "$(peer find-window "$HUB_CLASS" - 2>/dev/null)" ]; }
+expect_hub_runs() { kill -0 "$HUB_PID" 2>/dev/null || fail "hub ended"; }
 
 # Waits until the hub has ended by itself (at most SECONDS, 30 when not given): exit code 0, no window left.
 expect_hub_ended() {
     wait_exit "$HUB_PID" "${1:-30}"
     [ "$HUB_STATUS" -eq 0 ] || fail "hub ended with $HUB_STATUS"
-    no_hub_window || fail "a hub window is left"
+    ! peer wait-window "$HUB_CLASS" - 0 >/dev/null || fail "a hub window is left"
+}
+
+# ... and that it took its icon with it.
+expect_hub_gone() {
+    expect_hub_ended
+    expect_tray_icon none
+    pass "hub ended with exit code 0, no window or icon left"
+}
+
+# Right after an end: a new hub starts at once and becomes the one hub, with its icon (no window, icon or
+# mutex of the old one in its way).
+expect_new_hub() {
+    start_hub_running
+    ! peer wait-window - "Zweite Instanz$HUB_CAPTION" 0 >/dev/null || fail "the new hub took itself for a second one"
+    wait_for 15 "the new hub's icon" tray_icon_shown
 }
 
 # Ends the hub through its command box, or kills the prefix's processes when it does not listen.
 stop_hub() {
-    peer send-command "$HUB_CAPTION" '$Ende$' >/dev/null 2>&1 || true
+    peer send-command "$HUB_CAPTION" '$Ende$' || true
     local deadline=$((SECONDS + 15))
     while ! process_gone "$HUB_PID" && [ $SECONDS -lt $deadline ]; do sleep 0.2; done
     if ! process_gone "$HUB_PID"; then
@@ -122,41 +140,45 @@ stop_hub() {
     wait "$HUB_PID" 2>/dev/null || true
 }
 
-# Writes a setting of the hub's key: NAME TYPE VALUE.
-set_setting() { peer reg-set HKLM "$ORV_KEY" "$@" >/dev/null || fail "could not write setting $1"; }
-
-# "TYPE<TAB>VALUE" of a setting of the hub's key (32-bit view); fails when it is absent.
-setting() { peer reg-get HKLM "$ORV_KEY" "$1"; }
+# Settings of the hub's key. set_setting NAME REG_SZ|REG_DWORD VALUE; setting NAME prints "TYPE<TAB>VALUE"
+# and fails when the value is absent.
+set_setting() { peer reg-set "$ORV_KEY" "$@" || fail "could not write setting $1"; }
+setting() { peer reg-get "$ORV_KEY" "$1"; }
 
 expect_setting() {
-    local name=$1 expected=$2 actual
-    actual=$(setting "$name") || fail "setting $name is missing"
-    [ "$actual" = "$expected" ] || fail "setting $name is '$actual', expected '$expected'"
-    pass "$name = $expected"
+    local actual
+    actual=$(setting "$1") || fail "setting $1 is missing"
+    [ "$actual" = "$2" ] || fail "setting $1 is '$actual', expected '$2'"
 }
 
 # Checks TYPE<TAB>VALUE against an extended regular expression.
 expect_setting_like() {
-    local name=$1 pattern=$2 actual
-    actual=$(setting "$name") || fail "setting $name is missing"
-    [[ $actual =~ ^$pattern$ ]] || fail "setting $name is '$actual', expected to match '$pattern'"
-    pass "$name = ${actual#*$'\t'}"
+    local actual
+    actual=$(setting "$1") || fail "setting $1 is missing"
+    [[ $actual =~ ^$2$ ]] || fail "setting $1 is '$actual', expected to match '$2'"
 }
 
-expect_no_setting() { ! setting "$1" >/dev/null 2>&1 || fail "$2"; }
-
-# Waits for a message box and checks it: TITLE <TAB> TEXT <TAB> BUTTONS <TAB> ICON, texts with \n.
+# Waits for a message box and checks it: TITLE <TAB> TEXT <TAB> BUTTONS, line feeds as \n.
 expect_box() {
-    local expected=$1 box
-    box=$(peer wait-box 90) || fail "no message box, expected: $expected"
-    [ "$box" = "$expected" ] || fail "message box is '$box', expected '$expected'"
-    pass "message box: ${expected:0:70}..."
+    local box
+    box=$(peer wait-box 90) || fail "no message box, expected: $1"
+    [ "$box" = "$1" ] || fail "message box is '$box', expected '$1'"
 }
 
-expect_no_box() { [ -z "$(peer list-boxes)" ] || fail "a message box is open: $(peer list-boxes)"; }
+expect_no_box() { [ -z "$(peer wait-box 0)" ] || fail "a message box is open: $(peer wait-box 0)"; }
 
 # Presses a button of the box with the title (the hub's own when not given).
-answer() { peer answer-box "${2:-$BOX_TITLE}" "$1" >/dev/null || fail "could not answer $1"; }
+answer() { peer answer-box "${2:-$BOX_TITLE}" "$1" || fail "could not answer $1"; }
+
+# The text of a dialog's control: DIALOG CAPTION, CONTROL ID, EXPECTED TEXT.
+expect_field() {
+    local text
+    text=$(peer dialog-get "$1" "$2")
+    [ "$text" = "$3" ] || fail "control $2 of \"$1\" holds '$text', expected '$3'"
+}
+
+# How many visible windows have this caption.
+visible_windows() { peer wait-window - "$1" 0 | grep -c $'\tvisible$' || true; }
 
 # The stub log as UTF-8 lines "FILE<TAB>COMMAND LINE<TAB>SHOW STATE".
 stub_log() {
@@ -166,7 +188,10 @@ stub_log() {
 
 stub_count() { stub_log | wc -l; }
 
-stub_count_at_least() { [ "$(stub_count)" -ge "$1" ]; }
+stub_count_above() { [ "$(stub_count)" -gt "$1" ]; }
+
+# True when the command prints exactly the text: TEXT COMMAND...
+prints() { [ "$("${@:2}")" = "$1" ]; }
 
 # How many starts of the component the log holds with the exact switch text after the quoted path:
 # FILE SWITCHES [SHOW STATE, 1 when not given].
@@ -174,6 +199,47 @@ stub_count_of() { stub_log | grep -cxF "$1"$'\t'"\"$ORV_DIR_WIN\\$1\"$2"$'\t'"${
 
 stub_started() { [ "$(stub_count_of "$@")" -gt 0 ]; }
 
-screenshot() {
-    import -window root "$E2E_ARTIFACTS/$1.png"
+screenshot() { import -window root "$E2E_ARTIFACTS/$1.png"; }
+
+# ---- the task bar and the menu
+
+# What the task bar shows at the place of the hub's icon (the only icon, at the right end of Wine's task
+# bar on the 1280x800 screen): "ready" (the blue picture), "starting" (the grey one) or "none".
+tray_icon_state() {
+    local shot="$E2E_ARTIFACTS/.tray.png"
+    import -window root -crop 60x20+1220+780 +repage "$shot" 2>/dev/null || return 1
+    convert "$shot" -format %c histogram:info:- | awk '
+        {
+            n = $1 + 0; rgb = $2; gsub(/[()]/, "", rgb); split(rgb, c, ",")
+            r = c[1] + 0; g = c[2] + 0; b = c[3] + 0
+            if (b - r > 60) blue += n
+            else if (r < 200 && (r - b < 16 && b - r < 16) && (r - g < 16 && g - r < 16)) grey += n
+        }
+        END { print (blue >= 20 ? "ready" : grey >= 20 ? "starting" : "none") }'
+}
+
+tray_icon_is() { [ "$(tray_icon_state)" = "$1" ]; }
+
+tray_icon_shown() { [ "$(tray_icon_state)" != none ]; }
+
+expect_tray_icon() {
+    wait_for "${2:-15}" "the task bar to show the icon as '$1'" tray_icon_is "$1"
+    pass "task bar icon: $1"
+}
+
+# Sends the hub's icon a mouse event as the task bar does (513 left press, 514 left release, 516 right press).
+press_icon() { peer icon-event "$1" || fail "no icon window to press on"; }
+
+menu_closed() { ! peer menu-read 0 >/dev/null 2>&1; }
+
+# Presses the icon (513 left, 516 right) and waits for the menu.
+open_menu() {
+    press_icon "$1"
+    peer menu-read 15 >/dev/null || fail "the menu did not open"
+}
+
+# Opens the menu with a right press and chooses the first entry with exactly this caption, in a submenu too.
+choose_entry() {
+    open_menu 516
+    peer menu-choose "$1" 5 || fail "cannot choose \"$1\""
 }

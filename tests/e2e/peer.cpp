@@ -1,76 +1,50 @@
-// The end-to-end tests' stand-in for another program of the suite: it looks for windows and message
-// boxes, sends commands into a program's command box, answers message boxes, reads and writes the
-// settings through the 32-bit registry view (as the suite's 32-bit programs see them) and waits for
-// processes. One subcommand per run; results go to stdout as tab-separated lines of Windows-1252 text,
-// line feeds inside a text written as "\n"; exit code 0 = done or found, 1 = not found or failed,
+// The end-to-end tests' stand-in for the other programs of the suite and for the shell around the hub: it
+// finds windows and message boxes, sends commands into a command box, answers boxes and fills in dialogs,
+// reads and chooses entries of the hub's open menu, reads and writes settings through the 32-bit registry
+// view (as the suite's 32-bit programs see them), and sends the hub's icon the task bar's messages and its
+// window those of a log-off. One subcommand per run; results go to stdout as tab-separated Windows-1252
+// lines, line feeds inside a text written as "\n"; exit code 0 = done or found, 1 = not found or failed,
 // 2 = wrong usage.
 #include <windows.h>
-// after windows.h, which it needs
-#include <tlhelp32.h>
+// after windows.h, which they need
+#include <fcntl.h>
+#include <io.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "command_line.h"
-
 namespace {
 
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using Handle = std::unique_ptr<void, HandleCloser>;
-
-struct KeyCloser {
-    void operator()(HKEY key) const { RegCloseKey(key); }
-};
-using Key = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
-
-constexpr DWORD kPollMs = 100;
-constexpr char kMessageBoxClass[] = "#32770";
+constexpr char kDialogClass[] = "#32770";
+constexpr char kMenuClass[] = "#32768";
+constexpr char kFormClass[] = "ThunderRT6FormDC";
+constexpr char kHubCaption[] = "Brekkan Orvintal  ";
 constexpr int kMessageBoxTextId = 0xFFFF;
+constexpr WPARAM kMenuProbe = 0x4B4F4C56;  // as in menu_probe.cpp
+constexpr UINT kSymbolCallback = 512;      // the message and number of the hub's icon
+constexpr UINT kIconId = 2;
 
-void Print(const std::string& line) {
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
+void Print(const std::string& line) { std::printf("%s\n", line.c_str()); }
+
+std::string Escape(std::string text) {
+    for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2) text.replace(at, 1, "\\n");
+    return text;
 }
 
-std::string Escape(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '\n') out += "\\n";
-        else if (c == '\r') out += "\\r";
-        else if (c == '\t') out += "\\t";
-        else out += c;
-    }
-    return out;
-}
-
-// "-" stands for "any" in class and caption arguments.
-const char* AnyOr(const char* argument) { return std::strcmp(argument, "-") == 0 ? nullptr : argument; }
-
-std::string WindowText(HWND window) {
+std::string Caption(HWND window) {
     char text[1024] = {};
-    const int length = GetWindowTextA(window, text, sizeof text);
-    return std::string(text, length > 0 ? length : 0);
+    GetWindowTextA(window, text, sizeof text);
+    return text;
 }
 
-std::string WindowClass(HWND window) {
+std::string ClassOf(HWND window) {
     char name[256] = {};
-    const int length = GetClassNameA(window, name, sizeof name);
-    return std::string(name, length > 0 ? length : 0);
-}
-
-std::string Describe(HWND window) {
-    char handle[32];
-    std::snprintf(handle, sizeof handle, "%p", static_cast<void*>(window));
-    return std::string(handle) + "\t" + WindowClass(window) + "\t" + WindowText(window) + "\t" +
-           (IsWindowVisible(window) ? "visible" : "hidden");
+    GetClassNameA(window, name, sizeof name);
+    return name;
 }
 
 // Polls the condition until it holds or the seconds have passed.
@@ -80,7 +54,7 @@ bool WaitUntil(double seconds, Condition condition) {
     for (;;) {
         if (condition()) return true;
         if (GetTickCount64() >= deadline) return false;
-        Sleep(kPollMs);
+        Sleep(100);
     }
 }
 
@@ -89,261 +63,41 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
     return TRUE;
 }
 
-std::vector<HWND> TopLevelWindows() {
-    std::vector<HWND> windows;
-    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
-// ---- message boxes ----
-
-struct ButtonName {
-    const char* name;
-    int id;
-};
-
-constexpr ButtonName kButtons[] = {
-    {"OK", IDOK},         {"Cancel", IDCANCEL}, {"Abort", IDABORT}, {"Retry", IDRETRY},
-    {"Ignore", IDIGNORE}, {"Yes", IDYES},       {"No", IDNO},
-};
-
-bool IsMessageBox(HWND window) {
-    return IsWindowVisible(window) && WindowClass(window) == kMessageBoxClass &&
-           GetDlgItem(window, kMessageBoxTextId) != nullptr;
-}
-
-std::vector<HWND> MessageBoxes(const char* title) {
-    std::vector<HWND> boxes;
-    for (HWND window : TopLevelWindows())
-        if (IsMessageBox(window) && (!title || WindowText(window) == title)) boxes.push_back(window);
-    return boxes;
-}
-
-struct IconName {
-    const char* name;
-    LPCSTR id;
-    UINT style;
-};
-
-// Not constexpr: the system icon ids are casts from integers.
-const IconName kIcons[] = {
-    {"stop", IDI_HAND, MB_ICONSTOP},
-    {"question", IDI_QUESTION, MB_ICONQUESTION},
-    {"exclamation", IDI_EXCLAMATION, MB_ICONEXCLAMATION},
-    {"information", IDI_ASTERISK, MB_ICONINFORMATION},
-};
-
-// A 32-bit top-down bitmap selected into a memory device context.
-class Dib {
-public:
-    Dib(int width, int height) : dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info = {};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        bits_ = static_cast<const DWORD*>(bits);
-        previous_ = SelectObject(dc_, bitmap_);
-        size_ = bits_ ? static_cast<size_t>(width) * height : 0;
-    }
-    ~Dib() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Dib(const Dib&) = delete;
-    Dib& operator=(const Dib&) = delete;
-    HDC dc() const { return dc_; }
-    // RGB of each pixel, once the drawing has been flushed.
-    std::vector<DWORD> Pixels() const {
-        GdiFlush();
-        std::vector<DWORD> pixels(bits_, bits_ + size_);
-        for (DWORD& pixel : pixels) pixel &= 0xFFFFFF;
-        return pixels;
-    }
-
-private:
-    HDC dc_;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-    const DWORD* bits_ = nullptr;
-    size_t size_ = 0;
-};
-
-// The name of the system icon whose picture fills the rectangle of the screen, or "other".
-std::string IconOnScreen(const RECT& rect) {
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    Dib screen(width, height);
-    HDC desktop = GetDC(nullptr);
-    BitBlt(screen.dc(), 0, 0, width, height, desktop, rect.left, rect.top, SRCCOPY);
-    ReleaseDC(nullptr, desktop);
-    const std::vector<DWORD> shown = screen.Pixels();
-    if (shown.empty()) return "other";
-    const DWORD background = shown.front();  // the corners of the system icons are transparent
-    for (const IconName& candidate : kIcons) {
-        Dib drawn(width, height);
-        const HBRUSH brush = CreateSolidBrush(RGB(GetBValue(background), GetGValue(background), GetRValue(background)));
-        const RECT all = {0, 0, width, height};
-        FillRect(drawn.dc(), &all, brush);
-        DeleteObject(brush);
-        DrawIconEx(drawn.dc(), 0, 0, LoadIconA(nullptr, candidate.id), 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
-        if (drawn.Pixels() == shown) return candidate.name;
-    }
-    return "other";
-}
-
-// The icon of a message box belongs to the other process and cannot be read through its handle, so
-// the picture on the screen is compared with each system icon drawn on the same background. A box that
-// has just appeared may not be painted yet: the comparison is repeated for a moment.
-std::string BoxIcon(HWND box) {
-    HWND icon = nullptr;
-    for (HWND child = GetWindow(box, GW_CHILD); child && !icon; child = GetWindow(child, GW_HWNDNEXT))
-        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child)) icon = child;
-    RECT rect;
-    if (!icon || !SendMessageA(icon, STM_GETICON, 0, 0) || !GetWindowRect(icon, &rect)) return "none";
-    std::string name;
-    WaitUntil(3, [&] { return (name = IconOnScreen(rect)) != "other"; });
-    return name;
-}
-
-// title <TAB> text <TAB> buttons joined by "|" <TAB> icon
-std::string DescribeBox(HWND box) {
-    std::string buttons;
-    for (const ButtonName& button : kButtons) {
-        HWND control = GetDlgItem(box, button.id);
-        if (!control || !IsWindowVisible(control)) continue;
-        if (!buttons.empty()) buttons += "|";
-        buttons += button.name;
-    }
-    return Escape(WindowText(box)) + "\t" + Escape(WindowText(GetDlgItem(box, kMessageBoxTextId))) + "\t" +
-           buttons + "\t" + BoxIcon(box);
-}
-
-// ---- registry ----
-
-struct RootName {
-    const char* name;
-    HKEY root;
-};
-
-// Not constexpr: the predefined keys are casts from integers.
-const RootName kRoots[] = {
-    {"HKLM", HKEY_LOCAL_MACHINE}, {"HKEY_LOCAL_MACHINE", HKEY_LOCAL_MACHINE},
-    {"HKCU", HKEY_CURRENT_USER},  {"HKEY_CURRENT_USER", HKEY_CURRENT_USER},
-    {"HKCR", HKEY_CLASSES_ROOT},  {"HKU", HKEY_USERS},
-};
-
-struct TypeName {
-    const char* name;
-    DWORD type;
-};
-
-constexpr TypeName kTypes[] = {
-    {"REG_SZ", REG_SZ},         {"REG_EXPAND_SZ", REG_EXPAND_SZ}, {"REG_BINARY", REG_BINARY},
-    {"REG_DWORD", REG_DWORD},   {"REG_MULTI_SZ", REG_MULTI_SZ},   {"REG_NONE", REG_NONE},
-};
-
-std::optional<HKEY> ParseRoot(const char* name) {
-    for (const RootName& root : kRoots)
-        if (_stricmp(root.name, name) == 0) return root.root;
-    std::fprintf(stderr, "unknown root %s\n", name);
-    return std::nullopt;
-}
-
-std::optional<DWORD> ParseType(const char* name) {
-    for (const TypeName& type : kTypes)
-        if (_stricmp(type.name, name) == 0) return type.type;
-    std::fprintf(stderr, "unknown type %s\n", name);
-    return std::nullopt;
-}
-
-const char* TypeText(DWORD type) {
-    for (const TypeName& entry : kTypes)
-        if (entry.type == type) return entry.name;
-    return "REG_OTHER";
-}
-
-Key OpenKey(HKEY root, const char* path, REGSAM access, bool create) {
-    HKEY key = nullptr;
-    const LONG status = create ? RegCreateKeyExA(root, path, 0, nullptr, 0, access | KEY_WOW64_32KEY, nullptr,
-                                                 &key, nullptr)
-                               : RegOpenKeyExA(root, path, 0, access | KEY_WOW64_32KEY, &key);
-    if (status != ERROR_SUCCESS) {
-        std::fprintf(stderr, "cannot open key %s: error %ld\n", path, status);
-        return Key();
-    }
-    return Key(key);
-}
-
-std::string Hex(const std::string& bytes) {
-    std::string out;
-    char pair[3];
-    for (unsigned char byte : bytes) {
-        std::snprintf(pair, sizeof pair, "%02X", byte);
-        out += pair;
-    }
-    return out;
-}
-
-std::optional<std::string> Unhex(const char* text) {
-    std::string out;
-    const size_t length = std::strlen(text);
-    if (length % 2 != 0) return std::nullopt;
-    for (size_t i = 0; i < length; i += 2) {
-        char* end = nullptr;
-        const std::string pair(text + i, 2);
-        const long value = std::strtol(pair.c_str(), &end, 16);
-        if (*end != '\0') return std::nullopt;
-        out += static_cast<char>(value);
-    }
-    return out;
-}
-
-// ---- subcommands ----
-
-int ListWindows(char**) {
-    for (HWND window : TopLevelWindows()) Print(Describe(window));
-    return 0;
-}
-
-// Every top-level window, hidden ones included, whose class (compared without case, as Windows does)
-// and exact caption match.
-std::vector<HWND> MatchingWindows(const char* className, const char* caption) {
-    std::vector<HWND> matches;
-    for (HWND window : TopLevelWindows())
-        if ((!className || _stricmp(WindowClass(window).c_str(), className) == 0) &&
-            (!caption || WindowText(window) == caption))
+// Every top-level window, hidden ones included, whose class (without case, as Windows compares it) and
+// exact caption match; nullptr or "-" matches any.
+std::vector<HWND> Windows(const char* className, const char* caption) {
+    std::vector<HWND> all, matches;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&all));
+    const auto any = [](const char* s) { return !s || std::strcmp(s, "-") == 0; };
+    for (HWND window : all)
+        if ((any(className) || _stricmp(ClassOf(window).c_str(), className) == 0) &&
+            (any(caption) || Caption(window) == caption))
             matches.push_back(window);
     return matches;
 }
 
 int PrintAll(const std::vector<HWND>& windows) {
-    for (HWND window : windows) Print(Describe(window));
+    for (HWND window : windows) {
+        char handle[32];
+        std::snprintf(handle, sizeof handle, "%p", static_cast<void*>(window));
+        Print(std::string(handle) + "\t" + ClassOf(window) + "\t" + Caption(window) + "\t" +
+              (IsWindowVisible(window) ? "visible" : "hidden"));
+    }
     return windows.empty() ? 1 : 0;
 }
 
-int FindWindowCommand(char** args) { return PrintAll(MatchingWindows(AnyOr(args[0]), AnyOr(args[1]))); }
+HWND Hub() { return FindWindowA(kFormClass, kHubCaption); }
+
+// ---- windows ----
 
 int WaitWindow(char** args) {
-    std::vector<HWND> windows;
-    WaitUntil(std::atof(args[2]),
-              [&] { return !(windows = MatchingWindows(AnyOr(args[0]), AnyOr(args[1]))).empty(); });
-    return PrintAll(windows);
+    std::vector<HWND> found;
+    WaitUntil(std::atof(args[2]), [&] { return !(found = Windows(args[0], args[1])).empty(); });
+    return PrintAll(found);
 }
 
 int WaitNoWindow(char** args) {
-    return WaitUntil(std::atof(args[2]), [&] { return MatchingWindows(AnyOr(args[0]), AnyOr(args[1])).empty(); })
-               ? 0
-               : 1;
-}
-
-int FindChild(char** args) {
-    std::vector<HWND> children;
-    for (HWND window : MatchingWindows(nullptr, args[0]))
-        for (HWND child = FindWindowExA(window, nullptr, args[1], nullptr); child;
-             child = FindWindowExA(window, child, args[1], nullptr))
-            children.push_back(child);
-    return PrintAll(children);
+    return WaitUntil(std::atof(args[2]), [&] { return Windows(args[0], args[1]).empty(); }) ? 0 : 1;
 }
 
 // As the suite's programs do it: the top-level window with the exact caption, its first text box,
@@ -351,248 +105,316 @@ int FindChild(char** args) {
 int SendCommand(char** args) {
     HWND window = FindWindowA(nullptr, args[0]);
     HWND box = window ? FindWindowExA(window, nullptr, "ThunderRT6TextBox", nullptr) : nullptr;
-    if (!box) {
-        std::fprintf(stderr, "no command box in a window titled \"%s\"\n", args[0]);
-        return 1;
-    }
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[1]), SMTO_NORMAL, 10000, &result);
-    Print("sent");
+    if (!box) return 1;
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[1]), SMTO_NORMAL, 10000, &ignored);
     return 0;
 }
 
-int ListBoxes(char**) {
-    for (HWND box : MessageBoxes(nullptr)) Print(DescribeBox(box));
-    return 0;
+// ---- message boxes: "title <TAB> text <TAB> buttons joined by |" ----
+
+struct Button {
+    const char* name;
+    int id;
+};
+
+constexpr Button kButtons[] = {{"OK", IDOK}, {"Cancel", IDCANCEL}, {"Yes", IDYES}, {"No", IDNO}};
+
+std::vector<HWND> MessageBoxes(const char* title) {
+    std::vector<HWND> boxes;
+    for (HWND window : Windows(kDialogClass, title))
+        if (IsWindowVisible(window) && GetDlgItem(window, kMessageBoxTextId)) boxes.push_back(window);
+    return boxes;
 }
 
 int WaitBox(char** args) {
     std::vector<HWND> boxes;
     if (!WaitUntil(std::atof(args[0]), [&] { return !(boxes = MessageBoxes(nullptr)).empty(); })) return 1;
-    for (HWND box : boxes) Print(DescribeBox(box));
+    for (HWND box : boxes) {
+        std::string buttons;
+        for (const Button& button : kButtons)
+            if (HWND control = GetDlgItem(box, button.id); control && IsWindowVisible(control))
+                buttons += (buttons.empty() ? "" : "|") + std::string(button.name);
+        Print(Escape(Caption(box)) + "\t" + Escape(Caption(GetDlgItem(box, kMessageBoxTextId))) + "\t" + buttons);
+    }
     return 0;
 }
 
 int AnswerBox(char** args) {
-    const ButtonName* button = nullptr;
-    for (const ButtonName& entry : kButtons)
-        if (_stricmp(entry.name, args[1]) == 0) button = &entry;
-    if (!button) {
-        std::fprintf(stderr, "unknown button %s\n", args[1]);
-        return 2;
+    const std::vector<HWND> boxes = MessageBoxes(args[0]);
+    for (const Button& button : kButtons) {
+        if (_stricmp(button.name, args[1]) != 0 || boxes.empty()) continue;
+        HWND box = boxes.front();
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(button.id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button.id)));
+        return WaitUntil(10, [&] { return !IsWindow(box) || !IsWindowVisible(box); }) ? 0 : 1;
     }
-    const std::vector<HWND> boxes = MessageBoxes(AnyOr(args[0]));
-    if (boxes.empty() || !GetDlgItem(boxes.front(), button->id)) {
-        std::fprintf(stderr, "no message box \"%s\" with the button %s\n", args[0], button->name);
-        return 1;
-    }
-    HWND box = boxes.front();
-    Print(DescribeBox(box));
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button->id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(box, button->id)));
-    return WaitUntil(10, [&] { return !IsWindow(box) || !IsWindowVisible(box); }) ? 0 : 1;
+    return 1;
 }
 
-struct BoxStyle {
-    const char* name;
-    UINT style;
-};
+// ---- dialogs: a control found by the dialog's caption and the control's number ----
 
-constexpr BoxStyle kBoxStyles[] = {
-    {"OK", MB_OK},
-    {"OKCancel", MB_OKCANCEL},
-    {"YesNo", MB_YESNO},
-    {"YesNoCancel", MB_YESNOCANCEL},
-    {"RetryCancel", MB_RETRYCANCEL},
-};
+HWND DialogItem(const char* caption, const char* id) {
+    HWND dialog = FindWindowA(kDialogClass, caption);
+    return dialog ? GetDlgItem(dialog, std::atoi(id)) : nullptr;
+}
 
-// Shows a message box as another program of the suite would, and prints the button chosen.
-int ShowMessageBox(char** args) {
-    const BoxStyle* buttons = nullptr;
-    for (const BoxStyle& style : kBoxStyles)
-        if (_stricmp(style.name, args[2]) == 0) buttons = &style;
-    const IconName* icon = nullptr;
-    for (const IconName& entry : kIcons)
-        if (_stricmp(entry.name, args[3]) == 0) icon = &entry;
-    if (!buttons || (!icon && _stricmp(args[3], "none") != 0)) {
-        std::fprintf(stderr, "unknown buttons %s or icon %s\n", args[2], args[3]);
-        return 2;
-    }
-    const int answer = MessageBoxA(nullptr, args[1], args[0], buttons->style | (icon ? icon->style : 0));
-    for (const ButtonName& button : kButtons)
-        if (button.id == answer) Print(button.name);
+int DialogSet(char** args) {
+    HWND item = DialogItem(args[0], args[1]);
+    return item && SendMessageA(item, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[2])) ? 0 : 1;
+}
+
+// Asked with WM_GETTEXT: GetWindowText gives another process's control only its caption, not an edit's text.
+int DialogGet(char** args) {
+    HWND item = DialogItem(args[0], args[1]);
+    char text[1024] = {};
+    DWORD_PTR ignored = 0;
+    if (!item) return 1;
+    SendMessageTimeoutA(item, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, &ignored);
+    Print(Escape(text));
     return 0;
 }
 
-// ---- a receiver of commands ----
-
-constexpr char kFormClass[] = "ThunderRT6FormDC";
-constexpr char kTextBoxClass[] = "ThunderRT6TextBox";
-
-LRESULT CALLBACK CommandBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETTEXT && lParam) {
-        const std::string text = reinterpret_cast<const char*>(lParam);
-        Print("received\t" + Escape(text));
-        if (text == "$Ende$") PostQuitMessage(0);
-    }
-    return DefWindowProcA(box, message, wParam, lParam);
-}
-
-// Plays a program of the suite that obeys the command channel: a hidden window of the suite's form
-// class with the caption, holding a command box; prints every text put into the box and ends on
-// "$Ende$" (exit 0) or after the seconds (exit 1).
-int Serve(char** args) {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA form = {};
-    form.lpfnWndProc = DefWindowProcA;
-    form.hInstance = instance;
-    form.lpszClassName = kFormClass;
-    WNDCLASSA box = form;
-    box.lpfnWndProc = CommandBoxProc;
-    box.lpszClassName = kTextBoxClass;
-    if (!RegisterClassA(&form) || !RegisterClassA(&box)) return 1;
-    HWND window = CreateWindowExA(0, kFormClass, args[0], WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
-                                  instance, nullptr);
-    if (!window || !CreateWindowExA(0, kTextBoxClass, "", WS_CHILD, 0, 0, 100, 20, window, nullptr, instance,
-                                    nullptr))
-        return 1;
-    Print("ready");
-    SetTimer(nullptr, 0, static_cast<UINT>(std::atof(args[1]) * 1000), nullptr);
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (message.message == WM_TIMER && !message.hwnd) return 1;
-        DispatchMessageA(&message);
-    }
+// The number of the control that has the focus in the dialog's thread.
+int DialogFocus(char** args) {
+    HWND dialog = FindWindowA(kDialogClass, args[0]);
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    if (!dialog || !GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread) || !thread.hwndFocus) return 1;
+    // The edit inside a combo box stands for the combo box.
+    HWND focus = GetParent(thread.hwndFocus) == dialog ? thread.hwndFocus : GetParent(thread.hwndFocus);
+    Print(std::to_string(GetDlgCtrlID(focus)));
     return 0;
 }
 
+// Posted: the button's action may open a window of its own or end the program before it would answer.
+int DialogClick(char** args) {
+    HWND item = DialogItem(args[0], args[1]);
+    return item && PostMessageA(item, BM_CLICK, 0, 0) ? 0 : 1;
+}
+
+// ---- settings: a value under HKLM in the 32-bit view ----
+
+HKEY OpenKey(const char* path, bool create) {
+    HKEY key = nullptr;
+    const REGSAM access = KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_WOW64_32KEY;
+    const LONG status = create ? RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr, 0, access, nullptr, &key, nullptr)
+                               : RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, access, &key);
+    return status == ERROR_SUCCESS ? key : nullptr;
+}
+
+// "REG_SZ <TAB> text" or "REG_DWORD <TAB> number".
 int RegGet(char** args) {
-    const std::optional<HKEY> root = ParseRoot(args[0]);
-    if (!root) return 2;
-    const Key key = OpenKey(*root, args[1], KEY_QUERY_VALUE, false);
-    if (!key) return 1;
-    DWORD type = 0;
-    DWORD size = 0;
-    if (RegQueryValueExA(key.get(), args[2], nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
-        std::fprintf(stderr, "no value %s\n", args[2]);
-        return 1;
-    }
-    std::string data(size, '\0');
-    if (RegQueryValueExA(key.get(), args[2], nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) !=
-        ERROR_SUCCESS)
-        return 1;
-    data.resize(size);
-    std::string shown;
-    if (type == REG_DWORD && data.size() == 4) {
-        DWORD value = 0;
-        std::memcpy(&value, data.data(), 4);
-        shown = std::to_string(value);
-    } else if (type == REG_SZ || type == REG_EXPAND_SZ) {
-        shown = Escape(data.substr(0, data.find('\0')));
-    } else {
-        shown = Hex(data);
-    }
-    Print(std::string(TypeText(type)) + "\t" + shown);
+    HKEY key = OpenKey(args[0], false);
+    char data[4096] = {};
+    DWORD type = 0, size = sizeof data - 1;
+    const bool found = key && RegQueryValueExA(key, args[1], nullptr, &type, reinterpret_cast<BYTE*>(data), &size) == 0;
+    if (key) RegCloseKey(key);
+    if (!found) return 1;
+    DWORD number = 0;
+    std::memcpy(&number, data, sizeof number);
+    Print(type == REG_DWORD ? "REG_DWORD\t" + std::to_string(number)
+                            : (type == REG_SZ ? "REG_SZ\t" : "REG_OTHER\t") + Escape(data));
     return 0;
 }
 
 int RegSet(char** args) {
-    const std::optional<HKEY> root = ParseRoot(args[0]);
-    const std::optional<DWORD> type = ParseType(args[3]);
-    if (!root || !type) return 2;
-    std::string data;
-    if (*type == REG_DWORD) {
-        const DWORD value = std::strtoul(args[4], nullptr, 0);
-        data.assign(reinterpret_cast<const char*>(&value), 4);
-    } else if (*type == REG_SZ || *type == REG_EXPAND_SZ) {
-        data = std::string(args[4]) + '\0';
-    } else {
-        const std::optional<std::string> bytes = Unhex(args[4]);
-        if (!bytes) {
-            std::fprintf(stderr, "not hexadecimal: %s\n", args[4]);
-            return 2;
-        }
-        data = *bytes;
-    }
-    const Key key = OpenKey(*root, args[1], KEY_SET_VALUE, true);
+    const bool number = std::strcmp(args[2], "REG_DWORD") == 0;
+    if (!number && std::strcmp(args[2], "REG_SZ") != 0) return 2;
+    const DWORD value = std::strtoul(args[3], nullptr, 0);
+    HKEY key = OpenKey(args[0], true);
     if (!key) return 1;
-    return RegSetValueExA(key.get(), args[2], 0, *type, reinterpret_cast<const BYTE*>(data.data()),
-                          static_cast<DWORD>(data.size())) == ERROR_SUCCESS
-               ? 0
-               : 1;
+    const LONG status = number ? RegSetValueExA(key, args[1], 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4)
+                               : RegSetValueExA(key, args[1], 0, REG_SZ, reinterpret_cast<const BYTE*>(args[3]),
+                                                static_cast<DWORD>(std::strlen(args[3]) + 1));
+    RegCloseKey(key);
+    return status == ERROR_SUCCESS ? 0 : 1;
 }
 
 int RegDelete(char** args) {
-    const std::optional<HKEY> root = ParseRoot(args[0]);
-    if (!root) return 2;
-    const Key key = OpenKey(*root, args[1], KEY_SET_VALUE, false);
-    if (!key) return 1;
-    return RegDeleteValueA(key.get(), args[2]) == ERROR_SUCCESS ? 0 : 1;
+    HKEY key = OpenKey(args[0], false);
+    const bool deleted = key && RegDeleteValueA(key, args[1]) == ERROR_SUCCESS;
+    if (key) RegCloseKey(key);
+    return deleted ? 0 : 1;
 }
 
-int ProcessCount(const char* imageName) {
-    const Handle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (snapshot.get() == INVALID_HANDLE_VALUE) return 0;
-    PROCESSENTRY32 entry = {};
-    entry.dwSize = sizeof entry;
-    int count = 0;
-    for (BOOL more = Process32First(snapshot.get(), &entry); more; more = Process32Next(snapshot.get(), &entry))
-        if (_stricmp(entry.szExeFile, imageName) == 0) ++count;
-    return count;
+// ---- the hub's menu ----
+
+struct MenuLine {
+    unsigned depth;
+    std::string state, caption;
+};
+
+// The hub's open menus, the top one first (Wine opens a submenu's window after its parent's).
+std::vector<HWND> OpenMenus() {
+    DWORD hub = 0;
+    if (HWND window = Hub()) GetWindowThreadProcessId(window, &hub);
+    std::vector<HWND> menus;
+    for (HWND window : Windows(kMenuClass, nullptr)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (hub && process == hub && IsWindowVisible(window)) menus.insert(menus.begin(), window);
+    }
+    return menus;
 }
 
-bool ProcessRuns(const char* imageName) { return ProcessCount(imageName) > 0; }
+std::string g_menuText;
+bool g_menuAnswered = false;
 
-int WaitProcess(char** args) {
-    return WaitUntil(std::atof(args[1]), [&] { return !ProcessRuns(args[0]); }) ? 0 : 1;
+LRESULT CALLBACK ProbeReplyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    if (message != WM_COPYDATA || data->dwData != kMenuProbe) return DefWindowProcA(window, message, wParam, lParam);
+    g_menuText.assign(static_cast<const char*>(data->lpData), data->cbData);
+    g_menuAnswered = true;
+    return TRUE;
 }
 
-// How many processes of the image run now.
-int ProcessCountCommand(char** args) {
-    Print(std::to_string(ProcessCount(args[0])));
+// Waits for the hub's menu and has menu_probe.dll (beside this program) describe it from inside the hub.
+bool ReadOpenMenu(double seconds, std::vector<MenuLine>& lines) {
+    std::vector<HWND> menus;
+    if (!WaitUntil(seconds, [&] { return !(menus = OpenMenus()).empty(); })) return false;
+    WNDCLASSA replyClass = {};
+    replyClass.lpfnWndProc = ProbeReplyProc;
+    replyClass.lpszClassName = "PeerMenuProbe";
+    RegisterClassA(&replyClass);
+    HWND reply = CreateWindowExA(0, replyClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    HMODULE probe = LoadLibraryA("menu_probe.dll");
+    const auto hookProc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void (*)()>(GetProcAddress(probe, "MenuProbeHook")));
+    HHOOK hook = hookProc ? SetWindowsHookExA(WH_CALLWNDPROC, hookProc, probe, GetWindowThreadProcessId(menus.front(), nullptr))
+                          : nullptr;
+    if (!reply || !hook) return false;
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(menus.front(), WM_NULL, kMenuProbe, reinterpret_cast<LPARAM>(reply), SMTO_NORMAL, 5000, &ignored);
+    UnhookWindowsHookEx(hook);
+    for (std::size_t start = 0, end; (end = g_menuText.find('\n', start)) != std::string::npos; start = end + 1) {
+        const std::string line = g_menuText.substr(start, end - start);
+        const std::size_t tab = line.find('\t'), second = line.find('\t', tab + 1);
+        lines.push_back({static_cast<unsigned>(std::stoul(line)), line.substr(tab + 1, second - tab - 1), line.substr(second + 1)});
+    }
+    return g_menuAnswered;
+}
+
+int MenuRead(char** args) {
+    std::vector<MenuLine> lines;
+    if (!ReadOpenMenu(std::atof(args[0]), lines)) return 1;
+    for (const MenuLine& l : lines) Print(std::to_string(l.depth) + "\t" + l.state + "\t" + Escape(l.caption));
     return 0;
 }
 
-// Keeps the file open without sharing while the marker file exists, at most the seconds, as a program still
-// writing it would: a stub that logs meanwhile waits for it and so stays alive. Prints "held" once the file is
-// taken.
-int HoldFile(char** args) {
-    const Handle file(CreateFileA(args[0], GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) return 1;
-    Print("held");
-    return WaitUntil(std::atof(args[2]), [&] { return GetFileAttributesA(args[1]) == INVALID_FILE_ATTRIBUTES; }) ? 0 : 1;
+void PostKey(HWND menu, UINT key) { PostMessageA(menu, WM_KEYDOWN, key, 1); }
+
+// Chooses the first entry with exactly this caption the way a user does with the keyboard: down to it, right
+// into each submenu on the way, Enter. The keys pass over separators, as the menu does.
+int MenuChoose(char** args) {
+    std::vector<MenuLine> lines;
+    if (!ReadOpenMenu(std::atof(args[1]), lines)) return 1;
+    const auto stop = [&](std::size_t i) { return lines[i].state != "separator"; };
+    std::vector<std::size_t> path;  // per depth, the line of the entry on the way
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        path.resize(lines[i].depth);
+        path.push_back(i);
+        if (lines[i].caption != args[0] || !stop(i)) continue;
+        HWND menu = OpenMenus().front();
+        for (std::size_t depth = 0; depth < path.size(); ++depth) {
+            // The top menu selects its first entry with the first key, a submenu selects it as it opens.
+            int steps = depth == 0 ? 1 : 0;
+            for (std::size_t j = depth == 0 ? 0 : path[depth - 1] + 1; j < path[depth]; ++j)
+                steps += lines[j].depth == depth && stop(j);
+            for (; steps > 0; --steps) PostKey(menu, VK_DOWN);
+            PostKey(menu, depth + 1 < path.size() ? VK_RIGHT : VK_RETURN);
+        }
+        return 0;
+    }
+    return 1;
 }
 
-#include "peer_menu.h"
+// Closes the open menu as Esc does, one level at a time.
+int MenuClose(char** args) {
+    const auto closed = [] {
+        const std::vector<HWND> menus = OpenMenus();
+        if (!menus.empty()) PostKey(menus.back(), VK_ESCAPE);
+        return menus.empty();
+    };
+    return WaitUntil(std::atof(args[0]), closed) ? 0 : 1;
+}
+
+// ---- the shell ----
+
+HWND Symbol() {
+    HWND hub = Hub();
+    return hub ? FindWindowExA(hub, nullptr, "ThunderRT6PictureBoxDC", nullptr) : nullptr;
+}
+
+// As the task bar does: the event posted to the icon's window, the mouse message in lParam.
+int IconEvent(char** args) {
+    HWND symbol = Symbol();
+    return symbol && PostMessageA(symbol, kSymbolCallback, kIconId, std::strtol(args[0], nullptr, 10)) ? 0 : 1;
+}
+
+// The task bar loses the icon, as when Explorer ends: the shell knows an icon by its window and number.
+int ForgetIcon(char**) {
+    NOTIFYICONDATAA record = {};
+    record.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    record.hWnd = Symbol();
+    record.uID = kIconId;
+    return record.hWnd && Shell_NotifyIconA(NIM_DELETE, &record) ? 0 : 1;
+}
+
+int AnnounceTaskbar(char**) {
+    return SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0) ? 0 : 1;
+}
+
+// The hidden hub window made visible. Asynchronous: the hub may end while handling it.
+int ShowHub(char**) { return Hub() && ShowWindowAsync(Hub(), SW_SHOWNORMAL) ? 0 : 1; }
+
+// The messages of a log-off: the question (prints the answer), then the end of the session.
+int EndSession(char**) {
+    HWND hub = Hub();
+    DWORD_PTR answer = 0;
+    if (!hub) return 1;
+    SendMessageTimeoutA(hub, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer);
+    Print(answer ? "yes" : "no");
+    SendMessageTimeoutA(hub, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer);
+    return 0;
+}
+
+struct Command {
+    const char* name;
+    int argumentCount;
+    const char* usage;
+    int (*run)(char** args);
+};
 
 constexpr Command kCommands[] = {
-    {"list-windows", 0, "", ListWindows},
-    {"find-window", 2, "CLASS|- CAPTION|-", FindWindowCommand},
-    {"find-child", 2, "CAPTION CHILD-CLASS", FindChild},
     {"wait-window", 3, "CLASS|- CAPTION|- SECONDS", WaitWindow},
     {"wait-no-window", 3, "CLASS|- CAPTION|- SECONDS", WaitNoWindow},
     {"send-command", 2, "CAPTION TEXT", SendCommand},
-    {"list-boxes", 0, "", ListBoxes},
     {"wait-box", 1, "SECONDS", WaitBox},
-    {"answer-box", 2, "TITLE|- OK|Cancel|Abort|Retry|Ignore|Yes|No", AnswerBox},
-    {"message-box", 4, "TITLE TEXT OK|OKCancel|YesNo|YesNoCancel|RetryCancel none|stop|question|exclamation|information",
-     ShowMessageBox},
-    {"serve", 2, "CAPTION SECONDS", Serve},
-    {"reg-get", 3, "ROOT PATH NAME", RegGet},
-    {"reg-set", 5, "ROOT PATH NAME TYPE VALUE", RegSet},
-    {"reg-delete", 3, "ROOT PATH NAME", RegDelete},
-    {"wait-process", 2, "IMAGE-NAME SECONDS", WaitProcess},
-    {"process-count", 1, "IMAGE-NAME", ProcessCountCommand},
-    {"hold-file", 3, "PATH MARKER SECONDS", HoldFile},
-    {"menu-read", 1, "SECONDS", MenuRead},
-    {"menu-choose", 2, "CAPTION SECONDS", MenuChoose},
-    {"menu-close", 1, "SECONDS", MenuClose},
+    {"answer-box", 2, "TITLE|- OK|Cancel|Yes|No", AnswerBox},
     {"dialog-set", 3, "CAPTION CONTROL-ID TEXT", DialogSet},
     {"dialog-get", 2, "CAPTION CONTROL-ID", DialogGet},
     {"dialog-focus", 1, "CAPTION", DialogFocus},
     {"dialog-click", 2, "CAPTION CONTROL-ID", DialogClick},
+    {"reg-get", 2, "HKLM-PATH NAME", RegGet},
+    {"reg-set", 4, "HKLM-PATH NAME REG_SZ|REG_DWORD VALUE", RegSet},
+    {"reg-delete", 2, "HKLM-PATH NAME", RegDelete},
+    {"menu-read", 1, "SECONDS", MenuRead},
+    {"menu-choose", 2, "CAPTION SECONDS", MenuChoose},
+    {"menu-close", 1, "SECONDS", MenuClose},
+    {"icon-event", 1, "MOUSE-MESSAGE", IconEvent},
+    {"forget-icon", 0, "", ForgetIcon},
+    {"announce-taskbar", 0, "", AnnounceTaskbar},
+    {"show-hub", 0, "", ShowHub},
+    {"end-session", 0, "", EndSession},
 };
 
 }  // namespace
 
-int main(int argc, char** argv) { return RunCommand("peer", kCommands, argc, argv); }
+// Output is binary, so that Windows-1252 texts reach the scripts as bytes.
+int main(int argc, char** argv) {
+    _setmode(_fileno(stdout), _O_BINARY);
+    for (const Command& command : kCommands)
+        if (argc >= 2 && std::strcmp(command.name, argv[1]) == 0 && argc - 2 == command.argumentCount)
+            return command.run(argv + 2);
+    for (const Command& command : kCommands) std::fprintf(stderr, "peer %s %s\n", command.name, command.usage);
+    return 2;
+}

@@ -5,59 +5,33 @@
 // set it, else -1.
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
-namespace {
-
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using FileHandle = std::unique_ptr<void, HandleCloser>;
-
-std::string ModulePath() {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return std::string(path, length);
-}
-
-std::string LogPath(const std::string& modulePath) {
-    char buffer[MAX_PATH] = {};
-    const DWORD length = GetEnvironmentVariableA("KOLVANE_STUB_LOG", buffer, MAX_PATH);
-    if (length > 0 && length < MAX_PATH) return std::string(buffer, length);
-    return modulePath.substr(0, modulePath.find_last_of("\\/") + 1) + "stub.log";
-}
-
-std::string LogLine(const std::string& modulePath) {
+    const std::string module(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+    const std::string folder = module.substr(0, module.find_last_of("\\/") + 1);
+    char log[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableA("KOLVANE_STUB_LOG", log, MAX_PATH);
+    const std::string logPath = length > 0 && length < MAX_PATH ? log : folder + "stub.log";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     GetStartupInfoA(&startup);
     const int show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : -1;
-    return modulePath.substr(modulePath.find_last_of("\\/") + 1) + "\t" + GetCommandLineA() + "\t" +
-           std::to_string(show) + "\r\n";
-}
-
-// Two stubs started by the same hub step may log at the same moment: the file is opened without
-// sharing, so the second one waits (bounded) until the first has written its line.
-bool AppendLine(const std::string& logPath, const std::string& line) {
+    const std::string line = module.substr(folder.size()) + "\t" + GetCommandLineA() + "\t" + std::to_string(show) + "\r\n";
+    // Two stubs started by the same hub step may log at the same moment: the file is opened without
+    // sharing, so the second one waits (bounded) until the first has written its line.
     for (int attempt = 0; attempt < 200; ++attempt) {
-        HANDLE raw = CreateFileA(logPath.c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (raw != INVALID_HANDLE_VALUE) {
-            const FileHandle file(raw);
+        HANDLE file = CreateFileA(logPath.c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
             DWORD written = 0;
-            return WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
-                   written == line.size();
+            const bool whole = WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
+                               written == line.size();
+            CloseHandle(file);
+            return whole ? 0 : 1;
         }
-        if (GetLastError() != ERROR_SHARING_VIOLATION) return false;
+        if (GetLastError() != ERROR_SHARING_VIOLATION) return 1;
         Sleep(25);
     }
-    return false;
-}
-
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    const std::string modulePath = ModulePath();
-    return AppendLine(LogPath(modulePath), LogLine(modulePath)) ? 0 : 1;
+    return 1;
 }

@@ -16,7 +16,8 @@ wine_env_common() {
     export WINEARCH=win64
 }
 
-# Initialises the template prefix once; concurrent callers wait on a lock.
+# Initialises the template prefix once; concurrent callers wait on a lock. Its windows are not managed:
+# without a window manager, Wine would wait for each hidden top-level window to be withdrawn until a time-out.
 wine_env_template() {
     local root template
     root=$(wine_env_root)
@@ -24,9 +25,10 @@ wine_env_template() {
     mkdir -p "$root"
     (
         flock 9
-        if [ ! -f "$template/.ready" ]; then
+        if [ ! -f "$template/.ready" ] || ! grep -q '^"Managed"="N"' "$template/user.reg"; then
             rm -rf "$template"
             WINEPREFIX="$template" wineboot -i >/dev/null 2>&1 || true
+            WINEPREFIX="$template" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
             WINEPREFIX="$template" wineserver -w
             touch "$template/.ready"
         fi
@@ -38,15 +40,12 @@ wine_env_template() {
 # (the prefix stays for a look when KOLVANE_KEEP_PREFIX is set).
 wine_env_prepare() {
     wine_env_common
-    local template root
+    local template
     template=$(wine_env_template)
-    root=$(wine_env_root)
-    WINEPREFIX=$(mktemp -d "$root/prefix.XXXXXX")
+    WINEPREFIX=$(mktemp -d "$(wine_env_root)/prefix.XXXXXX")
     export WINEPREFIX
     cp -al "$template/." "$WINEPREFIX/"
-    for reg in system.reg user.reg userdef.reg; do
-        cp --remove-destination "$template/$reg" "$WINEPREFIX/$reg"
-    done
+    (cd "$template" && cp --remove-destination system.reg user.reg userdef.reg "$WINEPREFIX/")
     if [ -z "${KOLVANE_KEEP_DISPLAY:-}" ]; then
         # Xvfb picks a free display itself and names it once it accepts connections, so that tests
         # running side by side never share or race for one.
