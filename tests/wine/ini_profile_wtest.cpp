@@ -24,7 +24,6 @@ namespace {
 
 using namespace kolvane;
 using namespace std::string_literals;
-
 using namespace winecheck;
 
 // The file as Wine writes it back after a change: Wine loads it once, adds a section at the end and
@@ -85,7 +84,7 @@ template <typename Target, typename... Path>
 auto Apply(Target& target, const Edit& edit, const Path&... path) {
     return edit.op == Write       ? target.Write(path..., edit.section, edit.key, edit.value)
            : edit.op == DeleteKey ? target.DeleteKey(path..., edit.section, edit.key)
-                                      : target.DeleteSection(path..., edit.section);
+                                  : target.DeleteSection(path..., edit.section);
 }
 
 // An edit through the codec and through Win32IniFiles must give the same answer and the same bytes; the
@@ -129,8 +128,9 @@ void CheckFile(Win32IniFiles& ini, const CorpusFile& file) {
         for (const auto& [s, k] : {names[n], {AsciiUpper(section), AsciiUpper(key)},
                                    {" " + section + "\t", "\x1A" + key + " "}, {"nope", key}}) {
             const std::string windows = ini.Read(path, s, k);
-            CHECK_TEXT(document.Read(s, k), windows, file.name + ": read [" + Escaped(s) + "] " + Escaped(k));
-            CHECK_TEXT(index.ReadStored(s, k), windows, file.name + ": by the index");
+            const std::string context = file.name + ": read [" + Escaped(s) + "] " + Escaped(k);
+            CHECK_TEXT(document.Read(s, k), windows, context);
+            CHECK_TEXT(index.ReadStored(s, k), windows, context + " by the index");
         }
         if (n >= 3 && n % (names.size() / 6 + 1) != 0) continue;
         const Edit edits[] = {{Write, AsciiUpper(section), "NeuerSchl\xFCssel", "Wert"}, {DeleteSection, section},

@@ -21,7 +21,7 @@ using namespace std::string_literals;
 using winecheck::NewFile;
 
 // HKEY_LOCAL_MACHINE\Software as the 32-bit programs see it: under Wow6432Node, nothing in the 64-bit view,
-// which this program, run as the 64-bit build, sees.
+// which this program, run as the 64-bit build, sees. The key goes with the run's throw-away prefix.
 void TestRegistryViews() {
     Win32Registry registry;
     CHECK(registry.CreateKey(RegRoot::LocalMachine, "Software\\KolvaneWTest", "") != KeyCreation::Failed &&
@@ -34,7 +34,6 @@ void TestRegistryViews() {
         RegGetValueA(HKEY_LOCAL_MACHINE, key, "Frist", RRF_RT_REG_SZ, nullptr, data, &size);
         CHECK((std::string(data) == "14.7.") == found, key);
     }
-    RegDeleteKeyExA(HKEY_LOCAL_MACHINE, "Software\\KolvaneWTest", KEY_WOW64_32KEY, 0);
 }
 
 SaveResult Save(const std::string& path, const std::string& key, const std::string& value,
@@ -71,8 +70,8 @@ void TestTwoWritersLoseNothing() {
         DWORD saves = 0, found = 0;
         GetExitCodeThread(writers[i], &saves);
         for (DWORD n = 0; n < saves; ++n) found += after.Read("000", ids[i] + std::to_string(n)) == "v";
-        CHECK(saves >= 10 && found == saves, ids[i] + (": " + std::to_string(found) + " of " +
-                                                                std::to_string(saves) + " saves found"));
+        CHECK(saves >= 10 && found == saves,
+              ids[i] + (": " + std::to_string(found) + " of " + std::to_string(saves) + " saves found"));
     }
     CHECK(after.Bytes().ends_with(bytes.substr(7)), "the other sections kept byte for byte");
 }
@@ -91,8 +90,9 @@ void TestAPeerHoldingTheFileOpen() {
         const std::string context = "a peer holds the file for " + std::to_string(hold) + " ms";
         const std::optional<std::string> before = Win32Files().ReadAll(path);
         holdMilliseconds = hold;
-        HANDLE peer = CreateThread(nullptr, 0, LetGoLater, CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ |
-                                   FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr), 0, nullptr);
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+        HANDLE peer = CreateThread(nullptr, 0, LetGoLater, file, 0, nullptr);
         const DWORD start = GetTickCount();
         CHECK(Save(path, "Key", std::to_string(hold), {2, 2, 0.1}) == expected, context);
         CHECK(GetTickCount() - start >= 500, context + ": waited");

@@ -25,7 +25,6 @@ inline void Record(bool ok, const char* file, int line, const char* expression, 
 
 inline int Summary() {
     std::printf("%d passed, %d failed\n", counts[0], counts[1]);
-    std::fflush(stdout);
     return counts[1] == 0 ? 0 : 1;
 }
 
