@@ -1,187 +1,255 @@
 #include "launcher/component_table.h"
 
-#include <set>
+#include <cmath>
 
+#include "launcher/about_box.h"
+#include "launcher/document_templates.h"
+#include "launcher/settings_action.h"
 #include "launcher_fixture.h"
 
 namespace kolvane {
 namespace {
 
-// How a row starts its program.
-enum class Start {
-    Standard,   // existence test, quoted path and switches, normal window; missing: the entry is disabled
-    Unchecked,  // started without an existence test
-    Own,        // an action of its own, tested with its handler
-};
+using A = ActionKey;
 
-struct PartRow {
-    const char* key;
-    const char* program;
-    const char* switches;
-    bool guarded;
-    Start start;
-};
-
-// Every row, written down apart from the code's table, so that a slip in either shows.
-const PartRow kPartTable[] = {
-    {"Verwaltung", "ACCOUNTS.EXE", "", true, Start::Own},
-    {"Suchen", "", "", false, Start::Own},
-    {"Explorer", "LINKPORT.EXE", "", true, Start::Standard},
-    {"Kurzmitteilungen", "QUILL.EXE", "", true, Start::Own},
-    {"Dokumente", "OUTTRAY.EXE", "", true, Start::Standard},
-    {"Serienbriefe", "NOTEPOST.EXE", "", true, Start::Standard},
-    {"Erkl\xE4rungen", "RETURNS.EXE", "", true, Start::Standard},
-    {"\xDC" "berweisungen", "FORMDESK.EXE", "", false, Start::Standard},
-    {"Bibliothek", "SHEETVUE.EXE", "", false, Start::Own},
-    {"Rechts-Bibliothek", "READROOM.EXE", "", false, Start::Standard},
-    {"Quittungen", "VOUCHER.EXE", "", false, Start::Own},
-    {"Bearbeiten", "TAXOFFIC.EXE", "", false, Start::Standard},
-    {"Mitgliederliste", "LINKPORT.EXE", " /PrintDatabase", false, Start::Standard},
-    {"Komplettsicherung", "DATASAFE.EXE", "", false, Start::Standard},
-    {"DropboxSync", "NETSHARE.EXE", "", false, Start::Own},
-    {"CSVDatabase", "SHEETOUT.EXE", "", false, Start::Own},
-    {"Steuerkopie", "RETURNS.EXE", " /s", false, Start::Standard},
-    {"Bescheide", "MAILLOG.EXE", "", true, Start::Own},
-    {"Fristen", "MAILLOG.EXE", "", true, Start::Own},
-    {"Fristenwacht", "DUEDATES.EXE", "", false, Start::Standard},
-    {"Zust\xE4ndigkeit", "WAYCHECK.EXE", " /tax", false, Start::Unchecked},
-    {"BerechnungWeg", "WAYCHECK.EXE", "/2", false, Start::Own},
-    {"BerechnungTag", "DAYSPAN.EXE", "/2", false, Start::Own},
-    {"ElsterOnline", "", "", false, Start::Own},
-    {"Heute", "TODAYLST.EXE", "", false, Start::Standard},
-    {"Beitr\xE4ge", "FEEDESK.EXE", "", true, Start::Own},
-    {"Hotsync", "HANDSYNC.EXE", "", false, Start::Standard},
-    {"Berichte", "EXITREG.EXE", " /a", true, Start::Standard},
-    {"ReorgData", "RESTARTR.EXE", "", false, Start::Standard},
-    {"UpdateType_1", "UPDCTRL.DLL", " /a", false, Start::Own},
-    {"UpdateType_2", "UPDCTRL.DLL", " /v", false, Start::Own},
-    {"IndexDB", "PICTHELP.EXE", "", false, Start::Own},
-    {"VersionsCheck", "VERPROBE.EXE", "", false, Start::Standard},
-    {"Beratungsstellen", "", "", false, Start::Own},
-    {"Einstellungen", "", "", false, Start::Own},
-    {"Informationen", "", "", false, Start::Own},
-    {"Hilfethemen", "", "", false, Start::Own},  // hh.exe, a system tool
-    {"Status-Infos", "STATUSLS.EXE", "", false, Start::Standard},
-    {"Sendmail_Opt", "ADDRBOOK.DLL", " 100", false, Start::Unchecked},
-    {"Sendmail_1", "ADDRBOOK.DLL", " 101", false, Start::Unchecked},
-    {"Sendmail_2", "ADDRBOOK.DLL", " 102", false, Start::Unchecked},
-    {"Sendmail_3", "ADDRBOOK.DLL", " 103", false, Start::Unchecked},
-    {"Sendmail_4", "ADDRBOOK.DLL", " 104", false, Start::Unchecked},
-    {"Sendmail_5", "ADDRBOOK.DLL", " 105", false, Start::Unchecked},
-    {"Termindrucker", "PRINTHUB.EXE", "", false, Start::Standard},
-    {"Terminplaner", "DATEBOOK.EXE", "", false, Start::Own},
-    {"PDF-Checker", "PDFPROBE.EXE", "", false, Start::Standard},
-    {"Tetris", "BLOCKFALL.EXE", "", false, Start::Standard},
-    {"Druckerverwaltung", "", "", false, Start::Own},  // Rundll32.exe, a system tool
-    {"Beenden", "", "", false, Start::Own},
-};
-
-const ComponentRow* RowOf(std::string_view key) {
-    for (const ComponentRow& row : ComponentTable())
-        if (ActionName(row.key) == key) return &row;
-    return nullptr;
-}
-
-TEST(ComponentTable, EveryRowAsWrittenDownAndNoOther) {
-    std::set<std::string_view> keys;
-    for (const PartRow& part : kPartTable) {
-        SCOPED_TRACE(part.key);
-        keys.insert(part.key);
-        const ComponentRow* row = RowOf(part.key);
-        ASSERT_NE(row, nullptr);
-        EXPECT_EQ(row->program, part.program);
-        EXPECT_EQ(row->switches, part.switches);
-        EXPECT_EQ(row->guarded, part.guarded);
-    }
-    EXPECT_EQ(keys.size(), std::size(kPartTable));
-    EXPECT_EQ(ComponentTable().size(), std::size(kPartTable));
-}
-
-// The names also carry the dispatch: two actions of one name would leave the second unreachable.
+// The names carry the dispatch: two actions of one name would leave the second unreachable.
 TEST(ActionKeys, EveryKeyTextFindsItsActionAndNothingElseDoes) {
-    for (int i = 0; i < kActionKeyCount; ++i) {
-        const auto key = static_cast<ActionKey>(i);
-        SCOPED_TRACE(std::string(ActionName(key)));
-        EXPECT_EQ(FindActionKey(ActionName(key)), key);
-    }
-    // Case, blanks, captions, submenu keys and printer names are no action keys.
-    for (const char* text : {"beenden", "Beenden ", "Beitrage", "Beitr\xC4ge", "Mitglieder verwalten  ", "Trennung1",
-                             "Finanz\xE4mter", "Kyocera FS-1020", "DocVorlage10", "Sendmail_6", ""}) {
-        SCOPED_TRACE(text);
-        EXPECT_FALSE(FindActionKey(text).has_value());
-    }
+    for (int i = 0; i < kActionKeyCount; ++i)
+        EXPECT_EQ(FindActionKey(ActionName(static_cast<ActionKey>(i))), static_cast<ActionKey>(i)) << i;
+    EXPECT_EQ(ComponentTable().size(), kActionKeyCount - 10u) << "a row for each action but the ten templates";
+    // Case, blanks, captions, submenu keys and printer entries are no action keys.
+    for (const char* text : {"beenden", "Beenden ", "Beitr\xC4ge", "Mitglieder verwalten  ", "Finanz\xE4mter", "Drucker_1", ""})
+        EXPECT_FALSE(FindActionKey(text).has_value()) << text;
 }
 
-class ComponentTableTest : public LauncherTest {};
-
-// Every plain row with its program present, then missing: the exact command line and window state, or the
-// chosen entry disabled and nothing started.
-TEST_F(ComponentTableTest, PlainRowsStartTheirProgramOrDisableTheChosenEntry) {
-    int itemNr = 0;
-    for (const PartRow& part : kPartTable) {
-        if (part.start == Start::Own) continue;
-        SCOPED_TRACE(part.key);
-        const ActionKey key = *FindActionKey(part.key);
-        const std::string line = Quoted(part.program) + part.switches;
-
-        PutProgram(part.program);
-        p.shell.started.clear();
-        Choose(key, ++itemNr);
-        EXPECT_EQ(p.shell.started, (std::vector<MemoryShell::Started>{{line, ShowState::Normal}}));
-        EXPECT_TRUE(menu.disabled.empty());
-
-        p.files.Delete(ProgramFile(hub, part.program));
-        p.shell.started.clear();
-        Choose(key, ++itemNr);
-        if (part.start == Start::Unchecked) {
-            EXPECT_EQ(Started(), std::vector<std::string>{line});
-            EXPECT_TRUE(menu.disabled.empty());
-        } else {
-            EXPECT_TRUE(p.shell.started.empty());
-            EXPECT_EQ(menu.disabled, std::vector<int>{itemNr});
+// One plain row of each kind, then the actions that choose their program, prepare its start or open a document
+// instead. Files are "NAME" (holding its name) or "NAME=BYTES"; `seen` is a setting as each started program finds
+// it, and then afterwards, each followed by ";"; `after` the files afterwards ("NAME=" for gone).
+TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
+    using Stored = std::vector<std::pair<const char*, RegData>>;
+    using Fault = FaultyFiles::CopyFault;
+    struct Case {
+        ActionKey key;
+        std::vector<std::string> files;
+        std::vector<std::string> outcome;
+        Stored stored = {};
+        std::optional<std::pair<Setting, const char*>> seen = {};
+        std::vector<std::string> after = {};
+        Fault fault = Fault::None;
+        std::vector<RegKeyPath> keys = {};
+    };
+    const std::vector<std::string> calendar = {"DATEBOOK.EXE", "DATEBOOK.MAP", "DAYPLAN.MAP"};
+    const RegKeyPath dayplan = kCalendarAppDayplanKey, datebook = kCalendarAppDatebookKey;
+    // A path in the list begins with a backslash; one written without still names its file, an empty one would
+    // name the folder itself. The editor and the templates lie in folders whose names hold blanks.
+    const std::vector<std::string> docs = {
+        "VORLAGEN.DAT=[PDFFILE]\r\n0=\\Vorlagen\\Vollmacht.pdf\r\n3=\\Vorlagen\\Antrag Erm\xE4\xDFigung.pdf\r\n4=\r\n"
+        "5=Vorlagen\\Vollmacht.pdf\r\n7=\\Vorlagen\\Fehlt.pdf\r\n",
+        "Vorlagen\\Vollmacht.pdf", "Vorlagen\\Antrag Erm\xE4\xDFigung.pdf", "Sendmail\\Vollmacht.pdf=edited",
+        "Pdf Werk\\editor.exe"};
+    const std::string editor = "C:\\Orvintal\\Pdf Werk\\editor.exe", editorOn = "%Pdf Werk\\editor.exe\" \"C:\\Orvintal\\";
+    const Stored withEditor = {{"PdfEditor", SzValue(editor)}};
+    // A fresh copy in Sendmail, so that edits in the editor never reach the stored template; an editor path cut
+    // at its first NUL.
+    const Stored local = {{"PdfEditor", {RegType::Sz, editor + std::string(3, '\0')}}, {"ViewLokalfile", DwordValue(1)}};
+    const Case cases[] = {
+        {A::Mitgliederliste, {"LINKPORT.EXE"}, {"%LINKPORT.EXE\" /PrintDatabase"}},
+        {A::Berichte, {}, {"disabled 7"}},
+        // A library that the system starts all the same.
+        {A::Zustaendigkeit, {}, {"%WAYCHECK.EXE\" /tax"}},
+        {A::Verwaltung, {}, {"disabled 7"}},
+        {A::Beitraege, {"FEEDESK.EXE", "FEERUN.EXE"}, {"%FEEDESK.EXE\""}, {}, {{Setting::Pelmondo, "1;1;"}}},
+        {A::Beitraege, {"FEEDESK.EXE", "FEERUN.EXE"}, {"%FEERUN.EXE\""}, {{"Pelmondo", SzValue("0")}}},
+        {A::Beitraege, {"FEEDESK.EXE"}, {"%FEEDESK.EXE\""}, {{"Pelmondo", SzValue("ja")}}, {{Setting::Pelmondo, "ja;ja;"}}},
+        {A::Quittungen, {"VOUCHER.EXE", "SLIPPRN.EXE"}, {"%VOUCHER.EXE\""}},
+        {A::Quittungen, {"VOUCHER.EXE", "SLIPPRN.EXE"}, {"%SLIPPRN.EXE\""}, {{"ReceiptColor", DwordValue(2)}}},
+        {A::Quittungen, {"SLIPPRN.EXE"}, {"%SLIPPRN.EXE\""}},
+        {A::CSVDatabase, {"SHEETOUT.EXE", "LINKPORT.EXE"}, {"%SHEETOUT.EXE\""}},
+        {A::CSVDatabase, {"LINKPORT.EXE"}, {"%LINKPORT.EXE\" /CSVDatabase"}},
+        {A::Bescheide, {"MAILLOG.EXE"}, {"%MAILLOG.EXE\""}, {}, {{Setting::Postbuch, "1;1;"}}},
+        {A::Fristen, {"MAILLOG.EXE"}, {"%MAILLOG.EXE\""}, {}, {{Setting::Postbuch, "2;2;"}}},
+        {A::UpdateType_1, {"UPDCTRL.DLL", "UPDCTRL.EXE"}, {"%UPDCTRL.DLL\" /a"}, {}, {{Setting::Updates, ";;"}}},
+        {A::UpdateType_1, {"UPDCTRL.EXE"}, {"%UPDCTRL.EXE\" /a"}},
+        // An old date reminds of the update search at the next start; in January the first of this year is too recent.
+        {A::UpdateType_2, {"UPDCTRL.DLL"}, {"%UPDCTRL.DLL\" /v"}, {}, {{Setting::Updates, "01.01.2026;01.01.2026;"}}},
+        {A::UpdateType_2, {"UPDCTRL.EXE"}, {"%UPDCTRL.EXE\" /p"}, {}, {{Setting::Updates, "01.01.2026;01.01.2026;"}}},
+        {A::UpdateType_2, {}, {"disabled 7"}, {}, {{Setting::Updates, ";"}}},
+        {A::ElsterOnline, {}, {"open https://portal.example.de/eportal/login/sicherheitsstick"},
+         {{"PortalUrl", SzValue("https://portal.example.de/")}}},
+        {A::BerechnungWeg, {"WAYCHECK.EXE"}, {"%WAYCHECK.EXE\"/2"}},
+        // Without the route component the map page shows the way: the entry stays usable.
+        {A::BerechnungWeg, {}, {"open https://www.openstreetmap.org?map=52.4915,13.37865,13,normal"}},
+        // Windows' own tools by their full paths: the component folder never supplies one of its own.
+        {A::Hilfethemen, {}, {}},
+        {A::Hilfethemen, {"Orvintal.chm"}, {"\"C:\\Windows\\hh.exe\" C:\\Orvintal\\Orvintal.chm::/1.1 Orvintal und Anhang.htm"}},
+        // The manager starts in any case: it is where the list is made.
+        {A::Bibliothek, {"SHEETVUE.EXE"}, {"%SHEETVUE.EXE\"", "told Keine Orvintal Vorlagen-Datenbank"}},
+        {A::IndexDB, {"PICTHELP.EXE"}, {"%PICTHELP.EXE\"", "told M\xF6" "chten Sie die"}},
+        {A::Einstellungen, {}, {}},
+        {A::Terminplaner, calendar, {"%DATEBOOK.EXE\""}, {}, {{Setting::OneCalendar, "0;0;"}}, {}, {}, {dayplan}},
+        {A::Terminplaner, calendar, {"open C:\\Orvintal\\DATEBOOK.LNK"}, {{"Calendar", DwordValue(1)}},
+         {{Setting::OneCalendar, "1;"}}, {"DATEBOOK.LNK=DAYPLAN.MAP"}, {}, {dayplan, datebook}},
+        {A::Terminplaner, calendar, {"open C:\\Orvintal\\DATEBOOK.LNK"}, {{"Calendar", DwordValue(2)}}, {},
+         {"DATEBOOK.LNK=DAYPLAN.MAP"}, {}, {dayplan}},
+        {A::Terminplaner, {"DATEBOOK.MAP", "DAYPLAN.MAP"}, {"disabled 7"}, {{"Calendar", DwordValue(1)}}},
+        {A::Terminplaner, {"DATEBOOK.EXE", "DATEBOOK.MAP"}, {"told Wichtige Systemdateien (Datebook.map,"}},
+        // An older installation has the day calculator as ARITHPAD.EXE. It takes the new name only where that is
+        // missing, and only by a copy that read back whole: a failed one leaves the old program where it was.
+        {A::BerechnungTag, {"ARITHPAD.EXE"}, {"%DAYSPAN.EXE\"/2"}, {}, {}, {"ARITHPAD.EXE=", "DAYSPAN.EXE=ARITHPAD.EXE"}},
+        {A::BerechnungTag, {"ARITHPAD.EXE", "DAYSPAN.EXE"}, {"%DAYSPAN.EXE\"/2"}, {}, {},
+         {"ARITHPAD.EXE=ARITHPAD.EXE", "DAYSPAN.EXE=DAYSPAN.EXE"}},
+        {A::BerechnungTag, {"ARITHPAD.EXE"}, {"disabled 7"}, {}, {}, {"ARITHPAD.EXE=ARITHPAD.EXE", "DAYSPAN.$$$="},
+         Fault::Refused},
+        {A::BerechnungTag, {"ARITHPAD.EXE"}, {"disabled 7"}, {}, {}, {"ARITHPAD.EXE=ARITHPAD.EXE", "DAYSPAN.$$$="},
+         Fault::Truncated},
+        {A::DocVorlage3, docs, {editorOn + "Vorlagen\\Antrag Erm\xE4\xDFigung.pdf\""}, withEditor},
+        {A::DocVorlage5, docs, {editorOn + "Vorlagen\\Vollmacht.pdf\""}, withEditor},
+        {A::DocVorlage0, docs, {editorOn + "Sendmail\\Vollmacht.pdf\""}, local, {}, {"Sendmail\\Vollmacht.pdf=Vorlagen\\Vollmacht.pdf"}},
+        {A::DocVorlage4, docs, {"told Das Dokument konnte"}, withEditor},
+        {A::DocVorlage7, docs, {"told Das Dokument konnte"}, withEditor},
+        {A::DocVorlage0, docs, {"told In den Einstellungen"}},
+        {A::DocVorlage0, docs, {"told In den Einstellungen"}, {{"PdfEditor", SzValue("C:\\Orvintal\\Pdf Werk")}}},
+        // Opening the older copy would show the user something else than the template.
+        {A::DocVorlage0, docs, {"told Die Vorlage konnte"}, local, {}, {}, Fault::Refused},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        const Case& c = cases[i];
+        Launcher s;
+        s.p.clock.Set({2027, 1, 31, 9, 0, 0});
+        for (const std::string& file : c.files) {
+            const std::size_t eq = file.find('=');
+            s.Put(file.substr(0, eq), eq == std::string::npos ? std::nullopt : std::optional(file.substr(eq + 1)));
         }
-        menu.disabled.clear();
+        for (const auto& [name, data] : c.stored) s.Store(name, data);
+        for (const RegKeyPath& key : c.keys) RegCreateKey(s.p.registry, key.root, key.path, "");
+        s.files.copyFault = c.fault;
+        std::string seen;
+        const auto look = [&] { seen += s.hub.settings.ReadText(c.seen->first) + ";"; };
+        if (c.seen) s.p.shell.onStart = [&](const MemoryShell::Started&) { look(); };
+        s.Choose(c.key);
+        if (c.seen) look();
+        EXPECT_EQ(s.Outcome(), c.outcome);
+        EXPECT_EQ(seen, c.seen ? c.seen->second : "");
+        for (const std::string& file : c.after) {
+            const std::size_t eq = file.find('=');
+            EXPECT_EQ(s.p.files.ReadAll(ProgramFile(s.hub, file.substr(0, eq))).value_or(""), file.substr(eq + 1)) << file;
+        }
     }
 }
 
-// With a builder of the temporary database at work for 5 seconds, guarded rows (their own actions among
-// them) start their program when it has finished, the others at once.
-TEST_F(ComponentTableTest, GuardedRowsWaitForTheTemporaryDatabase) {
-    for (const PartRow& part : kPartTable) {
-        if (part.start == Start::Own && !part.guarded) continue;
-        SCOPED_TRACE(part.key);
-        PutProgram(part.program);
-        const WindowId builder = p.windows.Create("ThunderRT6FormDC", "Brekkan PictHelp IDE");
-        p.clock.Schedule(5, [&, builder] { p.windows.Destroy(builder); });
-        double startedAfter = -1;
-        const double before = p.clock.Elapsed();
-        p.shell.onStart = [&](const MemoryShell::Started& s) {
-            if (s.commandLine.starts_with(Quoted(part.program))) startedAfter = p.clock.Elapsed() - before;
-        };
-        Choose(*FindActionKey(part.key));
-        EXPECT_NEAR(startedAfter, part.guarded ? 5.0 : 0.0, 1e-3);
-        p.clock.Advance(10);  // past the builder's end, for the next row
-    }
-    p.shell.onStart = nullptr;
-}
-
-TEST_F(ComponentTableTest, AMissingMemberAdministrationDisablesItsEntry) {
-    Choose(ActionKey::Verwaltung, 1);
-    EXPECT_EQ(menu.disabled, std::vector<int>{1});
-    EXPECT_TRUE(Started().empty());
-}
-
-// A second choice during the first one's wait must not redirect the first one's disabling.
-TEST_F(ComponentTableTest, AMissingProgramDisablesItsOwnEntryDespiteAChoiceDuringTheWait) {
-    PutProgram("OUTTRAY.EXE");
+// A builder of the temporary database is at work for 5 seconds: guarded rows start their program once it has
+// finished, the others at once; a choice made during the wait does not redirect the first one's disabling.
+TEST_F(LauncherTest, GuardedRowsWaitForTheTemporaryDatabase) {
+    Put("FORMDESK.EXE");
+    Put("OUTTRAY.EXE");
     const WindowId builder = p.windows.Create("ThunderRT6FormDC", "Brekkan Beitragskonten [TmpDb]");
-    p.clock.Schedule(2, [&] { Choose(ActionKey::Dokumente, 9); });
+    std::vector<long> startedAt;
+    p.shell.onStart = [&](const MemoryShell::Started&) { startedAt.push_back(std::lround(p.clock.Elapsed())); };
+    p.clock.Schedule(1, [&] { Choose(A::Ueberweisungen, 8); });
+    p.clock.Schedule(2, [&] { Choose(A::Dokumente, 9); });
     p.clock.Schedule(5, [&] { p.windows.Destroy(builder); });
+    Choose(A::Explorer, 3);  // LINKPORT.EXE is missing
+    EXPECT_EQ(Outcome(), (std::vector<std::string>{"%FORMDESK.EXE\"", "%OUTTRAY.EXE\"", "disabled 3"}));
+    EXPECT_EQ(startedAt, (std::vector<long>{1, 5}));
+}
 
-    Choose(ActionKey::Explorer, 3);  // LINKPORT.EXE is missing
+// Waits that must end: the synchronisation's restore reads the folder its clean run works on, so it starts only
+// once that run has ended, and not at all when it has not within two minutes; the short-message writer opens
+// empty (`Quickwrite` 0) until it reports through `Quickload` that it has loaded, or 30 seconds have passed.
+TEST(ComponentTable, WaitsForAComponentEndWithinTheirTime) {
+    struct Case {
+        ActionKey key;
+        bool present;
+        double loads;  // seconds until the started component has loaded (reports, ends); negative for never
+        double waited;
+        std::vector<std::string> outcome;
+    };
+    const Case cases[] = {
+        {A::DropboxSync, true, 30, 30, {"%NETSHARE.EXE\"/clean", "%NETSHARE.EXE\"/restore"}},
+        {A::DropboxSync, true, -1, 120, {"%NETSHARE.EXE\"/clean", "told Die Dropbox-Synchronisierung wurde"}},
+        {A::DropboxSync, false, 0, 0, {"disabled 7"}},
+        {A::Kurzmitteilungen, true, 4, 4, {"%QUILL.EXE\""}},
+        {A::Kurzmitteilungen, true, -1, 30, {"%QUILL.EXE\""}},
+        {A::Kurzmitteilungen, false, 0, 0, {"disabled 7"}},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        const Case& c = cases[i];
+        Launcher s;
+        for (const char* program : {"NETSHARE.EXE", "QUILL.EXE"})
+            if (c.present) s.Put(program);
+        s.Store("Quickwrite", DwordValue(1));
+        s.Store("Quickload", DwordValue(1));  // left over from the last run
+        std::string quickwrite;
+        s.p.shell.onStart = [&](const MemoryShell::Started&) {
+            quickwrite += s.hub.settings.ReadText(Setting::Quickwrite) + (s.hub.settings.Exists(Setting::Quickload) ? "+" : "");
+            if (c.loads >= 0) s.p.clock.Schedule(c.loads, [&] { s.Store("Quickload", DwordValue(1)); });
+        };
+        const double ends = c.loads < 0 ? 1e9 : c.loads;
+        s.p.shell.hasEnded = [&](const MemoryShell::Started&) { return s.p.clock.Elapsed() >= ends; };
+        s.Choose(c.key);
+        EXPECT_NEAR(s.p.clock.Elapsed(), c.waited, 0.2);
+        EXPECT_EQ(s.Outcome(), c.outcome);
+        if (c.key == A::Kurzmitteilungen) {  // 0 with `Quickload` gone when the writer starts, and back afterwards
+            EXPECT_EQ(quickwrite + s.hub.settings.ReadText(Setting::Quickwrite), c.present ? "01" : "1");
+        }
+    }
+}
 
-    EXPECT_EQ(menu.disabled, std::vector<int>{3});
-    EXPECT_EQ(Started(), std::vector<std::string>{Quoted("OUTTRAY.EXE")});
+TEST_F(LauncherTest, OwnWindowsAndTheEnd) {
+    struct : AboutView {
+        std::vector<AboutForm> shown;
+        void Show(const AboutForm& form) override { shown.push_back(form); }
+    } about;
+    hubMenu.aboutView = &about;
+    p.kernel.version = {2, 14, 307};
+    Choose(A::Informationen);
+    ASSERT_EQ(about.shown.size(), 1u);
+    EXPECT_EQ(about.shown[0].version, "Version 2.14.307");
+    const WindowId search = p.windows.Create("ThunderRT6FormDC", " Personen suchen");
+    Choose(A::Suchen);  // one search window at a time
+    EXPECT_EQ(p.windows.foreground, search);
+    Put("SHEETVUE.EXE");
+    Put("VORLAGEN.DAT");
+    OpenDocumentTemplate(hub, kTemplateManagerIndex, {menu, 7});  // "more ...": the template manager
+    Put("CLOSEALL.EXE");
+    EXPECT_THROW(Choose(A::Beenden), ProcessTerminated);
+    EXPECT_EQ(Outcome(), (std::vector<std::string>{"%SHEETVUE.EXE\"", "%CLOSEALL.EXE\""}));
+}
+
+// The options dialog may change the menu's layout, which is built once per run: the hub hands over to a new
+// one. A start that fails leaves this hub running as it was, for closing would leave the user without one.
+TEST(SettingsAction, AChangedMenuLayoutRestartsTheHub) {
+    struct Case {
+        const char* setting;
+        std::optional<RegData> before, after;
+        bool successor;
+        std::vector<std::string> outcome;
+    };
+    const Case cases[] = {
+        {"Explorer", DwordValue(1), DwordValue(0), true, {"%KOLVANE.EXE\""}},
+        {"Explorer", std::nullopt, DwordValue(1), true, {}},  // the default written as such
+        {"Drucker", DwordValue(1), SzValue("1"), true, {}},
+        {"Versetzung", DwordValue(0), DwordValue(1), true, {}},
+        {"Beitr\xE4ge", DwordValue(1), DwordValue(2), false, {"told Orvintal konnte nicht"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.setting);
+        Launcher s;
+        if (c.successor) s.Put("KOLVANE.EXE");
+        std::string captionAtStart;
+        s.p.shell.onStart = [&](const MemoryShell::Started&) { captionAtStart = s.p.windows.GetText(s.hub.Root); };
+        s.Store(c.setting, c.before);
+        const MenuLayoutValues before = ReadMenuLayoutValues(s.hub);
+        s.Store(c.setting, c.after);
+        RestartIfMenuLayoutChanged(s.hub, before);
+        const bool restarted = c.successor && !c.outcome.empty();
+        EXPECT_EQ(s.Outcome(), c.outcome);
+        EXPECT_EQ(captionAtStart, restarted ? "Dritte InstanzBrekkan Orvintal  " : "");
+        EXPECT_EQ(s.p.windows.GetText(s.hub.Text1) == kCloseCommand, restarted);
+        EXPECT_EQ(s.p.windows.GetText(s.hub.Root), restarted ? "Dritte InstanzBrekkan Orvintal  " : kHubCaption);
+    }
 }
 
 }  // namespace

@@ -1,109 +1,198 @@
 #include "launcher/hub_menu.h"
 
 #include "hub/tray_symbol.h"
-#include "menu_fixture.h"
+#include "launcher_fixture.h"
 
 namespace kolvane {
 namespace {
 
-class HubMenuTest : public MenuTest {
+class HubMenuTest : public LauncherTest {
 protected:
-    HubMenuTest() {
-        for (const char* program : {"ACCOUNTS.EXE", "QUILL.EXE", "LINKPORT.EXE", "HINTFEED.EXE"}) PutProgram(program);
-        Build();
+    // An entry as the user sees it: its submenu's caption, its caption, key, picture and printer position.
+    std::string Shown(int n) const {
+        const PopupEntry& e = hubMenu.popup.Entry(n);
+        return (e.parent ? hubMenu.popup.Entry(e.parent).caption : "") + "|" + e.caption + "|" + e.key + "|" +
+               std::to_string(e.icon) + "|" + std::to_string(e.itemData);
     }
-    std::vector<std::string> StartedPrograms() const {
-        std::vector<std::string> programs;
-        for (const auto& start : p.shell.started) {
-            const std::string& line = start.commandLine;
-            const std::size_t name = line.rfind('\\') + 1;
-            programs.push_back(line.substr(name, line.find('"', name) - name));
-        }
-        return programs;
+    std::vector<std::string> Captions(const std::string& parent) const {
+        std::vector<std::string> captions;
+        for (const PopupEntry& e : hubMenu.popup.Entries())
+            if ((e.parent ? hubMenu.popup.Entry(e.parent).caption : "") == parent) captions.push_back(e.caption);
+        return captions;
     }
+    bool Has(const std::string& caption) const { return std::ranges::count(Captions(""), caption) > 0; }
 };
 
-TEST_F(HubMenuTest, PressesOnTheIcon) {
+// Every switch on, templates and contact groups with a gap (later ones keep their numbers): one entry of each
+// kind at its place, and the count; the end-to-end tests choose every entry.
+TEST_F(HubMenuTest, FullMenuInItsOrder) {
+    Put("VORLAGEN.DAT", "[DOCS]\r\n0=Vollmacht\r\n1=\r\n2=Antrag & Anlage\r\n9=Kindergeld\r\n");
+    p.files.Put(DatabaseFile(hub, "KONTAKTE.DAT"), "[101]\r\nCaption=A\r\n[102]\r\nCaption=\r\n[103]\r\nCaption=B & C\r\n");
+    BuildMenu(hub, {.Drucker = 1});
+    const std::pair<int, const char*> spots[] = {
+        {1, "|Mitglieder verwalten  |Verwaltung|42|0"}, {3, "|-|Trennung1|0|0"},
+        {10, "Dokumentvorlagen |Antrag && Anlage|DocVorlage2|66|0"}, {39, "Mail-Kontakte ...|B && C|Sendmail_3|0|0"},
+        {48, "Druckerverwaltung |HP LaserJet|Drucker_2|0|2"}, {68, "Internet-Update |&Webpack-Update |UpdateType_2|0|0"},
+        {75, "|Beenden|Beenden|0|0"},
+    };
+    for (const auto& [n, shown] : spots) EXPECT_EQ(Shown(n), shown);
+    EXPECT_EQ(hubMenu.popup.Count(), 75);
+}
+
+// The layout switches, the member block's place, and `ShowNoContacts`: missing or not a number counts as 0 (the
+// mail contacts, and 0 is stored), a peer's text "1" is kept.
+TEST_F(HubMenuTest, LayoutSwitches) {
     struct Case {
-        const char* name;
-        int lParam;
-        int maustaste;
+        MenuLayout layout;
+        std::optional<RegData> contacts;
+        std::vector<std::string> top, shown, notShown;
+    };
+    const Case cases[] = {
+        {ReadMenuLayout(hub), std::nullopt,
+         {"Mitglieder verwalten  ", "Mitglieder suchen", "-", "Interface Explorer  ", "-", "Kurzmitteilungen"},
+         {"Beratungsstellen ", "Beitragsverwaltung", "Dokumentvorlagen ", "Rechts-Bibliothek "},
+         {"Druckerverwaltung ", "Informationen ... ", "Beitragszahlungen"}},
+        {{.Dienststellen = 0, .Beitraege = 2, .Versetzung = 1}, SzValue("1"),
+         {"Interface Explorer  ", "-", "Mitglieder verwalten  ", "Mitglieder suchen", "-", "Kurzmitteilungen"},
+         {"Informationen ... ", "Beitragszahlungen"}, {"Beratungsstellen ", "Beitragsverwaltung"}},
+        {{.Steuererklaerung = 0, .Explorer = 0, .Dienststellen = 2, .Bibliothek = 0, .Beitraege = 0, .Versetzung = 2},
+         DwordValue(2), {"-", "Mitglieder verwalten  ", "Mitglieder suchen", "Kurzmitteilungen"}, {},
+         {"Dokumentvorlagen ", "Rechts-Bibliothek ", "Beratungsstellen ", "Informationen ... ", "Beitragsverwaltung"}},
+        {{}, SzValue("ja"), {}, {}, {}},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        const Case& c = cases[i];
+        Store("ShowNoContacts", c.contacts);
+        BuildMenu(hub, c.layout);
+        std::vector<std::string> top = Captions("");
+        top.resize(c.top.size());
+        EXPECT_EQ(top, c.top);
+        for (const std::string& caption : c.shown) EXPECT_TRUE(Has(caption)) << caption;
+        for (const std::string& caption : c.notShown) EXPECT_FALSE(Has(caption)) << caption;
+        const bool mail = !c.contacts || c.contacts->bytes == "ja" + std::string(1, '\0');
+        EXPECT_EQ(Captions("Mail-Kontakte ...").size(), mail ? 3u : 0u) << "add contacts, separator, settings";
+        EXPECT_EQ(Captions("Erweiterungen")[2] == "Heute zu tun ...", c.contacts && c.contacts->bytes[0] == '1');
+        const RegData after = mail ? DwordValue(0) : *c.contacts;
+        const auto stored = p.registry.QueryValue(kSettingsKey.root, kSettingsKey.path, "ShowNoContacts");
+        EXPECT_EQ(std::pair(stored->type, stored->bytes), std::pair(after.type, after.bytes));
+        const int templates = hubMenu.popup.Find("Bibliothek");  // no template list: a plain entry
+        EXPECT_TRUE(templates == 0 || !hubMenu.popup.HasChildren(templates));
+    }
+}
+
+// Printers named like actions, captions, other entries or a separator only ever choose that printer; nine at
+// most are shown, and the check mark follows the default printer the user confirms.
+TEST_F(HubMenuTest, PrinterEntriesChooseTheirPrinterOnly) {
+    p.dialogs.printers = {"Beenden", "Lager & Versand", "-", "Drucker_1", "5", "6", "7", "8", "9", "10"};
+    BuildMenu(hub, {.Drucker = 1});
+    EXPECT_EQ(Captions("Druckerverwaltung "), (std::vector<std::string>{"Beenden", "Lager && Versand", "-", "Drucker_1",
+                                                "5", "6", "7", "8", "9", "-", "Drucker verwalten ..."}));
+    for (int position = 1; position <= 4; ++position) cP_Click(hub, hubMenu, hubMenu.popup.Find(PrinterEntryKey(position)));
+    EXPECT_EQ(printerDialog.preselected, (std::vector<std::string>{"Beenden", "Lager & Versand", "-", "Drucker_1"}));
+    EXPECT_EQ(p.kernel.terminations, 0);
+    printerDialog.confirmed = "-";
+    cP_Click(hub, hubMenu, hubMenu.popup.Find(PrinterEntryKey(2)));
+    EXPECT_EQ(hubMenu.printers.At(3).checked, true);
+    EXPECT_EQ(Entry("Lager && Versand").checked, false);
+    EXPECT_EQ(hubMenu.popup.Entry(hubMenu.popup.Find(PrinterEntryKey(3))).checked, true);
+    p.dialogs.printers = {};
+    BuildMenu(hub, {.Drucker = 1});
+    EXPECT_EQ(Captions("Druckerverwaltung "), std::vector<std::string>{"Drucker verwalten ..."});
+    ChoosePrinter(hubMenu, 1);  // "kein Drucker": no dialog
+    EXPECT_EQ(printerDialog.preselected.size(), 5u);
+    Click("Drucker verwalten ...");
+    EXPECT_EQ(Outcome(), std::vector<std::string>{
+                             "\"C:\\Windows\\SysWOW64\\Rundll32.exe\" shell32.dll,Control_RunDLL main.cpl @2"});
+}
+
+// The dispatcher runs the action of the chosen entry's key; submenus, separators and numbers outside the menu
+// run nothing. A missing program disables the chosen entry only, not another with the same program.
+TEST_F(HubMenuTest, EachEntryRunsTheActionOfItsKey) {
+    Put("ADDRBOOK.DLL");
+    BuildMenu(hub, {});
+    for (const char* key : {"Finanz\xE4mter", "Updates", "Trennung3"}) cP_Click(hub, hubMenu, hubMenu.popup.Find(key));
+    for (int outside : {0, -1, hubMenu.popup.Count() + 1}) cP_Click(hub, hubMenu, outside);
+    Click("Mail-Settings ...");
+    Click("Mitgliederliste drucken   ");
+    EXPECT_EQ(Outcome(), std::vector<std::string>{"%ADDRBOOK.DLL\" 100"});
+    EXPECT_EQ(hubMenu.tItemNr, std::to_string(Number("Mitgliederliste drucken   ")));
+    EXPECT_FALSE(Entry("Mitgliederliste drucken   ").enabled);
+    EXPECT_TRUE(Entry("Interface Explorer  ").enabled);
+}
+
+// Presses on the icon: the popup behind the password, with the hub in front so that a click elsewhere closes it;
+// the left button runs the quick action `Maustaste` 1 to 8 instead.
+TEST_F(HubMenuTest, PressesOnTheIcon) {
+    for (const char* program : {"ACCOUNTS.EXE", "QUILL.EXE", "LINKPORT.EXE", "VOUCHER.EXE"}) Put(program);
+    struct Case {
+        int lParam, maustaste;
         const char* password;
         std::vector<std::string> typed;
         int popups;
         std::vector<std::string> started;
     };
     const Case cases[] = {
-        {"right press", kSymbolRightPress, 0, "", {}, 1, {"ACCOUNTS.EXE"}},
-        {"right press with a quick action set", kSymbolRightPress, 3, "", {}, 1, {"ACCOUNTS.EXE"}},
-        {"left press", kSymbolLeftPress, 0, "", {}, 1, {"ACCOUNTS.EXE"}},
-        {"left press, quick action", kSymbolLeftPress, 3, "", {}, 0, {"QUILL.EXE"}},
-        {"left press, no such quick action", kSymbolLeftPress, 9, "", {}, 0, {}},
-        {"password first", kSymbolRightPress, 0, "Geheim", {"Geheim"}, 1, {"ACCOUNTS.EXE"}},
-        {"quick action behind the password", kSymbolLeftPress, 2, "Geheim", {"x", "Geheim"}, 0, {"LINKPORT.EXE"}},
+        {kSymbolRightPress, 3, "", {}, 1, {"%ACCOUNTS.EXE\""}},
+        {kSymbolLeftPress, 0, "Geheim", {"Geheim"}, 1, {"%ACCOUNTS.EXE\""}},
+        {kSymbolLeftPress, 3, "", {}, 0, {"%QUILL.EXE\""}},
+        {kSymbolLeftPress, 8, "", {}, 0, {"%VOUCHER.EXE\""}},
+        {kSymbolLeftPress, 2, "Geheim", {"x", "Geheim"}, 0, {"%LINKPORT.EXE\""}},
+        {kSymbolLeftPress, 9, "", {}, 0, {}},
+        {kSymbolLeftPress, -1, "", {}, 0, {}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        SetPassword(c.password);
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        const Case& c = cases[i];
+        BuildMenu(hub, {});
+        p.files.Put(DatabaseFile(hub, "DATEX.DAT"), DatabaseWithPassword(c.password));
+        hub.settings.WriteInt(Setting::Encoder, 0);
         hub.settings.WriteInt(Setting::Maustaste, static_cast<std::int16_t>(c.maustaste));
         prompt = {};
         prompt.typed.assign(c.typed.begin(), c.typed.end());
-        popupView.foregroundAtTrack.clear();
-        popupView.choices = {Number("Mitglieder verwalten  ")};
+        popupView = {};
+        popupView.choice = Number("Mitglieder verwalten  ");
+        popupView.whileOpen = [&] { EXPECT_EQ(p.windows.foreground, hub.Root); };
         p.shell.started.clear();
         p.windows.foreground = kNoWindow;
-
         OnSymbolMouse(hub, c.lParam);
-
-        EXPECT_EQ(static_cast<int>(popupView.foregroundAtTrack.size()), c.popups);
-        for (WindowId front : popupView.foregroundAtTrack)
-            EXPECT_EQ(front, hub.Root) << "in front before the popup opens, so that a click elsewhere closes it";
-        EXPECT_EQ(StartedPrograms(), c.started);
+        EXPECT_EQ(popupView.opened, c.popups);
+        EXPECT_EQ(Outcome(), c.started);
         EXPECT_EQ(prompt.shown, *c.password ? 1 : 0);
-        EXPECT_EQ(hub.settings.ReadInt(Setting::Encoder), 1);
     }
 }
 
-// A press while the popup is open opens no second one; closed without a choice, it runs nothing.
-TEST_F(HubMenuTest, ClosedPopupRunsNothing) {
-    popupView.whileOpen = [&] { OnSymbolMouse(hub, kSymbolRightPress); };
-    OnSymbolMouse(hub, kSymbolRightPress);
-    EXPECT_EQ(popupView.foregroundAtTrack.size(), 1u);
-    EXPECT_TRUE(p.shell.started.empty());
-    EXPECT_TRUE(hubMenu.tItemNr.empty());
-}
-
-// The prompt pumps messages while it waits: presses and quick actions arrive in the middle of it.
-TEST_F(HubMenuTest, NothingGetsPastAnUnansweredPrompt) {
-    SetPassword("Geheim");
+// The prompt and the popup pump messages while they wait: presses, quick actions and choices arrive in the middle
+// of them. Nothing gets past an unanswered prompt, no second popup opens, and an action that waits long (a
+// component's start) leaves the icon answering; its missing program disables the entry its own choice came from.
+TEST_F(HubMenuTest, ReentrantPresses) {
+    Put("ACCOUNTS.EXE");
+    BuildMenu(hub, {});
+    p.files.Put(DatabaseFile(hub, "DATEX.DAT"), DatabaseWithPassword("Geheim"));
     hub.settings.WriteInt(Setting::Maustaste, 1);
     prompt.whileOpen = [&] {
         OnSymbolMouse(hub, kSymbolLeftPress);
         OnSymbolMouse(hub, kSymbolRightPress);
         cP_Click(hub, hubMenu, Number("Mitglieder verwalten  "));
         EXPECT_TRUE(p.shell.started.empty());
-        EXPECT_TRUE(popupView.foregroundAtTrack.empty());
     };
     prompt.typed = {"Geheim"};
     OnSymbolMouse(hub, kSymbolLeftPress);
     EXPECT_EQ(prompt.shown, 1);
-    EXPECT_EQ(StartedPrograms(), std::vector<std::string>{"ACCOUNTS.EXE"}) << "once, after the prompt";
-}
-
-// An action may wait long (the temporary database, a component's start); the icon answers meanwhile, and the
-// entry disabled for a missing program is the one its own choice came from.
-TEST_F(HubMenuTest, IconAnswersWhileAnActionWaits) {
-    p.files.Delete(ProgramFile(hub, "LINKPORT.EXE"));
-    bool again = true;
+    EXPECT_EQ(popupView.opened, 0);
+    popupView.whileOpen = [&] { OnSymbolMouse(hub, kSymbolRightPress); };
+    OnSymbolMouse(hub, kSymbolRightPress);  // closed without a choice
+    EXPECT_EQ(popupView.opened, 1);
+    popupView.whileOpen = nullptr;
     p.shell.onStart = [&](const MemoryShell::Started&) {
-        if (!again) return;
-        again = false;
-        popupView.choices = {Number("Interface Explorer  ")};
+        p.shell.onStart = nullptr;
+        popupView.choice = Number("Interface Explorer  ");
         OnSymbolMouse(hub, kSymbolRightPress);
     };
-    popupView.choices = {Number("Mitglieder verwalten  ")};
+    popupView.choice = Number("Mitglieder verwalten  ");
     OnSymbolMouse(hub, kSymbolRightPress);
-    EXPECT_EQ(popupView.foregroundAtTrack.size(), 2u);
+    EXPECT_EQ(popupView.opened, 3);
+    EXPECT_EQ(Outcome(), (std::vector<std::string>{"%ACCOUNTS.EXE\"", "%ACCOUNTS.EXE\""}));
     EXPECT_FALSE(Entry("Interface Explorer  ").enabled);
     EXPECT_TRUE(Entry("Mitglieder verwalten  ").enabled);
 }

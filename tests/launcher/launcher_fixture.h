@@ -1,11 +1,17 @@
 #pragma once
-// A hub of an installed system whose start is complete, with a popup menu that records which entries its
-// actions disable.
+// A hub whose start is complete, with its popup menu attached and the menu's windows played by the test: the
+// popup returns the entries the test chooses, the printer dialog confirms, the prompt takes typed passwords.
+// Its files can be made to fail a copy or to come out short (a full disk, a file held open elsewhere).
+#include <functional>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "hub/hub_fixture.h"
 #include "launcher/component_table.h"
+#include "launcher/hub_menu.h"
+#include "launcher/menu_dispatch.h"
+#include "password/password_fixture.h"
 
 namespace kolvane {
 
@@ -15,46 +21,10 @@ public:
     void Disable(int itemNr) override { disabled.push_back(itemNr); }
 };
 
-inline constexpr char kDatabaseFolder[] = "C:\\Orvintal\\Daten\\";
-
-class LauncherTest : public HubTest {
-protected:
-    LauncherTest() {
-        RegCreateKey(p.registry, kSettingsKey.root, kSettingsKey.path, "");
-        hub.LrDatabase = kDatabaseFolder;
-        // A finished temporary database, so that guarded actions go on at once.
-        p.files.Put(DatabaseFile(hub, "DATEX.IHP"), "IHP");
-    }
-
-    void PutProgram(const std::string& name, const std::string& bytes = "MZ") {
-        p.files.Put(ProgramFile(hub, name), bytes);
-    }
-    // Runs the action as chosen from popup entry itemNr.
-    void Choose(ActionKey key, int itemNr = 7) { RunAction(hub, key, {menu, itemNr}); }
-
-    std::string Quoted(const std::string& program) const { return "\"" + ProgramFile(hub, program) + "\""; }
-    std::vector<std::string> Started() const {
-        std::vector<std::string> lines;
-        for (const auto& start : p.shell.started) lines.push_back(start.commandLine);
-        return lines;
-    }
-    std::string Stored(Setting setting) const { return hub.settings.ReadText(setting); }
-    void Store(const char* name, const std::optional<RegData>& data) {
-        p.registry.DeleteValue(kSettingsKey.root, kSettingsKey.path, name);
-        if (data) p.registry.Put(kSettingsKey.root, kSettingsKey.path, name, *data);
-    }
-
-    RecordingMenu menu;
-};
-
-// The test platform's files seen through a second door whose copies can be made to fail or to come out short
-// (a full disk, a file held open by another program).
 class FaultyFiles : public MemoryFiles {
 public:
     using MemoryFiles::MemoryFiles;
-    enum class CopyFault { None, Refused, Truncated };
-    CopyFault copyFault = CopyFault::None;
-
+    enum class CopyFault { None, Refused, Truncated } copyFault = CopyFault::None;
     bool Copy(const std::string& from, const std::string& to) override {
         if (copyFault == CopyFault::None) return MemoryFiles::Copy(from, to);
         // The short copy reports success but holds only the first half.
@@ -63,21 +33,97 @@ public:
     }
 };
 
-// A launcher test whose file copies can fail.
-class FaultyFilesTest : public ::testing::Test {
-protected:
-    FaultyFilesTest() { RegCreateKey(p.registry, kSettingsKey.root, kSettingsKey.path, ""); }
-    void PutProgram(const std::string& name, const std::string& bytes = "MZ") {
-        p.files.Put(ProgramFile(hub, name), bytes);
+class FakePopupView : public PopupView {
+public:
+    int choice = 0;  // the entry the user chooses the next time; 0: the popup is closed without a choice
+    int opened = 0;
+    std::function<void()> whileOpen;
+    int Track(const PopupMenu&) override {
+        ++opened;
+        if (whileOpen) whileOpen();
+        return std::exchange(choice, 0);
     }
-    std::string Quoted(const std::string& program) const { return "\"" + ProgramFile(hub, program) + "\""; }
+};
+
+class FakePrinterDialog : public PrinterDialog {
+public:
+    std::vector<std::string> preselected;
+    std::string confirmed;  // the printer the user confirms; empty: the preselected one
+    std::string ChooseDefault(const std::string&, const std::string& printer) override {
+        preselected.push_back(printer);
+        return confirmed.empty() ? printer : confirmed;
+    }
+};
+
+struct Launcher {
+    Launcher() {
+        hub.Root = p.windows.Create(kHubClass, kHubCaption);
+        hub.Text1 = p.windows.Create(kCommandBoxClass, "", hub.Root);
+        RegCreateKey(p.registry, kSettingsKey.root, kSettingsKey.path, "");
+        hub.LrDatabase = "C:\\Orvintal\\Daten\\";
+        hub.symbolTag = "1";
+        p.files.Put(DatabaseFile(hub, "DATEX.DAT"), DatabaseWithPassword(""));
+        p.files.Put(DatabaseFile(hub, "DATEX.IHP"), "IHP");  // the temporary database is ready: no waits
+        p.dialogs.printers = {"Kyocera FS-1020", "HP LaserJet"};
+        hubMenu.popupView = &popupView;
+        hubMenu.printerDialog = &printerDialog;
+        hubMenu.gate.prompt = &prompt;
+    }
+    // A file of the component folder; its bytes are its name unless given.
+    void Put(const std::string& name, const std::optional<std::string>& bytes = {}) {
+        p.files.Put(ProgramFile(hub, name), bytes.value_or(name));
+    }
+    void Choose(ActionKey key, int itemNr = 7) { RunAction(hub, key, {menu, itemNr}); }
+    void Store(const std::string& name, const std::optional<RegData>& data) {
+        p.registry.DeleteValue(kSettingsKey.root, kSettingsKey.path, name);
+        if (data) p.registry.Put(kSettingsKey.root, kSettingsKey.path, name, *data);
+    }
+    // What the user sees the actions do, kind by kind: the command lines started, with "%" for the quote and folder
+    // that begin a component's path; the documents opened; the entries disabled; the first words of each message.
+    std::vector<std::string> Outcome() const {
+        std::vector<std::string> lines;
+        const std::string component = "\"" + hub.programFolder + "\\";
+        for (const MemoryShell::Started& s : p.shell.started) {
+            EXPECT_EQ(s.show, ShowState::Normal) << s.commandLine;
+            const std::string& line = s.commandLine;
+            lines.push_back(line.starts_with(component) ? "%" + line.substr(component.size()) : line);
+        }
+        for (const MemoryShell::Executed& e : p.shell.executed) {
+            EXPECT_EQ(e, (MemoryShell::Executed{"open", e.file, "", "", ShowState::Normal}));
+            lines.push_back("open " + e.file);
+        }
+        for (int itemNr : menu.disabled) lines.push_back("disabled " + std::to_string(itemNr));
+        for (const MessageBoxRequest& m : p.dialogs.shown) {
+            std::istringstream text(m.text);
+            std::string a, b, c;
+            text >> a >> b >> c;
+            lines.push_back("told " + a + " " + b + " " + c);
+        }
+        return lines;
+    }
+    // The number of the popup entry with this caption; fails the test when there is none.
+    int Number(const std::string& caption) const {
+        for (int n = 1; n <= hubMenu.popup.Count(); ++n)
+            if (hubMenu.popup.Entry(n).caption == caption) return n;
+        ADD_FAILURE() << "no entry \"" << caption << "\"";
+        return 0;
+    }
+    const PopupEntry& Entry(const std::string& caption) const { return hubMenu.popup.Entry(Number(caption)); }
+    void Click(const std::string& caption) { cP_Click(hub, hubMenu, Number(caption)); }
 
     MemoryPlatform p;
     FaultyFiles files{p.root};
     Platform os{p.registry, p.ini, p.windows, p.tray, p.shell, p.kernel, files, p.clock, p.dialogs, p.md5, p.network, p.locks};
     Hub hub{os};
     RecordingMenu menu;
+    HubMenu hubMenu;
+    MenuAttachment attachment{hub, hubMenu};
+    FakePopupView popupView;
+    FakePrinterDialog printerDialog;
+    FakePasswortView prompt;
 };
+
+class LauncherTest : public ::testing::Test, public Launcher {};
 
 inline RegData SzValue(const std::string& text) { return {RegType::Sz, text + '\0'}; }
 inline RegData DwordValue(std::int32_t value) {

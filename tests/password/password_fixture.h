@@ -1,20 +1,18 @@
 #pragma once
-// A hub of an installed system with its member database, and the password windows as a test plays them:
-// what the user types in turn, and what happens while a window is open.
+// A hub of an installed system with its member database, and the password prompt as a test plays it: what the
+// user types in turn, and what happens while it is open.
 #include <deque>
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "hub/hub_fixture.h"
-#include "password/password_change.h"
 #include "password/password_prompt.h"
 #include "store/crypt.h"
 
 namespace kolvane {
 
-// The prompt: each typed text is confirmed in turn; when none is left the user cancels.
+// Each typed text is confirmed in turn; when none is left the user cancels.
 class FakePasswortView : public PasswortView {
 public:
     std::deque<std::string> typed;
@@ -36,26 +34,6 @@ public:
     }
 };
 
-// The change dialog: each pair (new password, confirmation) is applied in turn; when none is left the user
-// cancels.
-class FakeKennwortView : public KennwortView {
-public:
-    std::deque<std::pair<std::string, std::string>> entries;
-    int shown = 0;
-
-    void ShowModal(Hub& hub, KennwortForm& form) override {
-        ++shown;
-        while (!entries.empty()) {
-            form.tKennwort = entries.front().first;
-            form.tBestaetigung = entries.front().second;
-            entries.pop_front();
-            if (KennwortApply(hub, form) == ChangeAnswer::Stored) return;
-        }
-    }
-};
-
-inline constexpr char kTestDatabaseFolder[] = "C:\\Orvintal\\Daten\\";
-
 // The header of a configured member database, with the password when one is given.
 inline std::string DatabaseWithPassword(const std::string& password) {
     std::string bytes = ConfiguredDatabase();
@@ -67,7 +45,7 @@ class PasswordTest : public HubTest {
 protected:
     PasswordTest() {
         RegCreateKey(p.registry, kSettingsKey.root, kSettingsKey.path, "");
-        hub.LrDatabase = kTestDatabaseFolder;
+        hub.LrDatabase = "C:\\Orvintal\\Daten\\";
     }
     std::string DatabasePath() const { return DatabaseFile(hub, "DATEX.DAT"); }
     void PutDatabase(const std::string& password) { p.files.Put(DatabasePath(), DatabaseWithPassword(password)); }
