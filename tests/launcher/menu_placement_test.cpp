@@ -5,27 +5,14 @@
 namespace kolvane {
 namespace {
 
-TEST(MenuPlacementTest, OpensFromTheIconTowardsTheMiddleOfTheScreen) {
-    struct Case {
-        const char* name;
-        ScreenRect screen;
-        ScreenRect icon;
-        MenuPlacement expected;
-    };
-    const ScreenRect primary{0, 0, 1280, 1024};
-    const Case cases[] = {
-        {"task bar at the bottom", primary, {1180, 994, 1204, 1018}, {{1204, 994}, true, true, {1180, 994, 1204, 1018}}},
-        {"task bar at the top", primary, {1180, 4, 1204, 28}, {{1204, 28}, true, false, {1180, 4, 1204, 28}}},
-        {"task bar at the left", primary, {4, 980, 28, 1004}, {{4, 980}, false, true, {4, 980, 28, 1004}}},
-        {"task bar at the right, icon high up", primary, {1250, 100, 1274, 124},
-         {{1274, 124}, true, false, {1250, 100, 1274, 124}}},
-        {"second screen left of the primary", {-1920, 0, 0, 1080}, {-100, 1050, -76, 1074},
-         {{-76, 1050}, true, true, {-100, 1050, -76, 1074}}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(PlaceMenu(c.screen, c.icon), c.expected);
-    }
+// From the icon towards the middle of its screen, whichever edge holds the task bar, on a screen left of the
+// primary one too; the icon itself stays uncovered.
+TEST(MenuPlacement, OpensFromTheIconTowardsTheMiddleOfTheScreen) {
+    const ScreenRect primary{0, 0, 1280, 1024}, bottomRight{1180, 994, 1204, 1018}, topLeft{4, 4, 28, 28};
+    EXPECT_EQ(PlaceMenu(primary, bottomRight), (MenuPlacement{{1204, 994}, true, true, bottomRight}));
+    EXPECT_EQ(PlaceMenu(primary, topLeft), (MenuPlacement{{4, 28}, false, false, topLeft}));
+    const ScreenRect left{-100, 1050, -76, 1074};
+    EXPECT_EQ(PlaceMenu({-1920, 0, 0, 1080}, left), (MenuPlacement{{-76, 1050}, true, true, left}));
 }
 
 }  // namespace

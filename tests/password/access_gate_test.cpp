@@ -8,9 +8,20 @@
 namespace kolvane {
 namespace {
 
-class AccessGateTest : public PasswordTest {
+class AccessGateTest : public HubTest {
 protected:
-    AccessGateTest() { gate.prompt = &prompt; }
+    AccessGateTest() {
+        RegCreateKey(p.registry, kSettingsKey.root, kSettingsKey.path, "");
+        hub.LrDatabase = "C:\\Orvintal\\Daten\\";
+        gate.prompt = &prompt;
+    }
+    std::string Database() const { return DatabaseFile(hub, "DATEX.DAT"); }
+    void PutDatabase(const std::string& password) { p.files.Put(Database(), DatabaseWithPassword(password)); }
+    // The plain password of the header, as the components read it.
+    std::string Stored() {
+        const std::string raw = p.ini.Read(Database(), "000", *Crypt("Key"));
+        return raw.empty() ? raw : Crypt(raw).value_or("?");
+    }
     int Encoder() { return hub.settings.ReadInt(Setting::Encoder); }
 
     FakePasswortView prompt;
@@ -43,8 +54,8 @@ TEST_F(AccessGateTest, PromptOnlyWhereThisRunHasNotPassedAndThePasswordCanBeRead
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
         const Case& c = cases[i];
-        p.files.Delete(DatabasePath());
-        if (c.database) p.files.Put(DatabasePath(), *c.database);
+        p.files.Delete(Database());
+        if (c.database) p.files.Put(Database(), *c.database);
         hub.settings.WriteInt(Setting::Encoder, static_cast<std::int16_t>(c.encoder));
         p.dialogs.shown.clear();
         prompt = {};
@@ -96,41 +107,73 @@ TEST_F(AccessGateTest, ChangeDialogOnlyBehindTheCurrentPassword) {
     prompt.typed = {"geheim"};
     EXPECT_THROW(ChangeAccessPassword(hub, gate, change), ProcessTerminated);
     EXPECT_EQ(change.shown, 2);
-    EXPECT_EQ(p.dialogs.shown.size(), 1u);
 }
 
-TEST_F(AccessGateTest, PromptNamesTheRegisteredOwner) {
+// Equal fields store the password scrambled, two empty ones remove it. What the scrambler cannot carry is refused,
+// for it would be stored as an empty value, which removes the password; so is a failed save, with the fields kept.
+TEST_F(AccessGateTest, ChangeStoresEqualFieldsAndRefusesTheRest) {
+    struct Case {
+        std::string password, confirmation;
+        const char* told;  // the start of the message; null: stored
+    };
+    const Case cases[] = {
+        {"Kl\xE4rung 2026!", "Kl\xE4rung 2026!", nullptr},
+        {std::string(254, 'a'), std::string(254, 'a'), nullptr},
+        {"", "", nullptr},
+        {"Neu", "neu", "Beide Kennw\xF6rter m\xFCssen aus Sicherheitsgr\xFCnden \xFC" "bereinstimmen.  "},
+        {std::string(255, 'a'), std::string(255, 'a'), "Das Kennwort ist zu lang"},
+        {"\x93Geheim\x94", "\x93Geheim\x94", "Das Kennwort enth\xE4lt Zeichen"},
+        {"\xB3", "\xB3", "Das Kennwort enth\xE4lt Zeichen"},  // scrambles to a blank at the end
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.password.substr(0, 20) + " / " + c.confirmation.substr(0, 20));
+        PutDatabase("Alt");
+        p.dialogs.shown.clear();
+        KennwortForm form{c.password, c.confirmation};
+        const bool mismatch = c.password != c.confirmation;
+        EXPECT_EQ(KennwortApply(hub, form), c.told ? ChangeAnswer::Stay : ChangeAnswer::Stored);
+        EXPECT_EQ(Stored(), c.told ? "Alt" : c.password);
+        EXPECT_TRUE(c.password.empty() || p.files.ReadAll(Database())->find(c.password) == std::string::npos);
+        ASSERT_EQ(p.dialogs.shown.size(), c.told ? 1u : 0u);
+        if (!c.told) continue;
+        EXPECT_EQ(p.dialogs.shown[0].text.rfind(c.told, 0), 0u) << p.dialogs.shown[0].text;
+        EXPECT_EQ(p.dialogs.shown[0].icon, mismatch ? MsgIcon::Critical : MsgIcon::Exclamation);
+        EXPECT_EQ(form.tKennwort + "|" + form.tBestaetigung, mismatch ? c.password + "|" : "|");
+        EXPECT_EQ(form.focus, mismatch ? KennwortForm::Field::tBestaetigung : KennwortForm::Field::tKennwort);
+    }
+    p.files.Delete(Database());
+    p.dialogs.shown.clear();
+    KennwortForm form{"Neu", "Neu"};
+    EXPECT_EQ(KennwortApply(hub, form), ChangeAnswer::Stay);
+    EXPECT_EQ(p.dialogs.shown.size(), 1u) << "the store tells why";
+    EXPECT_EQ(form.tKennwort, "Neu");
+    EXPECT_FALSE(p.files.Exists(Database()));
+}
+
+// The prompt names the registered owner: the suite's own first, then the one Windows was registered to. Every
+// confirmation stores the check box, a wrong one too, and the next prompt starts with it; a database gone at the
+// confirmation is told, and none is made for the check box.
+TEST_F(AccessGateTest, PromptNamesTheOwnerAndKeepsTheCheckBox) {
+    PutDatabase("\xC4rger");
     EXPECT_EQ(LoadPasswortForm(hub).Text1List, std::vector<std::string>{"Benutzer"});
     const RegKeyPath windowsNt = kWindowsOwnerKeys[1];
     RegCreateKey(p.registry, windowsNt.root, windowsNt.path, "");
     RegSetSetting(p.registry, windowsNt.root, windowsNt.path, kRegisteredOwnerValue, std::string("NT-Benutzer"));
     EXPECT_EQ(LoadPasswortForm(hub).Text1, "NT-Benutzer");
-    hub.settings.WriteText(Setting::RegisteredOwner, "Lohnsteuerhilfe M\xFCnster e.V.");
-    EXPECT_EQ(LoadPasswortForm(hub).Text1, "Lohnsteuerhilfe M\xFCnster e.V.");
-}
-
-// Every confirmation stores the check box, a wrong one too, and the next prompt starts with it. A database gone
-// at the confirmation is told, and no database is made for the check box.
-TEST_F(AccessGateTest, ConfirmationStoresTheCheckBox) {
-    PutDatabase("\xC4rger");
-    EXPECT_FALSE(LoadPasswortForm(hub).BVordergrund) << "never confirmed yet";
-    for (const auto& [keepInFront, typed] : {std::pair(true, "\xE4rger"), std::pair(false, "\xC4rger")}) {
-        PasswortForm form = LoadPasswortForm(hub);
-        form.BVordergrund = keepInFront;
-        form.Text2 = typed;
-        EXPECT_EQ(PasswortReady(hub, form), keepInFront ? PromptAnswer::Wrong : PromptAnswer::Right);
-        EXPECT_EQ(form.BReadyEnabled, keepInFront);
-        EXPECT_EQ(LoadPasswortForm(hub).BVordergrund, keepInFront);
-    }
-    EXPECT_EQ(Stored("Key"), "\xC4rger") << "the prompt never changes the password";
-    p.files.Delete(DatabasePath());
+    hub.settings.WriteText(Setting::RegisteredOwner, "Lohnsteuerhilfe e.V.");
     PasswortForm form = LoadPasswortForm(hub);
-    form.Text2 = "\xC4rger";
+    EXPECT_EQ(form.Text1, "Lohnsteuerhilfe e.V.");
+    EXPECT_FALSE(form.BVordergrund) << "never confirmed yet";
     form.BVordergrund = true;
+    form.Text2 = "\xE4rger";
+    EXPECT_EQ(PasswortReady(hub, form), PromptAnswer::Wrong);
+    EXPECT_TRUE(LoadPasswortForm(hub).BVordergrund);
+    EXPECT_EQ(Stored(), "\xC4rger") << "the prompt never changes the password";
+    p.files.Delete(Database());
     EXPECT_EQ(PasswortReady(hub, form), PromptAnswer::Wrong);
     EXPECT_EQ(p.dialogs.shown, (std::vector<MessageBoxRequest>{{kPasswordUnreadable, "Brekkan Orvintal   ",
                                                                 MsgButtons::Ok, MsgIcon::Exclamation}}));
-    EXPECT_FALSE(p.files.Exists(DatabasePath()));
+    EXPECT_FALSE(p.files.Exists(Database()));
 }
 
 }  // namespace

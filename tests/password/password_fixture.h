@@ -1,6 +1,6 @@
 #pragma once
-// A hub of an installed system with its member database, and the password prompt as a test plays it: what the
-// user types in turn, and what happens while it is open.
+// The password prompt as a test plays it: what the user types in turn, and what happens while it is open; and the
+// header of a member database that holds the password.
 #include <deque>
 #include <functional>
 #include <string>
@@ -34,26 +34,9 @@ public:
     }
 };
 
-// The header of a configured member database, with the password when one is given.
+// A configured member database, with the password when one is given.
 inline std::string DatabaseWithPassword(const std::string& password) {
-    std::string bytes = ConfiguredDatabase();
-    if (!password.empty()) bytes += *Crypt("Key") + "=" + *Crypt(password) + "\r\n";
-    return bytes;
+    return ConfiguredDatabase() + (password.empty() ? "" : *Crypt("Key") + "=" + *Crypt(password) + "\r\n");
 }
-
-class PasswordTest : public HubTest {
-protected:
-    PasswordTest() {
-        RegCreateKey(p.registry, kSettingsKey.root, kSettingsKey.path, "");
-        hub.LrDatabase = "C:\\Orvintal\\Daten\\";
-    }
-    std::string DatabasePath() const { return DatabaseFile(hub, "DATEX.DAT"); }
-    void PutDatabase(const std::string& password) { p.files.Put(DatabasePath(), DatabaseWithPassword(password)); }
-    // The plain value of a key of the header section, as the components read it; "?" when it does not unscramble.
-    std::string Stored(const std::string& key) {
-        const std::string raw = p.ini.Read(DatabasePath(), "000", *Crypt(key));
-        return raw.empty() ? std::string() : Crypt(raw).value_or("?");
-    }
-};
 
 }  // namespace kolvane
