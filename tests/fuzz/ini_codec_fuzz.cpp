@@ -5,17 +5,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-#include <string_view>
 
 #include "platform/ini_codec.h"
-
-namespace {
-
-void Require(bool condition) {
-    if (!condition) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
@@ -23,18 +14,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A section and a key the file holds, where it has any (the index target reads every name it holds).
     const auto& sections = document.Sections();
     const auto& entries = document.Entries();
-    const std::string section = sections.empty() ? "s" : std::string(document.Text(sections[size % sections.size()].name));
-    const std::string key = entries.empty() ? "K" : std::string(document.Text(entries[size / 7 % entries.size()].name));
+    const std::string section(sections.empty() ? "s" : document.Text(sections[size % sections.size()].name));
+    const std::string key(entries.empty() ? "K" : document.Text(entries[size / 7 % entries.size()].name));
     const std::string value = bytes.substr(0, 40);
 
     kolvane::IniDocument written(bytes);
-    if (written.Write(section, key, value) != kolvane::IniEdit::Refused) {
-        std::string_view expected = value;
-        while (!expected.empty() && kolvane::IniIsBlank(expected.front())) expected.remove_prefix(1);
-        Require(written.Read(section, key) == kolvane::IniReadBack(kolvane::IniTrim(expected)));
-    }
+    if (written.Write(section, key, value) != kolvane::IniEdit::Refused &&
+        written.Read(section, key) != kolvane::IniReadBack(kolvane::IniTrim(value)))
+        std::abort();
     kolvane::IniDocument deleted(bytes);
-    if (deleted.DeleteKey(section, key) == kolvane::IniEdit::Changed) Require(deleted.Bytes().size() < size);
-    if (deleted.DeleteSection(section) == kolvane::IniEdit::Changed) Require(deleted.Bytes().size() < size);
+    if (deleted.DeleteKey(section, key) == kolvane::IniEdit::Changed && deleted.Bytes().size() >= size) std::abort();
+    if (deleted.DeleteSection(section) == kolvane::IniEdit::Changed && deleted.Bytes().size() >= size) std::abort();
     return 0;
 }

@@ -41,26 +41,22 @@ TEST(Crypt, AgreesWithTheRuleAndReadsBackForEveryLengthKeyAndPlaceOfARejection) 
             std::string text;
             for (std::size_t i = 0; i < length; ++i) text.push_back(static_cast<char>(32 + random() % 224));
             std::vector<std::string> texts{text};
-            for (std::size_t at = 0; at < length; ++at) {
-                for (int result : {31, 32}) {  // the byte that unscrambles to 31 at this place, and one to 32
-                    texts.push_back(text);
-                    texts.back()[at] = static_cast<char>(mask(at) ^ result);
-                }
+            for (std::size_t at = 0; at < 2 * length; ++at) {  // the byte that unscrambles to 31 here, and one to 32
+                texts.push_back(text);
+                texts.back()[at / 2] = static_cast<char>(mask(at / 2) ^ (31 + at % 2));
             }
             for (const std::string& t : texts) {
-                SCOPED_TRACE(testing::PrintToString(key) + " " + testing::PrintToString(t));
                 std::optional<std::string> expected = "";  // the rule, one position at a time
                 for (std::size_t i = 0; i < t.size() && expected; ++i) {
                     const int v = mask(i) ^ static_cast<unsigned char>(t[i]);
                     expected = v < 32 || v > 255 ? std::nullopt : std::optional(*expected + static_cast<char>(v));
                 }
-                ASSERT_EQ(Crypt(t, key), expected);
                 std::string into = "left over";
+                ASSERT_EQ(Crypt(t, key), expected) << testing::PrintToString(key) << " " << testing::PrintToString(t);
                 ASSERT_EQ(CryptInto(t, into, key), expected.has_value());
                 ASSERT_EQ(into, expected.value_or(""));
-                if (expected && std::ranges::none_of(t, [](unsigned char b) { return b < 32; })) {
-                    ASSERT_EQ(Crypt(*expected, key), t);
-                }
+                const bool storable = std::ranges::none_of(t, [](unsigned char b) { return b < 32; });
+                if (expected && storable) { ASSERT_EQ(Crypt(*expected, key), t) << "reads back"; }
             }
         }
     }
