@@ -16,7 +16,7 @@ TEST_F(PackFixture, PackToolCreatesListsExtractsAndRefusesWithAGermanMessage) {
     };
     const std::string size = "Gr\xF6\xDF" "e.DAT";
     for (const auto& [path, bytes] : {std::pair<std::string, std::string>{"C:\\in\\A.TXT", "Hallo"}, {"C:\\in\\" + size, "1234567"},
-                                      {"C:\\in\\LEER.TXT", ""}, {"C:\\KEIN.PAK", "x"}, {"C:\\E.PAK", "E.TXT\t0\t0\r\n0029\t*CompactFile*"},
+                                      {"C:\\in\\LEER.TXT", ""}, {"C:\\KEIN.PAK", "x"}, {"C:\\LEER.PAK", "0018\t*CompactFile*"}, {"C:\\E.PAK", "E.TXT\t0\t0\r\n0029\t*CompactFile*"},
                                       {"C:\\NUL.PAK", "HalloNUL.txt\t0\t5\r\n0031\t*CompactFile*"},
                                       {"C:\\ZWEI.PAK", "HalloA\t0\t2\r\na\t2\t3\r\n0032\t*CompactFile*"},
                                       {"C:\\BOESE.PAK", "Hallo..\\A.TXT\t0\t5\r\n0032\t*CompactFile*"}, {"C:\\voll\\A.TXT\\x", ""}})
@@ -54,6 +54,7 @@ TEST_F(PackFixture, PackToolCreatesListsExtractsAndRefusesWithAGermanMessage) {
     EXPECT_EQ(out.str() + err.str(), "A.TXT\t42 %\n" + size + "\t100 %\n");
     ASSERT_EQ(run({"extract", "C:\\E.PAK", "C:\\out"}), 0) << "a member of no bytes is complete at once";
     EXPECT_EQ(out.str(), "E.TXT\t100 %\n");
+    EXPECT_EQ(run({"extract", "C:\\LEER.PAK", "C:\\out"}), 0) << "a pack without members extracts as read";
 }
 
 }  // namespace
