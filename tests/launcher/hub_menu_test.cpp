@@ -8,23 +8,17 @@ namespace {
 
 class HubMenuTest : public LauncherTest {
 protected:
-    // An entry as the user sees it: its submenu's caption, its caption, key, picture and printer position.
-    std::string Shown(int n) const {
-        const PopupEntry& e = hubMenu.popup.Entry(n);
-        return (e.parent ? hubMenu.popup.Entry(e.parent).caption : "") + "|" + e.caption + "|" + e.key + "|" +
-               std::to_string(e.icon) + "|" + std::to_string(e.itemData);
-    }
+    // The captions of a submenu's entries (the top level's for ""), in order.
     std::vector<std::string> Captions(const std::string& parent) const {
         std::vector<std::string> captions;
         for (const PopupEntry& e : hubMenu.popup.Entries())
             if ((e.parent ? hubMenu.popup.Entry(e.parent).caption : "") == parent) captions.push_back(e.caption);
         return captions;
     }
-    bool Has(const std::string& caption) const { return std::ranges::count(Captions(""), caption) > 0; }
 };
 
-// Every switch on, templates and contact groups with a gap (later ones keep their numbers): one entry of each
-// kind at its place, and the count; the end-to-end tests choose every entry.
+// Every switch on, templates and contact groups with gaps (later ones keep their numbers): one entry of each kind
+// at its place with its submenu, key, picture and printer, and the count; the end-to-end tests choose them all.
 TEST_F(HubMenuTest, FullMenuInItsOrder) {
     Put("VORLAGEN.DAT", "[DOCS]\r\n0=Vollmacht\r\n1=\r\n2=Antrag & Anlage\r\n9=Kindergeld\r\n");
     p.files.Put(DatabaseFile(hub, "KONTAKTE.DAT"), "[101]\r\nCaption=A\r\n[102]\r\nCaption=\r\n[103]\r\nCaption=B & C\r\n");
@@ -35,12 +29,17 @@ TEST_F(HubMenuTest, FullMenuInItsOrder) {
         {48, "Druckerverwaltung |HP LaserJet|Drucker_2|0|2"}, {68, "Internet-Update |&Webpack-Update |UpdateType_2|0|0"},
         {75, "|Beenden|Beenden|0|0"},
     };
-    for (const auto& [n, shown] : spots) EXPECT_EQ(Shown(n), shown);
+    for (const auto& [n, shown] : spots) {
+        const PopupEntry& e = hubMenu.popup.Entry(n);
+        EXPECT_EQ((e.parent ? hubMenu.popup.Entry(e.parent).caption : "") + "|" + e.caption + "|" + e.key + "|" +
+                      std::to_string(e.icon) + "|" + std::to_string(e.itemData),
+                  shown);
+    }
     EXPECT_EQ(hubMenu.popup.Count(), 75);
 }
 
-// The layout switches, the member block's place, and `ShowNoContacts`: missing or not a number counts as 0 (the
-// mail contacts, and 0 is stored), a peer's text "1" is kept.
+// The layout switches with the member block's three places, and `ShowNoContacts`: missing or not a number counts
+// as 0 (the mail contacts, and 0 is stored), 1 shows today's list instead (a peer's text "1" is kept), 2 neither.
 TEST_F(HubMenuTest, LayoutSwitches) {
     struct Case {
         MenuLayout layout;
@@ -65,43 +64,42 @@ TEST_F(HubMenuTest, LayoutSwitches) {
         const Case& c = cases[i];
         Store("ShowNoContacts", c.contacts);
         BuildMenu(hub, c.layout);
-        std::vector<std::string> top = Captions("");
-        top.resize(c.top.size());
-        EXPECT_EQ(top, c.top);
-        for (const std::string& caption : c.shown) EXPECT_TRUE(Has(caption)) << caption;
-        for (const std::string& caption : c.notShown) EXPECT_FALSE(Has(caption)) << caption;
-        const bool mail = !c.contacts || c.contacts->bytes == "ja" + std::string(1, '\0');
+        const std::vector<std::string> top = Captions("");
+        EXPECT_TRUE(std::equal(c.top.begin(), c.top.end(), top.begin()));
+        for (const std::string& caption : c.shown) EXPECT_EQ(std::ranges::count(top, caption), 1) << caption;
+        for (const std::string& caption : c.notShown) EXPECT_EQ(std::ranges::count(top, caption), 0) << caption;
+        const bool mail = !c.contacts || c.contacts->bytes == std::string("ja", 3);
         EXPECT_EQ(Captions("Mail-Kontakte ...").size(), mail ? 3u : 0u) << "add contacts, separator, settings";
         EXPECT_EQ(Captions("Erweiterungen")[2] == "Heute zu tun ...", c.contacts && c.contacts->bytes[0] == '1');
         const RegData after = mail ? DwordValue(0) : *c.contacts;
         const auto stored = p.registry.QueryValue(kSettingsKey.root, kSettingsKey.path, "ShowNoContacts");
         EXPECT_EQ(std::pair(stored->type, stored->bytes), std::pair(after.type, after.bytes));
-        const int templates = hubMenu.popup.Find("Bibliothek");  // no template list: a plain entry
+        const int templates = hubMenu.popup.Find("Bibliothek");  // without a template list, a plain entry
         EXPECT_TRUE(templates == 0 || !hubMenu.popup.HasChildren(templates));
     }
 }
 
-// Printers named like actions, captions, other entries or a separator only ever choose that printer; nine at
-// most are shown, and the check mark follows the default printer the user confirms.
+// Printers named like actions, captions, other entries or a separator only ever choose that printer; nine at most
+// are shown, and the check mark follows the default printer the user confirms.
 TEST_F(HubMenuTest, PrinterEntriesChooseTheirPrinterOnly) {
     p.dialogs.printers = {"Beenden", "Lager & Versand", "-", "Drucker_1", "5", "6", "7", "8", "9", "10"};
     BuildMenu(hub, {.Drucker = 1});
     EXPECT_EQ(Captions("Druckerverwaltung "), (std::vector<std::string>{"Beenden", "Lager && Versand", "-", "Drucker_1",
                                                 "5", "6", "7", "8", "9", "-", "Drucker verwalten ..."}));
-    for (int position = 1; position <= 4; ++position) cP_Click(hub, hubMenu, hubMenu.popup.Find(PrinterEntryKey(position)));
+    for (int position : {1, 2, 3, 4}) cP_Click(hub, hubMenu, hubMenu.popup.Find(PrinterEntryKey(position)));
     EXPECT_EQ(printerDialog.preselected, (std::vector<std::string>{"Beenden", "Lager & Versand", "-", "Drucker_1"}));
     EXPECT_EQ(p.kernel.terminations, 0);
     printerDialog.confirmed = "-";
     cP_Click(hub, hubMenu, hubMenu.popup.Find(PrinterEntryKey(2)));
-    EXPECT_EQ(hubMenu.printers.At(3).checked, true);
-    EXPECT_EQ(Entry("Lager && Versand").checked, false);
-    EXPECT_EQ(hubMenu.popup.Entry(hubMenu.popup.Find(PrinterEntryKey(3))).checked, true);
+    EXPECT_TRUE(hubMenu.printers.At(3).checked);
+    EXPECT_FALSE(Entry("Lager && Versand").checked);
+    EXPECT_TRUE(hubMenu.popup.Entry(hubMenu.popup.Find(PrinterEntryKey(3))).checked);
     p.dialogs.printers = {};
     BuildMenu(hub, {.Drucker = 1});
     EXPECT_EQ(Captions("Druckerverwaltung "), std::vector<std::string>{"Drucker verwalten ..."});
     ChoosePrinter(hubMenu, 1);  // "kein Drucker": no dialog
-    EXPECT_EQ(printerDialog.preselected.size(), 5u);
     Click("Drucker verwalten ...");
+    EXPECT_EQ(printerDialog.preselected.size(), 5u);
     EXPECT_EQ(Outcome(), std::vector<std::string>{
                              "\"C:\\Windows\\SysWOW64\\Rundll32.exe\" shell32.dll,Control_RunDLL main.cpl @2"});
 }
@@ -121,36 +119,25 @@ TEST_F(HubMenuTest, EachEntryRunsTheActionOfItsKey) {
     EXPECT_TRUE(Entry("Interface Explorer  ").enabled);
 }
 
-// Presses on the icon: the popup behind the password, with the hub in front so that a click elsewhere closes it;
-// the left button runs the quick action `Maustaste` 1 to 8 instead.
+// A press opens the popup, with the hub in front so that a click elsewhere closes it; the left button runs the
+// quick action `Maustaste` 1 to 8 instead, and nothing for a number outside those.
 TEST_F(HubMenuTest, PressesOnTheIcon) {
-    for (const char* program : {"ACCOUNTS.EXE", "QUILL.EXE", "LINKPORT.EXE", "VOUCHER.EXE"}) Put(program);
+    for (const char* program : {"ACCOUNTS.EXE", "QUILL.EXE", "VOUCHER.EXE"}) Put(program);
+    BuildMenu(hub, {});
     struct Case {
-        int lParam, maustaste;
-        const char* password;
-        std::vector<std::string> typed;
-        int popups;
+        int lParam, maustaste, popups;
         std::vector<std::string> started;
     };
     const Case cases[] = {
-        {kSymbolRightPress, 3, "", {}, 1, {"%ACCOUNTS.EXE\""}},
-        {kSymbolLeftPress, 0, "Geheim", {"Geheim"}, 1, {"%ACCOUNTS.EXE\""}},
-        {kSymbolLeftPress, 3, "", {}, 0, {"%QUILL.EXE\""}},
-        {kSymbolLeftPress, 8, "", {}, 0, {"%VOUCHER.EXE\""}},
-        {kSymbolLeftPress, 2, "Geheim", {"x", "Geheim"}, 0, {"%LINKPORT.EXE\""}},
-        {kSymbolLeftPress, 9, "", {}, 0, {}},
-        {kSymbolLeftPress, -1, "", {}, 0, {}},
+        {kSymbolRightPress, 3, 1, {"%ACCOUNTS.EXE\""}}, {kSymbolLeftPress, 0, 1, {"%ACCOUNTS.EXE\""}},
+        {kSymbolLeftPress, 3, 0, {"%QUILL.EXE\""}},     {kSymbolLeftPress, 8, 0, {"%VOUCHER.EXE\""}},
+        {kSymbolLeftPress, 9, 0, {}},                   {kSymbolLeftPress, -1, 0, {}},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
         const Case& c = cases[i];
-        BuildMenu(hub, {});
-        p.files.Put(DatabaseFile(hub, "DATEX.DAT"), DatabaseWithPassword(c.password));
-        hub.settings.WriteInt(Setting::Encoder, 0);
         hub.settings.WriteInt(Setting::Maustaste, static_cast<std::int16_t>(c.maustaste));
-        prompt = {};
-        prompt.typed.assign(c.typed.begin(), c.typed.end());
-        popupView = {};
+        popupView.opened = 0;
         popupView.choice = Number("Mitglieder verwalten  ");
         popupView.whileOpen = [&] { EXPECT_EQ(p.windows.foreground, hub.Root); };
         p.shell.started.clear();
@@ -158,14 +145,13 @@ TEST_F(HubMenuTest, PressesOnTheIcon) {
         OnSymbolMouse(hub, c.lParam);
         EXPECT_EQ(popupView.opened, c.popups);
         EXPECT_EQ(Outcome(), c.started);
-        EXPECT_EQ(prompt.shown, *c.password ? 1 : 0);
     }
 }
 
 // The prompt and the popup pump messages while they wait: presses, quick actions and choices arrive in the middle
 // of them. Nothing gets past an unanswered prompt, no second popup opens, and an action that waits long (a
 // component's start) leaves the icon answering; its missing program disables the entry its own choice came from.
-TEST_F(HubMenuTest, ReentrantPresses) {
+TEST_F(HubMenuTest, PressesWhileThePromptThePopupOrAnActionWaits) {
     Put("ACCOUNTS.EXE");
     BuildMenu(hub, {});
     p.files.Put(DatabaseFile(hub, "DATEX.DAT"), DatabaseWithPassword("Geheim"));
@@ -176,8 +162,8 @@ TEST_F(HubMenuTest, ReentrantPresses) {
         cP_Click(hub, hubMenu, Number("Mitglieder verwalten  "));
         EXPECT_TRUE(p.shell.started.empty());
     };
-    prompt.typed = {"Geheim"};
-    OnSymbolMouse(hub, kSymbolLeftPress);
+    prompt.typed = {"x", "Geheim"};
+    OnSymbolMouse(hub, kSymbolLeftPress);  // the quick action behind the password
     EXPECT_EQ(prompt.shown, 1);
     EXPECT_EQ(popupView.opened, 0);
     popupView.whileOpen = [&] { OnSymbolMouse(hub, kSymbolRightPress); };

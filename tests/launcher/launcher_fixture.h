@@ -25,11 +25,11 @@ class FaultyFiles : public MemoryFiles {
 public:
     using MemoryFiles::MemoryFiles;
     enum class CopyFault { None, Refused, Truncated } copyFault = CopyFault::None;
+    // The short copy reports success but holds only the first half.
     bool Copy(const std::string& from, const std::string& to) override {
+        const std::string bytes = ReadAll(from).value_or("");
         if (copyFault == CopyFault::None) return MemoryFiles::Copy(from, to);
-        // The short copy reports success but holds only the first half.
-        const std::optional<std::string> bytes = ReadAll(from);
-        return copyFault == CopyFault::Truncated && bytes && WriteAll(to, bytes->substr(0, bytes->size() / 2));
+        return copyFault == CopyFault::Truncated && WriteAll(to, bytes.substr(0, bytes.size() / 2));
     }
 };
 
@@ -116,11 +116,11 @@ struct Launcher {
     Platform os{p.registry, p.ini, p.windows, p.tray, p.shell, p.kernel, files, p.clock, p.dialogs, p.md5, p.network, p.locks};
     Hub hub{os};
     RecordingMenu menu;
-    HubMenu hubMenu;
-    MenuAttachment attachment{hub, hubMenu};
     FakePopupView popupView;
     FakePrinterDialog printerDialog;
     FakePasswortView prompt;
+    HubMenu hubMenu;
+    MenuAttachment attachment{hub, hubMenu};
 };
 
 class LauncherTest : public ::testing::Test, public Launcher {};
