@@ -17,6 +17,7 @@
 namespace kolvane {
 
 using EventLog = std::vector<std::string>;
+using Started = MemoryShell::Started;
 
 // Notes every write that reaches the registry, in order, so a test can prove what a path wrote, or that it
 // wrote nothing.
@@ -49,38 +50,15 @@ private:
 // A member database with the header of a configured installation: the main office's first member number.
 inline std::string ConfiguredDatabase() { return "[000]\r\n" + *Crypt("A1") + "=" + *Crypt("001") + "\r\n"; }
 
-// An installed system: the settings key with `FirstRun`, no start delay, a configured database in the program
-// folder, the system components in the system folder with the menu library registered, the sample files.
-inline void InstallSystem(MemoryPlatform& p, Hub& hub) {
-    RegCreateKey(p.registry, kSettingsKey.root, kSettingsKey.path, "");
-    hub.settings.WriteInt(Setting::FirstRun, 1);
-    hub.settings.WriteText(Setting::Database, "C:\\Orvintal\\");
-    hub.settings.WriteInt(Setting::StartTime, 0);
-    p.files.Put("C:\\Orvintal\\DATEX.DAT", ConfiguredDatabase());
-    for (const char* library : {"Ssubtmr.dll", "Ssubtmr6.dll", "CNewMenu.dll", "MsStdFmt.dll"})
-        p.files.Put(std::string("C:\\Windows\\System32\\") + library, "");
-    RegCreateKey(p.registry, kMenuComponentClsidKey.root, kMenuComponentClsidKey.path, "");
-    RegSetSetting(p.registry, kMenuComponentClsidKey.root, kMenuComponentClsidKey.path, "", std::string("PopupMenu"));
-    for (const char* sample :
-         {"Data\\Ort.dat", "Data\\Plz.dat", "Formulare\\DISPATCH.DAT", "Resource\\Db01000.dat", "Vorlagen\\user.dat"})
-        p.files.Put(std::string("C:\\Orvintal\\") + sample, "[X]\r\n");
-}
-
 // Runs a path that may end the process; true when it did.
 template <typename Path>
 bool Ends(Path path) {
     try {
         path();
-        return false;
     } catch (const ProcessTerminated&) {
         return true;
     }
-}
-
-// The items where a case expects them, else none.
-template <typename T>
-std::vector<T> OnlyIf(bool expected, std::vector<T> items) {
-    return expected ? std::move(items) : std::vector<T>{};
+    return false;
 }
 
 // Whether the hub was closed the orderly way: "$Ende$" into its command box.
@@ -89,21 +67,38 @@ inline bool SentClose(MemoryPlatform& p, const Hub& hub) {
     return std::find(sent.begin(), sent.end(), MemoryWindows::SentText{hub.Text1, kCloseCommand}) != sent.end();
 }
 
-// A second installed system beside the fixture's, for tests that compare many starts.
+// An installed system: the settings key with `FirstRun`, no start delay, a configured database in the program
+// folder, the system components in the system folder with the menu library registered, the sample files. Its
+// command box takes texts without acting on them, unless `obeyClose` lets "$Ende$" run the close sequence.
 struct InstalledSystem {
-    InstalledSystem() {
+    explicit InstalledSystem(bool obeyClose = false) {
         hub.Root = p.windows.Create(kHubClass, kHubCaption);
-        InstallSystem(p, hub);
+        hub.Text1 = p.windows.Create(kCommandBoxClass, "", hub.Root);
+        if (obeyClose) p.windows.Get(hub.Text1).onChange = [this](const std::string& t) { OnCommandText(hub, t); };
+        RegCreateKey(p.registry, kSettingsKey.root, kSettingsKey.path, "");
+        hub.settings.WriteInt(Setting::FirstRun, 1);
+        hub.settings.WriteText(Setting::Database, "C:\\Orvintal\\");
+        hub.settings.WriteInt(Setting::StartTime, 0);
+        p.files.Put("C:\\Orvintal\\DATEX.DAT", ConfiguredDatabase());
+        for (const char* library : {"Ssubtmr.dll", "Ssubtmr6.dll", "CNewMenu.dll", "MsStdFmt.dll"})
+            p.files.Put(std::string("C:\\Windows\\System32\\") + library, "");
+        RegCreateKey(p.registry, kMenuComponentClsidKey.root, kMenuComponentClsidKey.path, "");
+        RegSetSetting(p.registry, kMenuComponentClsidKey.root, kMenuComponentClsidKey.path, "", std::string("PopupMenu"));
+        for (const char* sample :
+             {"Data\\Ort.dat", "Data\\Plz.dat", "Formulare\\DISPATCH.DAT", "Resource\\Db01000.dat", "Vorlagen\\user.dat"})
+            p.files.Put(std::string("C:\\Orvintal\\") + sample, "[X]\r\n");
     }
     // Replaces a setting of the installation by raw registry data, or removes it.
     void Store(const char* name, const std::optional<RegData>& data) {
         p.registry.DeleteValue(kSettingsKey.root, kSettingsKey.path, name);
         if (data) p.registry.Put(kSettingsKey.root, kSettingsKey.path, name, *data);
     }
+    void Put(const std::string& path, const std::string& bytes = "") { p.files.Put(path, bytes); }
     MemoryPlatform p;
     Hub hub{p.os};
 };
 
+// The hub's windows only, nothing installed; "$Ende$" in its command box runs the close sequence.
 class HubTest : public ::testing::Test {
 protected:
     HubTest() {
@@ -112,13 +107,8 @@ protected:
         p.windows.Get(hub.Text1).onChange = [this](const std::string& text) { OnCommandText(hub, text); };
     }
 
-    void Install() { InstallSystem(p, hub); }
-
     MemoryPlatform p;
-    EventLog registryLog;
-    LoggingRegistry registry{p.registry, registryLog};
-    Platform os{registry, p.ini, p.windows, p.tray, p.shell, p.kernel, p.files, p.clock, p.dialogs, p.md5, p.network, p.locks};
-    Hub hub{os};
+    Hub hub{p.os};
 };
 
 }  // namespace kolvane

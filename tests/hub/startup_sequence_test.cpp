@@ -1,383 +1,238 @@
 #include "hub/startup_sequence.h"
 
 #include "hub_fixture.h"
-#include "settings/registry_keys.h"
-#include "settings/registry_store.h"
+#include "store/member_database.h"
 
 namespace kolvane {
 namespace {
 
-using Started = MemoryShell::Started;
+constexpr char kDat[] = "C:\\Orvintal\\DATEX.DAT";
 
-class StartupTest : public HubTest {
-protected:
-    // Runs the start; true when it ended the process.
-    bool Start() {
+std::string Line(std::string_view key, std::string_view value) { return *Crypt(key) + "=" + *Crypt(value) + "\r\n"; }
+RegData Dword(std::int32_t v) { return {RegType::Dword, std::string(reinterpret_cast<const char*>(&v), 4)}; }
+
+struct StartSystem : InstalledSystem {
+    using InstalledSystem::InstalledSystem;
+    // Runs the start, as the next start of the hub when one ran before; true when it ended the process.
+    bool Run() {
+        hub.mutex.reset();
+        p.shell.started.clear();
         return Ends([&] { RunStartup(hub); });
     }
     std::string Text(Setting s) { return hub.settings.ReadText(s); }
-    std::int32_t Int(Setting s) { return hub.settings.ReadInt(s); }
-    bool Has(Setting s) { return hub.settings.Exists(s); }
-    bool StartedProgram(const std::string& commandLine, ShowState show) {
+    bool Ran(const std::string& commandLine, ShowState show = ShowState::Normal) {
         return std::count(p.shell.started.begin(), p.shell.started.end(), Started{commandLine, show}) > 0;
     }
 };
 
-TEST(StartupFirstRunTest, FirstRunOfInstallationHandsOverToTheAgent) {
-    struct Case {
-        DateTime now;
-        const char* watch;  // `Fristwächter`: the start's moment after the splash waits
-        const char* taxYear;
-        const char* vintage;
-    };
-    const Case cases[] = {
-        {{2026, 3, 4, 14, 5, 9}, "04.03.2026 14:05:11", "25", "2025"},
-        {{2099, 12, 31, 23, 59, 58}, "01.01.2100", "99", "2099"},  // midnight shows no time; no minus sign
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.watch);
-        MemoryPlatform p;
-        Hub hub(p.os);
-        hub.Root = p.windows.Create(kHubClass, kHubCaption);
-        p.clock.Set(c.now);
-        p.files.Put("C:\\Orvintal\\HUBAGENT.EXE", "");
+TEST(StartupTest, FirstRunOfInstallationHandsOverToTheAgent) {
+    MemoryPlatform p;
+    Hub hub(p.os);
+    p.clock.Set({2099, 12, 31, 23, 59, 58});
+    p.files.Put("C:\\Orvintal\\HUBAGENT.EXE", "");
 
-        EXPECT_THROW(RunStartup(hub), ProcessTerminated);
+    EXPECT_THROW(RunStartup(hub), ProcessTerminated);
 
-        EXPECT_EQ(hub.settings.ReadText(Setting::Fristwaechter), c.watch);
-        EXPECT_EQ(hub.settings.ReadText(Setting::Steuerjahr), c.taxYear);
-        EXPECT_EQ(hub.settings.ReadText(Setting::Jahrgang), c.vintage);
-        EXPECT_EQ(hub.settings.ReadInt(Setting::NoTmpBeitrag), 1);
-        EXPECT_EQ(hub.settings.ReadInt(Setting::NoKillIHP), 1);
-        EXPECT_EQ(p.shell.started, (std::vector<Started>{{"\"C:\\Orvintal\\HUBAGENT.EXE\"", ShowState::Normal}}));
-        EXPECT_FALSE(hub.settings.Exists(Setting::InstallDir)) << "the agent completes the installation, not this start";
-    }
+    EXPECT_EQ(hub.settings.ReadText(Setting::Fristwaechter), "01.01.2100") << "after the splash waits; midnight shows no time";
+    EXPECT_EQ(hub.settings.ReadText(Setting::Steuerjahr) + " " + hub.settings.ReadText(Setting::Jahrgang), "99 2099");
+    EXPECT_EQ(hub.settings.ReadInt(Setting::NoTmpBeitrag) + hub.settings.ReadInt(Setting::NoKillIHP), 2);
+    EXPECT_EQ(p.shell.started, (std::vector<Started>{{"\"C:\\Orvintal\\HUBAGENT.EXE\"", ShowState::Normal}}));
+    EXPECT_FALSE(hub.settings.Exists(Setting::InstallDir)) << "the agent completes the installation, not this start";
 }
 
-TEST_F(StartupTest, InstalledStartLeavesTheHubRunning) {
-    Install();
-    p.kernel.version = {3, 7, 12};
-    hub.settings.WriteText(Setting::Steuertips, "Belege sammeln");
-    p.files.Put("C:\\Orvintal\\EXIT.SUB", "\r\n");
+TEST(StartupTest, InstalledStartLeavesTheHubRunning) {
+    StartSystem s;
+    s.p.kernel.version = {3, 7, 12};
+    s.hub.settings.WriteText(Setting::Steuertips, "Belege sammeln");
+    s.Put("C:\\Orvintal\\EXIT.SUB", "\r\n");
+    const std::string database = "[000]\r\n" + Line("A1", "001") + Line("A2", "890") + Line("B1", "895") + Line("B2", "1999");
+    s.Put(kDat, database);
+    // Programs run elevated once asked to; a mark set by the user stays, and only existing programs get one.
+    const RegKeyPath& layers = kAppCompatLayersKey;
+    RegCreateKey(s.p.registry, layers.root, layers.path, "");
+    RegSetSetting(s.p.registry, layers.root, layers.path, "C:\\Orvintal\\ACCOUNTS.EXE", std::string("~ HIGHDPIAWARE"));
+    s.hub.settings.WriteInt(Setting::RunAdmin, 1);
+    for (const char* name : {"ACCOUNTS.EXE", "HINTFEED.EXE", "UPDCTRL.DLL", "README.TXT"}) s.Put(std::string("C:\\Orvintal\\") + name);
+    // Like the setup program, which creates the help restriction keys, the hub never creates them itself.
+    RegCreateKey(s.p.registry, kHtmlHelpRestrictionKeys[0].root, kHtmlHelpRestrictionKeys[0].path, "");
 
-    EXPECT_FALSE(Start());
+    EXPECT_FALSE(s.Run());
 
-    EXPECT_EQ(p.windows.GetText(hub.Root), kHubCaption);
-    EXPECT_NE(hub.mutex, nullptr);
-    EXPECT_EQ(hub.LrDatabase, "C:\\Orvintal\\");
+    EXPECT_EQ(s.p.windows.GetText(s.hub.Root), kHubCaption);
+    EXPECT_NE(s.hub.mutex, nullptr);
     const std::pair<Setting, const char*> written[] = {
         {Setting::InstallDir, "C:\\Orvintal"}, {Setting::Version, "3.7.12"}, {Setting::Version_A, "3.7"},
-        {Setting::NowClose, "0"}, {Setting::Quickwrite, "1"}, {Setting::Pelmondo, "1"}, {Setting::Encoder, "0"},
-        {Setting::CloseExplorer, "0"}, {Setting::Belege, "C:\\Orvintal\\Belege"},
-        {Setting::Images, "C:\\Orvintal\\Printer\\"},
-    };
-    for (const auto& [setting, text] : written) EXPECT_EQ(Text(setting), text) << EntryOf(setting).name;
-    EXPECT_FALSE(Has(Setting::Steuertips));
-    EXPECT_EQ(Text(Setting::Steuertips_03), "Belege sammeln") << "the tax tips moved to their new name";
-    EXPECT_FALSE(p.files.Exists("C:\\Orvintal\\EXIT.SUB")) << "the exit marker goes at the end of the start";
-    EXPECT_TRUE(p.files.IsFolder("C:\\Orvintal\\Belege"));
-    EXPECT_TRUE(p.files.IsFolder("C:\\Orvintal\\Printer"));
-    EXPECT_TRUE(TimerEnabled(hub, HubTimer::Timer4));
-    EXPECT_TRUE(TimerEnabled(hub, HubTimer::Timer5));
-    EXPECT_EQ(p.tray.picture, TrayPicture::Starting) << "until the start is complete";
-    EXPECT_EQ(p.tray.tip, "Orvintal");
-    EXPECT_EQ(p.files.ReadAll("C:\\Orvintal\\DATEX.NET"), ConfiguredDatabase()) << "local copy of a local database";
-
-    std::string appPath;
-    const RegKeyPath& key = kAppPathOrvintalKey;
-    ASSERT_TRUE(RegGetSetting(p.registry, p.kernel, key.root, key.path, "", appPath));
-    EXPECT_EQ(appPath, "C:\\Orvintal\\Kolvane.exe");
-}
-
-// Like the setup program, which creates these keys, the hub never creates them itself.
-TEST_F(StartupTest, HelpRestrictionsAreOpenedOnlyWhereTheKeysExist) {
-    for (const bool exist : {false, true}) {
-        SCOPED_TRACE(exist);
-        InstalledSystem s;
-        if (exist)
-            for (const RegKeyPath& help : kHtmlHelpRestrictionKeys) RegCreateKey(s.p.registry, help.root, help.path, "");
-        RunStartup(s.hub);
-        for (const RegKeyPath& help : kHtmlHelpRestrictionKeys) {
-            std::int32_t zone = 0;
-            EXPECT_EQ(RegGetSetting(s.p.registry, s.p.kernel, help.root, help.path, kMaxAllowedZoneValue, zone), exist);
-            EXPECT_EQ(zone, exist ? 4 : 0);
-        }
+        {Setting::Steuertips_03, "Belege sammeln"}, {Setting::Images, "C:\\Orvintal\\Printer\\"}, {Setting::RunAdmin, "2"},
+        {Setting::Quickwrite, "1"}, {Setting::Steuertips, ""}};
+    for (const auto& [setting, text] : written) EXPECT_EQ(s.Text(setting), text) << EntryOf(setting).name;
+    EXPECT_FALSE(s.p.files.Exists("C:\\Orvintal\\EXIT.SUB")) << "the exit marker goes at the end of the start";
+    EXPECT_TRUE(s.p.files.IsFolder("C:\\Orvintal\\Belege"));
+    EXPECT_TRUE(TimerEnabled(s.hub, HubTimer::Timer4) && TimerEnabled(s.hub, HubTimer::Timer5));
+    EXPECT_EQ(s.p.tray.picture, TrayPicture::Starting) << "until the start is complete";
+    EXPECT_EQ(s.p.files.ReadAll("C:\\Orvintal\\DATEX.NET"), database) << "local copy of a local database";
+    MemberDatabase marked(s.hub.os, kDat);
+    EXPECT_EQ(marked.Read("000", "MDBLOAD") + marked.Read("000", "MdbImportUse"), "00");
+    EXPECT_EQ(s.hub.memberRanges, (MemberRanges{1, 890, 895, 1999}));
+    ASSERT_EQ(s.p.dialogs.shown.size(), 1u);
+    EXPECT_EQ(s.p.dialogs.shown[0].title, " Herzlich Willkommen") << "until the sender data exist";
+    std::string text;
+    EXPECT_TRUE(RegGetSetting(s.p.registry, s.p.kernel, kAppPathOrvintalKey.root, kAppPathOrvintalKey.path, "", text));
+    EXPECT_EQ(text, "C:\\Orvintal\\Kolvane.exe");
+    for (const auto& [name, mark] : {std::pair{"ACCOUNTS.EXE", "~ HIGHDPIAWARE"}, {"HINTFEED.EXE", "~ RUNASADMIN"},
+                                     {"UPDCTRL.DLL", "~ RUNASADMIN"}, {"README.TXT", ""}, {"HUBAGENT.EXE", ""}}) {
+        text.clear();
+        RegGetSetting(s.p.registry, s.p.kernel, layers.root, layers.path, std::string("C:\\Orvintal\\") + name, text);
+        EXPECT_EQ(text, mark) << name;
+    }
+    for (const RegKeyPath& help : kHtmlHelpRestrictionKeys) {
+        std::int32_t zone = 0;
+        const bool existed = &help == &kHtmlHelpRestrictionKeys[0];
+        EXPECT_EQ(RegGetSetting(s.p.registry, s.p.kernel, help.root, help.path, kMaxAllowedZoneValue, zone), existed);
+        EXPECT_EQ(zone, existed ? 4 : 0);
     }
 }
 
 // Another hub's window or its mutex: the start shows the hint (unless started with "/s") and ends.
-TEST(StartupSecondTest, SecondStartEndsWithoutWritingAnything) {
-    struct Case {
-        const char* name;
-        const char* commandLine;
-        bool byMutex;  // else by the running hub's window
-        bool hintShown;
-    };
-    const Case cases[] = {
-        {"window", "", false, true},    {"window, quiet", "/s", false, false}, {"window, /S", "/S", false, true},
-        {"mutex", "", true, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        MemoryPlatform p;
+TEST(StartupTest, SecondStartEndsWithoutWritingAnything) {
+    for (const auto& [commandLine, byMutex, hintShown] : {std::tuple{"", false, true}, {"/s", false, false}, {"", true, true}}) {
+        SCOPED_TRACE(::testing::Message() << "'" << commandLine << "' " << byMutex);
+        StartSystem s;
         EventLog writes;
-        LoggingRegistry registry(p.registry, writes);
-        Platform os{registry, p.ini, p.windows, p.tray, p.shell, p.kernel, p.files, p.clock, p.dialogs, p.md5, p.network, p.locks};
+        LoggingRegistry registry(s.p.registry, writes);
+        Platform os{registry, s.p.ini, s.p.windows, s.p.tray, s.p.shell, s.p.kernel, s.p.files, s.p.clock, s.p.dialogs,
+                    s.p.md5, s.p.network, s.p.locks};
         Hub second(os);
-        second.Root = p.windows.Create(kHubClass, kHubCaption);
-        if (c.byMutex) {
-            InstallSystem(p, second);
-            p.kernel.heldMutexes->insert("Orvintal");
-        } else {
-            p.windows.Create(kHubClass, kHubCaption);  // the hub that runs already
-        }
-        p.files.Put("C:\\Orvintal\\HINTFEED.EXE", "");
-        p.files.Put("C:\\Orvintal\\BUDGET.XML", "");
-        p.kernel.commandLine = c.commandLine;
-        writes.clear();
-        const double before = p.clock.Elapsed();
+        second.Root = s.hub.Root;
+        if (byMutex) s.p.kernel.heldMutexes->insert("Orvintal");
+        if (!byMutex) s.p.windows.Create(kHubClass, kHubCaption);  // the hub that runs already
+        for (const char* file : {"HINTFEED.EXE", "BUDGET.XML"}) s.Put(std::string("C:\\Orvintal\\") + file);
+        s.p.kernel.commandLine = commandLine;
 
         EXPECT_THROW(RunStartup(second), ProcessTerminated);
 
         EXPECT_EQ(writes, EventLog{});
-        EXPECT_TRUE(p.files.Exists("C:\\Orvintal\\BUDGET.XML"));
-        EXPECT_EQ(p.shell.started, OnlyIf(c.hintShown, std::vector<Started>{{"\"C:\\Orvintal\\HINTFEED.EXE\" /x", ShowState::Normal}}));
-        if (!c.byMutex) {
-            EXPECT_NEAR(p.clock.Elapsed() - before, 4.0, 0.1);
-        }
+        EXPECT_TRUE(s.p.files.Exists("C:\\Orvintal\\BUDGET.XML"));
+        EXPECT_EQ(s.Ran("\"C:\\Orvintal\\HINTFEED.EXE\" /x") + s.p.shell.started.size(), hintShown ? 2u : 0u);
+        EXPECT_NEAR(s.p.clock.Elapsed(), byMutex ? 0 : 4, 0.1);
     }
 }
 
-// A restart ("Dritte Instanz" in its predecessor's caption) waits a bounded time for the mutex.
-TEST_F(StartupTest, RestartWaitsForThePredecessorToGiveUpTheMutex) {
+// Waits that must end: a restart ("Dritte Instanz" in its predecessor's caption) for the mutex, the start delay
+// within 0 to 60 seconds (a stored value that is no number leaves the designed second), the index builder.
+TEST(StartupTest, EveryWaitOfTheStartIsBounded) {
     for (const bool letsGo : {true, false}) {
-        SCOPED_TRACE(letsGo);
-        InstalledSystem s;
+        StartSystem s;
         WindowId predecessor = s.p.windows.Create(kHubClass, std::string("Dritte Instanz") + kHubCaption);
         s.p.kernel.heldMutexes->insert("Orvintal");
-        if (letsGo)
-            s.p.clock.Schedule(3.5, [&] {
-                s.p.kernel.heldMutexes->erase("Orvintal");
-                s.p.windows.Destroy(predecessor);
-            });
-
-        EXPECT_EQ(Ends([&] { RunStartup(s.hub); }), !letsGo);
-
+        if (letsGo) s.p.clock.Schedule(3.5, [&] { s.p.kernel.heldMutexes->erase("Orvintal"), s.p.windows.Destroy(predecessor); });
+        EXPECT_EQ(s.Run(), !letsGo);
         EXPECT_TRUE(!letsGo || (s.hub.restart && s.hub.mutex != nullptr));
         EXPECT_LT(s.p.clock.Elapsed(), 30);
     }
+
+    StartSystem reference;
+    reference.Run();
+    const std::pair<std::optional<RegData>, double> delays[] = {
+        {std::nullopt, 1}, {Dword(100000), 60}, {Dword(-5), 0}, {RegData{RegType::Sz, std::string("bald\0", 5)}, 1}};
+    for (const auto& [stored, waited] : delays) {
+        StartSystem s;
+        s.Store("StartTime", stored);
+        s.Run();
+        EXPECT_NEAR(s.p.clock.Elapsed() - reference.p.clock.Elapsed(), waited, 0.2) << waited;
+        EXPECT_TRUE(stored || s.Text(Setting::StartTime) == "1") << "written as one second";
+    }
+
+    reference.p.windows.Create(kHubClass, "Brekkan PictHelp IDE");
+    const double before = reference.p.clock.Elapsed();
+    reference.Run();
+    EXPECT_NEAR(reference.p.clock.Elapsed() - before, 190, 10);
 }
 
-TEST_F(StartupTest, StartDelayComesFromStartTimeWithinItsBounds) {
-    struct Case {
-        const char* name;
-        std::optional<RegData> stored;
-        double waited;  // beyond the fixed waits of an installed start
-        bool writtenAsOne;
+TEST(StartupTest, DatabaseFolderIsReadAndEndsInABackslash) {
+    const std::pair<std::optional<std::string>, const char*> cases[] = {
+        {std::nullopt, "C:\\Orvintal\\"},  // absent: the program folder is written
+        {std::string("D:\\X\0Rest\0", 10), "D:\\X\\"},
+        {std::string("<DATABASE>\0", 11), "C:\\Documents\\"},  // the placeholder of an unfinished setup
     };
-    auto dword = [](std::uint32_t v) {
-        return RegData{RegType::Dword, std::string(reinterpret_cast<const char*>(&v), 4)};
-    };
-    const Case cases[] = {
-        {"absent", std::nullopt, 1, true},
-        {"zero", dword(0), 0, false},
-        {"three", dword(3), 3, false},
-        {"far too long", dword(100000), 60, false},
-        {"negative", dword(static_cast<std::uint32_t>(-5)), 0, false},
-        {"not a number", RegData{RegType::Sz, std::string("bald\0", 5)}, 1, false},
-    };
-    InstalledSystem reference;
-    RunStartup(reference.hub);
-    const double fixedWaits = reference.p.clock.Elapsed();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        InstalledSystem other;
-        other.Store("StartTime", c.stored);
-        RunStartup(other.hub);
-
-        EXPECT_NEAR(other.p.clock.Elapsed() - fixedWaits, c.waited, 0.2);
-        if (c.writtenAsOne) {
-            EXPECT_EQ(other.hub.settings.ReadInt(Setting::StartTime), 1);
-        }
+    for (const auto& [stored, folder] : cases) {
+        StartSystem s;
+        s.Store("Database", stored ? std::optional<RegData>(RegData{RegType::Sz, *stored}) : std::nullopt);
+        s.Put(std::string(folder) + "DATEX.DAT", ConfiguredDatabase());
+        s.Run();
+        EXPECT_EQ(s.hub.LrDatabase, folder);
+        EXPECT_TRUE(stored || s.Text(Setting::Database) == "C:\\Orvintal\\");
     }
 }
-
-TEST_F(StartupTest, DatabaseFolderIsReadAndEndsInABackslash) {
-    struct Case {
-        const char* name;
-        std::optional<std::string> stored;  // raw REG_SZ bytes
-        const char* folder;
-    };
-    const Case cases[] = {
-        {"absent: the program folder is written", std::nullopt, "C:\\Orvintal\\"},
-        {"without backslash", std::string("D:\\Daten\0", 9), "D:\\Daten\\"},
-        {"with backslash", std::string("D:\\Daten\\\0", 10), "D:\\Daten\\"},
-        {"cut at the first NUL", std::string("D:\\X\0Rest\0", 10), "D:\\X\\"},
-        {"placeholder of an unfinished setup", std::string("<DATABASE>\0", 11), "C:\\Documents\\"},
-        {"network share", std::string("\\\\srv\\lohn\\\0", 12), "\\\\srv\\lohn\\"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        InstalledSystem other;
-        other.Store("Database", c.stored ? std::optional<RegData>(RegData{RegType::Sz, *c.stored}) : std::nullopt);
-        other.p.files.Put(std::string(c.folder) + "DATEX.DAT", ConfiguredDatabase());
-
-        RunStartup(other.hub);
-
-        EXPECT_EQ(other.hub.LrDatabase, c.folder);
-        if (!c.stored) {
-            EXPECT_EQ(other.hub.settings.ReadText(Setting::Database), "C:\\Orvintal\\");
-        }
-    }
-}
-
-// A configured database that already carries the start's mark, so that the start leaves it as it is.
-std::string MarkedDatabase() { return ConfiguredDatabase() + *Crypt("MDBLOAD") + "=" + *Crypt("0") + "\r\n"; }
-constexpr char kMarkedDatabaseDigest[] = "BA5ED3D934FF20A84B433EBC75B848F1";
 
 // With the temporary contributions database in use, the start records the database's fingerprint; when it has
-// changed, also the database's date, and has the index rebuilt. A database that cannot be read leaves the last one.
-TEST(StartupFingerprintTest, FingerprintFollowsTheWholeDatabase) {
-    const std::string marked = MarkedDatabase();
-    struct Case {
-        const char* name;
-        std::optional<std::int16_t> noTmpBeitrag;
-        std::optional<std::string> hashBefore;
-        std::optional<std::string> database;
-        std::optional<std::string> hashAfter;
-        std::optional<std::string> fileDate;
-    };
+// changed, also the database's date, and has the index rebuilt.
+TEST(StartupTest, FingerprintFollowsTheWholeDatabase) {
+    const std::string marked = ConfiguredDatabase() + Line("MDBLOAD", "0");  // the start leaves it as it is
+    const std::string digest = "BA5ED3D934FF20A84B433EBC75B848F1", old = "0123456789ABCDEF0123456789ABCDEF";
+    const std::optional<std::string> none;
+    struct Case { std::optional<std::int16_t> noTmpBeitrag; std::optional<std::string> hashBefore; std::string database; std::optional<std::string> hashAfter, date; };
     const Case cases[] = {
-        {"changed database", 0, "00000000000000000000000000000000 alt", marked, kMarkedDatabaseDigest, "2026.11.30"},
-        {"first time: nothing to compare", 0, std::nullopt, marked, kMarkedDatabaseDigest, std::nullopt},
-        {"database cannot be read", 0, "0123456789ABCDEF0123456789ABCDEF", std::nullopt,
-         "0123456789ABCDEF0123456789ABCDEF", std::nullopt},
-        {"no temporary database: NoTmpBeitrag reads 1 when absent", std::nullopt, std::nullopt, marked, std::nullopt,
-         std::nullopt},
+        {0, old + " alt", marked, digest, "2026.11.30"},          // changed
+        {0, none, marked, digest, none},                          // first time: nothing to compare
+        {std::nullopt, none, marked, none, none},                 // NoTmpBeitrag reads 1 when absent
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        InstalledSystem s;
+        SCOPED_TRACE(c.hashBefore.value_or("-"));
+        StartSystem s;
         if (c.noTmpBeitrag) s.hub.settings.WriteInt(Setting::NoTmpBeitrag, *c.noTmpBeitrag);
         if (c.hashBefore) s.hub.settings.WriteText(Setting::HashFile, *c.hashBefore);
-        s.p.files.Delete("C:\\Orvintal\\DATEX.DAT");
-        if (c.database) s.p.files.Put("C:\\Orvintal\\DATEX.DAT", *c.database);
-        if (c.database) s.p.files.SetModifiedTime("C:\\Orvintal\\DATEX.DAT", {2026, 11, 30, 8, 15, 0});
-        for (const char* program : {"FEEDESK.EXE", "HINTFEED.EXE"}) s.p.files.Put(std::string("C:\\Orvintal\\") + program, "");
+        s.Put(kDat, c.database);
+        s.p.files.SetModifiedTime(kDat, {2026, 11, 30, 8, 15, 0});
+        for (const char* program : {"FEEDESK.EXE", "HINTFEED.EXE"}) s.Put(std::string("C:\\Orvintal\\") + program);
 
-        Ends([&] { RunStartup(s.hub); });
+        s.Run();
 
-        EXPECT_EQ(s.hub.settings.Exists(Setting::HashFile), c.hashAfter.has_value());
-        EXPECT_EQ(s.hub.settings.ReadText(Setting::HashFile), c.hashAfter.value_or(""));
-        EXPECT_EQ(s.hub.settings.Exists(Setting::MDBFileData), c.fileDate.has_value());
-        EXPECT_EQ(s.hub.settings.ReadText(Setting::MDBFileData), c.fileDate.value_or(""));
-        const auto& started = s.p.shell.started;
-        EXPECT_EQ(std::count(started.begin(), started.end(), Started{"\"C:\\Orvintal\\FEEDESK.EXE\" /x", ShowState::Hidden}),
-                  c.fileDate ? 1 : 0);
-        EXPECT_EQ(std::count(started.begin(), started.end(), Started{"\"C:\\Orvintal\\HINTFEED.EXE\" /pD", ShowState::Hidden}),
-                  c.fileDate ? 1 : 0);
+        EXPECT_EQ(s.hub.settings.Exists(Setting::HashFile) ? s.Text(Setting::HashFile) : "-", c.hashAfter.value_or("-"));
+        EXPECT_EQ(s.hub.settings.Exists(Setting::MDBFileData) ? s.Text(Setting::MDBFileData) : "-", c.date.value_or("-"));
+        EXPECT_EQ(s.Ran("\"C:\\Orvintal\\FEEDESK.EXE\" /x", ShowState::Hidden), c.date.has_value());
+        EXPECT_EQ(s.Ran("\"C:\\Orvintal\\HINTFEED.EXE\" /pD", ShowState::Hidden), c.date.has_value());
     }
 }
 
-TEST_F(StartupTest, AdminMarksAreWrittenOnceAndNeverChanged) {
-    Install();
-    const RegKeyPath& layers = kAppCompatLayersKey;
-    RegCreateKey(p.registry, layers.root, layers.path, "");
-    RegSetSetting(p.registry, layers.root, layers.path, "C:\\Orvintal\\ACCOUNTS.EXE", std::string("~ HIGHDPIAWARE"));
-    hub.settings.WriteInt(Setting::RunAdmin, 1);
-    for (const char* name : {"ACCOUNTS.EXE", "HINTFEED.EXE", "UPDBUNDL.DLL", "UPDCTRL.DLL", "README.TXT"})
-        p.files.Put(std::string("C:\\Orvintal\\") + name, "");
-
-    Start();
-
-    auto mark = [&](const std::string& name) {
-        std::string text;
-        return RegGetSetting(p.registry, p.kernel, layers.root, layers.path, "C:\\Orvintal\\" + name, text) ? text
-                                                                                                           : "-";
-    };
-    EXPECT_EQ(mark("ACCOUNTS.EXE"), "~ HIGHDPIAWARE");
-    EXPECT_EQ(mark("HINTFEED.EXE"), "~ RUNASADMIN");
-    EXPECT_EQ(mark("UPDBUNDL.DLL"), "~ RUNASADMIN");
-    EXPECT_EQ(mark("UPDCTRL.DLL"), "~ RUNASADMIN");
-    EXPECT_EQ(mark("README.TXT"), "-");
-    EXPECT_EQ(mark("HUBAGENT.EXE"), "-") << "listed, but not there";
-    EXPECT_EQ(Int(Setting::RunAdmin), 2);
-}
-
-TEST_F(StartupTest, TaxOfficeSyncRunsEveryFifthStart) {
-    Install();
-    p.files.Put("C:\\Orvintal\\TAXOFFIC.EXE", "");
-    const char* expected[] = {"0", "1", "2", "3", "4", "0", "1"};
+// Every fifth start runs the tax office sync; a missing printer is reported at the first start only.
+TEST(StartupTest, RepeatedStartsCountAndReportOnce) {
+    StartSystem s;
+    s.Put("C:\\Orvintal\\TAXOFFIC.EXE");
+    s.hub.settings.WriteText(Setting::ALizenz1, "Kelmsdorfer Lohnsteuerberatung");
+    s.p.dialogs.printers.clear();
     for (int start = 0; start < 7; ++start) {
-        SCOPED_TRACE(start);
-        hub.mutex.reset();
-        p.shell.started.clear();
-        Start();
-        EXPECT_EQ(Text(Setting::Running), expected[start]);
-        EXPECT_EQ(StartedProgram("\"C:\\Orvintal\\TAXOFFIC.EXE\" /a", ShowState::Normal), start == 5);
+        s.Run();
+        EXPECT_EQ(s.Text(Setting::Running), std::to_string(start % 5)) << start;
+        EXPECT_EQ(s.Ran("\"C:\\Orvintal\\TAXOFFIC.EXE\" /a"), start == 5) << start;
     }
-    hub.settings.WriteInt(Setting::Dorvenhal, 0);
-    hub.mutex.reset();
-    Start();
-    EXPECT_EQ(Text(Setting::Running), "1") << "switched off: the counter stays";
+    s.hub.settings.WriteInt(Setting::Dorvenhal, 0);
+    s.Run();
+    EXPECT_EQ(s.Text(Setting::Running), "1") << "switched off: the counter stays";
+    ASSERT_EQ(s.p.dialogs.shown.size(), 1u);
+    EXPECT_EQ(s.p.dialogs.shown[0].text.substr(0, 36), "Es konnte kein Drucker an Ihrem Comp");
+    EXPECT_EQ(s.Text(Setting::CheckPrint), "1");
 }
 
-// Reported at the first start only: a missing printer, and the welcome of a new installation until the sender
-// data exist.
-TEST_F(StartupTest, MissingPrinterAndTheWelcomeAreReportedOnce) {
-    Install();
-    Start();
-    ASSERT_EQ(p.dialogs.shown.size(), 1u);
-    EXPECT_EQ(p.dialogs.shown[0].title, " Herzlich Willkommen");
-    EXPECT_EQ(p.dialogs.shown[0].icon, MsgIcon::Information);
+TEST(StartupTest, StaleContributionsIndexIsRemovedAndAFreshOneCopied) {
+    StartSystem s;
+    s.hub.settings.WriteText(Setting::Database, "D:\\Daten\\");
+    s.Put("D:\\Daten\\DATEX.DAT", ConfiguredDatabase());
+    for (const char* stale : {"D:\\Daten\\DATEX.IHP", "C:\\Orvintal\\DATEX.IHP"}) s.Put(stale, "alt");
+    s.p.files.SetModifiedTime("D:\\Daten\\DATEX.IHP", {2026, 12, 6, 18, 0, 0});
+    s.Run();
+    EXPECT_FALSE(s.p.files.Exists("D:\\Daten\\DATEX.IHP") || s.p.files.Exists("C:\\Orvintal\\DATEX.IHP"));
 
-    hub.settings.WriteText(Setting::ALizenz1, "Kelmsdorfer Lohnsteuerberatung");
-    p.dialogs.printers.clear();
-    for (int start = 0; start < 2; ++start) {
-        hub.mutex.reset();
-        Start();
-    }
-    ASSERT_EQ(p.dialogs.shown.size(), 2u);
-    EXPECT_EQ(p.dialogs.shown[1],
-              (MessageBoxRequest{"Es konnte kein Drucker an Ihrem Computer gefunden werden.\n"
-                                 "Sollte ein Ger\xE4t vorhanden sein, m\xFCssen Sie die Treiber installieren.     \n"
-                                 "Derzeit k\xF6nnen keine Briefe und Dokumente ausgedruckt werden.",
-                                 "Brekkan Orvintal   ", MsgButtons::Ok, MsgIcon::Exclamation}));
-    EXPECT_EQ(Int(Setting::CheckPrint), 1);
+    s.Put("D:\\Daten\\DATEX.IHP", "heute");
+    s.p.files.SetModifiedTime("D:\\Daten\\DATEX.IHP", {2026, 12, 7, 8, 0, 0});
+    s.Run();
+    EXPECT_EQ(s.p.files.ReadAll("C:\\Orvintal\\DATEX.IHP"), "heute");
 }
 
-TEST_F(StartupTest, StaleContributionsIndexIsRemovedAndAFreshOneCopied) {
-    Install();
-    hub.settings.WriteText(Setting::Database, "D:\\Daten\\");
-    p.files.Put("D:\\Daten\\DATEX.DAT", ConfiguredDatabase());
-    p.files.Put("D:\\Daten\\DATEX.IHP", "alt");
-    p.files.SetModifiedTime("D:\\Daten\\DATEX.IHP", {2026, 12, 6, 18, 0, 0});
-    p.files.Put("C:\\Orvintal\\DATEX.IHP", "alt");
-    Start();
-    EXPECT_FALSE(p.files.Exists("D:\\Daten\\DATEX.IHP"));
-    EXPECT_FALSE(p.files.Exists("C:\\Orvintal\\DATEX.IHP"));
-
-    p.files.Put("D:\\Daten\\DATEX.IHP", "heute");
-    p.files.SetModifiedTime("D:\\Daten\\DATEX.IHP", {2026, 12, 7, 8, 0, 0});
-    hub.mutex.reset();
-    Start();
-    EXPECT_EQ(p.files.ReadAll("C:\\Orvintal\\DATEX.IHP"), "heute");
-}
-
-TEST_F(StartupTest, IndexBuilderIsWaitedForWithABound) {
-    Install();
-    p.windows.Create(kHubClass, "Brekkan PictHelp IDE");
-    double before = p.clock.Elapsed();
-    Start();
-    EXPECT_GE(p.clock.Elapsed() - before, 180);
-    EXPECT_LT(p.clock.Elapsed() - before, 200);
-}
-
-TEST_F(StartupTest, CloseCommandDuringTheStartEndsTheProcess) {
-    Install();
-    p.clock.Schedule(1.5, [&] { p.windows.SetText(hub.Text1, "$Ende$"); });
-    EXPECT_TRUE(Start());
-    EXPECT_FALSE(Has(Setting::InstallDir));
+TEST(StartupTest, CloseCommandDuringTheStartEndsTheProcess) {
+    StartSystem s(true);
+    s.p.clock.Schedule(1.5, [&] { s.p.windows.SetText(s.hub.Text1, "$Ende$"); });
+    EXPECT_TRUE(s.Run());
+    EXPECT_FALSE(s.hub.settings.Exists(Setting::InstallDir));
 }
 
 }  // namespace

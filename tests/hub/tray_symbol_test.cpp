@@ -1,77 +1,65 @@
 #include "hub/tray_symbol.h"
 
-#include "lifecycle_fixture.h"
+#include "hub/splash.h"
+#include "hub_fixture.h"
 
 namespace kolvane {
 namespace {
 
-class TraySymbolTest : public LifecycleTest {
-protected:
-    TraySymbolTest() { p.tray.Remove(); }
+class RecordingSplash : public SplashView {
+public:
+    EventLog log;
+    SplashForm form;
+    bool Loaded() const override { return !form.LName.empty(); }
+    void Load(const SplashForm& f) override { log.push_back("load " + (form = f).LName); }
+    void Show() override { log.push_back("show"); }
+    void Unload() override { log.push_back("unload"), form = {}; }
 };
 
-TEST_F(TraySymbolTest, BalloonIsCutToTheFieldsOfTheIconRecord) {
-    AddTrayIcon(hub);
-    struct Case {
-        std::size_t titleLength, textLength, titleShown, textShown;
-    };
-    const Case cases[] = {
-        {8, 40, 8, 40}, {63, 255, 63, 255}, {64, 256, 63, 255}, {100, 1000, 63, 255}, {0, 0, 0, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.titleLength) + "/" + std::to_string(c.textLength));
-        p.tray.balloons.clear();
-        ShowTrayBalloon(hub, std::string(c.titleLength, 'T'), std::string(c.textLength, '\xE4'), BalloonIcon::Warning);
-        ASSERT_EQ(p.tray.balloons.size(), 1u);
-        EXPECT_EQ(p.tray.balloons[0].title, std::string(c.titleShown, 'T'));
-        EXPECT_EQ(p.tray.balloons[0].text, std::string(c.textShown, '\xE4'));
-        EXPECT_EQ(p.tray.balloons[0].icon, BalloonIcon::Warning);
+// The splash loads once, with the last of the registered owners that exists (Windows 9x, NT, the suite's own),
+// and unloads only when loaded.
+TEST(SplashTest, LoadsOnceWithTheLastRegisteredOwner) {
+    const RegKeyPath keys[] = {{RegRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion"},
+                               {RegRoot::LocalMachine, "Software\\Microsoft\\Windows Nt\\CurrentVersion"}, kSettingsKey};
+    const std::vector<const char*> cases[] = {{"Alt"}, {"Alt", "NT"}, {"Alt", "NT", "Verein e.V."}};
+    for (const auto& owners : cases) {
+        InstalledSystem s;
+        RecordingSplash splash;
+        s.hub.splashView = &splash;
+        for (std::size_t i = 0; i < owners.size(); ++i) {
+            RegCreateKey(s.p.registry, keys[i].root, keys[i].path, "");
+            RegSetSetting(s.p.registry, keys[i].root, keys[i].path, "RegisteredOwner", std::string(owners[i]));
+        }
+        UnloadSplash(s.hub);
+        ShowSplash(s.hub);
+        ShowSplash(s.hub);
+        UnloadSplash(s.hub);
+        const std::string load = std::string("load ") + owners.back();
+        EXPECT_EQ(splash.log, (EventLog{load, "show", "show", "unload"}));
     }
 }
 
-TEST_F(TraySymbolTest, PressesOnTheIcon) {
-    struct Case {
-        const char* name;
-        const char* symbolTag;
-        int lParam;
-        bool hintfeedStarted;
-    };
-    const Case cases[] = {
-        {"left press while starting", "0", 513, true},
-        {"right press while starting", "0", 516, false},
-        {"mouse move while starting", "0", 512, false},
-        {"left press once ready", "1", 513, false},
-        {"right press once ready", "1", 516, false},
-        {"left press with an odd tag", "", 513, true},
-    };
-    p.files.Put("C:\\Orvintal\\HINTFEED.EXE", "");
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        p.shell.started.clear();
-        hub.symbolTag = c.symbolTag;
-        OnSymbolMouse(hub, c.lParam);
-        if (c.hintfeedStarted)
-            EXPECT_EQ(p.shell.started,
-                      (std::vector<MemoryShell::Started>{{"\"C:\\Orvintal\\HINTFEED.EXE\" /a", ShowState::Normal}}));
-        else
-            EXPECT_TRUE(p.shell.started.empty());
-    }
+TEST(TraySymbolTest, BalloonIsCutToTheFieldsOfTheIconRecord) {
+    InstalledSystem s;
+    AddTrayIcon(s.hub);
+    for (int extra : {0, 1}) ShowTrayBalloon(s.hub, std::string(63 + extra, 'T'), std::string(255 + extra, '\xE4'), BalloonIcon::Warning);
+    ASSERT_EQ(s.p.tray.balloons.size(), 2u);
+    EXPECT_EQ(s.p.tray.balloons[1].title, std::string(63, 'T'));
+    EXPECT_EQ(s.p.tray.balloons[1].text, std::string(255, '\xE4'));
+    EXPECT_EQ(s.p.tray.balloons[1].icon, BalloonIcon::Warning);
 }
 
-TEST_F(TraySymbolTest, SplashLoadsOnceWithTheOwnerAndUnloadsOnlyWhenLoaded) {
-    RegSetSetting(p.registry, kSettingsKey.root, kSettingsKey.path, "RegisteredOwner",
-                  std::string("Lohnsteuerhilfe Musterstadt e.V."));
-    UnloadSplash(hub);
-    EXPECT_TRUE(log.empty()) << "nothing to unload";
-
-    ShowSplash(hub);
-    ShowSplash(hub);
-    UnloadSplash(hub);
-    ShowSplash(hub);
-
-    EXPECT_EQ(log, (EventLog{"splash loaded", "splash shown", "splash shown", "splash unloaded", "splash loaded",
-                             "splash shown"}));
-    EXPECT_EQ(splash.form.LName, "Lohnsteuerhilfe Musterstadt e.V.");
+// While the start is not complete a left press starts the info component; once it is, the menu opens instead.
+TEST(TraySymbolTest, PressesOnTheIcon) {
+    const std::tuple<const char*, int, bool> cases[] = {{"0", 513, true}, {"0", 516, false}, {"0", 512, false}, {"1", 513, false}};
+    for (const auto& [symbolTag, lParam, hintfeedStarted] : cases) {
+        InstalledSystem s;
+        s.Put("C:\\Orvintal\\HINTFEED.EXE");
+        s.hub.symbolTag = symbolTag;
+        OnSymbolMouse(s.hub, lParam);
+        const std::vector<Started> hint{{"\"C:\\Orvintal\\HINTFEED.EXE\" /a", ShowState::Normal}};
+        EXPECT_EQ(s.p.shell.started, hintfeedStarted ? hint : std::vector<Started>{}) << symbolTag << " " << lParam;
+    }
 }
 
 }  // namespace

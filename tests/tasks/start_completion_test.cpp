@@ -13,128 +13,96 @@ struct WaitingStart : TimedSystem {
     }
     bool Completed() const {
         return !TimerEnabled(hub, HubTimer::Timer4) && TimerEnabled(hub, HubTimer::Timer2) &&
-               TimerEnabled(hub, HubTimer::Timer3) && hub.symbolTag == "1";
+               TimerEnabled(hub, HubTimer::Timer3) && hub.symbolTag == "1" && p.tray.picture == TrayPicture::Ready;
     }
 };
 
-class StartCompletionTest : public ::testing::Test, protected WaitingStart {};
-
+// The rules in their order, a later one overriding an earlier: an open index holder, `DB_IHP` (1 ready, 0 busy,
+// missing ready, anything else as before), the files in the database folder (I DATEX.IHP, B BUDGET.XML,
+// C DATEX.CCP), and without the index builder or the contributions component nothing could end the wait.
 TEST(StartWaitTest, RulesInTheirOrderLaterOverridesEarlier) {
-    struct Case {
-        const char* name;
-        const char* window;            // an open window of a component holding the index
-        std::optional<RegData> dbIhp;  // empty: missing
-        const char* files;             // in the database folder: I DATEX.IHP, B BUDGET.XML, C DATEX.CCP
-        const char* missingProgram;
-        StartWait expected;
-    };
+    const std::optional<RegData> none;
+    struct Case { const char* window; std::optional<RegData> dbIhp; const char* files; const char* missing; StartWait expected; };
     const Case cases[] = {
-        {"nothing to wait for", nullptr, std::nullopt, "I", nullptr, StartWait::Ready},
-        {"a missing DB_IHP overrides an open index holder", "Brekkan PictHelp IDE", std::nullopt, "I", nullptr,
-         StartWait::Ready},
-        {"DB_IHP 1 overrides one", "Brekkan Beitragskonten", SzData("1"), "I", nullptr, StartWait::Ready},
-        {"another number keeps its wait", "Brekkan MDB-Zahlungsdaten", SzData("2"), "I", nullptr, StartWait::Busy},
-        {"so does no number", "Brekkan PictHelp IDE", SzData("ja"), "I", nullptr, StartWait::Busy},
-        {"DB_IHP 0 waits", nullptr, SzData("0"), "I", nullptr, StartWait::Busy},
-        {"DB_IHP 0 stored as a number waits", nullptr, DwordData(0), "I", nullptr, StartWait::Busy},
-        {"index and contributions file end it", nullptr, SzData("0"), "IB", nullptr, StartWait::Ready},
-        {"a missing index", nullptr, SzData("1"), "B", nullptr, StartWait::NoIndex},
-        {"a copy in progress", nullptr, SzData("1"), "IBC", nullptr, StartWait::Busy},
-        {"no index builder: nothing could end the wait", "Brekkan PictHelp IDE", SzData("0"), "C", "PICTHELP.EXE",
-         StartWait::Ready},
-        {"no contributions component either", nullptr, SzData("0"), "C", "FEEDESK.EXE", StartWait::Ready},
+        {"Brekkan PictHelp IDE", none, "I", nullptr, StartWait::Ready},
+        {"Brekkan Beitragskonten", SzData("1"), "I", nullptr, StartWait::Ready},
+        {"Brekkan MDB-Zahlungsdaten", SzData("2"), "I", nullptr, StartWait::Busy},
+        {"Brekkan PictHelp IDE", SzData("ja"), "I", nullptr, StartWait::Busy},
+        {nullptr, DwordData(0), "I", nullptr, StartWait::Busy},
+        {nullptr, SzData("0"), "IB", nullptr, StartWait::Ready},
+        {nullptr, SzData("1"), "B", nullptr, StartWait::NoIndex},
+        {nullptr, SzData("1"), "IBC", nullptr, StartWait::Busy},
+        {"Brekkan PictHelp IDE", SzData("0"), "C", "PICTHELP.EXE", StartWait::Ready},
+        {nullptr, SzData("0"), "C", "FEEDESK.EXE", StartWait::Ready},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        TimedSystem s;
-        for (const char* program : {"PICTHELP.EXE", "FEEDESK.EXE"})
-            if (!c.missingProgram || std::string(c.missingProgram) != program) s.PutProgram(program);
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(i);
+        WaitingStart s;
+        if (c.missing) s.p.files.Delete(ProgramFile(s.hub, c.missing));
         if (c.window) s.p.windows.Create(kHubClass, c.window);
         s.Store("DB_IHP", c.dbIhp);
         for (auto [letter, name] : {std::pair{'I', "DATEX.IHP"}, {'B', "BUDGET.XML"}, {'C', "DATEX.CCP"}})
-            if (std::string(c.files).find(letter) != std::string::npos) s.PutDatabaseFile(name);
+            if (std::string(c.files).find(letter) != std::string::npos) s.Put(DatabaseFile(s.hub, name));
         EXPECT_EQ(ComputeStartWait(s.hub), c.expected);
     }
 }
 
+// Once ready, the start opens the chosen component (`StartApp`) and hands over to the watches.
 TEST(StartWaitTest, CompletionOpensTheChosenComponentAndHandsOverToTheWatches) {
-    const std::pair<std::int16_t, const char*> cases[] = {{0, nullptr},         {1, "LINKPORT.EXE"},
-                                                          {2, "ACCOUNTS.EXE"},  {3, "STATUSLS.EXE"},
-                                                          {4, "NOTEEDIT.EXE"},  {5, nullptr}};
-    for (auto [startApp, program] : cases) {
-        SCOPED_TRACE(startApp);
-        TimedSystem s;
-        for (const char* name : {"LINKPORT.EXE", "ACCOUNTS.EXE", "STATUSLS.EXE", "NOTEEDIT.EXE"}) s.PutProgram(name);
-        s.hub.settings.WriteInt(Setting::StartApp, startApp);
-        EnableTimer(s.hub, HubTimer::Timer4, true);
-
-        EXPECT_FALSE(s.RunFor(5.5));
-
-        std::vector<MemoryShell::Started> expected;
-        if (program) expected.push_back({s.Quoted(program), ShowState::Normal});
-        EXPECT_EQ(s.p.shell.started, expected);
-        EXPECT_FALSE(TimerEnabled(s.hub, HubTimer::Timer4));
-        EXPECT_TRUE(TimerEnabled(s.hub, HubTimer::Timer2) && TimerEnabled(s.hub, HubTimer::Timer3));
-        EXPECT_EQ(s.p.tray.picture, TrayPicture::Ready);
-        EXPECT_EQ(s.hub.symbolTag, "1") << "the menu may open";
-    }
-}
-
-TEST_F(StartCompletionTest, IndexSwitchedOffKeepsTheStartWaitingWithATipEveryTickUntilItIsOn) {
-    PutDatabaseFile("DATEX.IHP");
-    Store("DB_IHP", SzData("0"));
-    EXPECT_FALSE(RunFor(62));
-    EXPECT_EQ(Count(Quoted("HINTFEED.EXE") + " /a"), 12);
-    EXPECT_FALSE(Completed());
-
-    p.windows.Create(kHubClass, "Brekkan Hintfeed");
-    EXPECT_FALSE(RunFor(20));
-    EXPECT_EQ(Count(Quoted("HINTFEED.EXE") + " /a"), 12) << "a tip that is shown is not started again";
-
-    Store("DB_IHP", SzData("1"));
-    EXPECT_FALSE(RunFor(5));
-    EXPECT_TRUE(Completed());
-}
-
-TEST_F(StartCompletionTest, AMissingLocalIndexIsBuiltWhereTheBuilderCanStart) {
-    struct Case {
-        const char* name;
-        const char* database;
-        std::optional<RegData> dbIhp;
-        bool builderOpen;
-        int builds;
-    };
-    const Case cases[] = {
-        {"local, switched on", "C:\\Orvintal\\", SzData("1"), false, 1},
-        {"switched on as a number", "C:\\Orvintal\\", DwordData(1), false, 1},
-        {"network folder: the start builds it there", "\\\\SERVER\\Orvintal\\", SzData("1"), false, 0},
-        {"not switched on", "C:\\Orvintal\\", std::nullopt, false, 0},
-        {"the builder is at work", "C:\\Orvintal\\", SzData("1"), true, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [startApp, program] : {std::pair<std::int16_t, const char*>{2, "ACCOUNTS.EXE"}, {5, nullptr}}) {
         WaitingStart s;
-        s.hub.LrDatabase = c.database;
-        s.Store("DB_IHP", c.dbIhp);
-        if (c.builderOpen) s.p.windows.Create(kHubClass, "Brekkan PictHelp IDE");
-        EXPECT_FALSE(s.Tick(HubTimer::Timer4));
-        EXPECT_EQ(s.Count(s.Quoted("PICTHELP.EXE")), c.builds);
-        EXPECT_FALSE(s.Completed());
+        s.Put("C:\\Orvintal\\DATEX.IHP");
+        s.hub.settings.WriteInt(Setting::StartApp, startApp);
+        EXPECT_FALSE(s.RunFor(5.5));
+        EXPECT_EQ(s.p.shell.started.size(), program ? 1u : 0u);
+        EXPECT_TRUE(!program || s.p.shell.started[0] == (Started{s.Quoted(program), ShowState::Normal}));
+        EXPECT_TRUE(s.Completed()) << startApp;
+    }
+}
+
+// With the index switched off the start keeps waiting, with a tip every tick unless one is showing, until it is on;
+// a missing local index that is switched on is built once, where the builder can start.
+TEST(StartWaitTest, TheStartWaitsForTheIndex) {
+    WaitingStart s;
+    s.Put("C:\\Orvintal\\DATEX.IHP");
+    s.Store("DB_IHP", SzData("0"));
+    EXPECT_FALSE(s.RunFor(62));
+    EXPECT_EQ(s.Count(s.Quoted("HINTFEED.EXE") + " /a"), 12);
+    s.p.windows.Create(kHubClass, "Brekkan Hintfeed");
+    EXPECT_FALSE(s.RunFor(20));
+    EXPECT_EQ(s.Count(s.Quoted("HINTFEED.EXE") + " /a"), 12) << "a tip that is shown is not started again";
+    EXPECT_FALSE(s.Completed());
+    s.Store("DB_IHP", SzData("1"));
+    EXPECT_FALSE(s.RunFor(5));
+    EXPECT_TRUE(s.Completed());
+
+    const std::tuple<const char*, bool, int> cases[] = {{"C:\\Orvintal\\", false, 1}, {"\\\\SERVER\\Orvintal\\", false, 0},
+                                                        {"C:\\Orvintal\\", true, 0}};
+    for (const auto& [database, builderOpen, builds] : cases) {
+        WaitingStart waiting;
+        waiting.hub.LrDatabase = database;
+        waiting.Store("DB_IHP", DwordData(1));
+        if (builderOpen) waiting.p.windows.Create(kHubClass, "Brekkan PictHelp IDE");
+        EXPECT_FALSE(waiting.Tick(HubTimer::Timer4));
+        EXPECT_EQ(waiting.Count(waiting.Quoted("PICTHELP.EXE")), builds) << database << builderOpen;
+        EXPECT_FALSE(waiting.Completed());
     }
 
-    // The builder shows its window while it builds the index, for 12 s.
-    Store("DB_IHP", SzData("1"));
-    p.shell.onStart = [this](const MemoryShell::Started& start) {
-        if (start.commandLine != Quoted("PICTHELP.EXE")) return;
-        WindowId builder = p.windows.Create(kHubClass, "Brekkan PictHelp IDE");
-        p.clock.Schedule(12, [this, builder] {
-            PutDatabaseFile("DATEX.IHP");
-            p.windows.Destroy(builder);
+    // The builder shows its window while it builds the index, for 12 s; the first tick after it completes the start.
+    WaitingStart built;
+    built.Store("DB_IHP", SzData("1"));
+    built.p.shell.onStart = [&built](const Started& start) {
+        if (start.commandLine != built.Quoted("PICTHELP.EXE")) return;
+        WindowId builder = built.p.windows.Create(kHubClass, "Brekkan PictHelp IDE");
+        built.p.clock.Schedule(12, [&built, builder] {
+            built.Put("C:\\Orvintal\\DATEX.IHP");
+            built.p.windows.Destroy(builder);
         });
     };
-    EXPECT_FALSE(RunFor(21));
-    EXPECT_EQ(Count(Quoted("PICTHELP.EXE")), 1);
-    EXPECT_TRUE(Completed()) << "the first tick after the index is built";
+    EXPECT_FALSE(built.RunFor(21));
+    EXPECT_EQ(built.Count(built.Quoted("PICTHELP.EXE")), 1);
+    EXPECT_TRUE(built.Completed());
 }
 
 }  // namespace

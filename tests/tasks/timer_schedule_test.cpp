@@ -5,19 +5,18 @@
 namespace kolvane {
 namespace {
 
-TEST(TimerScheduleTest, ASwitchedOffTimerDoesNothing) {
-    TimedSystem s;
-    s.PutDatabaseFile("EXIT.SUB");
-    s.hub.settings.WriteInt(Setting::NowClose, 1);
-    for (HubTimer timer : {HubTimer::Timer1, HubTimer::Timer2, HubTimer::Timer3, HubTimer::Timer4, HubTimer::Timer5})
-        EXPECT_FALSE(s.Tick(timer)) << static_cast<int>(timer);
-    EXPECT_TRUE(s.Started().empty());
-}
-
+// A switched-off timer does nothing; a tick never runs inside itself (its waits pump messages), but another
+// timer's tick does.
 TEST(TimerScheduleTest, ATickNeverRunsInsideItselfButOtherTimersTicksDo) {
     TimedSystem s;  // the start waits for the index: every Timer4 tick shows the tip and then waits
     for (const char* program : {"PICTHELP.EXE", "FEEDESK.EXE", "HINTFEED.EXE"}) s.PutProgram(program);
     s.hub.settings.WriteText(Setting::DB_IHP, "1");
+    s.Put("C:\\Orvintal\\EXIT.SUB");
+    s.hub.settings.WriteInt(Setting::NowClose, 1);
+    for (HubTimer timer : {HubTimer::Timer1, HubTimer::Timer2, HubTimer::Timer3, HubTimer::Timer4, HubTimer::Timer5})
+        EXPECT_FALSE(s.Tick(timer)) << static_cast<int>(timer);
+    EXPECT_TRUE(s.p.shell.started.empty());
+    s.p.files.Delete("C:\\Orvintal\\EXIT.SUB");
     EnableTimer(s.hub, HubTimer::Timer4, true);
     const std::string tip = s.Quoted("HINTFEED.EXE") + " /a";
 
@@ -28,7 +27,7 @@ TEST(TimerScheduleTest, ATickNeverRunsInsideItselfButOtherTimersTicksDo) {
     EXPECT_FALSE(s.Tick(HubTimer::Timer4));
     EXPECT_EQ(s.Count(tip), 2) << "the next tick after the first has ended runs";
 
-    s.PutDatabaseFile("EXIT.SUB");
+    s.Put("C:\\Orvintal\\EXIT.SUB");
     EnableTimer(s.hub, HubTimer::Timer5, true);
     s.p.clock.Schedule(0.5, [&s] { OnTimer(s.hub, HubTimer::Timer5); });
     EXPECT_TRUE(s.Tick(HubTimer::Timer4)) << "the exit request ends the hub during the wait";
