@@ -47,7 +47,8 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
         "5=Vorlagen\\Vollmacht.pdf\r\n7=\\Vorlagen\\Fehlt.pdf\r\n",
         "Vorlagen\\Vollmacht.pdf", "Vorlagen\\Antrag Erm\xE4\xDFigung.pdf", "Sendmail\\Vollmacht.pdf=edited",
         "Pdf Werk\\editor.exe"};
-    const std::string editor = "C:\\Orvintal\\Pdf Werk\\editor.exe", editorOn = "%Pdf Werk\\editor.exe\" \"C:\\Orvintal\\";
+    const std::string editor = "C:\\Orvintal\\Pdf Werk\\editor.exe";
+    const std::string editorOn = "%Pdf Werk\\editor.exe\" \"C:\\Orvintal\\";
     const Stored withEditor = {{"PdfEditor", SzValue(editor)}};
     // A fresh copy in Sendmail, so that edits in the editor never reach the stored template; an editor path cut
     // at its first NUL.
@@ -79,7 +80,8 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
         {A::BerechnungWeg, {}, {"open https://www.openstreetmap.org?map=52.4915,13.37865,13,normal"}},
         // Windows' own tools by their full paths: the component folder never supplies one of its own.
         {A::Hilfethemen, {}, {}},
-        {A::Hilfethemen, {"Orvintal.chm"}, {"\"C:\\Windows\\hh.exe\" C:\\Orvintal\\Orvintal.chm::/1.1 Orvintal und Anhang.htm"}},
+        {A::Hilfethemen, {"Orvintal.chm"},
+         {"\"C:\\Windows\\hh.exe\" C:\\Orvintal\\Orvintal.chm::/1.1 Orvintal und Anhang.htm"}},
         // The manager starts in any case: it is where the list is made.
         {A::Bibliothek, {"SHEETVUE.EXE"}, {"%SHEETVUE.EXE\"", "told Keine Orvintal Vorlagen-Datenbank"}},
         {A::IndexDB, {"PICTHELP.EXE"}, {"%PICTHELP.EXE\"", "told M\xF6" "chten Sie die"}},
@@ -101,7 +103,8 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
          Fault::Truncated},
         {A::DocVorlage3, docs, {editorOn + "Vorlagen\\Antrag Erm\xE4\xDFigung.pdf\""}, withEditor},
         {A::DocVorlage5, docs, {editorOn + "Vorlagen\\Vollmacht.pdf\""}, withEditor},
-        {A::DocVorlage0, docs, {editorOn + "Sendmail\\Vollmacht.pdf\""}, local, {}, {"Sendmail\\Vollmacht.pdf=Vorlagen\\Vollmacht.pdf"}},
+        {A::DocVorlage0, docs, {editorOn + "Sendmail\\Vollmacht.pdf\""}, local, {},
+         {"Sendmail\\Vollmacht.pdf=Vorlagen\\Vollmacht.pdf"}},
         {A::DocVorlage4, docs, {"told Das Dokument konnte"}, withEditor},
         {A::DocVorlage7, docs, {"told Das Dokument konnte"}, withEditor},
         {A::DocVorlage0, docs, {"told In den Einstellungen"}},
@@ -178,7 +181,8 @@ TEST(ComponentTable, WaitsForAComponentEndWithinTheirTime) {
         s.Store("Quickload", DwordValue(1));  // left over from the last run
         std::string quickwrite;
         s.p.shell.onStart = [&](const MemoryShell::Started&) {
-            quickwrite += s.hub.settings.ReadText(Setting::Quickwrite) + (s.hub.settings.Exists(Setting::Quickload) ? "+" : "");
+            quickwrite += s.hub.settings.ReadText(Setting::Quickwrite);
+            quickwrite += s.hub.settings.Exists(Setting::Quickload) ? "+" : "";
             if (c.loads >= 0) s.p.clock.Schedule(c.loads, [&] { s.Store("Quickload", DwordValue(1)); });
         };
         const double ends = c.loads < 0 ? 1e9 : c.loads;

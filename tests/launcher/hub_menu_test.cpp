@@ -106,8 +106,9 @@ TEST_F(HubMenuTest, EachEntryRunsTheActionOfItsKeyAndPrinterEntriesChooseTheirPr
     ChoosePrinter(hubMenu, 1);  // "kein Drucker": no dialog
     Click("Drucker verwalten ...");
     EXPECT_EQ(printerDialog.preselected.size(), 5u);
-    EXPECT_EQ(Outcome(), (std::vector<std::string>{"%ADDRBOOK.DLL\" 100",
-                                                   "\"C:\\Windows\\SysWOW64\\Rundll32.exe\" shell32.dll,Control_RunDLL main.cpl @2"}));
+    EXPECT_EQ(Outcome(), (std::vector<std::string>{
+                             "%ADDRBOOK.DLL\" 100",
+                             "\"C:\\Windows\\SysWOW64\\Rundll32.exe\" shell32.dll,Control_RunDLL main.cpl @2"}));
 }
 
 // A press opens the popup, or with the left button the quick action `Maustaste` 1 to 8. The prompt and the popup
