@@ -17,11 +17,7 @@ protected:
     }
     std::string Database() const { return DatabaseFile(hub, "DATEX.DAT"); }
     void PutDatabase(const std::string& password) { p.files.Put(Database(), DatabaseWithPassword(password)); }
-    // The plain password of the header, as the components read it.
-    std::string Stored() {
-        const std::string raw = p.ini.Read(Database(), "000", *Crypt("Key"));
-        return raw.empty() ? raw : Crypt(raw).value_or("?");
-    }
+    std::optional<std::string> Stored() { return ReadStoredPassword(hub); }
     int Encoder() { return hub.settings.ReadInt(Setting::Encoder); }
 
     FakePasswortView prompt;
