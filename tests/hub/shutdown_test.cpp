@@ -1,6 +1,5 @@
 #include "hub/shutdown.h"
 
-#include "hub/splash.h"
 #include "hub_fixture.h"
 
 namespace kolvane {
@@ -29,6 +28,7 @@ public:
 private:
     EventLog& log_;
 };
+
 class LoggingTray : public MemoryTray {
 public:
     explicit LoggingTray(EventLog& log) : log_(log) {}
@@ -40,20 +40,9 @@ public:
 private:
     EventLog& log_;
 };
-class LoadedSplash : public SplashView {
-public:
-    explicit LoadedSplash(EventLog& log) : log_(log) {}
-    bool Loaded() const override { return true; }
-    void Load(const SplashForm&) override {}
-    void Show() override {}
-    void Unload() override { log_.push_back("splash unloaded"); }
 
-private:
-    EventLog& log_;
-};
-
-// A running hub whose outward steps land in one ordered log: its windows, the mutex held, the icon and the splash
-// shown, every timer on, the database in C:\Daten; this workstation is BERATUNG1, the only entry of the list.
+// A running hub whose outward steps land in one ordered log: its windows, the mutex held, the icon shown, every
+// timer on, the database in C:\Daten; this workstation is BERATUNG1, the only entry of the list.
 class ShutdownTest : public ::testing::Test {
 protected:
     ShutdownTest() {
@@ -64,7 +53,6 @@ protected:
         p.windows.Get(hub.Text1).onChange = [this](const std::string& text) { OnCommandText(hub, text); };
         p.windows.Get(hub.Root).onChange = [this](const std::string& text) { log.push_back("caption " + text); };
         hub.switchTimer = [this](HubTimer t, bool on) { log.push_back("Timer" + std::to_string(int(t)) + (on ? " on" : " off")); };
-        hub.splashView = &splash;
         hub.mutex = p.kernel.CreateOwnedMutex("Orvintal").mutex;
         tray.Add(TrayPicture::Ready, "Orvintal");
         for (bool& on : hub.timers) on = true;
@@ -87,7 +75,6 @@ protected:
     LoggingTray tray{log};
     Platform os{registry, p.ini, p.windows, tray, p.shell, p.kernel, files, p.clock, p.dialogs, p.md5, p.network, p.locks};
     Hub hub{os};
-    LoadedSplash splash{log};
 };
 
 TEST_F(ShutdownTest, EndeRunsTheCloseSequenceInItsOrder) {
@@ -101,24 +88,10 @@ TEST_F(ShutdownTest, EndeRunsTheCloseSequenceInItsOrder) {
 
     EXPECT_EQ(log, (EventLog{"set Encoder", "set NowClose", "delete C:\\Daten\\DATEX.IHP", "delete C:\\Orvintal\\DATEX.IHP",
                              "set DB_IHP", "delete C:\\Daten\\DATEX.CCP", "Timer1 off", "Timer2 off", "Timer3 off",
-                             "Timer4 off", "caption Zweite InstanzBrekkan Orvintal  ", "splash unloaded", "icon removed"}));
+                             "Timer4 off", "caption Zweite InstanzBrekkan Orvintal  ", "icon removed"}));
     EXPECT_EQ(hub.settings.ReadText(Setting::DB_IHP), "1");
     EXPECT_TRUE(TimerEnabled(hub, HubTimer::Timer5)) << "the process ends anyway";
     EXPECT_FALSE(MutexHeld()) << "a new hub can take the mutex at once";
-}
-
-// The shared index stays only with `NoKillIHP` 1; the build mark goes only with the index switched off (`DB_IHP` 0).
-TEST_F(ShutdownTest, CloseKeepsTheSharedIndexOnlyWhenAskedTo) {
-    const std::tuple<std::int16_t, const char*, bool, bool> cases[] = {{1, "0", true, false}, {2, "kaputt", false, true}};
-    for (const auto& [noKill, dbIhp, sharedKept, markKept] : cases) {
-        hub.settings.WriteInt(Setting::NoKillIHP, noKill);
-        hub.settings.WriteText(Setting::DB_IHP, dbIhp);
-        for (const char* file : {"C:\\Daten\\DATEX.IHP", "C:\\Orvintal\\DATEX.IHP", "C:\\Daten\\DATEX.CCP"}) files.Put(file, "x");
-        ASSERT_TRUE(Run([&] { RunCloseSequence(hub); }));
-        EXPECT_EQ(files.Exists("C:\\Daten\\DATEX.IHP"), sharedKept) << dbIhp;
-        EXPECT_EQ(files.Exists("C:\\Daten\\DATEX.CCP"), markKept) << dbIhp;
-        EXPECT_FALSE(files.Exists("C:\\Orvintal\\DATEX.IHP")) << dbIhp;
-    }
 }
 
 // Only the first section whose scrambled name matches this workstation's, in any letter case, leaves the list;
@@ -130,10 +103,8 @@ TEST_F(ShutdownTest, OnlyTheMatchingSectionLeavesTheWorkstationList) {
     const std::string four = Entry("001", "A") + Entry("002", "B") + Entry("003", "C") + Entry("004", "D");
     const std::tuple<std::optional<std::string>, const char*, std::optional<std::string>> cases[] = {
         {before + Entry("002", "BERATUNG1") + "Zuletzt=heute\r\n\r\n" + after, "beratung1", before + after},
-        {Entry("001", "BÜRO-PC") + Entry("002", "X"), "büro-pc", Entry("002", "X")},
         {Entry("001", "BERATUNG1") + Entry("003", "BERATUNG1"), "BERATUNG1", Entry("003", "BERATUNG1")},
         {four + Entry("005", "BERATUNG1"), "BERATUNG1", std::nullopt},
-        {Entry("001", "BERATUNG10"), "BERATUNG1", std::nullopt},
         {"[001]\r\nPCName=\r\n", "", std::nullopt},
         {std::nullopt, "BERATUNG1", std::nullopt},
     };
@@ -178,7 +149,7 @@ TEST_F(ShutdownTest, ExitEndsInTheCloseSequenceWhenCloseAllAsksTheHub) {
 
     EXPECT_EQ(log, (EventLog{"set Encoder", "start \"C:\\Orvintal\\CLOSEALL.EXE\"",
                              "set Encoder", "set NowClose", "Timer1 off", "Timer2 off", "Timer3 off", "Timer4 off",
-                             "caption Zweite InstanzBrekkan Orvintal  ", "splash unloaded", "icon removed"}));
+                             "caption Zweite InstanzBrekkan Orvintal  ", "icon removed"}));
     EXPECT_EQ(p.kernel.terminations, 1);
 }
 

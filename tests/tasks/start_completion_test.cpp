@@ -26,14 +26,12 @@ TEST(StartWaitTest, RulesInTheirOrderLaterOverridesEarlier) {
     const Case cases[] = {
         {"Brekkan PictHelp IDE", none, "I", nullptr, StartWait::Ready},
         {"Brekkan Beitragskonten", SzData("1"), "I", nullptr, StartWait::Ready},
-        {"Brekkan MDB-Zahlungsdaten", SzData("2"), "I", nullptr, StartWait::Busy},
         {"Brekkan PictHelp IDE", SzData("ja"), "I", nullptr, StartWait::Busy},
         {nullptr, DwordData(0), "I", nullptr, StartWait::Busy},
         {nullptr, SzData("0"), "IB", nullptr, StartWait::Ready},
         {nullptr, SzData("1"), "B", nullptr, StartWait::NoIndex},
         {nullptr, SzData("1"), "IBC", nullptr, StartWait::Busy},
         {"Brekkan PictHelp IDE", SzData("0"), "C", "PICTHELP.EXE", StartWait::Ready},
-        {nullptr, SzData("0"), "C", "FEEDESK.EXE", StartWait::Ready},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
