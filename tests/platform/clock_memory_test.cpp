@@ -17,8 +17,9 @@ TEST(MemoryClock, WaitsEndOnTimeAcrossMidnight) {
     for (const auto& c : cases) {
         MemoryClock clock(c.start);
         for (int i = 0; i < c.waits; ++i) Wait(clock, c.seconds);
-        EXPECT_GE(clock.Elapsed(), c.waits * c.seconds - 1e-5) << c.start.hour << " " << c.waits;
-        EXPECT_LT(clock.Elapsed(), c.waits * c.seconds + (c.waits > 1 ? 1e-5 : 0.051)) << c.start.hour << " " << c.waits;
+        SCOPED_TRACE(testing::Message() << c.start.hour << ":" << c.start.minute << ", " << c.waits << " waits");
+        EXPECT_GE(clock.Elapsed(), c.waits * c.seconds - 1e-5);
+        EXPECT_LT(clock.Elapsed(), c.waits * c.seconds + (c.waits > 1 ? 1e-5 : 0.051));
         const double before = clock.Timer();
         clock.Pump(1e-12);
         EXPECT_GT(clock.Timer(), before);

@@ -12,8 +12,8 @@ using namespace std::string_literals;
 TEST(IniCodec, EditsKeepEveryOtherByte) {
     enum Op { W, DK, DS };  // write, delete key, delete section
     const std::string loose = "; head\n  [a]  \n  x = 1  \n\n; tail\n\n[b]\ny=2\n", longest(kIniTextMax, 'v');
-    const struct { std::string before; Op op; std::string section, key, value, after; IniEdit result = IniEdit::Changed; }
-        cases[] = {
+    const struct { std::string before; Op op; std::string section, key, value, after;
+                   IniEdit result = IniEdit::Changed; } cases[] = {
         {"[a]\r\nx=1", W, "s", "k", "v", "[a]\r\nx=1\r\n[s]\r\nk=v\r\n"},
         {loose, W, "A", "z", "9", "; head\n  [a]  \n  x = 1  \n\n; tail\nz=9\r\n\n[b]\ny=2\n"},
         {"[a]\r\nx=1\r\n[A]\r\nk=2\r\n", W, "a", "k", "3", "[a]\r\nx=1\r\nk=3\r\n[A]\r\nk=2\r\n"},
@@ -43,7 +43,9 @@ TEST(IniCodec, EditsKeepEveryOtherByte) {
         const IniDocument reparsed(document.Bytes());
         EXPECT_EQ(reparsed.Sections().size(), document.Sections().size());
         EXPECT_EQ(reparsed.Entries().size(), document.Entries().size());
-        if (c.op == W && c.result != IniEdit::Refused) { EXPECT_EQ(document.Read(c.section, c.key), IniReadBack(IniTrim(c.value))); }
+        if (c.op == W && c.result != IniEdit::Refused) {
+            EXPECT_EQ(document.Read(c.section, c.key), IniReadBack(IniTrim(c.value)));
+        }
     }
 }
 

@@ -29,19 +29,21 @@ TEST_F(SafeIniWriterTest, TheFileIsNeverHalfWrittenAndWaitsEnd) {
         double seconds = 0;
         std::string key = "k";
     } cases[] = {
-        {"the file is missing: it is never created", [&] { p.files.Delete(kDatabase); }, SaveResult::Missing, "<missing>"},
+        {"the file is missing: it is not created", [&] { p.files.Delete(kDatabase); }, SaveResult::Missing,
+         "<missing>"},
         {"the value is as wanted", [&] { Put(after), files.beforeReplace = [] { return ADD_FAILURE(), false; }; },
          SaveResult::Saved, after},
         {"the edit is refused", [] {}, SaveResult::Refused, before, 0, "bad=key"},
-        {"another writer of ours keeps the lock", [&] { held = p.locks.TryLock(LockFileOf("C:\\ORVINTAL\\datex.dat")); },
-         SaveResult::Busy, before, 10},
+        {"another writer of ours keeps the lock",
+         [&] { held = p.locks.TryLock(LockFileOf("C:\\ORVINTAL\\datex.dat")); }, SaveResult::Busy, before, 10},
         {"another writer of ours ends in 3 s", [&] {
              held = p.locks.TryLock(LockFileOf(kDatabase));
              p.clock.Schedule(3, [&] { held.reset(); });
          }, SaveResult::Saved, after, 3},
         {"a peer holds the file open five times", [&] { files.beforeReplace = [&] { return ++refusals > 5; }; },
          SaveResult::Saved, after, 1.25},
-        {"a peer keeps the file open", [&] { files.beforeReplace = [] { return false; }; }, SaveResult::Busy, before, 10},
+        {"a peer keeps the file open", [&] { files.beforeReplace = [] { return false; }; }, SaveResult::Busy, before,
+         10},
         {"a peer writes while the new content is written",
          [&] { files.beforeWriteAll = [&](const std::string&) { return peer() || true; }; }, SaveResult::Saved,
          "[000]\r\nk=w\r\npeer=1\r\n"},
