@@ -124,15 +124,6 @@ TEST(DatabaseWaitTest, TheUsersWayThroughTheWindow) {
     }
 }
 
-TEST(DatabaseWaitTest, WithoutAViewTheDatabaseIsAwaitedInTheBackground) {
-    WaitSystem s;
-    s.hub.databaseWaitView = nullptr;
-    s.ShareBackAt(70);
-    EXPECT_FALSE(s.Show());
-    EXPECT_EQ(s.hub.tag, "1");
-    EXPECT_NEAR(s.p.clock.Elapsed(), 131, 0.3);
-}
-
 // "Try again" opens the window anew; the share that comes back lets the start go to its end.
 TEST(DatabaseWaitTest, StartGoesOnWhenTheShareComesBack) {
     WaitSystem s;

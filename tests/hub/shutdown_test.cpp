@@ -129,11 +129,6 @@ TEST_F(ShutdownTest, ExitWithoutCloseAllEndsTheHubItself) {
     EXPECT_EQ(files.ReadAll(kList), "");
     EXPECT_NEAR(p.clock.Elapsed(), 2.0, 0.01) << "two waits of a second";
     EXPECT_FALSE(MutexHeld());
-
-    hub.settings.WriteInt(Setting::NoTmpBeitrag, 0);
-    files.Put("C:\\Daten\\BUDGET.XML", "x");
-    ASSERT_TRUE(Run([&] { ExitCommand(hub); }));
-    EXPECT_TRUE(files.Exists("C:\\Daten\\BUDGET.XML")) << "the option keeps the contributions budget";
 }
 
 TEST_F(ShutdownTest, ExitEndsInTheCloseSequenceWhenCloseAllAsksTheHub) {

@@ -61,12 +61,10 @@ TEST(StartupTest, InstalledStartLeavesTheHubRunning) {
     EXPECT_EQ(s.p.windows.GetText(s.hub.Root), kHubCaption);
     EXPECT_NE(s.hub.mutex, nullptr);
     const std::pair<Setting, const char*> written[] = {
-        {Setting::InstallDir, "C:\\Orvintal"}, {Setting::Version, "3.7.12"}, {Setting::Version_A, "3.7"},
-        {Setting::Steuertips_03, "Belege sammeln"}, {Setting::Images, "C:\\Orvintal\\Printer\\"}, {Setting::RunAdmin, "2"},
-        {Setting::Quickwrite, "1"}, {Setting::Steuertips, ""}};
+        {Setting::InstallDir, "C:\\Orvintal"}, {Setting::Version, "3.7.12"}, {Setting::Steuertips_03, "Belege sammeln"},
+        {Setting::Images, "C:\\Orvintal\\Printer\\"}, {Setting::RunAdmin, "2"}, {Setting::Steuertips, ""}};
     for (const auto& [setting, text] : written) EXPECT_EQ(s.Text(setting), text) << EntryOf(setting).name;
     EXPECT_FALSE(s.p.files.Exists("C:\\Orvintal\\EXIT.SUB")) << "the exit marker goes at the end of the start";
-    EXPECT_TRUE(s.p.files.IsFolder("C:\\Orvintal\\Belege"));
     EXPECT_TRUE(TimerEnabled(s.hub, HubTimer::Timer4) && TimerEnabled(s.hub, HubTimer::Timer5));
     EXPECT_EQ(s.p.tray.picture, TrayPicture::Starting) << "until the start is complete";
     EXPECT_EQ(s.p.files.ReadAll("C:\\Orvintal\\DATEX.NET"), database) << "local copy of a local database";
@@ -206,21 +204,6 @@ TEST(StartupTest, RepeatedStartsCountAndReportOnce) {
     ASSERT_EQ(s.p.dialogs.shown.size(), 1u);
     EXPECT_EQ(s.p.dialogs.shown[0].text.substr(0, 36), "Es konnte kein Drucker an Ihrem Comp");
     EXPECT_EQ(s.Text(Setting::CheckPrint), "1");
-}
-
-TEST(StartupTest, StaleContributionsIndexIsRemovedAndAFreshOneCopied) {
-    StartSystem s;
-    s.hub.settings.WriteText(Setting::Database, "D:\\Daten\\");
-    s.Put("D:\\Daten\\DATEX.DAT", ConfiguredDatabase());
-    for (const char* stale : {"D:\\Daten\\DATEX.IHP", "C:\\Orvintal\\DATEX.IHP"}) s.Put(stale, "alt");
-    s.p.files.SetModifiedTime("D:\\Daten\\DATEX.IHP", {2026, 12, 6, 18, 0, 0});
-    s.Run();
-    EXPECT_FALSE(s.p.files.Exists("D:\\Daten\\DATEX.IHP") || s.p.files.Exists("C:\\Orvintal\\DATEX.IHP"));
-
-    s.Put("D:\\Daten\\DATEX.IHP", "heute");
-    s.p.files.SetModifiedTime("D:\\Daten\\DATEX.IHP", {2026, 12, 7, 8, 0, 0});
-    s.Run();
-    EXPECT_EQ(s.p.files.ReadAll("C:\\Orvintal\\DATEX.IHP"), "heute");
 }
 
 TEST(StartupTest, CloseCommandDuringTheStartEndsTheProcess) {
