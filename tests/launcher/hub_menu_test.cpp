@@ -1,6 +1,7 @@
 #include "launcher/hub_menu.h"
 
 #include "hub/tray_symbol.h"
+#include "launcher/menu_placement.h"
 #include "launcher_fixture.h"
 
 namespace kolvane {
@@ -153,6 +154,16 @@ TEST_F(HubMenuTest, PressesWhileThePromptThePopupOrAnActionWaits) {
     EXPECT_EQ(Outcome(), (std::vector<std::string>{"%ACCOUNTS.EXE\"", "%ACCOUNTS.EXE\""}));
     EXPECT_FALSE(Entry("Interface Explorer  ").enabled);
     EXPECT_TRUE(Entry("Mitglieder verwalten  ").enabled);
+}
+
+// From the icon towards the middle of its screen, whichever edge holds the task bar, on a screen left of the
+// primary one too; the icon itself stays uncovered.
+TEST(MenuPlacement, OpensFromTheIconTowardsTheMiddleOfTheScreen) {
+    const ScreenRect primary{0, 0, 1280, 1024}, bottomRight{1180, 994, 1204, 1018}, topLeft{4, 4, 28, 28};
+    EXPECT_EQ(PlaceMenu(primary, bottomRight), (MenuPlacement{{1204, 994}, true, true, bottomRight}));
+    EXPECT_EQ(PlaceMenu(primary, topLeft), (MenuPlacement{{4, 28}, false, false, topLeft}));
+    const ScreenRect left{-100, 1050, -76, 1074};
+    EXPECT_EQ(PlaceMenu({-1920, 0, 0, 1080}, left), (MenuPlacement{{-76, 1050}, true, true, left}));
 }
 
 }  // namespace
