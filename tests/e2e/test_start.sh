@@ -96,5 +96,8 @@ write_list
 peer show-hub || fail "no hub window to show"
 expect_hub_gone
 expect_list with-ours "untouched by the resize"
+# The new hub obeys the command as well; a second one sent while it closes is harmless.
 expect_new_hub
-stop_hub
+peer send-command "$HUB_CAPTION" '$Ende$' || fail "the new hub has no command box"
+peer send-command "$HUB_CAPTION" '$Ende$' || true
+expect_hub_gone
