@@ -26,9 +26,6 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-    void Clear() {
-        for (const auto& entry : std::filesystem::directory_iterator(p.root)) std::filesystem::remove_all(entry);
-    }
 
     MemoryPlatform p;
     MemoryFiles& files = p.files;

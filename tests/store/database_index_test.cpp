@@ -50,7 +50,7 @@ TEST(DatabaseIndex, ReadsAsTheProfileFunctionsOnTrickyLines) {
 TEST(DatabaseIndex, ReadsMembersAndRangesByTheirPlainKeys) {
     // "3964" scrambles to four times 0xA0, which the reader must not take for blanks.
     const std::string file = "[000]\r\n" + Line("Key", "3964") + Line("BS1", std::string(300, 'a')) + "[007]\r\n" +
-                             *Crypt("MANN") + "\r\n" + Line("Name", "n") + Line("NAMEN", "n") + " " + *Crypt("NAME") +
+                             *Crypt("MANN") + "\r\n" + Line("Name", "n") + Line("NAXE", "n") + " " + *Crypt("NAME") +
                              " = " + *Crypt("M\xFC") + "\r\n" + Line("NAME", "Zweiter") + *Crypt("FRAU") +
                              "=\x90\x90\r\n[1000]\r\n" + Line("ORT", "T") + "[42]\r\n" + Line("NAME", "F");
     MemoryDialogs dialogs;
