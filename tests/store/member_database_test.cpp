@@ -31,11 +31,7 @@ TEST_F(MemberDatabaseTest, WritesScrambledKeysAndValuesAsThePeersDo) {
 // scrambler's notice and the stored values stay. Failed saves are reported and change nothing either.
 TEST_F(MemberDatabaseTest, RefusedAndFailedSavesChangeNothing) {
     const SaveResult refused = SaveResult::Refused, saved = SaveResult::Saved;
-    const struct {
-        std::string value;
-        SaveResult result;
-        std::function<void()> arrange = [] {};
-    } cases[] = {
+    const struct { std::string value; SaveResult result; std::function<void()> arrange = [] {}; } cases[] = {
         {"A\tB", refused}, {"a\nb", refused}, {"5 \x80", refused}, {std::string(255, 'a'), refused},
         // 0xB3 at position 1 and 0xB9 at 2 scramble to blanks, which the INI reader trims; 0xB1 / 0xB4 at 1 / 3
         // to double quotes and 0xB4 / 0xBE at 1 / 2 to single ones, which it strips. Unlike quotes stay.

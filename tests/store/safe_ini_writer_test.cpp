@@ -21,14 +21,8 @@ TEST_F(SafeIniWriterTest, TheFileIsNeverHalfWrittenAndWaitsEnd) {
     std::unique_ptr<HeldFileLock> held;
     int refusals = 0;
     auto peer = [&] { return refusals++ == 0 ? (p.files.Put(kDatabase, peers), true) : false; };  // writes once
-    const struct {
-        const char* what;
-        std::function<void()> arrange;
-        SaveResult result;
-        std::string file;
-        double seconds = 0;
-        std::string key = "k";
-    } cases[] = {
+    const struct { const char* what; std::function<void()> arrange; SaveResult result; std::string file;
+                   double seconds = 0; std::string key = "k"; } cases[] = {
         {"the file is missing: it is not created", [&] { p.files.Delete(kDatabase); }, SaveResult::Missing,
          "<missing>"},
         {"the value is as wanted", [&] { Put(after), files.beforeReplace = [] { return ADD_FAILURE(), false; }; },
