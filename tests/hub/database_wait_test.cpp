@@ -11,46 +11,31 @@ namespace {
 constexpr char kShare[] = "\\\\srv\\lohn\\";
 using UserAction = std::function<void(DatabaseWaitEvents&)>;
 
-// The window as the real one runs it, ticking on the fake clock, recording what it shows; a test plays the
-// user through the events at scheduled moments.
-class FakeDatabaseWaitView : public DatabaseWaitView {
-public:
-    explicit FakeDatabaseWaitView(MemoryClock& clock) : clock_(clock) {}
+// An installed system whose database share is gone, and the window as the real one runs it, ticking on the fake
+// clock and recording what it shows; a test plays the user through the events at scheduled moments.
+struct WaitSystem : InstalledSystem, DatabaseWaitView {
+    WaitSystem() : InstalledSystem(true) {
+        hub.LrDatabase = kShare;
+        hub.databaseWaitView = this;
+    }
     void Run(const DatabaseWaitForm& form, DatabaseWaitEvents& events) override {
         ++runs;
         shown = form;
         user = &events;
-        const double openedAt = clock_.Elapsed();
         for (open = true; open;) {
-            ASSERT_LT(clock_.Elapsed() - openedAt, 86400) << "the window stayed open for a simulated day";
-            clock_.Advance(kWaitTickSeconds);
+            ASSERT_LT(p.clock.Elapsed(), 86400) << "the window stayed open for a simulated day";
+            p.clock.Advance(kWaitTickSeconds);
             if (open) events.Tick();
         }
         user = nullptr;
     }
     void Update(const DatabaseWaitForm& form) override { shown = form; }
     void Close() override { open = false; }
-
-    int runs = 0;
-    bool open = false;
-    DatabaseWaitForm shown;
-    DatabaseWaitEvents* user = nullptr;
-
-private:
-    MemoryClock& clock_;
-};
-
-// An installed system whose database share is gone, with the window on the fake clock.
-struct WaitSystem : InstalledSystem {
-    WaitSystem() : InstalledSystem(true) {
-        hub.LrDatabase = kShare;
-        hub.databaseWaitView = &view;
-    }
     // The user does something at a moment after the window has opened.
     void At(double seconds, UserAction action) {
         p.clock.Schedule(seconds, [this, action] {
-            ASSERT_NE(view.user, nullptr) << "the window is not open";
-            action(*view.user);
+            ASSERT_NE(user, nullptr) << "the window is not open";
+            action(*user);
         });
     }
     void ShareBackAt(double seconds) {
@@ -59,7 +44,11 @@ struct WaitSystem : InstalledSystem {
     bool Show() {
         return Ends([&] { ShowDatabaseWaitWindow(hub); });
     }
-    FakeDatabaseWaitView view{p.clock};
+
+    int runs = 0;
+    bool open = false;
+    DatabaseWaitForm shown;
+    DatabaseWaitEvents* user = nullptr;
 };
 
 UserAction Choose(int entry) {
@@ -112,15 +101,15 @@ TEST(DatabaseWaitTest, TheUsersWayThroughTheWindow) {
 
         EXPECT_EQ(s.Show(), c.quits);
 
-        EXPECT_EQ(s.view.runs, 1);
+        EXPECT_EQ(s.runs, 1);
         EXPECT_EQ(s.hub.tag, c.tag);
         EXPECT_EQ(SentClose(s.p, s.hub), c.quits);
         EXPECT_NEAR(s.p.clock.Elapsed(), c.endsAt, 0.3);
         EXPECT_EQ(s.p.shell.started, c.started);
         EXPECT_EQ(s.p.dialogs.shown, c.noAgentMessage ? std::vector{noAgent} : std::vector<MessageBoxRequest>{});
-        EXPECT_NE(DatabaseWaitInfo(s.view.shown).find(kShare), std::string::npos);
+        EXPECT_NE(DatabaseWaitInfo(s.shown).find(kShare), std::string::npos);
         const bool infoClosed = std::count(c.started.begin(), c.started.end(), help) > 0;  // with the help
-        EXPECT_EQ(DatabaseWaitHeightTwips(s.view.shown), infoClosed ? kWaitHeightTwips : kWaitHeightWithInfoTwips);
+        EXPECT_EQ(DatabaseWaitHeightTwips(s.shown), infoClosed ? kWaitHeightTwips : kWaitHeightWithInfoTwips);
     }
 }
 
@@ -129,11 +118,11 @@ TEST(DatabaseWaitTest, StartGoesOnWhenTheShareComesBack) {
     WaitSystem s;
     s.hub.settings.WriteText(Setting::Database, kShare);
     s.ShareBackAt(102);  // the splash waits of the start come first
-    s.p.clock.Schedule(4, [&] { s.view.user->EntryChosen(4); });
+    s.p.clock.Schedule(4, [&] { s.user->EntryChosen(4); });
 
     EXPECT_NO_THROW(RunStartup(s.hub));
 
-    EXPECT_EQ(s.view.runs, 2);
+    EXPECT_EQ(s.runs, 2);
     EXPECT_EQ(s.hub.settings.ReadInt(Setting::Quickwrite), 1) << "the start went to its end";
 }
 

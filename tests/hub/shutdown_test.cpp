@@ -119,33 +119,31 @@ TEST_F(ShutdownTest, OnlyTheMatchingSectionLeavesTheWorkstationList) {
     }
 }
 
-TEST_F(ShutdownTest, ExitWithoutCloseAllEndsTheHubItself) {
-    for (const char* file : {"C:\\Daten\\BUDGET.XML", "C:\\Orvintal\\DATEX.NET"}) files.Put(file, "x");
-
-    ASSERT_TRUE(Run([&] { ExitCommand(hub); }));
-
-    EXPECT_EQ(log, (EventLog{"replace C:\\Daten\\DATEX.PCN", "delete C:\\Daten\\BUDGET.XML", "delete C:\\Orvintal\\DATEX.NET",
-                             "set Encoder", "Timer1 off", "PictHelp got $Ende$", "icon removed"}));
-    EXPECT_EQ(files.ReadAll(kList), "");
-    EXPECT_NEAR(p.clock.Elapsed(), 2.0, 0.01) << "two waits of a second";
-    EXPECT_FALSE(MutexHeld());
-}
-
-TEST_F(ShutdownTest, ExitEndsInTheCloseSequenceWhenCloseAllAsksTheHub) {
-    files.Delete(kList);
+// Exit: this workstation leaves the list, the contributions budget and the local copy go, and the close-all
+// component asks every program of the suite to quit, the hub first, which ends in the close sequence; without the
+// component the hub ends itself after telling the picture help to close.
+TEST_F(ShutdownTest, ExitEndsTheSuiteInTheCloseSequenceOrByItself) {
     files.Put("C:\\Orvintal\\CLOSEALL.EXE", "");
-    // The close-all component asks every program of the suite to quit, the hub first.
     p.shell.onStart = [this](const Started& started) {
         log.push_back("start " + started.commandLine);
         p.clock.Schedule(0.3, [this] { p.windows.SetText(hub.Text1, "$Ende$"); });
     };
-
     ASSERT_TRUE(Run([&] { ExitCommand(hub); }));
-
-    EXPECT_EQ(log, (EventLog{"set Encoder", "start \"C:\\Orvintal\\CLOSEALL.EXE\"",
-                             "set Encoder", "set NowClose", "Timer1 off", "Timer2 off", "Timer3 off", "Timer4 off",
+    EXPECT_EQ(log, (EventLog{"replace C:\\Daten\\DATEX.PCN", "set Encoder", "start \"C:\\Orvintal\\CLOSEALL.EXE\"", "set Encoder",
+                             "set NowClose", "Timer1 off", "Timer2 off", "Timer3 off", "Timer4 off",
                              "caption Zweite InstanzBrekkan Orvintal  ", "icon removed"}));
-    EXPECT_EQ(p.kernel.terminations, 1);
+    EXPECT_EQ(files.ReadAll(kList), "");
+
+    files.Delete("C:\\Orvintal\\CLOSEALL.EXE");
+    for (const char* file : {"C:\\Daten\\BUDGET.XML", "C:\\Orvintal\\DATEX.NET"}) files.Put(file, "x");
+    hub.mutex = p.kernel.CreateOwnedMutex("Orvintal").mutex;
+    const double before = p.clock.Elapsed();
+    ASSERT_TRUE(Run([&] { ExitCommand(hub); }));
+    EXPECT_EQ(log, (EventLog{"delete C:\\Daten\\BUDGET.XML", "delete C:\\Orvintal\\DATEX.NET", "set Encoder", "Timer1 off",
+                             "PictHelp got $Ende$", "icon removed"}));
+    EXPECT_NEAR(p.clock.Elapsed() - before, 2.0, 0.01) << "two waits of a second";
+    EXPECT_FALSE(MutexHeld());
+    EXPECT_EQ(p.kernel.terminations, 2);
 }
 
 // Unloading the window, and a resize of the visible window (a minimize), remove the icon first.
