@@ -26,9 +26,7 @@ public:
     LoggingRegistry(Registry& inner, EventLog& log) : inner_(inner), log_(log) {}
     bool KeyExists(RegRoot root, const std::string& path) override { return inner_.KeyExists(root, path); }
     KeyCreation CreateKey(RegRoot root, const std::string& path, const std::string& keyClass) override {
-        KeyCreation result = inner_.CreateKey(root, path, keyClass);
-        if (result == KeyCreation::Created) log_.push_back("create " + path);
-        return result;
+        return inner_.CreateKey(root, path, keyClass);
     }
     std::optional<RegData> QueryValue(RegRoot root, const std::string& path, const std::string& name) override {
         return inner_.QueryValue(root, path, name);
