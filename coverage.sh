@@ -17,5 +17,6 @@ ctest --test-dir build/coverage -j "$(nproc)" --output-on-failure >build/coverag
     exit 1
 }
 tail -n 3 build/coverage/ctest.log
+# Only this tree's counters: other build trees under build/ may hold counters of their own.
 gcovr --root . --object-directory build/coverage --filter 'src/' \
-    --exclude-unreachable-branches --exclude-throw-branches --txt --print-summary "$@"
+    --exclude-unreachable-branches --exclude-throw-branches --txt --print-summary "$@" build/coverage
