@@ -2,18 +2,47 @@
 // A hub whose start is complete, with its popup menu attached and the menu's windows played by the test: the
 // popup returns the entries the test chooses, the printer dialog confirms, the prompt takes typed passwords.
 // Its files can be made to fail a copy or to come out short (a full disk, a file held open elsewhere).
+#include <cmath>
+#include <deque>
 #include <functional>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "hub/hub_fixture.h"
 #include "launcher/component_table.h"
 #include "launcher/hub_menu.h"
 #include "launcher/menu_dispatch.h"
-#include "password/password_fixture.h"
+#include "password/password_prompt.h"
 
 namespace kolvane {
+
+// Each typed text is confirmed in turn; when none is left the user cancels.
+class FakePasswortView : public PasswortView {
+public:
+    std::deque<std::string> typed;
+    std::function<void()> whileOpen;
+    int shown = 0;
+    std::vector<std::string> afterEach;  // the password field after each confirmation
+    void ShowModal(Hub& hub, PasswortForm& form) override {
+        ++shown;
+        if (whileOpen) whileOpen();
+        while (!typed.empty()) {
+            form.Text2 = typed.front();
+            typed.pop_front();
+            const PromptAnswer answer = PasswortReady(hub, form);
+            afterEach.push_back(form.Text2);
+            if (answer == PromptAnswer::Right) return;
+        }
+        PasswortCancel(hub);
+    }
+};
+
+// A configured member database, with the password when one is given.
+inline std::string DatabaseWithPassword(const std::string& password) {
+    return ConfiguredDatabase() + (password.empty() ? "" : *Crypt("Key") + "=" + *Crypt(password) + "\r\n");
+}
 
 class RecordingMenu : public MenuEntries {
 public:
@@ -21,14 +50,14 @@ public:
     void Disable(int itemNr) override { disabled.push_back(itemNr); }
 };
 
+// The short copy reports success but holds only the first half.
 class FaultyFiles : public MemoryFiles {
 public:
     using MemoryFiles::MemoryFiles;
     enum class CopyFault { None, Refused, Truncated } copyFault = CopyFault::None;
-    // The short copy reports success but holds only the first half.
     bool Copy(const std::string& from, const std::string& to) override {
-        const std::string bytes = ReadAll(from).value_or("");
         if (copyFault == CopyFault::None) return MemoryFiles::Copy(from, to);
+        const std::string bytes = ReadAll(from).value_or("");
         return copyFault == CopyFault::Truncated && WriteAll(to, bytes.substr(0, bytes.size() / 2));
     }
 };
@@ -62,13 +91,15 @@ struct Launcher {
         RegCreateKey(p.registry, kSettingsKey.root, kSettingsKey.path, "");
         hub.LrDatabase = "C:\\Orvintal\\Daten\\";
         hub.symbolTag = "1";
-        p.files.Put(DatabaseFile(hub, "DATEX.DAT"), DatabaseWithPassword(""));
+        PutDatabase("");
         p.files.Put(DatabaseFile(hub, "DATEX.IHP"), "IHP");  // the temporary database is ready: no waits
         p.dialogs.printers = {"Kyocera FS-1020", "HP LaserJet"};
         hubMenu.popupView = &popupView;
         hubMenu.printerDialog = &printerDialog;
         hubMenu.gate.prompt = &prompt;
     }
+    std::string Database() const { return DatabaseFile(hub, "DATEX.DAT"); }
+    void PutDatabase(const std::string& password) { p.files.Put(Database(), DatabaseWithPassword(password)); }
     // A file of the component folder; its bytes are its name unless given.
     void Put(const std::string& name, const std::optional<std::string>& bytes = {}) {
         p.files.Put(ProgramFile(hub, name), bytes.value_or(name));
@@ -80,7 +111,7 @@ struct Launcher {
     }
     // What the user sees the actions do, kind by kind: the command lines started, with "%" for the quote and folder
     // that begin a component's path; the documents opened; the entries disabled; the first words of each message.
-    // A window shown other than normal is marked "!".
+    // A window shown other than normal is marked "!"; the time waited comes last.
     std::vector<std::string> Outcome() const {
         std::vector<std::string> lines;
         const std::string component = "\"" + hub.programFolder + "\\";
@@ -97,6 +128,7 @@ struct Launcher {
             text >> a >> b >> c;
             lines.push_back("told " + a + " " + b + " " + c);
         }
+        if (p.clock.Elapsed() > 0) lines.push_back("waited " + std::to_string(std::lround(p.clock.Elapsed() * 1000)) + " ms");
         return lines;
     }
     // The number of the popup entry with this caption; fails the test when there is none.
@@ -108,6 +140,13 @@ struct Launcher {
     }
     const PopupEntry& Entry(const std::string& caption) const { return hubMenu.popup.Entry(Number(caption)); }
     void Click(const std::string& caption) { cP_Click(hub, hubMenu, Number(caption)); }
+    // The captions of a submenu's entries (the top level's for ""), in order.
+    std::vector<std::string> Captions(const std::string& parent) const {
+        std::vector<std::string> captions;
+        for (const PopupEntry& e : hubMenu.popup.Entries())
+            if ((e.parent ? hubMenu.popup.Entry(e.parent).caption : "") == parent) captions.push_back(e.caption);
+        return captions;
+    }
 
     MemoryPlatform p;
     FaultyFiles files{p.root};

@@ -2,65 +2,48 @@
 
 #include <optional>
 
+#include "launcher/launcher_fixture.h"
 #include "password/stored_password.h"
-#include "password_fixture.h"
 
 namespace kolvane {
 namespace {
 
-class AccessGateTest : public HubTest {
+class AccessGateTest : public LauncherTest {
 protected:
-    AccessGateTest() {
-        RegCreateKey(p.registry, kSettingsKey.root, kSettingsKey.path, "");
-        hub.LrDatabase = "C:\\Orvintal\\Daten\\";
-        gate.prompt = &prompt;
-    }
-    std::string Database() const { return DatabaseFile(hub, "DATEX.DAT"); }
-    void PutDatabase(const std::string& password) { p.files.Put(Database(), DatabaseWithPassword(password)); }
-    std::optional<std::string> Stored() { return ReadStoredPassword(hub); }
     int Encoder() { return hub.settings.ReadInt(Setting::Encoder); }
-
-    FakePasswortView prompt;
-    AccessGate gate;
-    struct : KennwortView {
-        int shown = 0;
-        void ShowModal(Hub&, KennwortForm&) override { ++shown; }
-    } change;
+    AccessGate& gate = hubMenu.gate;
 };
 
 // A wrong password only empties the field and is never reported. One that cannot be read lets this request on,
-// but does not mark the run as passed: the prompt must come once it can be read.
+// but does not mark the run as passed: the prompt must come once it can be read. Outcome: the password field
+// after each confirmation, `Encoder` afterwards, the number of messages.
 TEST_F(AccessGateTest, PromptOnlyWhereThisRunHasNotPassedAndThePasswordCanBeRead) {
-    struct Case {
-        int encoder;
+    using Outcome = std::tuple<std::vector<std::string>, int, std::size_t>;
+    const struct {
+        std::int16_t encoder;
         std::optional<std::string> database;  // none: out of reach
-        std::vector<std::string> typed, fieldAfterEach;
-        int encoderAfter;
-        std::size_t notices;
-    };
-    const Case cases[] = {
-        {0, DatabaseWithPassword(""), {}, {}, 1, 0},
-        {1, DatabaseWithPassword("Geheim"), {}, {}, 1, 0},
-        {0, DatabaseWithPassword("Geheim"), {"geheim", "", "Geheim ", "Geheim"}, {"", "", "", "Geheim"}, 1, 0},
-        {0, std::nullopt, {}, {}, 0, 0},
-        {0, "[001]\r\nX=Y\r\n", {}, {}, 0, 0},
+        std::vector<std::string> typed;
+        Outcome outcome;
+    } cases[] = {
+        {0, DatabaseWithPassword(""), {}, {{}, 1, 0}},
+        {1, DatabaseWithPassword("Geheim"), {}, {{}, 1, 0}},
+        {0, DatabaseWithPassword("Geheim"), {"geheim", "", "Geheim ", "Geheim"}, {{"", "", "", "Geheim"}, 1, 0}},
+        {0, std::nullopt, {}, {{}, 0, 0}},
+        {0, "[001]\r\nX=Y\r\n", {}, {{}, 0, 0}},
         // "\x93" and the key's first byte give code 0: no stored text of the suite looks like this.
-        {0, ConfiguredDatabase() + *Crypt("Key") + "=\x93\x99\r\n", {}, {}, 0, 1},
+        {0, ConfiguredDatabase() + *Crypt("Key") + "=\x93\x99\r\n", {}, {{}, 0, 1}},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
-        const Case& c = cases[i];
-        p.files.Delete(Database());
-        if (c.database) p.files.Put(Database(), *c.database);
-        hub.settings.WriteInt(Setting::Encoder, static_cast<std::int16_t>(c.encoder));
-        p.dialogs.shown.clear();
-        prompt = {};
-        prompt.typed.assign(c.typed.begin(), c.typed.end());
-        EXPECT_TRUE(PassAccessGate(hub, gate));
-        EXPECT_EQ(prompt.shown, c.typed.empty() ? 0 : 1);
-        EXPECT_EQ(prompt.afterEach, c.fieldAfterEach);
-        EXPECT_EQ(Encoder(), c.encoderAfter);
-        EXPECT_EQ(p.dialogs.shown.size(), c.notices);
+        Launcher s;
+        if (cases[i].database) s.p.files.Put(s.Database(), *cases[i].database);
+        else s.p.files.Delete(s.Database());
+        s.hub.settings.WriteInt(Setting::Encoder, cases[i].encoder);
+        s.prompt.typed.assign(cases[i].typed.begin(), cases[i].typed.end());
+        EXPECT_TRUE(PassAccessGate(s.hub, s.hubMenu.gate));
+        EXPECT_EQ(s.prompt.shown, cases[i].typed.empty() ? 0 : 1);
+        EXPECT_EQ(Outcome(s.prompt.afterEach, s.hub.settings.ReadInt(Setting::Encoder), s.p.dialogs.shown.size()),
+                  cases[i].outcome);
     }
     PutDatabase("Geheim");
     gate.prompt = nullptr;  // no window for a needed prompt: the gate stays shut
@@ -68,9 +51,19 @@ TEST_F(AccessGateTest, PromptOnlyWhereThisRunHasNotPassedAndThePasswordCanBeRead
     EXPECT_EQ(Encoder(), 0);
 }
 
-// The prompt pumps messages while it waits: neither a second request nor the change dialog gets past it. A
-// cancelled prompt closes the hub through its command box and leaves the run locked.
-TEST_F(AccessGateTest, NothingGetsPastAnOpenOrCancelledPrompt) {
+// Only someone who knows the current password reaches the change dialog. The prompt pumps messages while it waits:
+// neither a second request nor the change dialog gets past it. A cancelled prompt closes the hub through its
+// command box, opens no change dialog and leaves the run locked.
+TEST_F(AccessGateTest, ChangeDialogOnlyBehindTheCurrentPasswordAndNothingPastAnOpenPrompt) {
+    struct : KennwortView {
+        int shown = 0;
+        void ShowModal(Hub&, KennwortForm&) override { ++shown; }
+    } change;
+    p.files.Delete(Database());
+    ChangeAccessPassword(hub, gate, change);
+    EXPECT_EQ(p.dialogs.shown.at(0).text, kPasswordUnreadable);
+    PutDatabase("");
+    ChangeAccessPassword(hub, gate, change);
     PutDatabase("Geheim");
     std::vector<bool> duringPrompt;
     prompt.whileOpen = [&] {
@@ -78,41 +71,25 @@ TEST_F(AccessGateTest, NothingGetsPastAnOpenOrCancelledPrompt) {
         ChangeAccessPassword(hub, gate, change);
     };
     prompt.typed = {"Geheim"};
-    EXPECT_TRUE(PassAccessGate(hub, gate));
-    EXPECT_EQ(duringPrompt, std::vector<bool>{false});
-    EXPECT_EQ(change.shown, 0);
-    hub.settings.WriteInt(Setting::Encoder, 0);
-    prompt = {};
+    ChangeAccessPassword(hub, gate, change);
+    EXPECT_EQ(std::pair(prompt.shown, change.shown), std::pair(1, 2));
+    prompt.typed = {"geheim"};
+    EXPECT_THROW(ChangeAccessPassword(hub, gate, change), ProcessTerminated);
+    EXPECT_EQ(change.shown, 2);
     prompt.typed = {"geheim"};
     EXPECT_THROW(PassAccessGate(hub, gate), ProcessTerminated);
     EXPECT_TRUE(SentClose(p, hub));
     EXPECT_EQ(Encoder(), 0);
-}
-
-// Only someone who knows the current password reaches the change dialog.
-TEST_F(AccessGateTest, ChangeDialogOnlyBehindTheCurrentPassword) {
-    ChangeAccessPassword(hub, gate, change);  // the database is out of reach
-    EXPECT_EQ(p.dialogs.shown.at(0).text, kPasswordUnreadable);
-    PutDatabase("");
-    ChangeAccessPassword(hub, gate, change);
-    PutDatabase("Geheim");
-    prompt.typed = {"Geheim"};
-    ChangeAccessPassword(hub, gate, change);
-    EXPECT_EQ(prompt.shown, 1);
-    EXPECT_EQ(change.shown, 2);
-    prompt.typed = {"geheim"};
-    EXPECT_THROW(ChangeAccessPassword(hub, gate, change), ProcessTerminated);
-    EXPECT_EQ(change.shown, 2);
+    EXPECT_EQ(duringPrompt, std::vector<bool>(3, false));
 }
 
 // Equal fields store the password scrambled, two empty ones remove it. What the scrambler cannot carry is refused,
 // for it would be stored as an empty value, which removes the password; so is a failed save, with the fields kept.
 TEST_F(AccessGateTest, ChangeStoresEqualFieldsAndRefusesTheRest) {
-    struct Case {
+    const struct {
         std::string password, confirmation;
         const char* told;  // the start of the message; null: stored
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"Kl\xE4rung 2026!", "Kl\xE4rung 2026!", nullptr},
         {std::string(254, 'a'), std::string(254, 'a'), nullptr},
         {"", "", nullptr},
@@ -121,14 +98,14 @@ TEST_F(AccessGateTest, ChangeStoresEqualFieldsAndRefusesTheRest) {
         {"\x93Geheim\x94", "\x93Geheim\x94", "Das Kennwort enth\xE4lt Zeichen"},
         {"\xB3", "\xB3", "Das Kennwort enth\xE4lt Zeichen"},  // scrambles to a blank at the end
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.password.substr(0, 20) + " / " + c.confirmation.substr(0, 20));
         PutDatabase("Alt");
         p.dialogs.shown.clear();
         KennwortForm form{c.password, c.confirmation};
         const bool mismatch = c.password != c.confirmation;
         EXPECT_EQ(KennwortApply(hub, form), c.told ? ChangeAnswer::Stay : ChangeAnswer::Stored);
-        EXPECT_EQ(Stored(), c.told ? "Alt" : c.password);
+        EXPECT_EQ(ReadStoredPassword(hub), c.told ? "Alt" : c.password);
         EXPECT_TRUE(c.password.empty() || p.files.ReadAll(Database())->find(c.password) == std::string::npos);
         ASSERT_EQ(p.dialogs.shown.size(), c.told ? 1u : 0u);
         if (!c.told) continue;
@@ -141,8 +118,7 @@ TEST_F(AccessGateTest, ChangeStoresEqualFieldsAndRefusesTheRest) {
     p.dialogs.shown.clear();
     KennwortForm form{"Neu", "Neu"};
     EXPECT_EQ(KennwortApply(hub, form), ChangeAnswer::Stay);
-    EXPECT_EQ(p.dialogs.shown.size(), 1u) << "the store tells why";
-    EXPECT_EQ(form.tKennwort, "Neu");
+    EXPECT_EQ(std::pair(form.tKennwort, p.dialogs.shown.size()), std::pair(std::string("Neu"), std::size_t{1})) << "told why";
     EXPECT_FALSE(p.files.Exists(Database()));
 }
 
@@ -158,13 +134,12 @@ TEST_F(AccessGateTest, PromptNamesTheOwnerAndKeepsTheCheckBox) {
     EXPECT_EQ(LoadPasswortForm(hub).Text1, "NT-Benutzer");
     hub.settings.WriteText(Setting::RegisteredOwner, "Lohnsteuerhilfe e.V.");
     PasswortForm form = LoadPasswortForm(hub);
-    EXPECT_EQ(form.Text1, "Lohnsteuerhilfe e.V.");
-    EXPECT_FALSE(form.BVordergrund) << "never confirmed yet";
+    EXPECT_EQ(std::pair(form.Text1, form.BVordergrund), std::pair(std::string("Lohnsteuerhilfe e.V."), false));
     form.BVordergrund = true;
     form.Text2 = "\xE4rger";
     EXPECT_EQ(PasswortReady(hub, form), PromptAnswer::Wrong);
     EXPECT_TRUE(LoadPasswortForm(hub).BVordergrund);
-    EXPECT_EQ(Stored(), "\xC4rger") << "the prompt never changes the password";
+    EXPECT_EQ(ReadStoredPassword(hub), "\xC4rger") << "the prompt never changes the password";
     p.files.Delete(Database());
     EXPECT_EQ(PasswortReady(hub, form), PromptAnswer::Wrong);
     EXPECT_EQ(p.dialogs.shown, (std::vector<MessageBoxRequest>{{kPasswordUnreadable, "Brekkan Orvintal   ",
