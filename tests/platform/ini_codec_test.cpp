@@ -18,7 +18,6 @@ TEST(IniCodec, EditsKeepEveryOtherByte) {
         {loose, W, "A", "z", "9", "; head\n  [a]  \n  x = 1  \n\n; tail\nz=9\r\n\n[b]\ny=2\n"},
         {loose, W, "a", "X", "7", "; head\n  [a]  \n  x =7\n\n; tail\n\n[b]\ny=2\n"},
         {"", W, "s", "k", " \t v w  ", "[s]\r\nk=v w  \r\n"},  // leading blanks dropped, trailing ones kept
-        {"[s]\nk=v\n", W, "s", "k", "v ", "[s]\nk=v \n"},
         {"  [s]\n k =  \"v\"  \n", W, "S", "K", " \"v\"", "  [s]\n k =  \"v\"  \n", IniEdit::Unchanged},
         {"[a]\r\nx=1\r\nk=2", DK, "a", "K", "", "[a]\r\nx=1\r\n"},
         {loose, DS, "A", "", "", "; head\n[b]\ny=2\n"},

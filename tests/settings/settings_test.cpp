@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "platform/kernel_memory.h"
 #include "platform/registry_memory.h"
-#include "platform/text.h"
 #include "settings/registry_keys.h"
 
 namespace kolvane {
@@ -55,19 +52,6 @@ TEST(Settings, EachKindReadsAndWritesAsItsPeersKeepIt) {
         const auto after = registry.QueryValue(kSettingsKey.root, kSettingsKey.path, c.name);
         EXPECT_EQ(after ? std::pair(after->type, after->bytes) : std::pair(RegType::None, "gone"s),
                   c.after ? std::pair(c.after->type, c.after->bytes) : std::pair(RegType::None, "gone"s));
-    }
-}
-
-// The table against itself: one name per value, no UTF-8 left in a name (a literal not converted), each
-// default of its kind.
-TEST(Settings, EveryNameOnceAndEveryDefaultOfItsKind) {
-    const auto all = AllSettings();
-    ASSERT_EQ(all.size(), kSettingCount);
-    for (const SettingEntry& entry : all) {
-        EXPECT_EQ(entry.name.find('\xC3'), std::string_view::npos) << entry.name;
-        EXPECT_EQ(std::ranges::count_if(all, [&](const SettingEntry& e) { return EqualsNoCase(e.name, entry.name); }), 1);
-        const bool integer = entry.kind <= SettingKind::Number;  // Flag, FlagDeletedWhenOff, Index, Number
-        EXPECT_TRUE(integer ? entry.absent.text.empty() : entry.absent.number == 0) << entry.name;
     }
 }
 

@@ -13,11 +13,7 @@ TEST(Crypt, ScramblesToBytesWorkedOutByHand) {
     const std::optional<std::string> no;
     const struct { std::string text, key; std::optional<std::string> scrambled, back; } cases[] = {
         {"\x4D\xFC\xDF\x69\x67", "3964", "\xDE\x65\x49\xFD\xF4", "\x4D\xFC\xDF\x69\x67"},
-        {"\x4A\xF6\x72\x67\x20\x57\x65\x69\xDF", "3964", "\xD9\x6F\xE4\xF3\xB3\xCE\xF3\xFD\x4C",
-         "\x4A\xF6\x72\x67\x20\x57\x65\x69\xDF"},
         {"A\tB", "3964", "\xD2\x90\xD4", no},  // 0x90 unscrambles to a tab again, which is rejected
-        {"", "3964", "", ""},
-        {"5 \x80", "3964", no, no},     // 0x80 ^ 0x96 = 0x16
         {"Test\x93", "3964", no, no},   // 0x93 ^ 0x93 = 0: the four good characters are not returned either
         {"abc", "", no, no},
     };

@@ -63,14 +63,17 @@ TEST_F(MemberDatabaseTest, RefusedAndFailedSavesChangeNothing) {
 }
 
 // A missing database reads empty without a message and is not created; a damaged value reads empty with
-// the notice once per read.
+// the notice once per read. A range counts when it is one to four ASCII digits; A1 of 0 is the header.
 TEST_F(MemberDatabaseTest, ReadsWriteNothingAndTellOfDamage) {
-    EXPECT_EQ(db.ReadMember(1), MemberRecord{});
-    EXPECT_EQ(db.ReadRanges(), MemberRanges{});
-    EXPECT_FALSE(db.IsDatabase());
-    EXPECT_FALSE(p.files.Exists(kDatabase));
-    Put("[000]\r\n[012]\r\n" + Line("NAME", "Heil") + *Crypt("MANN") + "=\x90\x90\r\n" + *Crypt("ORT") + "=\x91\r\n");
-    EXPECT_EQ(db.ReadMember(12).NAME, "Heil");
+    EXPECT_EQ(std::tuple(db.ReadMember(1), db.ReadRanges(), db.IsDatabase(), p.files.Exists(kDatabase)),
+              std::tuple(MemberRecord{}, MemberRanges{}, false, false));
+    // "3964" scrambles to four times 0xA0, which the reader must not take for blanks.
+    Put("[000]\r\n" + Line("A1", "000") + Line("A2", "0895") + Line("B1", " 12") + Line("B2", "10000") + Line("K", "3964") +
+        "[012]\r\n" + Line("NAME", "Heil") + *Crypt("MANN") + "=\x90\x90\r\n" + *Crypt("ORT") + "=\x91\r\n[12]\r\n" + Line("ORT", "X"));
+    EXPECT_EQ(db.ReadRanges(), (MemberRanges{1, 895, 1000, 1999}));
+    EXPECT_EQ(db.Read("000", "K") + db.Read("000", "\x80"), "3964") << "a key the scrambler refuses is never found";
+    const MemberRecord member = db.ReadMember(12);
+    EXPECT_EQ(member.NAME + "|" + member.ORT, "Heil|") << "member 12 lives in [012], not in [12]";
     EXPECT_EQ(db.Read("012", "MANN"), "");
     DamageNotice pass(p.dialogs);
     EXPECT_EQ(db.Load().Read("012", "NAME", pass), "Heil");

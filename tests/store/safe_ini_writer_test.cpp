@@ -49,17 +49,14 @@ TEST_F(SafeIniWriterTest, TheFileIsNeverHalfWrittenAndWaitsEnd) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Put(before);
-        files.beforeWriteAll = nullptr;
-        files.beforeReplace = nullptr;
-        refusals = 0;
+        Put(before), files.beforeWriteAll = nullptr, files.beforeReplace = nullptr, refusals = 0;
         c.arrange();
         const double start = p.clock.Elapsed();
         EXPECT_EQ(Set(c.key), c.result);
         EXPECT_NEAR(p.clock.Elapsed() - start, c.seconds, 0.3);
         EXPECT_EQ(File(), c.file);
         held.reset();
-        EXPECT_EQ(FolderFiles().size(), c.result == SaveResult::Missing ? 0u : 1u);
+        EXPECT_EQ(p.files.List("C:\\Orvintal", "*").size(), c.result == SaveResult::Missing ? 0u : 1u);
         EXPECT_FALSE(p.locks.Held(LockFileOf(kDatabase)));
     }
     p.files.CreateFolder("C:\\Orvintal\\FOLDER.DAT");

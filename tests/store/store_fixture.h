@@ -40,8 +40,6 @@ class StoreTest : public ::testing::Test {
 protected:
     void Put(const std::string& bytes) { p.files.Put(kDatabase, bytes); }
     std::string File() { return p.files.ReadAll(kDatabase).value_or("<missing>"); }
-    // Every file of the database folder: a save must leave no temporary or lock file behind.
-    std::vector<std::string> FolderFiles() { return p.files.List("C:\\Orvintal", "*"); }
 
     MemoryPlatform p;
     HookedFiles files{p.root};
