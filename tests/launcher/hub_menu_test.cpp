@@ -12,6 +12,7 @@ namespace {
 TEST_F(LauncherTest, FullMenuInItsOrder) {
     Put("VORLAGEN.DAT", "[DOCS]\r\n0=Vollmacht\r\n1=\r\n2=Antrag & Anlage\r\n9=Kindergeld\r\n");
     p.files.Put(DatabaseFile(hub, "KONTAKTE.DAT"), "[101]\r\nCaption=A\r\n[102]\r\nCaption=\r\n[103]\r\nCaption=B & C\r\n");
+    p.dialogs.printers = {"Kyocera FS-1020", "HP LaserJet"};
     BuildMenu(hub, {.Drucker = 1});
     const std::pair<int, const char*> spots[] = {
         {1, "|Mitglieder verwalten  |Verwaltung|42|0"}, {3, "|-|Trennung1|0|0"},
@@ -71,6 +72,14 @@ TEST_F(LauncherTest, LayoutSwitches) {
 // nothing. Printers named like actions, captions, other entries or a separator only ever choose that printer;
 // nine at most are shown, and the check mark follows the default printer the user confirms.
 TEST_F(LauncherTest, EachEntryRunsTheActionOfItsKeyAndPrinterEntriesChooseTheirPrinter) {
+    struct : PrinterDialog {
+        std::vector<std::string> preselected;
+        std::string ChooseDefault(const std::string&, const std::string& printer) override {
+            preselected.push_back(printer);
+            return "-";  // the user confirms another printer than the chosen entry's
+        }
+    } printerDialog;
+    hubMenu.printerDialog = &printerDialog;
     p.dialogs.printers = {"Beenden", "Lager & Versand", "-", "Drucker_1", "5", "6", "7", "8", "9", "10"};
     BuildMenu(hub, {.Drucker = 1});
     for (const char* key : {"Finanz\xE4mter", "Updates", "Trennung3"}) cP_Click(hub, hubMenu, hubMenu.popup.Find(key));
@@ -80,7 +89,6 @@ TEST_F(LauncherTest, EachEntryRunsTheActionOfItsKeyAndPrinterEntriesChooseTheirP
     EXPECT_EQ(hubMenu.tItemNr, std::to_string(Number("Kontakte hinzuf\xFCgen")));
     EXPECT_EQ(Captions("Druckerverwaltung "), (std::vector<std::string>{"Beenden", "Lager && Versand", "-", "Drucker_1",
                                                 "5", "6", "7", "8", "9", "-", "Drucker verwalten ..."}));
-    printerDialog.confirmed = "-";
     for (int position : {1, 2, 3, 4}) cP_Click(hub, hubMenu, hubMenu.popup.Find(PrinterEntryKey(position)));
     EXPECT_EQ(printerDialog.preselected, (std::vector<std::string>{"Beenden", "Lager & Versand", "-", "Drucker_1"}));
     EXPECT_EQ(p.kernel.terminations, 0);
@@ -102,6 +110,18 @@ TEST_F(LauncherTest, EachEntryRunsTheActionOfItsKeyAndPrinterEntriesChooseTheirP
 // an unanswered prompt, no second popup opens, and an action that waits long (a component's start) leaves the icon
 // answering; its missing program disables the entry its own choice came from.
 TEST_F(LauncherTest, PressesWhileThePromptThePopupOrAnActionWaits) {
+    struct : PopupView {
+        Launcher* l;
+        int choice = 0, opened = 0;  // choice: the entry the user chooses the next time; 0: none
+        int Track(const PopupMenu&) override {
+            ++opened;
+            EXPECT_EQ(l->p.windows.foreground, l->hub.Root) << "in front, so that a click elsewhere closes the popup";
+            OnSymbolMouse(l->hub, kSymbolRightPress);
+            return std::exchange(choice, 0);
+        }
+    } popupView;
+    popupView.l = this;
+    hubMenu.popupView = &popupView;
     Put("ACCOUNTS.EXE");
     BuildMenu(hub, {});
     PutDatabase("Geheim");
@@ -116,10 +136,6 @@ TEST_F(LauncherTest, PressesWhileThePromptThePopupOrAnActionWaits) {
     OnSymbolMouse(hub, kSymbolLeftPress);  // the quick action behind the password
     EXPECT_EQ(std::pair(prompt.shown, popupView.opened), std::pair(1, 0));
     p.windows.foreground = kNoWindow;
-    popupView.whileOpen = [&] {
-        EXPECT_EQ(p.windows.foreground, hub.Root) << "in front, so that a click elsewhere closes the popup";
-        OnSymbolMouse(hub, kSymbolRightPress);
-    };
     for (int outside : {9, -1, 0}) {  // no such quick action, then none: the popup instead, closed without a choice
         hub.settings.WriteInt(Setting::Maustaste, static_cast<std::int16_t>(outside));
         OnSymbolMouse(hub, kSymbolLeftPress);

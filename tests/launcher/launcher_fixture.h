@@ -1,6 +1,6 @@
 #pragma once
-// A hub whose start is complete, with its popup menu attached and the menu's windows played by the test: the
-// popup returns the entries the test chooses, the printer dialog confirms, the prompt takes typed passwords.
+// A hub whose start is complete, with its popup menu attached and the password prompt played by the test: the
+// prompt takes typed passwords.
 // Its files can be made to fail a copy or to come out short (a full disk, a file held open elsewhere).
 #include <cmath>
 #include <deque>
@@ -62,28 +62,6 @@ public:
     }
 };
 
-class FakePopupView : public PopupView {
-public:
-    int choice = 0;  // the entry the user chooses the next time; 0: the popup is closed without a choice
-    int opened = 0;
-    std::function<void()> whileOpen;
-    int Track(const PopupMenu&) override {
-        ++opened;
-        if (whileOpen) whileOpen();
-        return std::exchange(choice, 0);
-    }
-};
-
-class FakePrinterDialog : public PrinterDialog {
-public:
-    std::vector<std::string> preselected;
-    std::string confirmed;  // the printer the user confirms; empty: the preselected one
-    std::string ChooseDefault(const std::string&, const std::string& printer) override {
-        preselected.push_back(printer);
-        return confirmed.empty() ? printer : confirmed;
-    }
-};
-
 struct Launcher {
     Launcher() {
         hub.Root = p.windows.Create(kHubClass, kHubCaption);
@@ -93,9 +71,6 @@ struct Launcher {
         hub.symbolTag = "1";
         PutDatabase("");
         p.files.Put(DatabaseFile(hub, "DATEX.IHP"), "IHP");  // the temporary database is ready: no waits
-        p.dialogs.printers = {"Kyocera FS-1020", "HP LaserJet"};
-        hubMenu.popupView = &popupView;
-        hubMenu.printerDialog = &printerDialog;
         hubMenu.gate.prompt = &prompt;
     }
     std::string Database() const { return DatabaseFile(hub, "DATEX.DAT"); }
@@ -154,8 +129,6 @@ struct Launcher {
                 files,      p.clock, p.dialogs, p.md5,     p.network, p.locks};
     Hub hub{os};
     RecordingMenu menu;
-    FakePopupView popupView;
-    FakePrinterDialog printerDialog;
     FakePasswortView prompt;
     HubMenu hubMenu;
     MenuAttachment attachment{hub, hubMenu};
