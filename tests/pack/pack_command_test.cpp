@@ -9,11 +9,7 @@ namespace {
 
 TEST_F(PackFixture, PackToolCreatesListsExtractsAndRefusesWithAGermanMessage) {
     std::ostringstream out, err;
-    auto run = [&](const std::vector<std::string>& args) {
-        out.str("");
-        err.str("");
-        return RunPackCommand(args, files, out, err);
-    };
+    auto run = [&](const std::vector<std::string>& args) { return out.str(""), err.str(""), RunPackCommand(args, files, out, err); };
     const std::string size = "Gr\xF6\xDF" "e.DAT";
     for (const auto& [path, bytes] : {std::pair<std::string, std::string>{"C:\\in\\A.TXT", "Hallo"}, {"C:\\in\\" + size, "1234567"},
                                       {"C:\\KEIN.PAK", "x"}, {"C:\\LEER.PAK", "0018\t*CompactFile*"}, {"C:\\E.PAK", "E.TXT\t0\t0\r\n0029\t*CompactFile*"},

@@ -37,8 +37,8 @@ TEST(IniCodec, EditsKeepEveryOtherByte) {
         EXPECT_EQ(document.Bytes(), c.after);
         // The layout follows the edit: a fresh parse of the new bytes finds the same lines.
         const IniDocument reparsed(document.Bytes());
-        EXPECT_EQ(reparsed.Sections().size(), document.Sections().size());
-        EXPECT_EQ(reparsed.Entries().size(), document.Entries().size());
+        EXPECT_EQ(std::pair(reparsed.Sections().size(), reparsed.Entries().size()),
+                  std::pair(document.Sections().size(), document.Entries().size()));
         if (c.op == W && c.result != IniEdit::Refused) {
             EXPECT_EQ(document.Read(c.section, c.key), IniReadBack(IniTrim(c.value)));
         }

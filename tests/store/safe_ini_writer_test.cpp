@@ -5,12 +5,7 @@
 namespace kolvane {
 namespace {
 
-class SafeIniWriterTest : public StoreTest {
-protected:
-    SaveResult Set(const std::string& key, const std::string& path = kDatabase) {
-        return EditIniFile(files, p.clock, p.locks, path, [&](IniDocument& doc) { return doc.Write("000", key, "w"); });
-    }
-};
+using SafeIniWriterTest = StoreTest;
 
 // Whatever goes wrong, the file is whole: as it was, or with the edit and every other byte kept, and a
 // peer's write in the meantime kept too. No temporary or lock file is left, and every wait ends in time.
@@ -18,6 +13,9 @@ TEST_F(SafeIniWriterTest, TheFileIsNeverHalfWrittenAndWaitsEnd) {
     const std::string before = "; by hand\n\n[000]\r\nk=v\n  odd\r\n[001]\rB=2\r\n[000]\r\nk=later\r\nlast=no break";
     const std::string after = "; by hand\n\n[000]\r\nk=w\n  odd\r\n[001]\rB=2\r\n[000]\r\nk=later\r\nlast=no break";
     const std::string peers = "[000]\r\nk=v\r\npeer=1\r\n";
+    auto Set = [&](const std::string& key, const std::string& path = kDatabase) {
+        return EditIniFile(files, p.clock, p.locks, path, [&](IniDocument& doc) { return doc.Write("000", key, "w"); });
+    };
     std::unique_ptr<HeldFileLock> held;
     int refusals = 0;
     auto peer = [&] { return refusals++ == 0 ? (p.files.Put(kDatabase, peers), true) : false; };  // writes once
