@@ -44,7 +44,7 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
     };
     const std::vector<std::string> calendar = {"DATEBOOK.EXE", "DATEBOOK.MAP", "DAYPLAN.MAP"};
     const RegKeyPath dayplan = kCalendarAppDayplanKey, datebook = kCalendarAppDatebookKey;
-    const std::string shortcut = "open C:\\Orvintal\\DATEBOOK.LNK";
+    const char* shortcut = "open C:\\Orvintal\\DATEBOOK.LNK";
     // A path in the list begins with a backslash; one written without still names its file, an empty one would
     // name the folder itself. The editor and the templates lie in folders whose names hold blanks.
     const std::vector<std::string> docs = {
@@ -118,11 +118,7 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
         SCOPED_TRACE(&c - cases);
         Launcher s;
         s.p.clock.Set({2027, 1, 31, 9, 0, 0});
-        const auto split = [](const std::string& file) {
-            const std::size_t eq = file.find('=');
-            return std::pair(file.substr(0, eq), eq == std::string::npos ? file : file.substr(eq + 1));
-        };
-        for (const std::string& file : c.files) s.Put(split(file).first, split(file).second);
+        for (const std::string& file : c.files) s.Put(file);
         for (const char* left : {"Quickwrite", "Quickload"}) s.Store(left, DwordValue(1));  // from the last run
         for (const auto& [name, data] : c.stored) s.Store(name, data);
         for (const RegKeyPath& key : c.keys) RegCreateKey(s.p.registry, key.root, key.path, "");
@@ -139,16 +135,17 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
         std::vector<std::string> outcome = s.Outcome();
         if (c.seen) outcome.push_back(seen);
         EXPECT_EQ(outcome, c.outcome);
-        for (const std::string& file : c.after)
-            EXPECT_EQ(s.p.files.ReadAll(ProgramFile(s.hub, split(file).first)).value_or(""), split(file).second) << file;
+        for (const std::string& file : c.after) {
+            const std::string name = file.substr(0, file.find('='));
+            EXPECT_EQ(name + "=" + s.p.files.ReadAll(ProgramFile(s.hub, name)).value_or(""), file);
+        }
     }
 }
 
 // A builder of the temporary database is at work for 5 seconds: guarded rows start their program once it has
 // finished, the others at once; a choice made during the wait does not redirect the first one's disabling.
 TEST_F(LauncherTest, GuardedRowsWaitForTheTemporaryDatabase) {
-    Put("FORMDESK.EXE");
-    Put("OUTTRAY.EXE");
+    for (const char* file : {"FORMDESK.EXE", "OUTTRAY.EXE"}) Put(file);
     const WindowId builder = p.windows.Create("ThunderRT6FormDC", "Brekkan Beitragskonten [TmpDb]");
     std::vector<long> startedAt;
     p.shell.onStart = [&](const MemoryShell::Started&) { startedAt.push_back(std::lround(p.clock.Elapsed())); };

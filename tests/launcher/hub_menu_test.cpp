@@ -10,7 +10,7 @@ namespace {
 // Every switch on, templates and contact groups with gaps (later ones keep their numbers): one entry of each kind
 // at its place with its submenu, key, picture and printer, and the count; the end-to-end tests choose them all.
 TEST_F(LauncherTest, FullMenuInItsOrder) {
-    Put("VORLAGEN.DAT", "[DOCS]\r\n0=Vollmacht\r\n1=\r\n2=Antrag & Anlage\r\n9=Kindergeld\r\n");
+    Put("VORLAGEN.DAT=[DOCS]\r\n0=Vollmacht\r\n1=\r\n2=Antrag & Anlage\r\n9=Kindergeld\r\n");
     p.files.Put(DatabaseFile(hub, "KONTAKTE.DAT"), "[101]\r\nCaption=A\r\n[102]\r\nCaption=\r\n[103]\r\nCaption=B & C\r\n");
     p.dialogs.printers = {"Kyocera FS-1020", "HP LaserJet"};
     BuildMenu(hub, {.Drucker = 1});
@@ -93,7 +93,7 @@ TEST_F(LauncherTest, EachEntryRunsTheActionOfItsKeyAndPrinterEntriesChooseTheirP
     EXPECT_EQ(printerDialog.preselected, (std::vector<std::string>{"Beenden", "Lager & Versand", "-", "Drucker_1"}));
     EXPECT_EQ(p.kernel.terminations, 0);
     EXPECT_TRUE(hubMenu.printers.At(3).checked && hubMenu.popup.Entry(hubMenu.popup.Find(PrinterEntryKey(3))).checked);
-    EXPECT_FALSE(Entry("Drucker_1").checked);
+    EXPECT_FALSE(hubMenu.popup.Entry(Number("Drucker_1")).checked);
     p.dialogs.printers = {};
     BuildMenu(hub, {.Drucker = 1});
     EXPECT_EQ(Captions("Druckerverwaltung "), std::vector<std::string>{"Drucker verwalten ..."});
@@ -150,8 +150,8 @@ TEST_F(LauncherTest, PressesWhileThePromptThePopupOrAnActionWaits) {
     OnSymbolMouse(hub, kSymbolRightPress);
     EXPECT_EQ(popupView.opened, 3);
     EXPECT_EQ(Outcome(), (std::vector<std::string>{"%ACCOUNTS.EXE\"", "%ACCOUNTS.EXE\""}));
-    EXPECT_FALSE(Entry("Interface Explorer  ").enabled);
-    EXPECT_TRUE(Entry("Mitglieder verwalten  ").enabled);
+    EXPECT_EQ(std::pair(hubMenu.popup.Entry(Number("Interface Explorer  ")).enabled,
+                        hubMenu.popup.Entry(Number("Mitglieder verwalten  ")).enabled), std::pair(false, true));
 }
 
 // From the icon towards the middle of its screen, whichever edge holds the task bar, on a screen left of the

@@ -75,9 +75,10 @@ struct Launcher {
     }
     std::string Database() const { return DatabaseFile(hub, "DATEX.DAT"); }
     void PutDatabase(const std::string& password) { p.files.Put(Database(), DatabaseWithPassword(password)); }
-    // A file of the component folder; its bytes are its name unless given.
-    void Put(const std::string& name, const std::optional<std::string>& bytes = {}) {
-        p.files.Put(ProgramFile(hub, name), bytes.value_or(name));
+    // A file of the component folder, "NAME" holding its name or "NAME=BYTES".
+    void Put(const std::string& file) {
+        const std::size_t eq = file.find('=');
+        p.files.Put(ProgramFile(hub, file.substr(0, eq)), eq == std::string::npos ? file : file.substr(eq + 1));
     }
     void Choose(ActionKey key, int itemNr = 7) { RunAction(hub, key, {menu, itemNr}); }
     void Store(const std::string& name, const std::optional<RegData>& data) {
@@ -113,7 +114,6 @@ struct Launcher {
         ADD_FAILURE() << "no entry \"" << caption << "\"";
         return 0;
     }
-    const PopupEntry& Entry(const std::string& caption) const { return hubMenu.popup.Entry(Number(caption)); }
     void Click(const std::string& caption) { cP_Click(hub, hubMenu, Number(caption)); }
     // The captions of a submenu's entries (the top level's for ""), in order.
     std::vector<std::string> Captions(const std::string& parent) const {
