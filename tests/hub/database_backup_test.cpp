@@ -28,22 +28,28 @@ struct BackupSystem : InstalledSystem {
 
 // Once a day the database becomes DATEX.BAK and DATEX.BAK becomes DATEX.OLD; a database that is no good
 // never replaces a backup, a damaged backup never becomes the older one, and a rotation that fails half-way
-// leaves every backup as it was, with one message.
-TEST(DatabaseBackupTest, RotationKeepsTwoGoodGenerationsOncePerDay) {
+// leaves every backup as it was, with one message. Without a database the user is asked: Yes restores the newer
+// good backup, else the older one, never a damaged one; the backups stay as they are.
+TEST(DatabaseBackupTest, RotationKeepsTwoGoodGenerationsAndRestoreTakesTheNewestGoodOne) {
     const std::string heute = Database("heute"), gestern = Database("gestern"), vorgestern = Database("vorgestern");
+    const std::string damaged("[000]\r\n\0", 8);
     const std::optional<std::string> none;
-    const char* kept = "erhalten";  // the backups
-    struct Case { std::string dat; std::optional<std::string> bak; int bakDay; std::optional<std::string> old;
-                  const char* blocked; std::optional<std::string> bakAfter, oldAfter; double waited; const char* told; };
+    const char *kept = "erhalten", *restored = "|Brekkan Orvintal   |", *failed = "| Datenbankfehler|";
+    struct Case { std::optional<std::string> dat, bak; int bakDay; std::optional<std::string> old; const char* blocked;
+                  std::optional<std::string> datAfter, bakAfter, oldAfter; double waited; std::size_t told; const char* last; };
     const Case cases[] = {
-        {heute, gestern, 6, vorgestern, nullptr, heute, gestern, 1, nullptr},                // a new day
-        {heute, gestern, 7, vorgestern, nullptr, gestern, vorgestern, 0, nullptr},           // backup made today
-        {heute, none, 6, vorgestern, nullptr, heute, vorgestern, 1, nullptr},                // no backup yet
-        {heute, "", 6, vorgestern, nullptr, heute, vorgestern, 1, nullptr},                  // damaged backup
-        {"", gestern, 6, vorgestern, nullptr, gestern, vorgestern, 0, nullptr},              // empty database
-        {ConfiguredDatabase() + std::string(64, '\0'), gestern, 6, vorgestern, nullptr, gestern, vorgestern, 0, kept},
-        {heute, gestern, 6, vorgestern, "D:\\Daten\\DATEX.BAK.new\\x", gestern, vorgestern, 0, kept},
-        {heute, gestern, 6, none, "D:\\Daten\\DATEX.OLD\\x", gestern, none, 0, kept},     // OLD cannot be replaced
+        {heute, gestern, 6, vorgestern, nullptr, heute, heute, gestern, 1, 0, nullptr},          // a new day
+        {heute, gestern, 7, vorgestern, nullptr, heute, gestern, vorgestern, 0, 0, nullptr},     // backup made today
+        {heute, none, 6, vorgestern, nullptr, heute, heute, vorgestern, 1, 0, nullptr},          // no backup yet
+        {heute, "", 6, vorgestern, nullptr, heute, heute, vorgestern, 1, 0, nullptr},            // damaged backup
+        {"", gestern, 6, vorgestern, nullptr, "", gestern, vorgestern, 0, 0, nullptr},           // empty database
+        {ConfiguredDatabase() + std::string(64, '\0'), gestern, 6, vorgestern, nullptr, ConfiguredDatabase() + std::string(64, '\0'),
+         gestern, vorgestern, 0, 1, kept},
+        {heute, gestern, 6, vorgestern, "D:\\Daten\\DATEX.BAK.new\\x", heute, gestern, vorgestern, 0, 1, kept},
+        {heute, gestern, 6, none, "D:\\Daten\\DATEX.OLD\\x", heute, gestern, none, 0, 1, kept},  // OLD cannot be replaced
+        {none, gestern, 6, vorgestern, nullptr, gestern, gestern, vorgestern, 1, 2, restored},
+        {none, damaged, 6, vorgestern, nullptr, vorgestern, damaged, vorgestern, 1, 2, restored},
+        {none, "", 6, "[001]\r\n", nullptr, none, "", "[001]\r\n", 1, 2, failed},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
@@ -54,43 +60,22 @@ TEST(DatabaseBackupTest, RotationKeepsTwoGoodGenerationsOncePerDay) {
         s.Put(kOld, c.old);
         if (c.blocked) s.p.files.Put(c.blocked, "");
 
-        EXPECT_FALSE(s.Run());
+        EXPECT_FALSE(s.Run(MsgAnswer::Yes));
 
-        EXPECT_EQ(s.Read(kDat), c.dat);
+        EXPECT_EQ(s.Read(kDat), c.datAfter);
         EXPECT_EQ(s.Read(kBak), c.bakAfter);
         EXPECT_EQ(s.Read(kOld), c.oldAfter);
         EXPECT_FALSE(s.p.files.Exists("D:\\Daten\\DATEX.BAK.new") && !s.p.files.IsFolder("D:\\Daten\\DATEX.BAK.new"));
         EXPECT_NEAR(s.p.clock.Elapsed(), c.waited, 0.01);
-        ASSERT_EQ(s.p.dialogs.shown.size(), c.told ? 1u : 0u);
-        EXPECT_TRUE(!c.told || s.p.dialogs.shown[0].text.find(c.told) != std::string::npos);
-    }
-}
-
-// Without a database the user is asked: Yes restores the newer good backup, else the older one, never a damaged
-// one; the backups stay as they are.
-TEST(DatabaseBackupTest, YesRestoresTheNewestGoodBackup) {
-    const std::string damaged("[000]\r\n\0", 8);
-    const std::tuple<std::string, std::string, std::optional<std::string>> cases[] = {
-        {Database("gestern"), Database("vorgestern"), Database("gestern")},
-        {damaged, Database("vorgestern"), Database("vorgestern")},
-        {"", "[001]\r\n", std::nullopt},
-    };
-    for (const auto& [bak, old, restored] : cases) {
-        SCOPED_TRACE(restored.value_or("none"));
-        BackupSystem s;
-        s.Put(kBak, bak);
-        s.Put(kOld, old);
-        EXPECT_FALSE(s.Run(MsgAnswer::Yes));
-        EXPECT_EQ(s.Read(kDat), restored);
-        EXPECT_EQ(s.Read(kBak), bak);
-        EXPECT_EQ(s.Read(kOld), old);
-        ASSERT_EQ(s.p.dialogs.shown.size(), 2u);
-        EXPECT_EQ(s.p.dialogs.shown[1].title, restored ? "Brekkan Orvintal   " : " Datenbankfehler");
+        ASSERT_EQ(s.p.dialogs.shown.size(), c.told);
+        const MessageBoxRequest* last = c.told ? &s.p.dialogs.shown.back() : nullptr;
+        EXPECT_TRUE(!last || ("|" + last->title + "|" + last->text).find(c.last) != std::string::npos);
     }
 }
 
 // Cancel quits, leaving the exit marker for the components; No begins a new database, the backup going to the
-// recycle bin, or on a share (whose recycle bin deletes for good) set aside under the day's name.
+// recycle bin, or on a share (whose recycle bin deletes for good) set aside under the day's name. The copy never
+// leaves its target half-written.
 TEST(DatabaseBackupTest, CancelAndNoKeepTheBackup) {
     BackupSystem s;
     s.Put(kBak, Database("gestern"));
@@ -114,15 +99,12 @@ TEST(DatabaseBackupTest, CancelAndNoKeepTheBackup) {
         EXPECT_EQ(s.Read(aside), Database(aside));
     }
     EXPECT_EQ(s.p.shell.recycled.size(), 1u);
-}
 
-TEST(DatabaseBackupTest, CopyNeverLeavesTheTargetHalfWritten) {
-    BackupSystem s;
-    s.Put(kBak, Database("gestern"));
     s.Put(kDat, Database("heute"));
     s.Put(kOld, "");
     EXPECT_EQ(CopyDatabase(s.p.files, "D:\\Daten\\FEHLT.BAK", kDat), CopyResult::Failed);
     EXPECT_EQ(CopyDatabase(s.p.files, kOld, kDat), CopyResult::Unsound);
+    s.Put(kBak, Database("gestern"));
     s.p.files.Put("D:\\Daten\\DATEX.DAT.new\\x", "");  // the temporary file cannot be written
     EXPECT_EQ(CopyDatabase(s.p.files, kBak, kDat), CopyResult::Failed);
     EXPECT_EQ(s.Read(kDat), Database("heute"));

@@ -5,8 +5,6 @@
 namespace kolvane {
 namespace {
 
-std::string Line(std::string_view key, std::string_view value) { return *Crypt(key) + "=" + *Crypt(value) + "\r\n"; }
-
 // The marks go only into an existing database with its header: a file created or filled by writing to it would
 // look like a database to the restore check and be rotated into the backups. The import mark is set only where
 // neither the database nor its backup (a day older) knows one.

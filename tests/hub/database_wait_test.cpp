@@ -41,9 +41,6 @@ struct WaitSystem : InstalledSystem, DatabaseWaitView {
     void ShareBackAt(double seconds) {
         p.clock.Schedule(seconds, [this] { p.files.Put("\\\\srv\\lohn\\DATEX.DAT", ConfiguredDatabase()); });
     }
-    bool Show() {
-        return Ends([&] { ShowDatabaseWaitWindow(hub); });
-    }
 
     int runs = 0;
     bool open = false;
@@ -54,15 +51,10 @@ struct WaitSystem : InstalledSystem, DatabaseWaitView {
 UserAction Choose(int entry) {
     return [entry](DatabaseWaitEvents& user) { user.EntryChosen(entry); };
 }
-UserAction Select(int entry) {
-    return [entry](DatabaseWaitEvents& user) { user.EntrySelected(entry); };
-}
-UserAction Ticked(bool ticked) {
-    return [ticked](DatabaseWaitEvents& user) { user.CheckDatabaseClicked(ticked); };
-}
 
-// The answer reaches the start through the hub's tag: "1" the database is back, "2" try again, "3" a repair
-// program runs, "0" quit. The background check finds the share at its next run, 65 seconds apart.
+// The answer reaches the start through the hub's tag: "1" the database is back, "3" a repair program runs, "0" quit;
+// once a decision is taken, closing the window goes on. The background check finds the share at its next run, 65 seconds
+// after the box was ticked; a missing repair program keeps the window open; arrow keys only select.
 TEST(DatabaseWaitTest, TheUsersWayThroughTheWindow) {
     const Started agent{"\"C:\\Orvintal\\HUBAGENT.EXE\"", ShowState::Normal};
     const Started checker{"\"C:\\Orvintal\\VERPROBE.EXE\"", ShowState::Normal};
@@ -70,25 +62,19 @@ TEST(DatabaseWaitTest, TheUsersWayThroughTheWindow) {
     const MessageBoxRequest noAgent{"Das Programm HUBAGENT.EXE wurde im Programmordner C:\\Orvintal nicht gefunden.\n"
                                     "Bitte w\xE4hlen Sie eine andere Aufgabe oder installieren Sie Orvintal erneut.",
                                     "Brekkan Orvintal   ", MsgButtons::Ok, MsgIcon::Exclamation};
-    const UserAction ready = [](DatabaseWaitEvents& user) { user.ReadyPressed(); };
+    const UserAction info = [](DatabaseWaitEvents& user) { user.InfoClicked(), user.HelpPressed(); };
     const UserAction close = [](DatabaseWaitEvents& user) { user.CloseRequested(); };
-    const UserAction infoAndHelp = [](DatabaseWaitEvents& user) {
-        user.InfoClicked();
-        user.HelpPressed();
-    };
+    const UserAction arrows = [](DatabaseWaitEvents& user) { user.EntrySelected(3), user.EntrySelected(0), user.EntrySelected(1); };
+    const UserAction ready = [](DatabaseWaitEvents& user) { user.ReadyPressed(); };
+    const auto ticked = [](bool on) { return UserAction([on](DatabaseWaitEvents& user) { user.CheckDatabaseClicked(on); }); };
     struct Case { bool programs; double shareBack; std::vector<std::pair<double, UserAction>> user; const char* tag;
                   bool quits; double endsAt; std::vector<Started> started; bool noAgentMessage; };
     const Case cases[] = {
-        {false, 0.5, {}, "1", false, 66, {}, false},    // back before the first check
-        {false, 10, {{5, Ticked(false)}, {300, Ticked(true)}}, "1", false, 366, {}, false},  // counts from the tick
-        {true, 0, {{2, Choose(0)}}, "0", true, 2, {}, false},
-        {true, 0, {{2, Choose(1)}}, "3", true, 5, {agent}, false},  // the agent gets three seconds
-        {false, 0, {{2, Choose(1)}, {3, Choose(4)}}, "2", false, 3, {}, true},  // missing agent: the window stays
-        {true, 100, {{1, infoAndHelp}, {2, Choose(3)}, {4, Choose(5)}}, "1", false, 131, {help, checker}, false},
-        // Arrow keys only select, Ready does what is selected.
-        {true, 0, {{1.00, Select(3)}, {1.01, Select(0)}, {1.02, Select(4)}, {3, ready}}, "2", false, 3, {}, false},
+        {false, 10, {{5, ticked(false)}, {200, Choose(5)}, {300, ticked(true)}}, "1", false, 366, {}, false},
         {false, 0, {{2, close}}, "", true, 2, {}, false},  // closing without a decision quits
-        {true, 0, {{2, Choose(3)}, {3, close}}, "", false, 3, {checker}, false},  // after one it goes on
+        {false, 0, {{2, Choose(1)}, {3, close}}, "", false, 3, {}, true},
+        {true, 0, {{1, info}, {2, Choose(3)}, {4, Choose(0)}}, "0", true, 4, {help, checker}, false},
+        {true, 0, {{1, arrows}, {3, ready}}, "3", true, 6, {agent}, false},  // the agent gets three seconds
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
@@ -99,7 +85,7 @@ TEST(DatabaseWaitTest, TheUsersWayThroughTheWindow) {
         if (c.shareBack > 0) s.ShareBackAt(c.shareBack);
         for (const auto& [at, action] : c.user) s.At(at, action);
 
-        EXPECT_EQ(s.Show(), c.quits);
+        EXPECT_EQ(Ends([&] { ShowDatabaseWaitWindow(s.hub); }), c.quits);
 
         EXPECT_EQ(s.runs, 1);
         EXPECT_EQ(s.hub.tag, c.tag);
@@ -108,8 +94,7 @@ TEST(DatabaseWaitTest, TheUsersWayThroughTheWindow) {
         EXPECT_EQ(s.p.shell.started, c.started);
         EXPECT_EQ(s.p.dialogs.shown, c.noAgentMessage ? std::vector{noAgent} : std::vector<MessageBoxRequest>{});
         EXPECT_NE(DatabaseWaitInfo(s.shown).find(kShare), std::string::npos);
-        const bool infoClosed = std::count(c.started.begin(), c.started.end(), help) > 0;  // with the help
-        EXPECT_EQ(DatabaseWaitHeightTwips(s.shown), infoClosed ? kWaitHeightTwips : kWaitHeightWithInfoTwips);
+        EXPECT_EQ(DatabaseWaitHeightTwips(s.shown), std::ranges::count(c.started, help) ? kWaitHeightTwips : kWaitHeightWithInfoTwips);
     }
 }
 

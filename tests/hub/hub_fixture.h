@@ -46,7 +46,13 @@ private:
 };
 
 // A member database with the header of a configured installation: the main office's first member number.
-inline std::string ConfiguredDatabase() { return "[000]\r\n" + *Crypt("A1") + "=" + *Crypt("001") + "\r\n"; }
+inline std::string Line(std::string_view key, std::string_view value) { return *Crypt(key) + "=" + *Crypt(value) + "\r\n"; }
+inline std::string ConfiguredDatabase() { return "[000]\r\n" + Line("A1", "001"); }
+
+inline RegData SzData(const std::string& text) { return {RegType::Sz, text + '\0'}; }
+inline RegData DwordData(std::int32_t value) {
+    return {RegType::Dword, std::string(reinterpret_cast<const char*>(&value), sizeof value)};
+}
 
 // Runs a path that may end the process; true when it did.
 template <typename Path>

@@ -38,11 +38,6 @@ private:
     std::shared_ptr<State> state_;
 };
 
-inline RegData SzData(const std::string& text) { return {RegType::Sz, text + '\0'}; }
-inline RegData DwordData(std::int32_t value) {
-    return {RegType::Dword, std::string(reinterpret_cast<const char*>(&value), sizeof value)};
-}
-
 // An installed system whose start has come as far as its timers (icon shown), which run on the clock; its
 // database lies in the program folder.
 struct TimedSystem : InstalledSystem {
