@@ -53,8 +53,8 @@ UserAction Choose(int entry) {
 }
 
 // The answer reaches the start through the hub's tag: "1" the database is back, "3" a repair program runs, "0" quit;
-// once a decision is taken, closing the window goes on. The background check finds the share at its next run, 65 seconds
-// after the box was ticked; a missing repair program keeps the window open; arrow keys only select.
+// closing the window quits unless a decision was taken. The background check finds the share at its next run, 65
+// seconds after the box was ticked; a missing repair program keeps the window open; arrow keys only select.
 TEST(DatabaseWaitTest, TheUsersWayThroughTheWindow) {
     const Started agent{"\"C:\\Orvintal\\HUBAGENT.EXE\"", ShowState::Normal};
     const Started checker{"\"C:\\Orvintal\\VERPROBE.EXE\"", ShowState::Normal};

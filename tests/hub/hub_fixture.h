@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -33,12 +34,15 @@ public:
     }
     bool SetValue(RegRoot root, const std::string& path, const std::string& name, const RegData& data) override {
         log_.push_back("set " + name);
+        texts[name].push_back(data.bytes.substr(0, data.bytes.find('\0')));
         return inner_.SetValue(root, path, name, data);
     }
     bool DeleteValue(RegRoot root, const std::string& path, const std::string& name) override {
         log_.push_back("remove " + name);
         return inner_.DeleteValue(root, path, name);
     }
+
+    std::map<std::string, EventLog> texts;  // every value written under each name, up to its first NUL
 
 private:
     Registry& inner_;

@@ -47,14 +47,13 @@ TEST(TraySymbolTest, BalloonIsCutToTheFieldsOfTheIconRecord) {
 
 // While the start is not complete a left press starts the info component; once it is, the menu opens instead.
 TEST(TraySymbolTest, PressesOnTheIcon) {
-    const std::tuple<const char*, int, bool> cases[] = {{"0", 513, true}, {"0", 516, false}, {"0", 512, false}, {"1", 513, false}};
-    for (const auto& [symbolTag, lParam, hintfeedStarted] : cases) {
+    const std::vector<Started> hint{{"\"C:\\Orvintal\\HINTFEED.EXE\" /a", ShowState::Normal}}, none;
+    for (const auto& [symbolTag, lParam, started] : {std::tuple{"0", 513, hint}, {"0", 516, none}, {"0", 512, none}, {"1", 513, none}}) {
         InstalledSystem s;
         s.Put("C:\\Orvintal\\HINTFEED.EXE");
         s.hub.symbolTag = symbolTag;
         OnSymbolMouse(s.hub, lParam);
-        const std::vector<Started> hint{{"\"C:\\Orvintal\\HINTFEED.EXE\" /a", ShowState::Normal}};
-        EXPECT_EQ(s.p.shell.started, hintfeedStarted ? hint : std::vector<Started>{}) << symbolTag << " " << lParam;
+        EXPECT_EQ(s.p.shell.started, started) << symbolTag << " " << lParam;
     }
 }
 

@@ -60,8 +60,7 @@ struct TimedSystem : InstalledSystem {
     }
     std::string Quoted(const std::string& program) const { return "\"" + ProgramFile(hub, program) + "\""; }
     int Count(const std::string& commandLine) const {
-        return static_cast<int>(std::count_if(p.shell.started.begin(), p.shell.started.end(),
-                                              [&](const Started& s) { return s.commandLine == commandLine; }));
+        return static_cast<int>(std::ranges::count(p.shell.started, commandLine, &Started::commandLine));
     }
 
     TimerDriver driver{hub, p.clock};
