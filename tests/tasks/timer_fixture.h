@@ -1,41 +1,29 @@
 #pragma once
 // The hub's timers played on the fake clock, and a hub whose start has come as far as its timers.
-#include <memory>
-
 #include "hub/hub_fixture.h"
 #include "tasks/timer_schedule.h"
 
 namespace kolvane {
 
 // Plays the window's timers as Windows does: switching a timer on arms it anew (SetTimer), a tick is
-// dispatched every period while it is on, also inside another tick's wait. The hub may outlive the driver.
-class TimerDriver {
-public:
-    TimerDriver(Hub& hub, MemoryClock& clock) : state_(std::make_shared<State>(hub, clock)) {
-        hub.switchTimer = [weak = std::weak_ptr<State>(state_)](HubTimer timer, bool on) {
-            if (auto state = weak.lock()) {
-                int generation = ++state->generation[static_cast<int>(timer)];  // forgets the earlier arming
-                if (on) Arm(state, timer, generation);
-            }
+// dispatched every period while it is on, also inside another tick's wait.
+struct TimerDriver {
+    TimerDriver(Hub& hub, MemoryClock& clock) : hub(hub), clock(clock) {
+        hub.switchTimer = [this](HubTimer timer, bool on) {
+            const int generation = ++generations[static_cast<int>(timer)];  // forgets the earlier arming
+            if (on) Arm(timer, generation);
         };
     }
-
-private:
-    struct State {
-        State(Hub& h, MemoryClock& c) : hub(h), clock(c) {}
-        Hub& hub;
-        MemoryClock& clock;
-        int generation[6] = {};
-    };
-    static void Arm(const std::shared_ptr<State>& state, HubTimer timer, int generation) {
-        state->clock.Schedule(TimerPeriodMs(timer) / 1000.0, [weak = std::weak_ptr<State>(state), timer, generation] {
-            auto state = weak.lock();
-            if (!state || state->generation[static_cast<int>(timer)] != generation) return;
-            Arm(state, timer, generation);
-            OnTimer(state->hub, timer);
+    void Arm(HubTimer timer, int generation) {
+        clock.Schedule(TimerPeriodMs(timer) / 1000.0, [this, timer, generation] {
+            if (generations[static_cast<int>(timer)] != generation) return;
+            Arm(timer, generation);
+            OnTimer(hub, timer);
         });
     }
-    std::shared_ptr<State> state_;
+    Hub& hub;
+    MemoryClock& clock;
+    int generations[6] = {};
 };
 
 // An installed system whose start has come as far as its timers (icon shown), which run on the clock; its
