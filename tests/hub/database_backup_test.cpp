@@ -62,9 +62,7 @@ TEST(DatabaseBackupTest, RotationKeepsTwoGoodGenerationsAndRestoreTakesTheNewest
 
         EXPECT_FALSE(s.Run(MsgAnswer::Yes));
 
-        EXPECT_EQ(s.Read(kDat), c.datAfter);
-        EXPECT_EQ(s.Read(kBak), c.bakAfter);
-        EXPECT_EQ(s.Read(kOld), c.oldAfter);
+        EXPECT_EQ(std::tuple(s.Read(kDat), s.Read(kBak), s.Read(kOld)), std::tuple(c.datAfter, c.bakAfter, c.oldAfter));
         EXPECT_FALSE(s.p.files.Exists("D:\\Daten\\DATEX.BAK.new") && !s.p.files.IsFolder("D:\\Daten\\DATEX.BAK.new"));
         EXPECT_NEAR(s.p.clock.Elapsed(), c.waited, 0.01);
         ASSERT_EQ(s.p.dialogs.shown.size(), c.told);
