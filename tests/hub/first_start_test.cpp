@@ -27,7 +27,7 @@ struct FirstStartSystem : InstalledSystem {
 // configured database, and an unreachable share never gets one. The program folder, in any letter case, is
 // replaced by updates: a new database goes to the documents folder, where an existing one is kept.
 TEST(FirstStartTest, NewDatabaseGoesToTheAgentAndNothingElseDoes) {
-    const std::string unconfigured = "[000]\r\n" + *Crypt("BS1") + "=" + *Crypt("Musterstadt") + "\r\n";
+    const std::string unconfigured = "[000]\r\n" + Line("BS1", "Musterstadt");
     const std::optional<std::string> missing, unreadable = std::string("\0", 1);  // a folder in the file's place
     const char* welcome = " Herzlich Willkommen";
     const std::vector<MemoryShell::Executed> agent{{"runas", "C:\\Orvintal\\HUBAGENT.EXE", "/q/admin", "", ShowState::Normal}};
@@ -86,7 +86,7 @@ TEST(FirstStartTest, EmptyDatabaseAtTheStartIsReportedOnceAndTheBackupsStay) {
 TEST(FirstStartTest, CheckDatenbankHandsOnlyAnUnconfiguredDatabaseToTheAgent) {
     for (const char* a1 : {"", "5"}) {
         FirstStartSystem s;
-        s.Put("D:\\Daten\\DATEX.DAT", *a1 ? "[000]\r\n" + *Crypt("A1") + "=" + *Crypt(a1) + "\r\n" : kNewDatabase);
+        s.Put("D:\\Daten\\DATEX.DAT", *a1 ? "[000]\r\n" + Line("A1", a1) : kNewDatabase);
         EXPECT_EQ(CheckDatenbank(s.hub), !*a1);
         EXPECT_EQ(SentClose(s.p, s.hub), !*a1);
         EXPECT_EQ(s.Titles(), *a1 ? "" : " Herzlich Willkommen");
