@@ -1,10 +1,9 @@
 // The end-to-end tests' stand-in for the other programs of the suite and for the shell around the hub: it
 // finds windows and message boxes, sends commands into a command box, answers boxes and fills in dialogs,
-// reads and chooses entries of the hub's open menu, reads and writes settings through the 32-bit registry
-// view (as the suite's 32-bit programs see them), and sends the hub's icon the task bar's messages and its
-// window those of a log-off. One subcommand per run; results go to stdout as tab-separated Windows-1252
-// lines, line feeds inside a text written as "\n"; exit code 0 = done or found, 1 = not found or failed,
-// 2 = wrong usage.
+// reads and chooses entries of the hub's open menu, reads settings through the 32-bit registry view (as the
+// suite's 32-bit programs see them), and sends the hub's icon the task bar's messages and its window those
+// of a log-off. One subcommand per run; results go to stdout as tab-separated Windows-1252 lines, line feeds
+// inside a text written as "\n"; exit code 0 = done or found, 1 = not found or failed, 2 = wrong usage.
 #include <windows.h>
 // after windows.h, which they need
 #include <fcntl.h>
@@ -20,9 +19,6 @@
 namespace {
 
 constexpr char kDialogClass[] = "#32770";
-constexpr char kMenuClass[] = "#32768";
-constexpr char kFormClass[] = "ThunderRT6FormDC";
-constexpr char kHubCaption[] = "Brekkan Orvintal  ";
 constexpr int kMessageBoxTextId = 0xFFFF;
 constexpr WPARAM kMenuProbe = 0x4B4F4C56;  // as in menu_probe.cpp
 constexpr UINT kSymbolCallback = 512;      // the message and number of the hub's icon
@@ -49,8 +45,8 @@ std::string ClassOf(HWND window) {
 
 // Polls the condition until it holds or the seconds have passed.
 template <typename Condition>
-bool WaitUntil(double seconds, Condition condition) {
-    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+bool WaitUntil(const char* seconds, Condition condition) {
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(std::atof(seconds) * 1000);
     for (;;) {
         if (condition()) return true;
         if (GetTickCount64() >= deadline) return false;
@@ -76,40 +72,9 @@ std::vector<HWND> Windows(const char* className, const char* caption) {
     return matches;
 }
 
-int PrintAll(const std::vector<HWND>& windows) {
-    for (HWND window : windows) {
-        char handle[32];
-        std::snprintf(handle, sizeof handle, "%p", static_cast<void*>(window));
-        Print(std::string(handle) + "\t" + ClassOf(window) + "\t" + Caption(window) + "\t" +
-              (IsWindowVisible(window) ? "visible" : "hidden"));
-    }
-    return windows.empty() ? 1 : 0;
-}
+HWND Hub() { return FindWindowA("ThunderRT6FormDC", "Brekkan Orvintal  "); }
 
-HWND Hub() { return FindWindowA(kFormClass, kHubCaption); }
-
-// ---- windows ----
-
-int WaitWindow(char** args) {
-    std::vector<HWND> found;
-    WaitUntil(std::atof(args[2]), [&] { return !(found = Windows(args[0], args[1])).empty(); });
-    return PrintAll(found);
-}
-
-int WaitNoWindow(char** args) {
-    return WaitUntil(std::atof(args[2]), [&] { return Windows(args[0], args[1]).empty(); }) ? 0 : 1;
-}
-
-// As the suite's programs do it: the top-level window with the exact caption, its first text box,
-// WM_SETTEXT. The receiver may end itself while handling the text, so the send is bounded.
-int SendCommand(char** args) {
-    HWND window = FindWindowA(nullptr, args[0]);
-    HWND box = window ? FindWindowExA(window, nullptr, "ThunderRT6TextBox", nullptr) : nullptr;
-    if (!box) return 1;
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[1]), SMTO_NORMAL, 10000, &ignored);
-    return 0;
-}
+HWND Symbol() { return Hub() ? FindWindowExA(Hub(), nullptr, "ThunderRT6PictureBoxDC", nullptr) : nullptr; }
 
 // ---- message boxes: "title <TAB> text <TAB> buttons joined by |" ----
 
@@ -127,9 +92,9 @@ std::vector<HWND> MessageBoxes(const char* title) {
     return boxes;
 }
 
-int WaitBox(char** args) {
+bool WaitBox(char** args) {
     std::vector<HWND> boxes;
-    if (!WaitUntil(std::atof(args[0]), [&] { return !(boxes = MessageBoxes(nullptr)).empty(); })) return 1;
+    if (!WaitUntil(args[0], [&] { return !(boxes = MessageBoxes(nullptr)).empty(); })) return false;
     for (HWND box : boxes) {
         std::string buttons;
         for (const Button& button : kButtons)
@@ -137,104 +102,24 @@ int WaitBox(char** args) {
                 buttons += (buttons.empty() ? "" : "|") + std::string(button.name);
         Print(Escape(Caption(box)) + "\t" + Escape(Caption(GetDlgItem(box, kMessageBoxTextId))) + "\t" + buttons);
     }
-    return 0;
+    return true;
 }
 
-int AnswerBox(char** args) {
+bool AnswerBox(char** args) {
     const std::vector<HWND> boxes = MessageBoxes(args[0]);
-    for (const Button& button : kButtons) {
-        if (_stricmp(button.name, args[1]) != 0 || boxes.empty()) continue;
-        HWND box = boxes.front();
-        PostMessageA(box, WM_COMMAND, MAKEWPARAM(button.id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button.id)));
-        return WaitUntil(10, [&] { return !IsWindow(box) || !IsWindowVisible(box); }) ? 0 : 1;
-    }
-    return 1;
+    for (const Button& button : kButtons)
+        if (_stricmp(button.name, args[1]) == 0 && !boxes.empty()) {
+            HWND box = boxes.front();
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(button.id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button.id)));
+            return WaitUntil("10", [&] { return !IsWindow(box) || !IsWindowVisible(box); });
+        }
+    return false;
 }
 
-// ---- dialogs: a control found by the dialog's caption and the control's number ----
-
-HWND DialogItem(const char* caption, const char* id) {
-    HWND dialog = FindWindowA(kDialogClass, caption);
-    return dialog ? GetDlgItem(dialog, std::atoi(id)) : nullptr;
-}
-
-int DialogSet(char** args) {
-    HWND item = DialogItem(args[0], args[1]);
-    return item && SendMessageA(item, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[2])) ? 0 : 1;
-}
-
-// Asked with WM_GETTEXT: GetWindowText gives another process's control only its caption, not an edit's text.
-int DialogGet(char** args) {
-    HWND item = DialogItem(args[0], args[1]);
-    char text[1024] = {};
-    DWORD_PTR ignored = 0;
-    if (!item) return 1;
-    SendMessageTimeoutA(item, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, &ignored);
-    Print(Escape(text));
-    return 0;
-}
-
-// The number of the control that has the focus in the dialog's thread.
-int DialogFocus(char** args) {
+// A dialog's control, found by the dialog's caption and the control's number.
+HWND DialogItem(char** args) {
     HWND dialog = FindWindowA(kDialogClass, args[0]);
-    GUITHREADINFO thread = {};
-    thread.cbSize = sizeof thread;
-    if (!dialog || !GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread) || !thread.hwndFocus) return 1;
-    // The edit inside a combo box stands for the combo box.
-    HWND focus = GetParent(thread.hwndFocus) == dialog ? thread.hwndFocus : GetParent(thread.hwndFocus);
-    Print(std::to_string(GetDlgCtrlID(focus)));
-    return 0;
-}
-
-// Posted: the button's action may open a window of its own or end the program before it would answer.
-int DialogClick(char** args) {
-    HWND item = DialogItem(args[0], args[1]);
-    return item && PostMessageA(item, BM_CLICK, 0, 0) ? 0 : 1;
-}
-
-// ---- settings: a value under HKLM in the 32-bit view ----
-
-HKEY OpenKey(const char* path, bool create) {
-    HKEY key = nullptr;
-    const REGSAM access = KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_WOW64_32KEY;
-    const LONG status = create ? RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr, 0, access, nullptr, &key, nullptr)
-                               : RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, access, &key);
-    return status == ERROR_SUCCESS ? key : nullptr;
-}
-
-// "REG_SZ <TAB> text" or "REG_DWORD <TAB> number".
-int RegGet(char** args) {
-    HKEY key = OpenKey(args[0], false);
-    char data[4096] = {};
-    DWORD type = 0, size = sizeof data - 1;
-    const bool found = key && RegQueryValueExA(key, args[1], nullptr, &type, reinterpret_cast<BYTE*>(data), &size) == 0;
-    if (key) RegCloseKey(key);
-    if (!found) return 1;
-    DWORD number = 0;
-    std::memcpy(&number, data, sizeof number);
-    Print(type == REG_DWORD ? "REG_DWORD\t" + std::to_string(number)
-                            : (type == REG_SZ ? "REG_SZ\t" : "REG_OTHER\t") + Escape(data));
-    return 0;
-}
-
-int RegSet(char** args) {
-    const bool number = std::strcmp(args[2], "REG_DWORD") == 0;
-    if (!number && std::strcmp(args[2], "REG_SZ") != 0) return 2;
-    const DWORD value = std::strtoul(args[3], nullptr, 0);
-    HKEY key = OpenKey(args[0], true);
-    if (!key) return 1;
-    const LONG status = number ? RegSetValueExA(key, args[1], 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4)
-                               : RegSetValueExA(key, args[1], 0, REG_SZ, reinterpret_cast<const BYTE*>(args[3]),
-                                                static_cast<DWORD>(std::strlen(args[3]) + 1));
-    RegCloseKey(key);
-    return status == ERROR_SUCCESS ? 0 : 1;
-}
-
-int RegDelete(char** args) {
-    HKEY key = OpenKey(args[0], false);
-    const bool deleted = key && RegDeleteValueA(key, args[1]) == ERROR_SUCCESS;
-    if (key) RegCloseKey(key);
-    return deleted ? 0 : 1;
+    return dialog ? GetDlgItem(dialog, std::atoi(args[1])) : nullptr;
 }
 
 // ---- the hub's menu ----
@@ -249,7 +134,7 @@ std::vector<HWND> OpenMenus() {
     DWORD hub = 0;
     if (HWND window = Hub()) GetWindowThreadProcessId(window, &hub);
     std::vector<HWND> menus;
-    for (HWND window : Windows(kMenuClass, nullptr)) {
+    for (HWND window : Windows("#32768", nullptr)) {
         DWORD process = 0;
         GetWindowThreadProcessId(window, &process);
         if (hub && process == hub && IsWindowVisible(window)) menus.insert(menus.begin(), window);
@@ -269,7 +154,7 @@ LRESULT CALLBACK ProbeReplyProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 // Waits for the hub's menu and has menu_probe.dll (beside this program) describe it from inside the hub.
-bool ReadOpenMenu(double seconds, std::vector<MenuLine>& lines) {
+bool ReadOpenMenu(const char* seconds, std::vector<MenuLine>& lines) {
     std::vector<HWND> menus;
     if (!WaitUntil(seconds, [&] { return !(menus = OpenMenus()).empty(); })) return false;
     WNDCLASSA replyClass = {};
@@ -293,20 +178,13 @@ bool ReadOpenMenu(double seconds, std::vector<MenuLine>& lines) {
     return g_menuAnswered;
 }
 
-int MenuRead(char** args) {
-    std::vector<MenuLine> lines;
-    if (!ReadOpenMenu(std::atof(args[0]), lines)) return 1;
-    for (const MenuLine& l : lines) Print(std::to_string(l.depth) + "\t" + l.state + "\t" + Escape(l.caption));
-    return 0;
-}
-
 void PostKey(HWND menu, UINT key) { PostMessageA(menu, WM_KEYDOWN, key, 1); }
 
 // Chooses the first entry with exactly this caption the way a user does with the keyboard: down to it, right
 // into each submenu on the way, Enter. The keys pass over separators, as the menu does.
-int MenuChoose(char** args) {
+bool MenuChoose(char** args) {
     std::vector<MenuLine> lines;
-    if (!ReadOpenMenu(std::atof(args[1]), lines)) return 1;
+    if (!ReadOpenMenu(args[1], lines)) return false;
     const auto stop = [&](std::size_t i) { return lines[i].state != "separator"; };
     std::vector<std::size_t> path;  // per depth, the line of the entry on the way
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -322,89 +200,118 @@ int MenuChoose(char** args) {
             for (; steps > 0; --steps) PostKey(menu, VK_DOWN);
             PostKey(menu, depth + 1 < path.size() ? VK_RIGHT : VK_RETURN);
         }
-        return 0;
+        return true;
     }
-    return 1;
-}
-
-// Closes the open menu as Esc does, one level at a time.
-int MenuClose(char** args) {
-    const auto closed = [] {
-        const std::vector<HWND> menus = OpenMenus();
-        if (!menus.empty()) PostKey(menus.back(), VK_ESCAPE);
-        return menus.empty();
-    };
-    return WaitUntil(std::atof(args[0]), closed) ? 0 : 1;
-}
-
-// ---- the shell ----
-
-HWND Symbol() {
-    HWND hub = Hub();
-    return hub ? FindWindowExA(hub, nullptr, "ThunderRT6PictureBoxDC", nullptr) : nullptr;
-}
-
-// As the task bar does: the event posted to the icon's window, the mouse message in lParam.
-int IconEvent(char** args) {
-    HWND symbol = Symbol();
-    return symbol && PostMessageA(symbol, kSymbolCallback, kIconId, std::strtol(args[0], nullptr, 10)) ? 0 : 1;
-}
-
-// The task bar loses the icon, as when Explorer ends: the shell knows an icon by its window and number.
-int ForgetIcon(char**) {
-    NOTIFYICONDATAA record = {};
-    record.cbSize = NOTIFYICONDATAA_V2_SIZE;
-    record.hWnd = Symbol();
-    record.uID = kIconId;
-    return record.hWnd && Shell_NotifyIconA(NIM_DELETE, &record) ? 0 : 1;
-}
-
-int AnnounceTaskbar(char**) {
-    return SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0) ? 0 : 1;
-}
-
-// The hidden hub window made visible. Asynchronous: the hub may end while handling it.
-int ShowHub(char**) { return Hub() && ShowWindowAsync(Hub(), SW_SHOWNORMAL) ? 0 : 1; }
-
-// The messages of a log-off: the question (prints the answer), then the end of the session.
-int EndSession(char**) {
-    HWND hub = Hub();
-    DWORD_PTR answer = 0;
-    if (!hub) return 1;
-    SendMessageTimeoutA(hub, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer);
-    Print(answer ? "yes" : "no");
-    SendMessageTimeoutA(hub, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer);
-    return 0;
+    return false;
 }
 
 struct Command {
     const char* name;
     int argumentCount;
     const char* usage;
-    int (*run)(char** args);
+    bool (*run)(char** args);
 };
 
-constexpr Command kCommands[] = {
-    {"wait-window", 3, "CLASS|- CAPTION|- SECONDS", WaitWindow},
-    {"wait-no-window", 3, "CLASS|- CAPTION|- SECONDS", WaitNoWindow},
-    {"send-command", 2, "CAPTION TEXT", SendCommand},
+const Command kCommands[] = {
+    {"wait-window", 3, "CLASS|- CAPTION|- SECONDS", [](char** args) {
+         std::vector<HWND> found;
+         WaitUntil(args[2], [&] { return !(found = Windows(args[0], args[1])).empty(); });
+         for (HWND window : found)
+             Print(std::to_string(reinterpret_cast<UINT_PTR>(window)) + "\t" + ClassOf(window) + "\t" + Caption(window) +
+                   (IsWindowVisible(window) ? "\tvisible" : "\thidden"));
+         return !found.empty();
+     }},
+    {"wait-no-window", 3, "CLASS|- CAPTION|- SECONDS",
+     [](char** args) { return WaitUntil(args[2], [&] { return Windows(args[0], args[1]).empty(); }); }},
+    // As the suite's programs do it: the top-level window with the exact caption, its first text box,
+    // WM_SETTEXT. The receiver may end itself while handling the text, so the send is bounded.
+    {"send-command", 2, "CAPTION TEXT", [](char** args) {
+         HWND window = FindWindowA(nullptr, args[0]);
+         HWND box = window ? FindWindowExA(window, nullptr, "ThunderRT6TextBox", nullptr) : nullptr;
+         DWORD_PTR ignored = 0;
+         if (box) SendMessageTimeoutA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[1]), SMTO_NORMAL, 10000, &ignored);
+         return box != nullptr;
+     }},
     {"wait-box", 1, "SECONDS", WaitBox},
-    {"answer-box", 2, "TITLE|- OK|Cancel|Yes|No", AnswerBox},
-    {"dialog-set", 3, "CAPTION CONTROL-ID TEXT", DialogSet},
-    {"dialog-get", 2, "CAPTION CONTROL-ID", DialogGet},
-    {"dialog-focus", 1, "CAPTION", DialogFocus},
-    {"dialog-click", 2, "CAPTION CONTROL-ID", DialogClick},
-    {"reg-get", 2, "HKLM-PATH NAME", RegGet},
-    {"reg-set", 4, "HKLM-PATH NAME REG_SZ|REG_DWORD VALUE", RegSet},
-    {"reg-delete", 2, "HKLM-PATH NAME", RegDelete},
-    {"menu-read", 1, "SECONDS", MenuRead},
+    {"answer-box", 2, "TITLE OK|Cancel|Yes|No", AnswerBox},
+    {"dialog-set", 3, "CAPTION CONTROL-ID TEXT", [](char** args) {
+         HWND item = DialogItem(args);
+         return item && SendMessageA(item, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[2]));
+     }},
+    // Asked with WM_GETTEXT: GetWindowText gives another process's control only its caption, not an edit's text.
+    {"dialog-get", 2, "CAPTION CONTROL-ID", [](char** args) {
+         char text[1024] = {};
+         DWORD_PTR ignored = 0;
+         HWND item = DialogItem(args);
+         if (!item) return false;
+         SendMessageTimeoutA(item, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, &ignored);
+         Print(Escape(text));
+         return true;
+     }},
+    // The number of the control that has the focus in the dialog's thread; the edit inside a combo box
+    // stands for the combo box.
+    {"dialog-focus", 1, "CAPTION", [](char** args) {
+         HWND dialog = FindWindowA(kDialogClass, args[0]);
+         GUITHREADINFO thread = {};
+         thread.cbSize = sizeof thread;
+         if (!dialog || !GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread) || !thread.hwndFocus) return false;
+         Print(std::to_string(GetDlgCtrlID(GetParent(thread.hwndFocus) == dialog ? thread.hwndFocus : GetParent(thread.hwndFocus))));
+         return true;
+     }},
+    // Posted: the button's action may open a window of its own or end the program before it would answer.
+    {"dialog-click", 2, "CAPTION CONTROL-ID",
+     [](char** args) { return DialogItem(args) && PostMessageA(DialogItem(args), BM_CLICK, 0, 0); }},
+    // "REG_SZ <TAB> text" or "REG_DWORD <TAB> number" of a value under HKLM.
+    {"reg-get", 2, "HKLM-PATH NAME", [](char** args) {
+         HKEY key = nullptr;
+         char data[4096] = {};
+         DWORD type = 0, size = sizeof data - 1, number = 0;
+         if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, args[0], 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY, &key) != ERROR_SUCCESS) return false;
+         const bool found = RegQueryValueExA(key, args[1], nullptr, &type, reinterpret_cast<BYTE*>(data), &size) == ERROR_SUCCESS;
+         RegCloseKey(key);
+         std::memcpy(&number, data, sizeof number);
+         if (found) Print(type == REG_DWORD ? "REG_DWORD\t" + std::to_string(number) : (type == REG_SZ ? "REG_SZ\t" : "REG_OTHER\t") + Escape(data));
+         return found;
+     }},
+    {"menu-read", 1, "SECONDS", [](char** args) {
+         std::vector<MenuLine> lines;
+         if (!ReadOpenMenu(args[0], lines)) return false;
+         for (const MenuLine& l : lines) Print(std::to_string(l.depth) + "\t" + l.state + "\t" + Escape(l.caption));
+         return true;
+     }},
     {"menu-choose", 2, "CAPTION SECONDS", MenuChoose},
-    {"menu-close", 1, "SECONDS", MenuClose},
-    {"icon-event", 1, "MOUSE-MESSAGE", IconEvent},
-    {"forget-icon", 0, "", ForgetIcon},
-    {"announce-taskbar", 0, "", AnnounceTaskbar},
-    {"show-hub", 0, "", ShowHub},
-    {"end-session", 0, "", EndSession},
+    // Closes the open menu as Esc does, one level at a time.
+    {"menu-close", 1, "SECONDS", [](char** args) {
+         return WaitUntil(args[0], [] {
+             const std::vector<HWND> menus = OpenMenus();
+             if (!menus.empty()) PostKey(menus.back(), VK_ESCAPE);
+             return menus.empty();
+         });
+     }},
+    // As the task bar does: the event posted to the icon's window, the mouse message in lParam.
+    {"icon-event", 1, "MOUSE-MESSAGE",
+     [](char** args) { return Symbol() && PostMessageA(Symbol(), kSymbolCallback, kIconId, std::atol(args[0])); }},
+    // Explorer restarts: the new task bar knows no icon (the shell knows one by its window and number) and
+    // announces itself.
+    {"restart-taskbar", 0, "", [](char**) {
+         NOTIFYICONDATAA record = {};
+         record.cbSize = NOTIFYICONDATAA_V2_SIZE;
+         record.hWnd = Symbol();
+         record.uID = kIconId;
+         return record.hWnd && Shell_NotifyIconA(NIM_DELETE, &record) &&
+                SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+     }},
+    // The hidden hub window made visible. Asynchronous: the hub may end while handling it.
+    {"show-hub", 0, "", [](char**) { return Hub() && ShowWindowAsync(Hub(), SW_SHOWNORMAL); }},
+    // The messages of a log-off: the question (prints the answer), then the end of the session.
+    {"end-session", 0, "", [](char**) {
+         DWORD_PTR answer = 0;
+         if (!Hub()) return false;
+         SendMessageTimeoutA(Hub(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer);
+         Print(answer ? "yes" : "no");
+         SendMessageTimeoutA(Hub(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer);
+         return true;
+     }},
 };
 
 }  // namespace
@@ -414,7 +321,7 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
     for (const Command& command : kCommands)
         if (argc >= 2 && std::strcmp(command.name, argv[1]) == 0 && argc - 2 == command.argumentCount)
-            return command.run(argv + 2);
+            return command.run(argv + 2) ? 0 : 1;
     for (const Command& command : kCommands) std::fprintf(stderr, "peer %s %s\n", command.name, command.usage);
     return 2;
 }

@@ -6,7 +6,8 @@
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 
-peer reg-delete 'Software\Classes\CLSID\{C2FC361D-2281-11D2-8E21-10B404C10000}' '' || fail "menu library class not removed"
+wine reg delete 'HKLM\Software\Classes\CLSID\{C2FC361D-2281-11D2-8E21-10B404C10000}' /ve /f /reg:32 >/dev/null ||
+    fail "menu library class not removed"
 printf 'pack' >"$ORV_DIR/DATA.PAK"
 cp "$ORV_DIR/HINTFEED.EXE" "$ORV_DIR/TEMPLATE.EXE"
 touch -d '2026-01-02 03:04:05' "$ORV_DIR/TEMPLATE.EXE"

@@ -3,11 +3,7 @@
 # copies of the registry files that Wine rewrites), a private headless X server and the German locale, so
 # that the ANSI code page is 1252 and dates are written the German way.
 
-wine_env_root() {
-    local here
-    here=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-    echo "${KOLVANE_WINE_ROOT:-$here/build/wine}"
-}
+WINE_ENV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build/wine
 
 wine_env_common() {
     export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -19,10 +15,8 @@ wine_env_common() {
 # Initialises the template prefix once; concurrent callers wait on a lock. Its windows are not managed:
 # without a window manager, Wine would wait for each hidden top-level window to be withdrawn until a time-out.
 wine_env_template() {
-    local root template
-    root=$(wine_env_root)
-    template="$root/template"
-    mkdir -p "$root"
+    local template=$WINE_ENV_ROOT/template
+    mkdir -p "$WINE_ENV_ROOT"
     (
         flock 9
         if [ ! -f "$template/.ready" ] || ! grep -q '^"Managed"="N"' "$template/user.reg"; then
@@ -32,7 +26,7 @@ wine_env_template() {
             WINEPREFIX="$template" wineserver -w
             touch "$template/.ready"
         fi
-    ) 9>"$root/template.lock"
+    ) 9>"$WINE_ENV_ROOT/template.lock"
     echo "$template"
 }
 
@@ -42,20 +36,18 @@ wine_env_prepare() {
     wine_env_common
     local template
     template=$(wine_env_template)
-    WINEPREFIX=$(mktemp -d "$(wine_env_root)/prefix.XXXXXX")
+    WINEPREFIX=$(mktemp -d "$WINE_ENV_ROOT/prefix.XXXXXX")
     export WINEPREFIX
     cp -al "$template/." "$WINEPREFIX/"
     (cd "$template" && cp --remove-destination system.reg user.reg userdef.reg "$WINEPREFIX/")
-    if [ -z "${KOLVANE_KEEP_DISPLAY:-}" ]; then
-        # Xvfb picks a free display itself and names it once it accepts connections, so that tests
-        # running side by side never share or race for one.
-        local number="$WINEPREFIX/.xvfb-display"
-        Xvfb -displayfd 9 -screen 0 1280x800x24 -nolisten tcp 9>"$number" >/dev/null 2>&1 &
-        WINE_ENV_XVFB=$!
-        for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.1; done
-        [ -s "$number" ] || { echo "Xvfb did not start" >&2; return 1; }
-        export DISPLAY=":$(tr -d '[:space:]' <"$number")"
-    fi
+    # Xvfb picks a free display itself and names it once it accepts connections, so that tests running
+    # side by side never share or race for one.
+    local number="$WINEPREFIX/.xvfb-display"
+    Xvfb -displayfd 9 -screen 0 1280x800x24 -nolisten tcp 9>"$number" >/dev/null 2>&1 &
+    WINE_ENV_XVFB=$!
+    for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.1; done
+    [ -s "$number" ] || { echo "Xvfb did not start" >&2; return 1; }
+    export DISPLAY=":$(tr -d '[:space:]' <"$number")"
     trap wine_env_cleanup EXIT
 }
 
