@@ -33,7 +33,7 @@ void ExitRequestTick(Hub& hub) {
     StartComponent(hub, "HINTFEED.EXE", " /b", ShowState::Normal);
     StartComponent(hub, "CLOSEALL.EXE", "", ShowState::Normal);
     LetEventsRun(hub);
-    UnloadHubWindow(hub);
+    ExitCommand(hub);
 }
 
 }  // namespace kolvane

@@ -5,7 +5,9 @@
 namespace kolvane {
 namespace {
 
-// EXIT.SUB ends the suite within one period: the tip, the close-all component, the icon gone before the process.
+// EXIT.SUB ends the suite within one period: the tip, the close-all component, the icon gone, then the exit command
+// of the menu (the close-all component again, the contributions data and the local database copy removed, the
+// picture-help component told to close).
 // The help topic it asks for lands on a command line: only a number, and only with the help file, is taken.
 TEST(ExitRequestTest, TheFileEndsTheSuiteAndOnlyATopicNumberReachesTheHelp) {
     const std::tuple<const char*, bool, const char*> cases[] = {
@@ -16,17 +18,24 @@ TEST(ExitRequestTest, TheFileEndsTheSuiteAndOnlyATopicNumberReachesTheHelp) {
         TimedSystem s;
         for (const char* program : {"HELPVIEW.EXE", "HINTFEED.EXE", "CLOSEALL.EXE"}) s.PutProgram(program);
         if (helpFile) s.PutProgram("Orvintal.chf");
+        for (const char* file : {"BUDGET.XML", "DATEX.NET"}) s.PutProgram(file);
+        s.hub.settings.WriteInt(Setting::NoTmpBeitrag, 1);
+        const WindowId pictHelp = s.p.windows.Create("ThunderRT6FormDC", "Brekkan PictHelp IDE");
+        const WindowId pictHelpBox = s.p.windows.Create("ThunderRT6TextBox", "", pictHelp);
         EnableTimer(s.hub, HubTimer::Timer5, true);
         const std::string request = std::string("[HELPID]\r\n") + line + "\r\n";
         s.p.clock.Schedule(100, [&] { s.Put("C:\\Orvintal\\EXIT.SUB", request); });
         EXPECT_FALSE(s.RunFor(100));
-        EXPECT_TRUE(s.RunFor(TimerPeriodMs(HubTimer::Timer5) / 1000.0 + 0.5));
+        EXPECT_TRUE(s.RunFor(TimerPeriodMs(HubTimer::Timer5) / 1000.0 + 3));
 
         std::vector<Started> expected;
         if (topic) expected.push_back({s.Quoted("HELPVIEW.EXE") + " C:\\Orvintal\\Orvintal.chf," + topic, ShowState::Normal});
         expected.push_back({s.Quoted("HINTFEED.EXE") + " /b", ShowState::Normal});
         expected.push_back({s.Quoted("CLOSEALL.EXE"), ShowState::Normal});
+        expected.push_back({s.Quoted("CLOSEALL.EXE"), ShowState::Normal});
         EXPECT_EQ(s.p.shell.started, expected);
+        EXPECT_FALSE(s.p.files.Exists("C:\\Orvintal\\BUDGET.XML") || s.p.files.Exists("C:\\Orvintal\\DATEX.NET"));
+        EXPECT_EQ(s.p.windows.GetText(pictHelpBox), "$Ende$");
         EXPECT_FALSE(s.p.tray.picture.has_value());
         EXPECT_FALSE(TimerEnabled(s.hub, HubTimer::Timer5));
     }
