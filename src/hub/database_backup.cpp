@@ -23,11 +23,6 @@ bool IsToday(Hub& hub, const std::optional<FileTime>& time) {
     return time && ShortDate(time->year, time->month, time->day) == ShortDate(now.year, now.month, now.day);
 }
 
-bool IsSoundFile(Files& files, const std::string& path) {
-    const std::optional<std::string> bytes = files.ReadAll(path);
-    return bytes && ClassifyDatabase(*bytes) == DatabaseState::Sound;
-}
-
 bool WriteThroughTemporary(Files& files, const std::string& bytes, const std::string& to) {
     const std::string temporary = TemporaryFileOf(to);
     if (files.WriteAll(temporary, bytes) && files.Replace(temporary, to)) return true;
@@ -123,20 +118,29 @@ void RotateBackups(Hub& hub) {
                                       "prüfen Sie die Datenbank oder stellen Sie eine Datensicherung wieder her.");
             return;
     }
+    // Each step replaces a file in one move, so a failure at any point leaves DATEX.BAK in place and
+    // DATEX.OLD either as it was or already holding what DATEX.BAK holds.
     const std::string temporary = TemporaryFileOf(backup);
-    bool rotated = hub.os.files.WriteAll(temporary, *bytes);
-    // Only a sound backup becomes the older generation; a damaged one is simply replaced.
-    if (rotated && hub.os.files.Exists(backup) && IsSoundFile(hub.os.files, backup))
-        rotated = hub.os.files.Replace(backup, DatabaseFile(hub, kOlderBackup));
-    rotated = rotated && hub.os.files.Replace(temporary, backup);
-    if (!rotated) {
+    const auto fail = [&](const char* kept) {
         hub.os.files.Delete(temporary);
-        ReportBackupKept(hub,
-                         "Die tägliche Datensicherung DATEX.BAK konnte nicht angelegt werden (Datenträger voll, "
-                         "keine Schreibrechte oder die Datei wird von einem anderen Programm benutzt).\nDie "
-                         "bisherigen Datensicherungen bleiben erhalten.");
-        return;
+        ReportBackupKept(hub, std::string("Die tägliche Datensicherung DATEX.BAK konnte nicht angelegt werden "
+                                          "(Datenträger voll, keine Schreibrechte oder die Datei wird von einem "
+                                          "anderen Programm benutzt).\n") + kept);
+    };
+    constexpr char kBothKept[] = "DATEX.BAK und DATEX.OLD sind unverändert.";
+    if (!hub.os.files.WriteAll(temporary, *bytes)) return fail(kBothKept);
+    // Only a sound backup becomes the older generation; a damaged one is simply replaced.
+    bool olderReplaced = false;
+    if (hub.os.files.Exists(backup)) {
+        switch (CopyDatabase(hub.os.files, backup, DatabaseFile(hub, kOlderBackup))) {
+            case CopyResult::Copied: olderReplaced = true; break;
+            case CopyResult::Unsound: break;
+            case CopyResult::Failed: return fail(kBothKept);
+        }
     }
+    if (!hub.os.files.Replace(temporary, backup))
+        return fail(olderReplaced ? "DATEX.BAK ist unverändert, DATEX.OLD enthält jetzt denselben Stand wie DATEX.BAK."
+                                  : kBothKept);
     Wait(hub, 1);
 }
 

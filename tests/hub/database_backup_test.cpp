@@ -26,30 +26,27 @@ struct BackupSystem : InstalledSystem {
     std::optional<std::string> Read(const std::string& path) { return p.files.ReadAll(path); }
 };
 
-// Once a day the database becomes DATEX.BAK and DATEX.BAK becomes DATEX.OLD; a database that is no good
-// never replaces a backup, a damaged backup never becomes the older one, and a rotation that fails half-way
-// leaves every backup as it was, with one message. Without a database the user is asked: Yes restores the newer
-// good backup, else the older one, never a damaged one; the backups stay as they are.
+// Once a day the database becomes DATEX.BAK and DATEX.BAK becomes DATEX.OLD; a database that is no good never
+// replaces a backup, and a damaged backup never becomes the older one. Without a database the user is asked: Yes
+// restores the newer good backup, else the older one, never a damaged one; the backups stay as they are.
 TEST(DatabaseBackupTest, RotationKeepsTwoGoodGenerationsAndRestoreTakesTheNewestGoodOne) {
     const std::string heute = Database("heute"), gestern = Database("gestern"), vorgestern = Database("vorgestern");
     const std::string damaged("[000]\r\n\0", 8);
     const std::optional<std::string> none;
     const char *kept = "erhalten", *restored = "|Brekkan Orvintal   |", *failed = "| Datenbankfehler|";
-    struct Case { std::optional<std::string> dat, bak; int bakDay; std::optional<std::string> old; const char* blocked;
+    struct Case { std::optional<std::string> dat, bak; int bakDay; std::optional<std::string> old;
                   std::optional<std::string> datAfter, bakAfter, oldAfter; double waited; std::size_t told; const char* last; };
     const Case cases[] = {
-        {heute, gestern, 6, vorgestern, nullptr, heute, heute, gestern, 1, 0, nullptr},          // a new day
-        {heute, gestern, 7, vorgestern, nullptr, heute, gestern, vorgestern, 0, 0, nullptr},     // backup made today
-        {heute, none, 6, vorgestern, nullptr, heute, heute, vorgestern, 1, 0, nullptr},          // no backup yet
-        {heute, "", 6, vorgestern, nullptr, heute, heute, vorgestern, 1, 0, nullptr},            // damaged backup
-        {"", gestern, 6, vorgestern, nullptr, "", gestern, vorgestern, 0, 0, nullptr},           // empty database
-        {ConfiguredDatabase() + std::string(64, '\0'), gestern, 6, vorgestern, nullptr, ConfiguredDatabase() + std::string(64, '\0'),
+        {heute, gestern, 6, vorgestern, heute, heute, gestern, 1, 0, nullptr},          // a new day
+        {heute, gestern, 7, vorgestern, heute, gestern, vorgestern, 0, 0, nullptr},     // backup made today
+        {heute, none, 6, vorgestern, heute, heute, vorgestern, 1, 0, nullptr},          // no backup yet
+        {heute, "", 6, vorgestern, heute, heute, vorgestern, 1, 0, nullptr},            // damaged backup
+        {"", gestern, 6, vorgestern, "", gestern, vorgestern, 0, 0, nullptr},           // empty database
+        {ConfiguredDatabase() + std::string(64, '\0'), gestern, 6, vorgestern, ConfiguredDatabase() + std::string(64, '\0'),
          gestern, vorgestern, 0, 1, kept},
-        {heute, gestern, 6, vorgestern, "D:\\Daten\\DATEX.BAK.new\\x", heute, gestern, vorgestern, 0, 1, kept},
-        {heute, gestern, 6, none, "D:\\Daten\\DATEX.OLD\\x", heute, gestern, none, 0, 1, kept},  // OLD cannot be replaced
-        {none, gestern, 6, vorgestern, nullptr, gestern, gestern, vorgestern, 1, 2, restored},
-        {none, damaged, 6, vorgestern, nullptr, vorgestern, damaged, vorgestern, 1, 2, restored},
-        {none, "", 6, "[001]\r\n", nullptr, none, "", "[001]\r\n", 1, 2, failed},
+        {none, gestern, 6, vorgestern, gestern, gestern, vorgestern, 1, 2, restored},
+        {none, damaged, 6, vorgestern, vorgestern, damaged, vorgestern, 1, 2, restored},
+        {none, "", 6, "[001]\r\n", none, "", "[001]\r\n", 1, 2, failed},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
@@ -58,7 +55,6 @@ TEST(DatabaseBackupTest, RotationKeepsTwoGoodGenerationsAndRestoreTakesTheNewest
         s.Put(kDat, c.dat);
         s.Put(kBak, c.bak, {2026, 12, c.bakDay, 7, 45, 0});
         s.Put(kOld, c.old);
-        if (c.blocked) s.p.files.Put(c.blocked, "");
 
         EXPECT_FALSE(s.Run(MsgAnswer::Yes));
 
@@ -106,6 +102,47 @@ TEST(DatabaseBackupTest, CancelAndNoKeepTheBackup) {
     s.p.files.Put("D:\\Daten\\DATEX.DAT.new\\x", "");  // the temporary file cannot be written
     EXPECT_EQ(CopyDatabase(s.p.files, kBak, kDat), CopyResult::Failed);
     EXPECT_EQ(s.Read(kDat), Database("heute"));
+}
+
+// Fails the n-th change of a file (a write, copy, replace or delete) and lets every other change through.
+struct FailingFiles : MemoryFiles {
+    FailingFiles(const std::filesystem::path& root, int failAt) : MemoryFiles(root), failAt(failAt) {}
+    bool Passes() { return ++changes != failAt; }
+    bool WriteAll(const std::string& p, const std::string& b) override { return Passes() && MemoryFiles::WriteAll(p, b); }
+    bool Copy(const std::string& f, const std::string& t) override { return Passes() && MemoryFiles::Copy(f, t); }
+    bool Replace(const std::string& f, const std::string& t) override { return Passes() && MemoryFiles::Replace(f, t); }
+    bool Delete(const std::string& p) override { return Passes() && MemoryFiles::Delete(p); }
+    int failAt, changes = 0;
+};
+
+// A rotation that fails at any of its file changes keeps the database and DATEX.BAK, and DATEX.OLD either as it
+// was or holding what DATEX.BAK holds; its message says which, and no temporary file stays behind.
+TEST(DatabaseBackupTest, RotationFailingAtEachChangeKeepsTheGenerations) {
+    const std::string heute = Database("heute"), gestern = Database("gestern"), vorgestern = Database("vorgestern");
+    for (int failAt = 1;; ++failAt) {
+        SCOPED_TRACE(failAt);
+        BackupSystem s;
+        s.Put(kDat, heute);
+        s.Put(kBak, gestern);
+        s.Put(kOld, vorgestern);
+        FailingFiles files(s.p.root, failAt);
+        Platform os{s.p.registry, s.p.ini, s.p.windows, s.p.tray, s.p.shell, s.p.kernel,
+                    files,        s.p.clock, s.p.dialogs, s.p.md5, s.p.network, s.p.locks};
+        Hub hub(os);
+        hub.LrDatabase = "D:\\Daten\\";
+        RotateBackups(hub);
+        EXPECT_EQ(s.p.files.List("D:\\Daten", "*.new"), std::vector<std::string>{});
+        if (files.changes < failAt) {  // no change failed: the rotation is complete
+            EXPECT_EQ(std::tuple(s.Read(kBak), s.Read(kOld), s.p.dialogs.shown.size()), std::tuple(heute, gestern, 0u));
+            break;
+        }
+        EXPECT_EQ(std::pair(s.Read(kDat), s.Read(kBak)), std::pair(std::optional(heute), std::optional(gestern)));
+        const bool oldReplaced = s.Read(kOld) == gestern;
+        EXPECT_TRUE(oldReplaced || s.Read(kOld) == vorgestern);
+        ASSERT_EQ(s.p.dialogs.shown.size(), 1u);
+        EXPECT_TRUE(s.p.dialogs.shown[0].text.ends_with(oldReplaced ? "DATEX.OLD enthält jetzt denselben Stand wie DATEX.BAK."
+                                                                    : "DATEX.BAK und DATEX.OLD sind unverändert."));
+    }
 }
 
 }  // namespace
