@@ -2,6 +2,7 @@
 
 #include "hub/splash.h"
 #include "launcher/hub_menu.h"
+#include "launcher/launch.h"
 
 namespace kolvane {
 
@@ -45,8 +46,8 @@ void OnSymbolMouse(Hub& hub, int lParam) {
     bool left = lParam == kSymbolLeftPress;
     if (StartComplete(hub)) {
         ShowHubMenu(hub, left);
-    } else if (left) {
-        // While the hub is still starting, the info component tells the user so.
+    } else if (left && !WindowExists(hub, kHintfeedCaption)) {
+        // While the hub is still starting, the info component tells the user so (once: its window stays).
         StartComponent(hub, "HINTFEED.EXE", " /a", ShowState::Normal);
     }
 }
