@@ -44,7 +44,10 @@ MenuLayout ReadMenuLayout(Hub& hub) {
 }
 
 void BuildMenu(Hub& hub, const MenuLayout& layout) {
-    if (HubMenu* menu = MenuOf(hub)) BuildPopup(hub, layout, menu->popup, menu->printers);
+    HubMenu* menu = MenuOf(hub);
+    if (!menu) return;
+    menu->mnuBeitragskonten = kContributionsAdministration;
+    BuildPopup(hub, layout, menu->popup, menu->printers);
 }
 
 void HideMenuEntry(Hub&, const std::string&) {}

@@ -13,12 +13,18 @@ namespace kolvane {
 
 class AboutView;
 
+inline constexpr char kContributionsAdministration[] = "Beitragsverwaltung";
+inline constexpr char kContributionsPayments[] = "Beitragszahlungen";
+
 struct HubMenu {
     PopupMenu popup;
     FormPrinters printers;
     std::string tItemNr;  // the number of the entry chosen last
     AccessGate gate;
     bool opening = false;  // a press is passing the password or the popup is open
+    // The caption of the hub window's own contributions entry: it chooses the contributions program, and
+    // `Pelmondo` changes it only when it holds 1 or 0.
+    std::string mnuBeitragskonten = std::string(kContributionsAdministration);
     // The windows, provided by the Win32 program or a test; a missing one is simply not shown.
     PopupView* popupView = nullptr;
     PrinterDialog* printerDialog = nullptr;

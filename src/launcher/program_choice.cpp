@@ -1,3 +1,4 @@
+#include "launcher/hub_menu.h"
 #include "launcher/launch.h"
 #include "launcher/special_launches.h"
 
@@ -19,14 +20,24 @@ void OpenMailBook(Hub& hub, const ComponentRow& row, const MenuEntryRef& chosen,
 
 }  // namespace
 
-// `Pelmondo` 0 chooses the payment entry of FEERUN.EXE; every other value the contributions administration
-// of FEEDESK.EXE, and a missing value is stored as 1.
+// `Pelmondo` 1 (stored when missing) sets the contributions entry's caption to the administration of
+// FEEDESK.EXE, 0 to the payments of FEERUN.EXE; any other value leaves the caption as the last choice
+// left it, and the caption chooses the program.
 void LaunchContributions(Hub& hub, const ComponentRow& row, const MenuEntryRef& chosen) {
-    std::int32_t pelmondo = 1;
-    if (!hub.settings.Exists(Setting::Pelmondo)) hub.settings.WriteInt(Setting::Pelmondo, 1);
-    else hub.settings.Get(Setting::Pelmondo, pelmondo);
-    if (pelmondo == 0) StandardLaunch(hub, kPaymentsProgram, row.switches, chosen);
-    else StandardLaunch(hub, row.program, row.switches, chosen);
+    HubMenu* menu = MenuOf(hub);
+    std::string caption = menu ? menu->mnuBeitragskonten : std::string(kContributionsAdministration);
+    std::int32_t pelmondo = -1;
+    if (!hub.settings.Exists(Setting::Pelmondo)) {
+        hub.settings.WriteInt(Setting::Pelmondo, 1);
+        pelmondo = 1;
+    } else {
+        hub.settings.Get(Setting::Pelmondo, pelmondo);
+    }
+    if (pelmondo == 1) caption = kContributionsAdministration;
+    if (pelmondo == 0) caption = kContributionsPayments;
+    if (menu) menu->mnuBeitragskonten = caption;
+    if (caption == kContributionsAdministration) StandardLaunch(hub, row.program, row.switches, chosen);
+    else StandardLaunch(hub, kPaymentsProgram, row.switches, chosen);
 }
 
 // `ReceiptColor` 1 (also when missing) chooses the coloured receipts of VOUCHER.EXE, other values the receipt

@@ -61,7 +61,6 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
         // A library that the system starts all the same.
         {A::Zustaendigkeit, {}, {"%WAYCHECK.EXE\" /tax"}},
         {A::Beitraege, {"FEEDESK.EXE", "FEERUN.EXE"}, {"%FEEDESK.EXE\"", "1;1;"}, {}, Setting::Pelmondo},
-        {A::Beitraege, {"FEEDESK.EXE", "FEERUN.EXE"}, {"%FEERUN.EXE\""}, {{"Pelmondo", SzValue("0")}}},
         {A::Beitraege, {"FEEDESK.EXE"}, {"%FEEDESK.EXE\"", "ja;ja;"}, {{"Pelmondo", SzValue("ja")}}, Setting::Pelmondo},
         {A::Quittungen, {"VOUCHER.EXE", "SLIPPRN.EXE"}, {"%VOUCHER.EXE\""}},
         {A::Quittungen, {"SLIPPRN.EXE"}, {"%SLIPPRN.EXE\""}},
@@ -155,6 +154,17 @@ TEST_F(LauncherTest, GuardedRowsWaitForTheTemporaryDatabase) {
     Choose(A::Explorer, 3);  // LINKPORT.EXE is missing
     EXPECT_EQ(Outcome(), (std::vector<std::string>{"%FORMDESK.EXE\"", "%OUTTRAY.EXE\"", "disabled 3", "waited 5000 ms"}));
     EXPECT_EQ(startedAt, (std::vector<long>{1, 5}));
+}
+
+// `Pelmondo` 1 and 0 set the contributions entry's caption, other values leave it, and the caption chooses the
+// program: after a 0, another value keeps the payments.
+TEST_F(LauncherTest, TheContributionsEntryKeepsItsCaption) {
+    for (const char* file : {"FEEDESK.EXE", "FEERUN.EXE"}) Put(file);
+    for (int pelmondo : {0, 7, 1, 7}) {
+        Store("Pelmondo", DwordValue(pelmondo));
+        Choose(A::Beitraege);
+    }
+    EXPECT_EQ(Outcome(), (std::vector<std::string>{"%FEERUN.EXE\"", "%FEERUN.EXE\"", "%FEEDESK.EXE\"", "%FEEDESK.EXE\""}));
 }
 
 TEST_F(LauncherTest, OwnWindowsAndTheEnd) {
