@@ -31,6 +31,7 @@ void ReportDatabaseProblem(Hub& hub, const std::string& text) {
 // The assistant makes a new database only where none exists: an existing one may be a configured
 // database that just could not be read this time.
 void RunAssistant(Hub& hub) {
+    hub.os.windows.SetPointer(MousePointer::Default);  // the assistant talks to the user
     if (ToLower(hub.LrDatabase) == ToLower(hub.programFolder + "\\")) {
         // The database does not belong in the program folder, which an update replaces.
         hub.settings.WriteText(Setting::Database, kDefaultDatabaseFolder);

@@ -1,6 +1,7 @@
 #include "hub/splash_win32.h"
 
 #include "app/resource.h"
+#include "platform/windows_win32.h"
 
 namespace kolvane {
 
@@ -20,6 +21,11 @@ INT_PTR CALLBACK SplashProc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
         SetWindowTextA(dialog, kSplashCaption);
         SetDlgItemTextA(dialog, IDC_LNAME, init->form->LName.c_str());
         if (init->titleFont) SendDlgItemMessageA(dialog, IDC_STARTUP_TITLE, WM_SETFONT, WPARAM(init->titleFont), FALSE);
+        return TRUE;
+    }
+    // The splash is what the user sees of a start: the busy pointer shows over it.
+    if (message == WM_SETCURSOR && ShowChosenPointer()) {
+        SetWindowLongPtrA(dialog, DWLP_MSGRESULT, TRUE);  // the labels keep it too
         return TRUE;
     }
     // The splash goes when the start says so, not on Alt+F4 or Escape.

@@ -202,8 +202,11 @@ void RecordVersionChange(Hub& hub) {
     if (stored == running) return;
     ShowSplash(hub);
     Wait(hub, 1);
+    hub.os.windows.SetPointer(MousePointer::Default);
     hub.settings.WriteText(Setting::Version_A, running);
     ShowSplash(hub);
+    // Busy until the start has shown its last message.
+    hub.os.windows.SetPointer(MousePointer::ArrowHourglass);
     Wait(hub, 1);
 }
 
@@ -308,6 +311,7 @@ void CheckPrinter(Hub& hub) {
         Wait(hub, 1);
     }
     UnloadSplash(hub);
+    hub.os.windows.SetPointer(MousePointer::Default);
 }
 
 void WelcomeNewInstallation(Hub& hub) {

@@ -1,5 +1,6 @@
 #include "launcher/admin_rights.h"
 
+#include "hub/busy_pointer.h"
 #include "settings/registry_keys.h"
 #include "settings/registry_store.h"
 
@@ -22,6 +23,7 @@ void Mark(Hub& hub, const std::string& program) {
 }  // namespace
 
 void AdminRechte(Hub& hub) {
+    BusyPointer busy(hub.os.windows, MousePointer::Hourglass);
     for (const std::string& program : hub.os.files.List(hub.programFolder, "*.EXE")) {
         Mark(hub, program);
         hub.os.clock.Pump(0);

@@ -10,6 +10,9 @@ namespace kolvane {
 using WindowId = std::uintptr_t;  // 0 is no window
 inline constexpr WindowId kNoWindow = 0;
 
+// The mouse pointer over the program's own windows: the hourglass tells the user that the hub is busy.
+enum class MousePointer { Default, Hourglass, ArrowHourglass };
+
 // ShowWindow numbers, also used as the window style a process starts with.
 enum class ShowState : int { Hidden = 0, Normal = 1, Minimized = 2, Maximized = 3, NoActivate = 4, Show = 5 };
 
@@ -26,6 +29,7 @@ public:
     virtual bool SetText(WindowId window, const std::string& text) = 0;
     virtual void SetForeground(WindowId window) = 0;
     virtual void Show(WindowId window, ShowState state) = 0;
+    virtual void SetPointer(MousePointer pointer) = 0;
 };
 
 }  // namespace kolvane

@@ -38,6 +38,8 @@ public:
     bool SetText(WindowId window, const std::string& text) override;
     void SetForeground(WindowId window) override { foreground = window; }
     void Show(WindowId window, ShowState state) override;
+    void SetPointer(MousePointer pointer) override { pointers.push_back(pointer); }
+    std::vector<MousePointer> pointers;  // every pointer set, in order
 
 private:
     WindowId Next(WindowId parent, WindowId after, const std::optional<std::string>& windowClass,

@@ -9,6 +9,9 @@ constexpr UINT kAnswerTimeoutMs = 5000;
 
 const char* OrNull(const std::optional<std::string>& text) { return text ? text->c_str() : nullptr; }
 
+// One thread, one pointer: the user-interface thread is the only one that sets or shows it.
+HCURSOR chosenPointer = nullptr;
+
 }  // namespace
 
 WindowId Win32Windows::Find(const std::optional<std::string>& windowClass, const std::optional<std::string>& caption) {
@@ -46,5 +49,22 @@ bool Win32Windows::SetText(WindowId window, const std::string& text) {
 void Win32Windows::SetForeground(WindowId window) { ::SetForegroundWindow(ToHwnd(window)); }
 
 void Win32Windows::Show(WindowId window, ShowState state) { ::ShowWindow(ToHwnd(window), static_cast<int>(state)); }
+
+void Win32Windows::SetPointer(MousePointer pointer) {
+    switch (pointer) {
+        case MousePointer::Hourglass: chosenPointer = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)); break;
+        case MousePointer::ArrowHourglass:
+            chosenPointer = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_APPSTARTING));
+            break;
+        case MousePointer::Default: chosenPointer = nullptr; break;
+    }
+    ::SetCursor(chosenPointer ? chosenPointer : ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+}
+
+bool ShowChosenPointer() {
+    if (!chosenPointer) return false;
+    ::SetCursor(chosenPointer);
+    return true;
+}
 
 }  // namespace kolvane

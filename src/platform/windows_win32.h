@@ -23,6 +23,12 @@ public:
     bool SetText(WindowId window, const std::string& text) override;
     void SetForeground(WindowId window) override;
     void Show(WindowId window, ShowState state) override;
+    // Shown at once and kept over the program's windows that ask ShowChosenPointer on WM_SETCURSOR.
+    void SetPointer(MousePointer pointer) override;
 };
+
+// For WM_SETCURSOR: shows the busy pointer while one is chosen and returns true; false leaves the
+// window's own cursor.
+bool ShowChosenPointer();
 
 }  // namespace kolvane

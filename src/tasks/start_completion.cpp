@@ -90,8 +90,8 @@ void CompleteStartTick(Hub& hub) {
         return;
     }
 
-    // The hub never shows a busy pointer during its start, so there is no pointer to restore here.
     EnableTimer(hub, HubTimer::Timer4, false);
+    hub.os.windows.SetPointer(MousePointer::Default);
     EnableTimer(hub, HubTimer::Timer2, true);
     EnableTimer(hub, HubTimer::Timer3, true);
     ShowReadyIcon(hub);  // the normal picture, and the symbol's tag "1": the menu may open

@@ -1,5 +1,6 @@
 #include "tasks/tmp_database_gate.h"
 
+#include "hub/busy_pointer.h"
 #include "launcher/launch.h"
 #include "tasks/tick_events.h"
 
@@ -50,6 +51,7 @@ void WaitingHint(Hub& hub) {
 }  // namespace
 
 void CheckTmpDatabase(Hub& hub) {
+    BusyPointer busy(hub.os.windows, MousePointer::Hourglass);
     DropStaleLocalCopy(hub);
     LetEventsRun(hub);
     // The copy is taken only in the same pass that has found the file present and every builder window
