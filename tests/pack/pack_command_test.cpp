@@ -24,6 +24,7 @@ TEST_F(PackFixture, PackToolCreatesListsExtractsAndRefusesWithAGermanMessage) {
     const std::pair<std::vector<std::string>, std::string> refusals[] = {
         {{}, "Aufruf:\n"},
         {{"create", "C:\\in\\A.TXT", "C:\\in\\A.TXT"}, "Die Packdatei \"C:\\in\\A.TXT\" wurde nicht geschrieben"},
+        {{"create", "C:\\Q.PAK", "C:\\in\\FEHLT"}, "Die Datei \"C:\\in\\FEHLT\" kann nicht gepackt werden"},
         {{"list", "C:\\FEHLT.PAK"}, "Die Packdatei \"C:\\FEHLT.PAK\" wurde nicht gefunden.\n"},
         {{"list", "C:\\KEIN.PAK"}, "Die Datei \"C:\\KEIN.PAK\" ist keine Packdatei oder sie ist besch\xE4" "digt.\n"},
         {{"extract", "C:\\P.PAK", "C:\\fehlt"}, "Der Zielordner \"C:\\fehlt\" wurde nicht gefunden.\n"},

@@ -11,9 +11,6 @@
 
 namespace kolvane {
 
-// One member A.TXT of five bytes: 5 data bytes, the 11-byte line, "0029" (11 + 18), a tab, the magic.
-inline const std::string kSmallestPack = "HalloA.TXT\t0\t5\r\n0029\t*CompactFile*";
-
 class PackFixture : public testing::Test {
 protected:
     // Everything below the root, files with their content, to show what was written and that nothing else was.

@@ -2,13 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/platform_memory.h"
+
 namespace kolvane {
 namespace {
 
 using namespace std::string_literals;
 
-// Reading is held to the profile functions with the member index (tests/store), and so are the edits under
-// Wine; here the layouts an edit must keep, byte for byte, in every other line.
+// Reading is held to the profile functions under Wine (tests/corpus/ini, the member index's tricky lines
+// among them), and so are the edits; here the layouts an edit must keep, byte for byte, in every other line.
 TEST(IniCodec, EditsKeepEveryOtherByte) {
     enum Op { W, DK, DS };  // write, delete key, delete section
     const std::string loose = "; head\n  [a]  \n  x = 1  \n\n; tail\n\n[b]\ny=2\n", longest(kIniTextMax, 'v');
@@ -43,6 +45,23 @@ TEST(IniCodec, EditsKeepEveryOtherByte) {
             EXPECT_EQ(document.Read(c.section, c.key), IniReadBack(IniTrim(c.value)));
         }
     }
+}
+
+// The in-memory profile functions edit the file as it is through the codec; what they cannot do fails
+// without creating or replacing anything.
+TEST(IniCodec, TheInMemoryProfileFunctionsEditTheFileAsItIs) {
+    MemoryPlatform p;
+    const std::string file = "C:\\Daten\\X.INI";
+    p.files.Put(file, "[a]\r\nk=1\r\nj=2\r\n[b]\r\nx=3\r\n");
+    p.files.CreateFolder("C:\\Daten\\ORDNER.INI");
+    // An unchanged value, a refused one, two deletes, a missing folder (not created) and a folder in the way.
+    EXPECT_EQ((std::vector<bool>{p.ini.Write(file, "a", "K", "1"), p.ini.Write(file, "a", "k", "x\r\n[y]"),
+                                 p.ini.DeleteKey(file, "a", "j"), p.ini.DeleteSection(file, "b"),
+                                 p.ini.Write("C:\\Fehlt\\X.INI", "s", "k", "v"), p.ini.Write("C:\\Daten\\ORDNER.INI", "s", "k", "v")}),
+              (std::vector<bool>{true, false, true, true, false, false}));
+    EXPECT_EQ(p.files.ReadAll(file), "[a]\r\nk=1\r\n");
+    EXPECT_EQ(p.files.List("C:\\Daten", "*"), std::vector<std::string>{"X.INI"}) << "no temporary file";
+    EXPECT_TRUE(p.files.IsFolder("C:\\Daten\\ORDNER.INI") && !p.files.Exists("C:\\Fehlt"));
 }
 
 }  // namespace
