@@ -178,8 +178,6 @@ stub_log() {
 
 stub_count() { stub_log | wc -l; }
 
-stub_count_above() { [ "$(stub_count)" -gt "$1" ]; }
-
 # True when the command prints exactly the text: TEXT COMMAND...
 prints() { [ "$("${@:2}")" = "$1" ]; }
 
@@ -208,12 +206,10 @@ tray_icon_state() {
         END { print (blue >= 20 ? "ready" : grey >= 20 ? "starting" : "none") }'
 }
 
-tray_icon_is() { [ "$(tray_icon_state)" = "$1" ]; }
-
 tray_icon_shown() { [ "$(tray_icon_state)" != none ]; }
 
 expect_tray_icon() {
-    wait_for "${2:-15}" "the task bar to show the icon as '$1'" tray_icon_is "$1"
+    wait_for "${2:-15}" "the task bar to show the icon as '$1'" prints "$1" tray_icon_state
     pass "task bar icon: $1"
 }
 

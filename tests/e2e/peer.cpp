@@ -142,14 +142,12 @@ std::vector<HWND> OpenMenus() {
     return menus;
 }
 
-std::string g_menuText;
-bool g_menuAnswered = false;
+std::string g_menuText;  // empty until the probe has answered: the hub's menu always has entries
 
 LRESULT CALLBACK ProbeReplyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     if (message != WM_COPYDATA || data->dwData != kMenuProbe) return DefWindowProcA(window, message, wParam, lParam);
     g_menuText.assign(static_cast<const char*>(data->lpData), data->cbData);
-    g_menuAnswered = true;
     return TRUE;
 }
 
@@ -175,7 +173,7 @@ bool ReadOpenMenu(const char* seconds, std::vector<MenuLine>& lines) {
         const std::size_t tab = line.find('\t'), second = line.find('\t', tab + 1);
         lines.push_back({static_cast<unsigned>(std::stoul(line)), line.substr(tab + 1, second - tab - 1), line.substr(second + 1)});
     }
-    return g_menuAnswered;
+    return !g_menuText.empty();
 }
 
 void PostKey(HWND menu, UINT key) { PostMessageA(menu, WM_KEYDOWN, key, 1); }

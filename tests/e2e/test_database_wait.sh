@@ -12,14 +12,13 @@ share="$WINEPREFIX/dosdevices/unc/nas/lohn"  # Wine's place for \\nas\lohn
 set_setting Database REG_SZ '\\nas\lohn\'
 
 wait_window() { peer wait-window '#32770' "$WAIT_CAPTION" "$1" | cut -f1; }
-keys() { xdotool key --delay 150 "$@"; }
 
 start_hub
 first=$(wait_window 60) || fail "no database wait window"
 # The window makes itself the one in front, but Wine's request for the keyboard carries the time of its last
 # message, which the X server may refuse as stale: the keys go to it as after a user's click.
 xdotool search --name "^$WAIT_CAPTION\$" windowfocus --sync
-keys Up Up Up Up Up
+xdotool key --delay 150 Up Up Up Up Up
 # Read back from the list: once it shows the moved selection, the keys have been handled.
 wait_for 10 "the selection to reach the quit entry" prints 'Orvintal jetzt beenden' peer dialog-get "$WAIT_CAPTION" $LIST
 screenshot database-wait-quit-selected
@@ -29,7 +28,7 @@ pass "arrow keys in the closed list only select"
 
 mkdir -p "$share"
 cp "$ORV_DIR/DATEX.DAT" "$share/DATEX.DAT"
-keys alt+Down Down Down Down Down Return
+xdotool key --delay 150 alt+Down Down Down Down Down Return
 peer wait-no-window '#32770' "$WAIT_CAPTION" 30 >/dev/null || fail "\"Prüfung erneut starten\" from the list did not find the share"
 wait_for 60 "the end of the start (Quickwrite)" setting Quickwrite
 expect_hub_runs

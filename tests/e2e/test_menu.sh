@@ -14,7 +14,6 @@ export KOLVANE_STUB_LOG='C:\Orvintal\stub.log'
 mkdir -p "$WINEPREFIX/drive_c/Program Files/Pdf Editor"
 cp "$E2E_BIN/stub_component.exe" "$WINEPREFIX/drive_c/Program Files/Pdf Editor/PDFEDIT.EXE"
 set_setting PdfEditor REG_SZ 'C:\Program Files\Pdf Editor\PDFEDIT.EXE'
-mv "$ORV_DIR/DAYSPAN.EXE" "$ORV_DIR/ARITHPAD.EXE"  # the day calculator under its old name
 start_hub_ready
 
 open_menu 516
@@ -32,24 +31,21 @@ done <<<$'0\tenabled\tMitglieder verwalten  |\n0\tseparator\t|\n2\tenabled\tKont
 pass "menu: $(wc -l <"$menu") entries"
 peer menu-close 10 || fail "Esc does not close the menu"
 
-# menu entry|command line of the program started
+# menu entry|program file|command line it was started with
 logged=$(stub_count)
-while IFS='|' read -r -u 3 caption command; do
+while IFS='|' read -r -u 3 caption file command; do
     choose_entry "$caption"
-    wait_for 30 "the start of $command" stub_count_above "$logged"
-    file=${command#\"}
-    file=${file%%\"*}
-    [ "$(stub_log | tail -n +$((logged + 1)))" = "${file##*\\}"$'\t'"$command"$'\t1' ] ||
+    wait_for 30 "the start of $command" prints $((logged + 1)) stub_count
+    [ "$(stub_log | tail -n +$((logged + 1)))" = "$file"$'\t'"$command"$'\t1' ] ||
         fail $'started:\n'"$(stub_log | tail -n +$((logged + 1)))"$'\nexpected: '"$command"
     logged=$((logged + 1))
     pass "\"$caption\": $command"
 done 3<<'LAUNCHES'
-Mitglieder verwalten  |"C:\Orvintal\ACCOUNTS.EXE"
-Mitgliederliste drucken   |"C:\Orvintal\LINKPORT.EXE" /PrintDatabase
-Tage berechnen ... |"C:\Orvintal\DAYSPAN.EXE"/2
-Vollmacht für Steuerangelegenheiten|"C:\Program Files\Pdf Editor\PDFEDIT.EXE" "C:\Orvintal\Vorlagen\Vollmacht.pdf"
+Mitglieder verwalten  |ACCOUNTS.EXE|"C:\Orvintal\ACCOUNTS.EXE"
+Mitgliederliste drucken   |LINKPORT.EXE|"C:\Orvintal\LINKPORT.EXE" /PrintDatabase
+Tage berechnen ... |DAYSPAN.EXE|"C:\Orvintal\DAYSPAN.EXE"/2
+Vollmacht für Steuerangelegenheiten|PDFEDIT.EXE|"C:\Program Files\Pdf Editor\PDFEDIT.EXE" "C:\Orvintal\Vorlagen\Vollmacht.pdf"
 LAUNCHES
-[ ! -e "$ORV_DIR/ARITHPAD.EXE" ] || fail "ARITHPAD.EXE was not taken over as DAYSPAN.EXE"
 
 choose_entry "Informationen ... "
 peer wait-window "#32770" "$ABOUT" 20 >/dev/null || fail "no about box"

@@ -18,13 +18,11 @@ LC_ALL=C sed -i "/^\[000\]\r\?$/r $E2E_ARTIFACTS/key.line" "$ORV_DIR/DATEX.DAT"
 set_setting Maustaste REG_DWORD 1
 
 start_hub_ready
-expect_setting Encoder $'REG_DWORD\t0'
 press_icon 516
 peer wait-window "#32770" "$PROMPT" 20 >/dev/null || fail "no password prompt"
 expect_field "$PROMPT" $USER_NAME 'Lohnsteuerhilfe Musterstadt e.V.'
 wait_for 10 "the focus in the password field" prints $PASSWORD peer dialog-focus "$PROMPT"
 pass "right press asks for the password, user name: the registered owner, the focus in the password field"
-screenshot prompt
 
 # Presses and the quick action arrive while the prompt waits. They are posted to the hub's window before the
 # click on Ok, so once that click has emptied the field of the wrong password, they have been handled.

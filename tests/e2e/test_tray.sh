@@ -11,14 +11,13 @@ touch "$ORV_DIR/DATEX.IHP"
 start_hub
 peer wait-window "#32770" Orvintal 60 >/dev/null || fail "no splash"
 expect_field Orvintal 102 'Lohnsteuerhilfe Musterstadt e.V.'
-pass "splash names the owner"
 
 # The hub is still starting: the right press does nothing, the left one asks the info component to say so.
 for event in 516 514 513; do press_icon $event; done
 wait_for 20 "the info component to start with /a" stub_started HINTFEED.EXE ' /a'
 [ "$(stub_log | grep -c 'HINTFEED.EXE.* /a')" -eq 1 ] || fail "the info component started more than once"
 menu_closed || fail "the right press opened the menu while starting"
-pass "left press while starting starts HINTFEED.EXE /a, other events nothing"
+pass "the splash names the owner; a left press while starting starts HINTFEED.EXE /a, other events nothing"
 
 peer wait-no-window "#32770" Orvintal 30 >/dev/null || fail "the splash stays"
 wait_for 60 "the hub to finish its start" setting Quickwrite
