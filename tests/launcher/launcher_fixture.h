@@ -4,11 +4,7 @@
 // Its files can be made to fail a copy or to come out short (a full disk, a file held open elsewhere).
 #include <cmath>
 #include <deque>
-#include <functional>
 #include <sstream>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "hub/hub_fixture.h"
 #include "launcher/component_table.h"
@@ -41,7 +37,7 @@ public:
 
 // A configured member database, with the password when one is given.
 inline std::string DatabaseWithPassword(const std::string& password) {
-    return ConfiguredDatabase() + (password.empty() ? "" : *Crypt("Key") + "=" + *Crypt(password) + "\r\n");
+    return ConfiguredDatabase() + (password.empty() ? "" : Line("Key", password));
 }
 
 class RecordingMenu : public MenuEntries {
@@ -135,10 +131,5 @@ struct Launcher {
 };
 
 class LauncherTest : public ::testing::Test, public Launcher {};
-
-inline RegData SzValue(const std::string& text) { return {RegType::Sz, text + '\0'}; }
-inline RegData DwordValue(std::int32_t value) {
-    return {RegType::Dword, std::string(reinterpret_cast<const char*>(&value), sizeof value)};
-}
 
 }  // namespace kolvane
