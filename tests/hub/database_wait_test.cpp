@@ -1,8 +1,8 @@
 #include "hub/database_wait.h"
+#include "hub/startup_sequence.h"
 
 #include <functional>
 
-#include "hub/startup_sequence.h"
 #include "hub_fixture.h"
 
 namespace kolvane {
@@ -37,9 +37,6 @@ struct WaitSystem : InstalledSystem, DatabaseWaitView {
             ASSERT_NE(user, nullptr) << "the window is not open";
             action(*user);
         });
-    }
-    void ShareBackAt(double seconds) {
-        p.clock.Schedule(seconds, [this] { p.files.Put("\\\\srv\\lohn\\DATEX.DAT", ConfiguredDatabase()); });
     }
 
     int runs = 0;
@@ -82,7 +79,7 @@ TEST(DatabaseWaitTest, TheUsersWayThroughTheWindow) {
         WaitSystem s;
         if (c.programs)
             for (const char* program : {"HUBAGENT.EXE", "VERPROBE.EXE", "Orvintal.chm"}) s.Put(std::string("C:\\Orvintal\\") + program);
-        if (c.shareBack > 0) s.ShareBackAt(c.shareBack);
+        if (c.shareBack > 0) s.p.clock.Schedule(c.shareBack, [&s] { s.Put(kShare + std::string("DATEX.DAT"), ConfiguredDatabase()); });
         for (const auto& [at, action] : c.user) s.At(at, action);
 
         EXPECT_EQ(Ends([&] { ShowDatabaseWaitWindow(s.hub); }), c.quits);
@@ -102,13 +99,10 @@ TEST(DatabaseWaitTest, TheUsersWayThroughTheWindow) {
 TEST(DatabaseWaitTest, StartGoesOnWhenTheShareComesBack) {
     WaitSystem s;
     s.hub.settings.WriteText(Setting::Database, kShare);
-    s.ShareBackAt(102);  // the splash waits of the start come first
-    s.p.clock.Schedule(4, [&] { s.user->EntryChosen(4); });
-
+    s.p.clock.Schedule(102, [&s] { s.Put(kShare + std::string("DATEX.DAT"), ConfiguredDatabase()); });  // after the splash waits
+    s.At(4, Choose(4));
     EXPECT_NO_THROW(RunStartup(s.hub));
-
-    EXPECT_EQ(s.runs, 2);
-    EXPECT_EQ(s.hub.settings.ReadInt(Setting::Quickwrite), 1) << "the start went to its end";
+    EXPECT_EQ(std::pair(s.runs, s.hub.settings.ReadInt(Setting::Quickwrite)), std::pair(2, 1)) << "the start went to its end";
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include "hub/database_discovery.h"
-#include "hub/startup_sequence.h"
 #include "hub_fixture.h"
 
 namespace kolvane {
@@ -63,24 +62,6 @@ TEST(FirstStartTest, NewDatabaseGoesToTheAgentAndNothingElseDoes) {
             EXPECT_EQ(s.p.files.ReadAll("C:\\Documents\\DATEX.DAT"), c.database.value_or(kNewDatabase));
         }
     }
-}
-
-// An empty database is reported once at the start, which ends, and the backups stay as they were.
-TEST(FirstStartTest, EmptyDatabaseAtTheStartIsReportedOnceAndTheBackupsStay) {
-    InstalledSystem s;
-    s.Put("C:\\Orvintal\\DATEX.DAT", "");
-    s.Put("C:\\Orvintal\\DATEX.BAK", ConfiguredDatabase());
-    s.p.files.SetModifiedTime("C:\\Orvintal\\DATEX.BAK", {2026, 12, 6, 18, 0, 0});
-    s.Put("C:\\Orvintal\\DATEX.OLD", ConfiguredDatabase() + "[001]\r\n");
-
-    Ends([&] { RunStartup(s.hub); });
-
-    ASSERT_EQ(s.p.dialogs.shown.size(), 1u);
-    EXPECT_EQ(s.p.dialogs.shown[0].title, " Datenbankfehler");
-    EXPECT_EQ(s.p.files.ReadAll("C:\\Orvintal\\DATEX.DAT"), "");
-    EXPECT_EQ(s.p.files.ReadAll("C:\\Orvintal\\DATEX.BAK"), ConfiguredDatabase());
-    EXPECT_EQ(s.p.files.ReadAll("C:\\Orvintal\\DATEX.OLD"), ConfiguredDatabase() + "[001]\r\n");
-    EXPECT_FALSE(s.hub.settings.Exists(Setting::Quickwrite)) << "the start ended";
 }
 
 TEST(FirstStartTest, CheckDatenbankHandsOnlyAnUnconfiguredDatabaseToTheAgent) {

@@ -106,17 +106,4 @@ struct InstalledSystem {
     Hub hub{p.os};
 };
 
-// The hub's windows only, nothing installed; "$Ende$" in its command box runs the close sequence.
-class HubTest : public ::testing::Test {
-protected:
-    HubTest() {
-        hub.Root = p.windows.Create(kHubClass, kHubCaption);
-        hub.Text1 = p.windows.Create(kCommandBoxClass, "", hub.Root);
-        p.windows.Get(hub.Text1).onChange = [this](const std::string& text) { OnCommandText(hub, text); };
-    }
-
-    MemoryPlatform p;
-    Hub hub{p.os};
-};
-
 }  // namespace kolvane

