@@ -79,17 +79,13 @@ TEST(AutoBackupTest, ABackupThatCannotRunIsNotRecordedAsDone) {
     EXPECT_FALSE(s.RunFor(10.5));
     EXPECT_EQ(s.backups, std::vector<std::string>{"2026-12-07"});
 
-    for (const char* previous : {"2026-11-01", static_cast<const char*>(nullptr)}) {
-        BackupSystem failing;
-        if (previous) failing.hub.settings.WriteText(Setting::TaxBackup, previous);
-        // An update takes the backup program away between the test for it and its start.
-        failing.p.shell.onStart = [&](const Started&) { failing.p.files.Delete(ProgramFile(failing.hub, "DATASAFE.EXE")); };
-        EXPECT_FALSE(failing.Tick(HubTimer::Timer3));
-        EXPECT_EQ(failing.hub.settings.ReadText(Setting::TaxBackup), previous ? previous : "");
-        EXPECT_EQ(failing.hub.settings.Exists(Setting::TaxBackup), previous != nullptr);
-        ASSERT_EQ(failing.p.tray.balloons.size(), 1u);
-        EXPECT_EQ(failing.hub.timer3Tag, "1") << "no tip every 10 s for the rest of the window";
-    }
+    BackupSystem failing;
+    failing.hub.settings.WriteText(Setting::TaxBackup, "2026-11-01");
+    // An update takes the backup program away between the test for it and its start.
+    failing.p.shell.onStart = [&](const Started&) { failing.p.files.Delete(ProgramFile(failing.hub, "DATASAFE.EXE")); };
+    EXPECT_FALSE(failing.Tick(HubTimer::Timer3));
+    EXPECT_EQ(std::tuple(failing.hub.settings.ReadText(Setting::TaxBackup), failing.p.tray.balloons.size(), failing.hub.timer3Tag),
+              std::tuple("2026-11-01", 1u, "1"));  // the tip once, not every 10 s for the rest of the window
 }
 
 }  // namespace
