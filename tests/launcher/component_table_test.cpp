@@ -70,8 +70,7 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
         {A::UpdateType_2, {"UPDCTRL.DLL"}, {"%UPDCTRL.DLL\" /v", "01.01.2026;01.01.2026;"}, {}, Setting::Updates},
         {A::UpdateType_2, {"UPDCTRL.EXE"}, {"%UPDCTRL.EXE\" /p", "01.01.2026;01.01.2026;"}, {}, Setting::Updates},
         {A::UpdateType_2, {}, {"disabled 7", ";"}, {}, Setting::Updates},
-        {A::ElsterOnline, {}, {"open https://portal.example.de/eportal/login/sicherheitsstick"},
-         {{"PortalUrl", SzData("https://portal.example.de/")}}},
+        {A::ElsterOnline, {}, {"open https://portal.example.de/eportal/login/sicherheitsstick"}, {{"PortalUrl", SzData("https://portal.example.de/")}}},
         {A::BerechnungWeg, {"WAYCHECK.EXE"}, {"%WAYCHECK.EXE\"/2"}},
         // Without the route component the map page shows the way: the entry stays usable.
         {A::BerechnungWeg, {}, {"open https://www.openstreetmap.org?map=52.4915,13.37865,13,normal"}},
@@ -97,8 +96,7 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
         // An older installation has the day calculator as ARITHPAD.EXE. It takes the new name only where that is
         // missing, and only by a copy that read back whole: a failed one leaves the old program where it was.
         {A::BerechnungTag, {"ARITHPAD.EXE"}, {"%DAYSPAN.EXE\"/2"}, {}, {}, 0, {"ARITHPAD.EXE=", "DAYSPAN.EXE=ARITHPAD.EXE"}},
-        {A::BerechnungTag, {"ARITHPAD.EXE", "DAYSPAN.EXE"}, {"%DAYSPAN.EXE\"/2"}, {}, {}, 0,
-         {"ARITHPAD.EXE=ARITHPAD.EXE", "DAYSPAN.EXE=DAYSPAN.EXE"}},
+        {A::BerechnungTag, {"ARITHPAD.EXE", "DAYSPAN.EXE"}, {"%DAYSPAN.EXE\"/2"}, {}, {}, 0, {"ARITHPAD.EXE=ARITHPAD.EXE", "DAYSPAN.EXE=DAYSPAN.EXE"}},
         {A::BerechnungTag, {"ARITHPAD.EXE"}, {"disabled 7"}, {}, {}, 0, {"ARITHPAD.EXE=ARITHPAD.EXE", "DAYSPAN.$$$="}, Fault::Truncated},
         {A::DocVorlage5, docs, {editorOn + "Vorlagen\\Vollmacht.pdf\""}, withEditor},
         {A::DocVorlage0, docs, {editorOn + "Sendmail\\Vollmacht.pdf\""}, local, {}, 0, {"Sendmail\\Vollmacht.pdf=Vorlagen\\Vollmacht.pdf"}},
@@ -133,21 +131,6 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
             EXPECT_EQ(name + "=" + s.p.files.ReadAll(ProgramFile(s.hub, name)).value_or(""), file);
         }
     }
-}
-
-// A builder of the temporary database is at work for 5 seconds: guarded rows start their program once it has
-// finished, the others at once; a choice made during the wait does not redirect the first one's disabling.
-TEST_F(LauncherTest, GuardedRowsWaitForTheTemporaryDatabase) {
-    for (const char* file : {"FORMDESK.EXE", "OUTTRAY.EXE"}) Put(file);
-    const WindowId builder = p.windows.Create("ThunderRT6FormDC", "Brekkan Beitragskonten [TmpDb]");
-    std::vector<long> startedAt;
-    p.shell.onStart = [&](const MemoryShell::Started&) { startedAt.push_back(std::lround(p.clock.Elapsed())); };
-    p.clock.Schedule(1, [&] { Choose(A::Ueberweisungen, 8); });
-    p.clock.Schedule(2, [&] { Choose(A::Dokumente, 9); });
-    p.clock.Schedule(5, [&] { p.windows.Destroy(builder); });
-    Choose(A::Explorer, 3);  // LINKPORT.EXE is missing
-    EXPECT_EQ(Outcome(), (std::vector<std::string>{"%FORMDESK.EXE\"", "%OUTTRAY.EXE\"", "disabled 3", "waited 5000 ms"}));
-    EXPECT_EQ(startedAt, (std::vector<long>{1, 5}));
 }
 
 // `Pelmondo` 1 and 0 set the contributions entry's caption, other values leave it, and the caption chooses the
