@@ -10,7 +10,8 @@
 
 #include "platform/files_win32.h"
 
-// CHECK(cond, context): context is any std::string naming the case; CHECK_TEXT compares two texts.
+// CHECK(cond, context): context is any std::string naming the case, and the check returns cond;
+// CHECK_TEXT compares two texts.
 #define CHECK(cond, context) ::winecheck::Record(static_cast<bool>(cond), __FILE__, __LINE__, #cond, (context))
 #define CHECK_TEXT(a, b, context) ::winecheck::RecordEqual((a), (b), __FILE__, __LINE__, #a " == " #b, (context))
 
@@ -18,9 +19,10 @@ namespace winecheck {
 
 inline int counts[2];  // passed, failed
 
-inline void Record(bool ok, const char* file, int line, const char* expression, const std::string& context) {
+inline bool Record(bool ok, const char* file, int line, const char* expression, const std::string& context) {
     ++counts[ok ? 0 : 1];
     if (!ok) std::printf("%s:%d: failed: %s -- %s\n", file, line, expression, context.c_str());
+    return ok;
 }
 
 inline int Summary() {
@@ -30,12 +32,10 @@ inline int Summary() {
 
 // The first 400 bytes as printable ASCII with \xNN escapes.
 inline std::string Escaped(const std::string& bytes) {
-    std::string text;
-    for (unsigned char c : bytes.substr(0, 400)) {
-        char shown[5];
-        std::snprintf(shown, sizeof shown, c >= 0x20 && c < 0x7F && c != '\\' ? "%c" : "\\x%02X", c);
-        text += shown;
-    }
+    std::string text, hex = "0123456789ABCDEF";
+    for (unsigned char c : bytes.substr(0, 400))
+        text += c >= 0x20 && c < 0x7F && c != '\\' ? std::string(1, c)
+                                                   : std::string{'\\', 'x', hex[c >> 4], hex[c & 15]};
     return bytes.size() > 400 ? text + "..." : text;
 }
 
