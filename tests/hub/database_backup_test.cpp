@@ -16,8 +16,7 @@ std::string Database(const std::string& office) { return ConfiguredDatabase() + 
 struct BackupSystem : InstalledSystem {
     BackupSystem() { hub.LrDatabase = "D:\\Daten\\"; }
     void Put(const char* path, const std::optional<std::string>& bytes, FileTime time = {2026, 12, 6, 17, 30, 0}) {
-        if (bytes) p.files.Put(path, *bytes);
-        if (bytes) p.files.SetModifiedTime(path, time);
+        if (bytes) p.files.Put(path, *bytes), p.files.SetModifiedTime(path, time);
     }
     bool Run(MsgAnswer answer = MsgAnswer::Ok) {
         p.dialogs.answers = {answer};

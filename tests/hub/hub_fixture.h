@@ -22,31 +22,25 @@ using Started = MemoryShell::Started;
 
 // Notes every write that reaches the registry, in order, so a test can prove what a path wrote, or that it
 // wrote nothing.
-class LoggingRegistry : public Registry {
-public:
-    LoggingRegistry(Registry& inner, EventLog& log) : inner_(inner), log_(log) {}
-    bool KeyExists(RegRoot root, const std::string& path) override { return inner_.KeyExists(root, path); }
+struct LoggingRegistry : Registry {
+    LoggingRegistry(Registry& inner, EventLog& log) : inner(inner), log(log) {}
+    bool KeyExists(RegRoot root, const std::string& path) override { return inner.KeyExists(root, path); }
     KeyCreation CreateKey(RegRoot root, const std::string& path, const std::string& keyClass) override {
-        return inner_.CreateKey(root, path, keyClass);
+        return inner.CreateKey(root, path, keyClass);
     }
     std::optional<RegData> QueryValue(RegRoot root, const std::string& path, const std::string& name) override {
-        return inner_.QueryValue(root, path, name);
+        return inner.QueryValue(root, path, name);
     }
     bool SetValue(RegRoot root, const std::string& path, const std::string& name, const RegData& data) override {
-        log_.push_back("set " + name);
-        texts[name].push_back(data.bytes.substr(0, data.bytes.find('\0')));
-        return inner_.SetValue(root, path, name, data);
+        log.push_back("set " + name), texts[name].push_back(data.bytes.substr(0, data.bytes.find('\0')));
+        return inner.SetValue(root, path, name, data);
     }
     bool DeleteValue(RegRoot root, const std::string& path, const std::string& name) override {
-        log_.push_back("remove " + name);
-        return inner_.DeleteValue(root, path, name);
+        return log.push_back("remove " + name), inner.DeleteValue(root, path, name);
     }
-
+    Registry& inner;
+    EventLog& log;
     std::map<std::string, EventLog> texts;  // every value written under each name, up to its first NUL
-
-private:
-    Registry& inner_;
-    EventLog& log_;
 };
 
 // A member database with the header of a configured installation: the main office's first member number.

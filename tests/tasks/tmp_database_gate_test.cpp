@@ -52,14 +52,10 @@ TEST_F(TmpDatabaseGateTest, TheLocalCopyIsMadeOnlyOfAFinishedDatabase) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.source ? c.source : "missing");
-        registry.texts.clear();
-        p.shell.started.clear();
-        p.files.Delete(kLocal);
-        p.files.Delete(kSource);
-        if (c.source) p.files.Put(kSource, c.source);
-        if (c.source) p.files.SetModifiedTime(kSource, built);
-        if (c.localTime) p.files.Put(kLocal, "earlier");
-        if (c.localTime) p.files.SetModifiedTime(kLocal, *c.localTime);
+        registry.texts.clear(), p.shell.started.clear();
+        p.files.Delete(kLocal), p.files.Delete(kSource);
+        if (c.source) p.files.Put(kSource, c.source), p.files.SetModifiedTime(kSource, built);
+        if (c.localTime) p.files.Put(kLocal, "earlier"), p.files.SetModifiedTime(kLocal, *c.localTime);
         if (c.builderSeconds) OpenWindow("Brekkan PictHelp IDE", c.builderSeconds);
         if (c.builderSeconds && c.builderSeconds < 180)
             p.clock.Schedule(c.builderSeconds - 0.5, [this] { p.files.Put(kSource, "half and the rest"); });
