@@ -28,16 +28,13 @@ TEST(ExitRequestTest, TheFileEndsTheSuiteAndOnlyATopicNumberReachesTheHelp) {
         EXPECT_FALSE(s.RunFor(100));
         EXPECT_TRUE(s.RunFor(TimerPeriodMs(HubTimer::Timer5) / 1000.0 + 3));
 
-        std::vector<Started> expected;
-        if (topic) expected.push_back({s.Quoted("HELPVIEW.EXE") + " C:\\Orvintal\\Orvintal.chf," + topic, ShowState::Normal});
-        expected.push_back({s.Quoted("HINTFEED.EXE") + " /b", ShowState::Normal});
-        expected.push_back({s.Quoted("CLOSEALL.EXE"), ShowState::Normal});
-        expected.push_back({s.Quoted("CLOSEALL.EXE"), ShowState::Normal});
+        const Started tip{s.Quoted("HINTFEED.EXE") + " /b", ShowState::Normal}, closeAll{s.Quoted("CLOSEALL.EXE"), ShowState::Normal};
+        std::vector<Started> expected{tip, closeAll, closeAll};
+        if (topic) expected.insert(expected.begin(), {s.Quoted("HELPVIEW.EXE") + " C:\\Orvintal\\Orvintal.chf," + topic, ShowState::Normal});
         EXPECT_EQ(s.p.shell.started, expected);
         EXPECT_FALSE(s.p.files.Exists("C:\\Orvintal\\BUDGET.XML") || s.p.files.Exists("C:\\Orvintal\\DATEX.NET"));
-        EXPECT_EQ(s.p.windows.GetText(pictHelpBox), "$Ende$");
-        EXPECT_FALSE(s.p.tray.picture.has_value());
-        EXPECT_FALSE(TimerEnabled(s.hub, HubTimer::Timer5));
+        EXPECT_EQ(std::tuple(s.p.windows.GetText(pictHelpBox), s.p.tray.picture.has_value(), TimerEnabled(s.hub, HubTimer::Timer5)),
+                  std::tuple("$Ende$", false, false));
     }
 }
 
