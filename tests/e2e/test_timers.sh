@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The hub's timers under Wine: the start completes once the components' index is there (the tip until then,
 # the chosen start component after); a close request in NowClose ends the hub within one Timer3 period;
-# EXIT.SUB ends it within one Timer5 period, opening the help topic it names.
+# EXIT.SUB ends it within one Timer5 period through the exit command, opening the help topic it names.
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 
@@ -29,14 +29,19 @@ expect_hub_ended $((TIMER3_SECONDS + SLACK_SECONDS))
 [ "$(stub_count_of ACCOUNTS.EXE '')" -eq 1 ] || fail "start component opened more than once"
 
 # ---- Timer5 runs once the start has deleted an old EXIT.SUB (the start component opened by Timer4 comes
-# later); EXIT.SUB with a topic number opens the help, then the suite closes.
+# later); EXIT.SUB with a topic number opens the help, then the suite closes through the menu's exit command,
+# which starts CLOSEALL.EXE once more and removes the contributions data and the local database copy.
 touch "$ORV_DIR/Orvintal.chf"
 printf '[000]\r\n' >"$ORV_DIR/DATEX.IHP"
 start_hub_running
 wait_for 20 "the start to complete" starts_above ACCOUNTS.EXE '' 1
+set_setting NoTmpBeitrag REG_DWORD 1
+touch "$ORV_DIR/BUDGET.XML"
+[ -e "$ORV_DIR/DATEX.NET" ] || fail "the start made no local copy DATEX.NET"
 printf '[HELPID]\r\nChmFileID=4711\r\n' >"$ORV_DIR/EXIT.SUB"
 expect_hub_ended $((TIMER5_SECONDS + SLACK_SECONDS))
 stub_started HELPVIEW.EXE " $ORV_DIR_WIN\\Orvintal.chf,4711" 1 || fail "help topic 4711 not opened"
 stub_started HINTFEED.EXE ' /b' 1 || fail "no closing tip"
-stub_started CLOSEALL.EXE '' 1 || fail "CLOSEALL.EXE not started"
-pass "help topic, closing tip and CLOSEALL.EXE started"
+[ "$(stub_count_of CLOSEALL.EXE '')" -eq 2 ] || fail "CLOSEALL.EXE not started by the request and the exit command"
+[ ! -e "$ORV_DIR/BUDGET.XML" ] && [ ! -e "$ORV_DIR/DATEX.NET" ] || fail "the exit command left BUDGET.XML or DATEX.NET"
+pass "help topic, closing tip, CLOSEALL.EXE and the exit command's clean-up"
