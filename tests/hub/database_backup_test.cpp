@@ -75,15 +75,12 @@ TEST(DatabaseBackupTest, CancelAndNoKeepTheBackup) {
     EXPECT_TRUE(s.Run(MsgAnswer::Cancel));
     ASSERT_EQ(s.p.dialogs.shown.size(), 1u);
     EXPECT_TRUE(s.p.dialogs.shown[0].text.ends_with("herstellen ?\n[Backup vom: 06.12.2026 17:30:00]"));
-    EXPECT_EQ(s.p.dialogs.shown[0].buttons, MsgButtons::YesNoCancel);
-    EXPECT_EQ(s.Read("D:\\Daten\\EXIT.SUB"), "\r\n");
-    EXPECT_TRUE(SentClose(s.p, s.hub));
-    EXPECT_EQ(s.Read(kBak), Database("gestern"));
+    EXPECT_EQ(std::tuple(s.p.dialogs.shown[0].buttons, s.Read("D:\\Daten\\EXIT.SUB"), SentClose(s.p, s.hub), s.Read(kBak)),
+              std::tuple(MsgButtons::YesNoCancel, "\r\n", true, Database("gestern")));
 
     EXPECT_FALSE(s.Run(MsgAnswer::No));
-    EXPECT_EQ(s.hub.settings.ReadText(Setting::FirstRun), "0");
-    EXPECT_EQ(s.p.shell.recycled, (std::vector<std::string>{kBak}));
-    EXPECT_FALSE(s.p.files.Exists(kDat));
+    EXPECT_EQ(std::tuple(s.hub.settings.ReadText(Setting::FirstRun), s.p.shell.recycled, s.p.files.Exists(kDat)),
+              std::tuple("0", std::vector<std::string>{kBak}, false));
     s.hub.LrDatabase = "\\\\srv\\lohn\\";
     for (const char* aside : {"\\\\srv\\lohn\\DATEX_2026.12.07.BAK", "\\\\srv\\lohn\\DATEX_2026.12.07_2.BAK"}) {
         s.Put("\\\\srv\\lohn\\DATEX.BAK", Database(aside));

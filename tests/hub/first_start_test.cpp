@@ -68,11 +68,9 @@ TEST(FirstStartTest, CheckDatenbankHandsOnlyAnUnconfiguredDatabaseToTheAgent) {
     for (const char* a1 : {"", "5"}) {
         FirstStartSystem s;
         s.Put("D:\\Daten\\DATEX.DAT", *a1 ? "[000]\r\n" + Line("A1", a1) : kNewDatabase);
-        EXPECT_EQ(CheckDatenbank(s.hub), !*a1);
-        EXPECT_EQ(SentClose(s.p, s.hub), !*a1);
-        EXPECT_EQ(s.Titles(), *a1 ? "" : " Herzlich Willkommen");
-        EXPECT_EQ(s.p.shell.started.size(), *a1 ? 0u : 1u);
-        EXPECT_EQ(s.hub.memberRanges.A1, *a1 ? 5 : 1);
+        const bool handedOver = CheckDatenbank(s.hub);
+        EXPECT_EQ(std::tuple(handedOver, SentClose(s.p, s.hub), s.Titles(), s.p.shell.started.size(), s.hub.memberRanges.A1),
+                  *a1 ? std::tuple(false, false, std::string(), 0u, 5) : std::tuple(true, true, std::string(" Herzlich Willkommen"), 1u, 1));
     }
 }
 

@@ -82,10 +82,7 @@ TEST_F(TmpDatabaseGateTest, ASecondWaitInsideTheFirstEndsWithIt) {
     p.files.Put(kSource, "half");
     OpenWindow("Brekkan Beitragskonten [TmpDb]", 10);
     double innerEnded = -1;
-    p.clock.Schedule(3, [&] {
-        CheckTmpDatabase(hub);
-        innerEnded = p.clock.Elapsed();
-    });
+    p.clock.Schedule(3, [&] { CheckTmpDatabase(hub), innerEnded = p.clock.Elapsed(); });
     CheckTmpDatabase(hub);
     EXPECT_NEAR(innerEnded, 10, 1e-3);
     EXPECT_NEAR(p.clock.Elapsed(), 10, 1e-3);
