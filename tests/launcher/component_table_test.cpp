@@ -75,7 +75,6 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
         // Without the route component the map page shows the way: the entry stays usable.
         {A::BerechnungWeg, {}, {"open https://www.openstreetmap.org?map=52.4915,13.37865,13,normal"}},
         // Windows' own tools by their full paths: the component folder never supplies one of its own.
-        {A::Hilfethemen, {}, {}},
         {A::Hilfethemen, {"Orvintal.chm"}, {"\"C:\\Windows\\hh.exe\" C:\\Orvintal\\Orvintal.chm::/1.1 Orvintal und Anhang.htm"}},
         // The manager starts in any case: it is where the list is made.
         {A::Bibliothek, {"SHEETVUE.EXE"}, {"%SHEETVUE.EXE\"", "told Keine Orvintal Vorlagen-Datenbank"}},
@@ -89,8 +88,6 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
         {A::Terminplaner, calendar, {"%DATEBOOK.EXE\"", "0;0;"}, {}, Setting::OneCalendar, 0, {}, {}, {dayplan}},
         {A::Terminplaner, calendar, {shortcut, "waited 1000 ms", "1;"}, {{"Calendar", DwordData(1)}}, Setting::OneCalendar, 0,
          {"DATEBOOK.LNK=DAYPLAN.MAP"}, {}, {dayplan, datebook}},
-        {A::Terminplaner, calendar, {shortcut, "waited 1000 ms"}, {{"Calendar", DwordData(2)}}, {}, 0,
-         {"DATEBOOK.LNK=DAYPLAN.MAP"}, {}, {dayplan}},
         {A::Terminplaner, {"DATEBOOK.MAP", "DAYPLAN.MAP"}, {"disabled 7"}, {{"Calendar", DwordData(1)}}},
         {A::Terminplaner, {"DATEBOOK.EXE", "DATEBOOK.MAP"}, {"told Wichtige Systemdateien (Datebook.map,"}},
         // An older installation has the day calculator as ARITHPAD.EXE. It takes the new name only where that is

@@ -110,7 +110,6 @@ struct Launcher {
         ADD_FAILURE() << "no entry \"" << caption << "\"";
         return 0;
     }
-    void Click(const std::string& caption) { cP_Click(hub, hubMenu, Number(caption)); }
     // The captions of a submenu's entries (the top level's for ""), in order.
     std::vector<std::string> Captions(const std::string& parent) const {
         std::vector<std::string> captions;
