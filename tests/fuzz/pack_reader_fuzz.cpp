@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the pack reader as if they were a whole pack file (./fuzz.sh runs it on the
-// seeds in tests/corpus/pack/).
+// seeds in tests/corpus/pack/, which hold a pack of every shape the reader refuses; every build replays them).
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
