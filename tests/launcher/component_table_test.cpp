@@ -42,7 +42,6 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
     };
     const std::vector<std::string> calendar = {"DATEBOOK.EXE", "DATEBOOK.MAP", "DAYPLAN.MAP"};
     const RegKeyPath dayplan = kCalendarAppDayplanKey, datebook = kCalendarAppDatebookKey;
-    const char* shortcut = "open C:\\Orvintal\\DATEBOOK.LNK";
     // A path in the list begins with a backslash; one written without still names its file, an empty one would
     // name the folder itself. The editor and the templates lie in folders whose names hold blanks.
     const std::vector<std::string> docs = {
@@ -86,8 +85,8 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
         {A::Kurzmitteilungen, {"QUILL.EXE"}, {"%QUILL.EXE\"", "waited 30000 ms", "0;1;"}, {}, Setting::Quickwrite, 1e9},
         {A::Kurzmitteilungen, {}, {"disabled 7", "1;"}, {}, Setting::Quickwrite},
         {A::Terminplaner, calendar, {"%DATEBOOK.EXE\"", "0;0;"}, {}, Setting::OneCalendar, 0, {}, {}, {dayplan}},
-        {A::Terminplaner, calendar, {shortcut, "waited 1000 ms", "1;"}, {{"Calendar", DwordData(1)}}, Setting::OneCalendar, 0,
-         {"DATEBOOK.LNK=DAYPLAN.MAP"}, {}, {dayplan, datebook}},
+        {A::Terminplaner, calendar, {"open C:\\Orvintal\\DATEBOOK.LNK", "waited 1000 ms", "1;"}, {{"Calendar", DwordData(1)}},
+         Setting::OneCalendar, 0, {"DATEBOOK.LNK=DAYPLAN.MAP"}, {}, {dayplan, datebook}},
         {A::Terminplaner, {"DATEBOOK.MAP", "DAYPLAN.MAP"}, {"disabled 7"}, {{"Calendar", DwordData(1)}}},
         {A::Terminplaner, {"DATEBOOK.EXE", "DATEBOOK.MAP"}, {"told Wichtige Systemdateien (Datebook.map,"}},
         // An older installation has the day calculator as ARITHPAD.EXE. It takes the new name only where that is

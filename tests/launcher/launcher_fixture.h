@@ -8,9 +8,7 @@
 
 #include "hub/hub_fixture.h"
 #include "launcher/component_table.h"
-#include "launcher/hub_menu.h"
 #include "launcher/menu_dispatch.h"
-#include "password/password_prompt.h"
 
 namespace kolvane {
 
