@@ -10,15 +10,6 @@ namespace {
 
 using A = ActionKey;
 
-// The names carry the dispatch: two actions of one name would leave the second unreachable.
-TEST(ActionKeys, EveryKeyTextFindsItsActionAndNothingElseDoes) {
-    for (int i = 0; i < kActionKeyCount; ++i) EXPECT_EQ(FindActionKey(ActionName(A(i))), A(i)) << i;
-    EXPECT_EQ(ComponentTable().size(), kActionKeyCount - 10u) << "a row for each action but the ten templates";
-    // Case, blanks, captions, submenu keys and printer entries are no action keys.
-    for (const char* text : {"beenden", "Beenden ", "Beitr\xC4ge", "Mitglieder verwalten  ", "Finanz\xE4mter", "Drucker_1", ""})
-        EXPECT_FALSE(FindActionKey(text).has_value()) << text;
-}
-
 // One plain row of each kind, then the actions that choose their program, prepare its start or open a document
 // instead. Files are "NAME" (holding its name) or "NAME=BYTES"; the outcome ends with the setting `seen` as each
 // started program finds it and then afterwards, each followed by ";"; `after` are the files afterwards ("NAME=" for
@@ -28,6 +19,13 @@ TEST(ActionKeys, EveryKeyTextFindsItsActionAndNothingElseDoes) {
 // empty (`Quickwrite` 0) until it reports that it has loaded (a report left over from the last run does not
 // count), or 30 seconds have passed.
 TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
+    // The names carry the dispatch: two actions of one name would leave the second unreachable.
+    for (int i = 0; i < kActionKeyCount; ++i) EXPECT_EQ(FindActionKey(ActionName(A(i))), A(i)) << i;
+    EXPECT_EQ(ComponentTable().size(), kActionKeyCount - 10u) << "a row for each action but the ten templates";
+    // Case, blanks, captions, submenu keys and printer entries are no action keys.
+    for (const char* text : {"beenden", "Beenden ", "Beitr\xC4ge", "Mitglieder verwalten  ", "Finanz\xE4mter", "Drucker_1", ""})
+        EXPECT_FALSE(FindActionKey(text).has_value()) << text;
+
     using Stored = std::vector<std::pair<const char*, RegData>>;
     using Fault = FaultyFiles::CopyFault;
     struct Case {

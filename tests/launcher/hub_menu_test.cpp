@@ -121,11 +121,9 @@ TEST_F(LauncherTest, PressesWhileThePopupOrAnActionWaits) {
     hubMenu.popupView = &popupView;
     Put("ACCOUNTS.EXE");
     BuildMenu(hub, {});
-    hub.settings.WriteInt(Setting::Maustaste, 1);
-    OnSymbolMouse(hub, kSymbolLeftPress);
-    EXPECT_EQ(popupView.opened, 0);
-    for (int outside : {9, -1, 0}) {  // no such quick action, then none: the popup instead, closed without a choice
-        hub.settings.WriteInt(Setting::Maustaste, static_cast<std::int16_t>(outside));
+    // No such quick action, the first one without the popup, then none: the popup instead, closed without a choice.
+    for (int quick : {9, -1, 1, 0}) {
+        hub.settings.WriteInt(Setting::Maustaste, static_cast<std::int16_t>(quick));
         OnSymbolMouse(hub, kSymbolLeftPress);
     }
     EXPECT_EQ(popupView.opened, 1);

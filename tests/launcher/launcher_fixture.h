@@ -13,8 +13,7 @@
 namespace kolvane {
 
 // Each typed text is confirmed in turn; when none is left the user cancels.
-class FakePasswortView : public PasswortView {
-public:
+struct FakePasswortView : PasswortView {
     std::deque<std::string> typed;
     std::function<void()> whileOpen;
     int shown = 0;
@@ -38,15 +37,13 @@ inline std::string DatabaseWithPassword(const std::string& password) {
     return ConfiguredDatabase() + (password.empty() ? "" : Line("Key", password));
 }
 
-class RecordingMenu : public MenuEntries {
-public:
+struct RecordingMenu : MenuEntries {
     std::vector<int> disabled;
     void Disable(int itemNr) override { disabled.push_back(itemNr); }
 };
 
 // The short copy reports success but holds only the first half.
-class FaultyFiles : public MemoryFiles {
-public:
+struct FaultyFiles : MemoryFiles {
     using MemoryFiles::MemoryFiles;
     enum class CopyFault { None, Refused, Truncated } copyFault = CopyFault::None;
     bool Copy(const std::string& from, const std::string& to) override {

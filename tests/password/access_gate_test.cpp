@@ -121,9 +121,9 @@ TEST_F(AccessGateTest, ChangeStoresEqualFieldsAndRefusesTheRest) {
 TEST_F(AccessGateTest, PromptNamesTheOwnerAndKeepsTheCheckBox) {
     PutDatabase("\xC4rger");
     EXPECT_EQ(LoadPasswortForm(hub).Text1List, std::vector<std::string>{"Benutzer"});
-    const RegKeyPath windowsNt = kWindowsOwnerKeys[1];
-    RegCreateKey(p.registry, windowsNt.root, windowsNt.path, "");
-    RegSetSetting(p.registry, windowsNt.root, windowsNt.path, kRegisteredOwnerValue, std::string("NT-Benutzer"));
+    const auto [root, path] = kWindowsOwnerKeys[1];
+    RegCreateKey(p.registry, root, path, "");
+    RegSetSetting(p.registry, root, path, kRegisteredOwnerValue, std::string("NT-Benutzer"));
     PasswortForm form = LoadPasswortForm(hub);
     EXPECT_EQ(std::pair(form.Text1, form.BVordergrund), std::pair(std::string("NT-Benutzer"), false));
     form.BVordergrund = true;
