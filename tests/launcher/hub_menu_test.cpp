@@ -7,27 +7,6 @@
 namespace kolvane {
 namespace {
 
-// Every switch on, templates and contact groups with gaps (later ones keep their numbers): one entry of each kind
-// at its place with its submenu, key, picture and printer, and the count; the end-to-end menu scenario reads the
-// plain entries, separators and the last entry.
-TEST_F(LauncherTest, FullMenuInItsOrder) {
-    Put("VORLAGEN.DAT=[DOCS]\r\n0=Vollmacht\r\n1=\r\n2=Antrag & Anlage\r\n9=Kindergeld\r\n");
-    p.files.Put(DatabaseFile(hub, "KONTAKTE.DAT"), "[101]\r\nCaption=A\r\n[102]\r\nCaption=\r\n[103]\r\nCaption=B & C\r\n");
-    p.dialogs.printers = {"Kyocera FS-1020", "HP LaserJet"};
-    BuildMenu(hub, {.Drucker = 1});
-    const std::pair<int, const char*> spots[] = {
-        {10, "Dokumentvorlagen |Antrag && Anlage|DocVorlage2|66|0"}, {39, "Mail-Kontakte ...|B && C|Sendmail_3|0|0"},
-        {48, "Druckerverwaltung |HP LaserJet|Drucker_2|0|2"}, {68, "Internet-Update |&Webpack-Update |UpdateType_2|0|0"},
-    };
-    for (const auto& [n, shown] : spots) {
-        const PopupEntry& e = hubMenu.popup.Entry(n);
-        EXPECT_EQ((e.parent ? hubMenu.popup.Entry(e.parent).caption : "") + "|" + e.caption + "|" + e.key + "|" +
-                      std::to_string(e.icon) + "|" + std::to_string(e.itemData),
-                  shown);
-    }
-    EXPECT_EQ(hubMenu.popup.Count(), 75);
-}
-
 // The layout switches with the member block's three places, and `ShowNoContacts`: missing or not a number counts
 // as 0 (the mail contacts, and 0 is stored), 1 shows today's list instead (a peer's text "1" is kept), 2 neither.
 // Without a template list the templates are a plain entry.
@@ -68,7 +47,9 @@ TEST_F(LauncherTest, LayoutSwitches) {
 
 // The dispatcher runs the action of the chosen entry's key; submenus, separators and numbers outside the menu run
 // nothing. Printers named like actions, captions, other entries or a separator only ever choose that printer;
-// nine at most are shown, and the check mark follows the default printer the user confirms.
+// nine at most are shown, and the check mark follows the default printer the user confirms. Then with no printer,
+// templates and contact groups with gaps (later ones keep their numbers): one entry of each kind at its place with
+// its submenu, key and picture, and the count; the end-to-end menu scenario reads the plain entries and separators.
 TEST_F(LauncherTest, EachEntryRunsTheActionOfItsKeyAndPrinterEntriesChooseTheirPrinter) {
     struct : PrinterDialog {
         std::vector<std::string> preselected;
@@ -93,8 +74,17 @@ TEST_F(LauncherTest, EachEntryRunsTheActionOfItsKeyAndPrinterEntriesChooseTheirP
     EXPECT_TRUE(hubMenu.printers.At(3).checked && hubMenu.popup.Entry(hubMenu.popup.Find(PrinterEntryKey(3))).checked);
     EXPECT_FALSE(hubMenu.popup.Entry(Number("Drucker_1")).checked);
     p.dialogs.printers = {};
+    Put("VORLAGEN.DAT=[DOCS]\r\n0=Vollmacht\r\n1=\r\n2=Antrag & Anlage\r\n9=Kindergeld\r\n");
+    p.files.Put(DatabaseFile(hub, "KONTAKTE.DAT"), "[101]\r\nCaption=A\r\n[102]\r\nCaption=\r\n[103]\r\nCaption=B & C\r\n");
     BuildMenu(hub, {.Drucker = 1});
     EXPECT_EQ(Captions("Druckerverwaltung "), std::vector<std::string>{"Drucker verwalten ..."});
+    const std::pair<int, const char*> spots[] = {{10, "Dokumentvorlagen |Antrag && Anlage|DocVorlage2|66"},
+        {39, "Mail-Kontakte ...|B && C|Sendmail_3|0"}, {65, "Internet-Update |&Webpack-Update |UpdateType_2|0"}};
+    for (const auto& [n, shown] : spots) {
+        const PopupEntry& e = hubMenu.popup.Entry(n);
+        EXPECT_EQ((e.parent ? hubMenu.popup.Entry(e.parent).caption : "") + "|" + e.caption + "|" + e.key + "|" + std::to_string(e.icon), shown);
+    }
+    EXPECT_EQ(hubMenu.popup.Count(), 72);
     ChoosePrinter(hubMenu, 1);  // "kein Drucker": no dialog
     cP_Click(hub, hubMenu, Number("Drucker verwalten ..."));
     EXPECT_EQ(printerDialog.preselected.size(), 4u);
