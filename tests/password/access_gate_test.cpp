@@ -69,10 +69,8 @@ TEST_F(AccessGateTest, ChangeDialogOnlyBehindTheCurrentPasswordAndNothingPastAnO
     EXPECT_EQ(std::pair(prompt.shown, change.shown), std::pair(1, 2));
     prompt.typed = {"geheim"};
     EXPECT_THROW(ChangeAccessPassword(hub, hubMenu.gate, change), ProcessTerminated);
-    EXPECT_EQ(change.shown, 2);
-    EXPECT_TRUE(SentClose(p, hub));
-    EXPECT_EQ(hub.settings.ReadInt(Setting::Encoder), 0);
-    EXPECT_EQ(duringPrompt, std::vector<bool>(2, false));
+    EXPECT_EQ(std::tuple(change.shown, SentClose(p, hub), hub.settings.ReadInt(Setting::Encoder), duringPrompt),
+              std::tuple(2, true, 0, std::vector<bool>(2, false)));
 }
 
 // Equal fields store the password scrambled, two empty ones remove it. What the scrambler cannot carry is refused,
