@@ -27,17 +27,16 @@ TEST_F(AccessGateTest, PromptOnlyWhereThisRunHasNotPassedAndThePasswordCanBeRead
         // "\x93" and the key's first byte give code 0: no stored text of the suite looks like this.
         {0, ConfiguredDatabase() + *Crypt("Key") + "=\x93\x99\r\n", {}, {{}, 0, 1}},
     };
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        SCOPED_TRACE(i);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
         Launcher s;
-        if (cases[i].database) s.p.files.Put(s.Database(), *cases[i].database);
+        if (c.database) s.p.files.Put(s.Database(), *c.database);
         else s.p.files.Delete(s.Database());
-        s.hub.settings.WriteInt(Setting::Encoder, cases[i].encoder);
-        s.prompt.typed.assign(cases[i].typed.begin(), cases[i].typed.end());
+        s.hub.settings.WriteInt(Setting::Encoder, c.encoder);
+        s.prompt.typed.assign(c.typed.begin(), c.typed.end());
         EXPECT_TRUE(PassAccessGate(s.hub, s.hubMenu.gate));
-        EXPECT_EQ(s.prompt.shown, cases[i].typed.empty() ? 0 : 1);
-        EXPECT_EQ(Outcome(s.prompt.afterEach, s.hub.settings.ReadInt(Setting::Encoder), s.p.dialogs.shown.size()),
-                  cases[i].outcome);
+        EXPECT_EQ(s.prompt.shown, c.typed.empty() ? 0 : 1);
+        EXPECT_EQ(Outcome(s.prompt.afterEach, s.hub.settings.ReadInt(Setting::Encoder), s.p.dialogs.shown.size()), c.outcome);
     }
     PutDatabase("Geheim");
     hubMenu.gate.prompt = nullptr;  // no window for a needed prompt: the gate stays shut
@@ -108,8 +107,8 @@ TEST_F(AccessGateTest, ChangeStoresEqualFieldsAndRefusesTheRest) {
     p.dialogs.shown.clear();
     KennwortForm form{"Neu", "Neu"};
     EXPECT_EQ(KennwortApply(hub, form), ChangeAnswer::Stay);
-    EXPECT_EQ(std::pair(form.tKennwort, p.dialogs.shown.size()), std::pair(std::string("Neu"), std::size_t{1})) << "told why";
-    EXPECT_FALSE(p.files.Exists(Database()));
+    EXPECT_EQ(std::tuple(form.tKennwort, p.dialogs.shown.size(), p.files.Exists(Database())),
+              std::tuple(std::string("Neu"), std::size_t{1}, false)) << "told why, the fields kept, no database made";
 }
 
 // The prompt names the registered owner: the one Windows was registered to (the suite's own comes first, as the
