@@ -45,8 +45,7 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
     const std::vector<std::string> docs = {
         "VORLAGEN.DAT=[PDFFILE]\r\n0=\\Vorlagen\\Vollmacht.pdf\r\n4=\r\n5=Vorlagen\\Vollmacht.pdf\r\n",
         "Vorlagen\\Vollmacht.pdf", "Sendmail\\Vollmacht.pdf=edited", "Pdf Werk\\editor.exe"};
-    const std::string editor = "C:\\Orvintal\\Pdf Werk\\editor.exe";
-    const std::string editorOn = "%Pdf Werk\\editor.exe\" \"C:\\Orvintal\\";
+    const std::string editor = "C:\\Orvintal\\Pdf Werk\\editor.exe", editorOn = "%Pdf Werk\\editor.exe\" \"C:\\Orvintal\\";
     const Stored withEditor = {{"PdfEditor", SzData(editor)}};
     // A fresh copy in Sendmail, so that edits in the editor never reach the stored template; an editor path cut
     // at its first NUL.
@@ -138,10 +137,7 @@ TEST_F(LauncherTest, TheContributionsEntryKeepsItsCaption) {
 }
 
 TEST_F(LauncherTest, OwnWindowsAndTheEnd) {
-    struct : AboutView {
-        std::string shown;
-        void Show(const AboutForm& form) override { shown += form.product + " " + form.version; }
-    } about;
+    struct : AboutView { std::string shown; void Show(const AboutForm& f) override { shown += f.product + " " + f.version; } } about;
     hubMenu.aboutView = &about;
     p.kernel.version = {2, 14, 307};
     Choose(A::Informationen);

@@ -115,8 +115,7 @@ struct Launcher {
 
     MemoryPlatform p;
     FaultyFiles files{p.root};
-    Platform os{p.registry, p.ini,   p.windows, p.tray,    p.shell,   p.kernel,
-                files,      p.clock, p.dialogs, p.md5,     p.network, p.locks};
+    Platform os{p.registry, p.ini, p.windows, p.tray, p.shell, p.kernel, files, p.clock, p.dialogs, p.md5, p.network, p.locks};
     Hub hub{os};
     RecordingMenu menu;
     FakePasswortView prompt;

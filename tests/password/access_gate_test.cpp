@@ -48,10 +48,7 @@ TEST_F(AccessGateTest, PromptOnlyWhereThisRunHasNotPassedAndThePasswordCanBeRead
 // neither a second request nor the change dialog gets past it. A cancelled prompt closes the hub through its
 // command box, opens no change dialog and leaves the run locked.
 TEST_F(AccessGateTest, ChangeDialogOnlyBehindTheCurrentPasswordAndNothingPastAnOpenPrompt) {
-    struct : KennwortView {
-        int shown = 0;
-        void ShowModal(Hub&, KennwortForm&) override { ++shown; }
-    } change;
+    struct : KennwortView { int shown = 0; void ShowModal(Hub&, KennwortForm&) override { ++shown; } } change;
     p.files.Delete(Database());
     ChangeAccessPassword(hub, hubMenu.gate, change);
     EXPECT_EQ(p.dialogs.shown.at(0).text, kPasswordUnreadable);
