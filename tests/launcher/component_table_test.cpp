@@ -1,5 +1,7 @@
 #include "launcher/component_table.h"
 
+#include <fstream>
+
 #include "launcher/about_box.h"
 #include "launcher/document_templates.h"
 #include "launcher/settings_action.h"
@@ -18,6 +20,15 @@ using A = ActionKey;
 // once that run has ended, and not at all when it has not within two minutes; the short-message writer opens
 // empty (`Quickwrite` 0) until it reports that it has loaded (a report left over from the last run does not
 // count), or 30 seconds have passed.
+// The suite's programs are started with these command lines: every row's program, switches and guard, kept with
+// the tests, so that a changed row is a change of both on purpose.
+TEST(ComponentTable, EveryRowAsThePeersAreStarted) {
+    std::ostringstream table;
+    for (const ComponentRow& r : ComponentTable()) table << ActionName(r.key) << '\t' << r.program << "\t'" << r.switches << "'\t" << r.guarded << '\n';
+    std::ifstream known(KOLVANE_SOURCE_DIR "/tests/launcher/component_table.txt", std::ios::binary);
+    EXPECT_EQ(table.str(), (std::ostringstream() << known.rdbuf()).str());
+}
+
 TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
     // The names carry the dispatch: two actions of one name would leave the second unreachable.
     for (int i = 0; i < kActionKeyCount; ++i) EXPECT_EQ(FindActionKey(ActionName(A(i))), A(i)) << i;

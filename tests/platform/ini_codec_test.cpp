@@ -26,7 +26,7 @@ TEST(IniCodec, EditsKeepEveryOtherByte) {
         {"", W, "s", "k", longest, "[s]\r\nk=" + longest + "\r\n"},  // the longest the platform carries intact
         // What the profile functions would store otherwise than asked, or not carry intact, is refused.
         {loose, W, " a", "k", "v", loose, IniEdit::Refused},
-        {loose, W, "a", "k", "a\r\n[x]", loose, IniEdit::Refused},
+        {loose, W, "a", "k", "a\r\n[x]", loose, IniEdit::Refused}, {loose, W, "a", "[k", "v", loose, IniEdit::Refused},
         {loose, W, "a", "k", longest + "v", loose, IniEdit::Refused},
         {loose, W, "a", longest + "k", "v", loose, IniEdit::Refused},
         {loose, DS, "", "", "", loose, IniEdit::Refused},
@@ -45,6 +45,8 @@ TEST(IniCodec, EditsKeepEveryOtherByte) {
             EXPECT_EQ(document.Read(c.section, c.key), IniReadBack(IniTrim(c.value)));
         }
     }
+    const IniDocument quotes("[s]\nk=\"\"\nq='\n");  // quotes are taken off in pairs only
+    EXPECT_EQ(quotes.Read("s", "k") + "|" + quotes.Read("s", "q"), "|'");
 }
 
 // The in-memory profile functions edit the file as it is through the codec; what they cannot do fails

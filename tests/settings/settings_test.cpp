@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "platform/kernel_memory.h"
 #include "platform/registry_memory.h"
 #include "settings/registry_keys.h"
@@ -44,7 +47,7 @@ TEST(Settings, EachKindReadsAndWritesAsItsPeersKeepIt) {
         EXPECT_EQ(std::pair(std::string(entry.name), entry.kind), std::pair(std::string(c.name), c.kind));
         registry.DeleteValue(kSettingsKey.root, kSettingsKey.path, c.name);
         if (c.before) registry.Put(kSettingsKey.root, kSettingsKey.path, c.name, *c.before);
-        EXPECT_EQ(settings.ReadInt(c.id), c.number);
+        EXPECT_EQ(std::pair(settings.ReadInt(c.id), settings.ReadFlag(c.id)), std::pair(c.number, c.number == 1));
         EXPECT_EQ(settings.ReadText(c.id), c.text);
         EXPECT_EQ(c.op == Int    ? settings.WriteInt(c.id, static_cast<std::int16_t>(std::stoi(c.arg)))
                   : c.op == Text ? settings.WriteText(c.id, c.arg) : settings.Delete(c.id), c.result);
@@ -52,6 +55,17 @@ TEST(Settings, EachKindReadsAndWritesAsItsPeersKeepIt) {
         EXPECT_EQ(after ? std::pair(after->type, after->bytes) : std::pair(RegType::None, "gone"s),
                   c.after ? std::pair(c.after->type, c.after->bytes) : std::pair(RegType::None, "gone"s));
     }
+}
+
+// The suite's programs read these values by name and take the same defaults: the whole table as they know it is
+// kept with the tests (Windows-1252, one value a line: name, kind, whether a default exists, its number and text),
+// so that a changed name, kind or default is a change of both on purpose.
+TEST(Settings, TheTableIsTheOneThePeersKnow) {
+    std::ostringstream table;
+    for (const SettingEntry& e : AllSettings())
+        table << e.name << '\t' << int(e.kind) << '\t' << e.absent.present << '\t' << e.absent.number << '\t' << e.absent.text << '\n';
+    std::ifstream known(KOLVANE_SOURCE_DIR "/tests/settings/settings_table.txt", std::ios::binary);
+    EXPECT_EQ(table.str(), (std::ostringstream() << known.rdbuf()).str());
 }
 
 }  // namespace

@@ -55,6 +55,7 @@ TEST_F(MemberDatabaseTest, RefusedAndFailedSavesChangeNothing) {
         if (c.result != saved) { EXPECT_EQ(File(), before) << "nothing is written, not even an empty value"; }
         ASSERT_EQ(p.dialogs.shown.size(), c.result == saved ? 0u : 1u);
         if (c.result == refused) { EXPECT_EQ(p.dialogs.shown[0], CryptRejectedMessage()); }
+        if (c.result == SaveResult::Missing) { EXPECT_TRUE(p.dialogs.shown[0].text.ends_with(" wurde nicht gefunden.\nDer Datensatz wurde nicht gespeichert.")); }
     }
     EXPECT_EQ(p.dialogs.shown[0].text, "Die Datenbank "s + kDatabase + " konnte nicht geschrieben werden "
                                        "(Datentr\xE4ger voll oder keine Schreibrechte).\nDer Datensatz wurde nicht "

@@ -44,7 +44,7 @@ TEST(AutoBackupTest, DueInItsWindowEveryEighthDay) {
     const Case cases[] = {
         {9, 59, DwordData(0), on, nullptr, false, false}, {10, 0, DwordData(0), on, "2026-11-29", true, true},
         {12, 0, DwordData(0), on, nullptr, false, false}, {19, 59, DwordData(2), on, nullptr, true, true},
-        {10, 30, DwordData(3), on, nullptr, false, false},
+        {10, 30, DwordData(3), on, nullptr, false, false}, {15, 0, DwordData(1), on, nullptr, false, false},
         {10, 30, none, on, nullptr, true, true},          {10, 30, DwordData(0), none, nullptr, false, false},
         {10, 30, DwordData(0), on, "2026-11-30", true, false}, {10, 30, DwordData(0), on, "2027-03-01", true, true},
         {10, 30, DwordData(0), on, "2026-02-30", true, true},  {10, 30, DwordData(0), on, "07.12.2026", true, true},
