@@ -100,18 +100,7 @@ TEST(DatabaseBackupTest, CancelAndNoKeepTheBackup) {
     EXPECT_EQ(s.Read(kDat), Database("heute"));
 }
 
-// Fails the n-th change of a file (a write, copy, replace or delete) and lets every other change through.
-struct FailingFiles : MemoryFiles {
-    FailingFiles(const std::filesystem::path& root, int failAt) : MemoryFiles(root), failAt(failAt) {}
-    bool Passes() { return ++changes != failAt; }
-    bool WriteAll(const std::string& p, const std::string& b) override { return Passes() && MemoryFiles::WriteAll(p, b); }
-    bool Copy(const std::string& f, const std::string& t) override { return Passes() && MemoryFiles::Copy(f, t); }
-    bool Replace(const std::string& f, const std::string& t) override { return Passes() && MemoryFiles::Replace(f, t); }
-    bool Delete(const std::string& p) override { return Passes() && MemoryFiles::Delete(p); }
-    int failAt, changes = 0;
-};
-
-// A rotation that fails at any of its file changes keeps the database and DATEX.BAK, and DATEX.OLD either as it
+// A rotation that fails at any of its file changes (each write and each replace in turn) keeps the database and DATEX.BAK, and DATEX.OLD either as it
 // was or holding what DATEX.BAK holds; its message says which, and no temporary file stays behind.
 TEST(DatabaseBackupTest, RotationFailingAtEachChangeKeepsTheGenerations) {
     const std::string heute = Database("heute"), gestern = Database("gestern"), vorgestern = Database("vorgestern");
@@ -121,14 +110,17 @@ TEST(DatabaseBackupTest, RotationFailingAtEachChangeKeepsTheGenerations) {
         s.Put(kDat, heute);
         s.Put(kBak, gestern);
         s.Put(kOld, vorgestern);
-        FailingFiles files(s.p.root, failAt);
+        HookedFiles files(s.p.root);
+        int changes = 0;
+        files.beforeWriteAll = [&](const std::string&) { return ++changes != failAt; };
+        files.beforeReplace = [&] { return ++changes != failAt; };
         Platform os{s.p.registry, s.p.ini, s.p.windows, s.p.tray, s.p.shell, s.p.kernel,
                     files,        s.p.clock, s.p.dialogs, s.p.md5, s.p.network, s.p.locks};
         Hub hub(os);
         hub.LrDatabase = "D:\\Daten\\";
         RotateBackups(hub);
         EXPECT_EQ(s.p.files.List("D:\\Daten", "*.new"), std::vector<std::string>{});
-        if (files.changes < failAt) {  // no change failed: the rotation is complete
+        if (changes < failAt) {  // no change failed: the rotation is complete
             EXPECT_EQ(std::tuple(s.Read(kBak), s.Read(kOld), s.p.dialogs.shown.size()), std::tuple(heute, gestern, 0u));
             break;
         }

@@ -14,6 +14,7 @@
 #include "settings/registry_keys.h"
 #include "settings/registry_store.h"
 #include "store/crypt.h"
+#include "store/store_fixture.h"
 
 namespace kolvane {
 
@@ -44,7 +45,6 @@ struct LoggingRegistry : Registry {
 };
 
 // A member database with the header of a configured installation: the main office's first member number.
-inline std::string Line(std::string_view key, std::string_view value) { return *Crypt(key) + "=" + *Crypt(value) + "\r\n"; }
 inline std::string ConfiguredDatabase() { return "[000]\r\n" + Line("A1", "001"); }
 
 inline RegData SzData(const std::string& text) { return {RegType::Sz, text + '\0'}; }
