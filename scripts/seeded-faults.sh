@@ -49,7 +49,7 @@ src/tasks/auto_backup.cpp	*days >= kBackupIntervalDays;	*days > kBackupIntervalD
 src/tasks/auto_backup.cpp	{1, 13, 14},	{1, 13, 15},
 src/tasks/timer_schedule.cpp	{HubTimer::Timer2, 65000,	{HubTimer::Timer2, 6500,
 src/tasks/tmp_database_gate.cpp	constexpr int kMaxPasses = 180;	constexpr int kMaxPasses = 18;
-src/tasks/start_completion.cpp	if (!WindowExists(hub, kHintCaption)) StartComponent	if (WindowExists(hub, kHintCaption)) StartComponent
+src/tasks/start_completion.cpp	if (!WindowExists(hub, kHintfeedCaption)) StartComponent	if (WindowExists(hub, kHintfeedCaption)) StartComponent
 src/tasks/exit_request.cpp	"HINTFEED.EXE", " /b"	"HINTFEED.EXE", " /a"
 src/hub/database_backup.cpp	bytes.find('\0') == std::string_view::npos ? DatabaseState::Sound	bytes.find('\0') != std::string_view::npos ? DatabaseState::Sound
 src/hub/shutdown.cpp	ReadInt(Setting::NoTmpBeitrag) == 1	ReadInt(Setting::NoTmpBeitrag) == 0
@@ -66,10 +66,7 @@ LIST
 build=build/faults
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
 targets=(kolvane_tests ini_codec_fuzz_replay pack_reader_fuzz_replay database_index_fuzz_replay)
-build_suite() {
-    local target
-    for target in "${targets[@]}"; do cmake --build "$build" -j "$(nproc)" --target "$target" >"$build/fault-build.log" 2>&1 || return 1; done
-}
+build_suite() { cmake --build "$build" -j "$(nproc)" --target "${targets[@]}" >"$build/fault-build.log" 2>&1; }
 # The suite passes: the unit tests and each fuzz target's corpus replay.
 suite_passes() {
     timeout 600 "$build/kolvane_tests" --gtest_brief=1 >"$build/fault-run.log" 2>&1 || return 1

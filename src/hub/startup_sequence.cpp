@@ -11,6 +11,7 @@
 #include "hub/tray_symbol.h"
 #include "launcher/admin_rights.h"
 #include "launcher/hub_menu.h"
+#include "launcher/launch.h"
 #include "platform/dates.h"
 #include "platform/text.h"
 #include "settings/registry_keys.h"
@@ -25,8 +26,6 @@ namespace {
 
 constexpr char kMutexName[] = "Orvintal";
 constexpr char kQuietSecondStart[] = "/s";
-constexpr char kHintfeed[] = "HINTFEED.EXE";
-constexpr char kHintfeedCaption[] = "Brekkan Hintfeed";
 constexpr char kPictHelpCaption[] = "Brekkan PictHelp IDE";
 constexpr char kEnvironmentCaption[] = "Brekkan Environment";
 // A predecessor that restarts the hub gives up the mutex within moments; never wait for it forever.

@@ -1,6 +1,7 @@
 #include "tasks/start_completion.h"
 
 #include "hub/tray_symbol.h"
+#include "launcher/launch.h"
 #include "tasks/tick_events.h"
 
 namespace kolvane {
@@ -9,7 +10,6 @@ namespace {
 constexpr const char* kIndexHolderCaptions[] = {"Brekkan PictHelp IDE", "Brekkan MDB-Zahlungsdaten",
                                                 "Brekkan Beitragskonten"};
 constexpr char kIndexBuilderCaption[] = "Brekkan PictHelp IDE";
-constexpr char kHintCaption[] = "Brekkan Hintfeed";
 
 // `StartApp`: the component opened once the start is complete; other values open none.
 struct StartAppEntry {
@@ -84,7 +84,7 @@ void CompleteStartTick(Hub& hub) {
         StartComponent(hub, "PICTHELP.EXE", "", ShowState::Normal);
 
     if (wait != StartWait::Ready) {
-        if (!WindowExists(hub, kHintCaption)) StartComponent(hub, "HINTFEED.EXE", " /a", ShowState::Normal);
+        if (!WindowExists(hub, kHintfeedCaption)) StartComponent(hub, "HINTFEED.EXE", " /a", ShowState::Normal);
         LetEventsRun(hub);
         Wait(hub, kBriefWaitSeconds);
         return;
