@@ -12,6 +12,7 @@
 namespace kolvane {
 
 class AboutView;
+class SuchenView;
 
 inline constexpr char kContributionsAdministration[] = "Beitragsverwaltung";
 inline constexpr char kContributionsPayments[] = "Beitragszahlungen";
@@ -30,6 +31,7 @@ struct HubMenu {
     PrinterDialog* printerDialog = nullptr;
     KennwortView* changeView = nullptr;
     AboutView* aboutView = nullptr;
+    SuchenView* searchView = nullptr;
 };
 
 // Makes the menu the hub's menu for as long as this object lives. The hub's state has no place of its own

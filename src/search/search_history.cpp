@@ -1,0 +1,53 @@
+#include "search/search_history.h"
+
+#include <algorithm>
+
+#include "platform/ini_codec.h"
+#include "platform/text.h"
+#include "store/safe_ini_writer.h"
+
+namespace kolvane {
+
+namespace {
+
+constexpr char kSection[] = "REFIND";
+constexpr int kFirstKey = 100;
+
+std::string Key(std::size_t i) { return std::to_string(kFirstKey + static_cast<int>(i)); }
+
+}  // namespace
+
+std::vector<std::string> GetNames(Hub& hub) {
+    const IniDocument file(hub.os.files.ReadAll(DatabaseFile(hub, kHistoryFile)).value_or(""));
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < kHistorySize; ++i) {
+        std::string name = file.Read(kSection, Key(i));
+        if (!name.empty()) names.push_back(std::move(name));
+    }
+    return names;
+}
+
+void AddToHistory(std::vector<std::string>& history, const std::string& term) {
+    std::erase_if(history, [&](const std::string& old) { return EqualsNoCase(old, term); });
+    history.insert(history.begin(), term);
+    if (history.size() > kHistorySize) history.resize(kHistorySize);
+}
+
+bool WriteNames(Hub& hub, const std::vector<std::string>& history) {
+    const std::string path = DatabaseFile(hub, kHistoryFile);
+    Files& files = hub.os.files;
+    std::optional<std::string> bytes = files.Exists(path) ? files.ReadAll(path) : std::string();
+    if (!bytes) return false;
+    IniDocument file(std::move(*bytes));
+    file.DeleteSection(kSection);
+    // A term the file cannot carry (a line break) is left out; the others keep their order.
+    std::size_t key = 0;
+    for (std::size_t i = 0; i < history.size() && key < kHistorySize; ++i) {
+        if (file.Write(kSection, Key(key), history[i]) != IniEdit::Refused) ++key;
+    }
+    // Never in place: a reader sees the old history or the new one, never half of it.
+    const std::string temporary = TemporaryFileOf(path);
+    return files.WriteAll(temporary, file.Bytes()) && files.Replace(temporary, path);
+}
+
+}  // namespace kolvane
