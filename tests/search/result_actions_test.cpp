@@ -1,0 +1,84 @@
+#include "search/result_actions.h"
+
+#include "search_fixture.h"
+#include "settings/registry_store.h"
+
+namespace kolvane {
+namespace {
+
+using E = ObjekteEntry;
+
+// Every entry's command line, hand-over values and messages, case by case on the hand-made members.
+TEST_F(SearchTest, EachResultEntryHandsTheMemberOverAsThePeersExpect) {
+    for (const char* program : {"QUILL.EXE", "LINKPORT.EXE", "SLIPPRN.EXE", "ACCOUNTS.EXE", "RETURNS.EXE",
+                                "Taxstore.exe", "FORMDESK.EXE"})
+        Put(program);
+    Put("TAXES.CFG=[01]\r\nName=ESt 2008\r\nDir=2008\r\n[02]\r\nDir=2012\r\n");
+    p.files.Put("C:\\Returns\\2008\\042.ESt2008", "");
+    const auto administrationRuns = [&] {
+        p.windows.Create("ThunderRT6Main", kMemberAdministrationCaption);
+        const WindowId form = p.windows.Create("ThunderRT6FormDC", kMemberAdministrationCaption);
+        p.windows.Create("ThunderRT6textbox", "", form);
+    };
+    struct Case {
+        E entry;
+        std::string id;
+        std::vector<std::string> outcome;
+        std::string values;
+        std::function<void()> setup = nullptr;
+    } cases[] = {
+        {E::mnuKurzmitteilung, "042", {"%QUILL.EXE\" 042"}, "LastUser=042 Kurzmitteilung=042 "},
+        {E::mnuInterface, "1000", {"%LINKPORT.EXE\" 1000"}, "LastUser=1000 Kurzmitteilung=1000 "},
+        {E::mnuQuittungen, "001", {"told Die Quittungen können"}, "",
+         [&] { hub.settings.WriteInt(Setting::QuittungVerboten, 1); }},
+        {E::mnuBearbeiten, "042", {"%ACCOUNTS.EXE\" 042"}, "LastUser=042 "},  // left yesterday
+        {E::mnuBearbeiten, "001", {}, "LastUser=001 Kurzmitteilung=001 ", administrationRuns},
+        {E::mnuMails, "001",
+         {"Open mailto:hans@mueller.example?Subject=Kelmsdorfer Lohnsteuerberatung für Arbeitnehmer e.V.&Body="},
+         "LastUser=001 Kurzmitteilung=001 "},
+        {E::mnuMails, "1500", {"told Die E-Mail-Adresse \"eva.strasser\""}, "LastUser=1500 Kurzmitteilung=1500 "},
+        {E::mnuSteuerFiles1, "042", {"%RETURNS.EXE\" 042"}, "LastUser=042 Jahrgang=2008 Steuerjahr=8 ",
+         [&] { hub.settings.WriteText(Setting::Erklaerungen, "C:\\Returns"); }},
+        {E::mnuSteuerFiles2, "001", {"%Taxstore.exe\"", "%RETURNS.EXE\" 001"}, "LastUser=001 Jahrgang=2012 Steuerjahr=12 "},
+        {E::mnuUeberweisungen, "001", {"%FORMDESK.EXE\"", "waited 3000 ms"}, "", [&] {
+             RegCreateKey(p.registry, kTransferFormKey.root, kTransferFormKey.path, "");
+             RegSetSetting(p.registry, kTransferFormKey.root, kTransferFormKey.path, kKontodatenValue, std::int16_t{5});
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(kObjekteItems[static_cast<std::size_t>(c.entry)].caption) + " " + c.id);
+        for (Setting s : {Setting::LastUser, Setting::Kurzmitteilung, Setting::Jahrgang, Setting::Steuerjahr})
+            hub.settings.Delete(s);
+        p.shell.started.clear(), p.shell.executed.clear(), p.dialogs.shown.clear();
+        if (c.setup) c.setup();
+        RunObjekteEntry(hub, Form().objekte, c.entry, {c.id, "Müller", "Hans und Erika"});
+        EXPECT_EQ(Outcome(), c.outcome);
+        std::string values;
+        for (Setting s : {Setting::LastUser, Setting::Kurzmitteilung, Setting::Jahrgang, Setting::Steuerjahr})
+            if (hub.settings.Exists(s)) values += std::string(EntryOf(s).name) + "=" + hub.settings.ReadText(s) + " ";
+        EXPECT_EQ(values, c.values);
+    }
+    EXPECT_FALSE(Form().objekte.Enabled(E::mnuQuittungen));
+    EXPECT_EQ(p.windows.Sent().back().text, "001");
+    std::string holder;
+    std::int32_t kontodaten = -1;
+    RegGetSetting(p.registry, p.kernel, kTransferFormKey.root, kTransferFormKey.path, kInhaberValue, holder);
+    RegGetSetting(p.registry, p.kernel, kTransferFormKey.root, kTransferFormKey.path, kKontodatenValue, kontodaten);
+    EXPECT_EQ(std::tie(holder, kontodaten), std::tuple("Müller, Hans und Erika", 0));
+}
+
+TEST_F(SearchTest, TheMenuOffersMailOnlyForAMemberWithAnAddressAndNamesTheTaxYears) {
+    Put("TAXES.CFG=[01]\r\nName=ESt 2008\r\n");
+    search.Load();
+    const ObjekteMenu& menu = Form().objekte;
+    EXPECT_EQ(menu.Caption(kObjekteItems[2]) + "|" + menu.Caption(kObjekteItems[3]), " ESt 2008|ESt.-VJ. 200_ ");
+    for (const auto& [id, mails] : {std::pair("001", true), std::pair("002", false)}) {
+        Form().VNamen = {{id, "", ""}};
+        view.choice = std::nullopt;
+        search.RowReleased(0);
+        EXPECT_EQ(menu.Enabled(E::mnuMails), mails) << id;
+    }
+}
+
+}  // namespace
+}  // namespace kolvane
