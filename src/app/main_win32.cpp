@@ -28,6 +28,7 @@
 #include "platform/shell_win32.h"
 #include "platform/tray_win32.h"
 #include "platform/windows_win32.h"
+#include "search/member_search_win32.h"
 
 namespace {
 
@@ -85,6 +86,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     menu.gate.prompt = &prompt;
     menu.changeView = &change;
     menu.aboutView = &about;
+    Win32SuchenView search(instance);
+    menu.searchView = &search;
     const MenuAttachment attachment(hub, menu);
     windows.hub = &hub;
 

@@ -70,6 +70,7 @@ class MemberSearch {
 public:
     MemberSearch(Hub& hub, SuchenView& view) : hub_(hub), view_(view) {}
     SuchenForm& Form() { return form_; }
+    Hub& Owner() { return hub_; }
     bool Running() const { return running_; }
 
     // The events of the window. The view has copied the controls into the form before each.

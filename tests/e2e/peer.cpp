@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -203,6 +204,104 @@ bool MenuChoose(char** args) {
     return false;
 }
 
+// A buffer in the process of another program's list view: its messages take pointers into that process.
+struct RemoteBuffer {
+    explicit RemoteBuffer(HWND window) {
+        DWORD id = 0;
+        GetWindowThreadProcessId(window, &id);
+        process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+        at = process ? VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE) : nullptr;
+    }
+    ~RemoteBuffer() {
+        if (at) VirtualFreeEx(process, at, 0, MEM_RELEASE);
+        if (process) CloseHandle(process);
+    }
+    bool Put(const void* data, SIZE_T size, SIZE_T offset = 0) {
+        return WriteProcessMemory(process, static_cast<char*>(at) + offset, data, size, nullptr);
+    }
+    bool Get(void* data, SIZE_T size, SIZE_T offset = 0) {
+        return ReadProcessMemory(process, static_cast<char*>(at) + offset, data, size, nullptr);
+    }
+    HANDLE process = nullptr;
+    void* at = nullptr;
+};
+
+// Every row of a report list view: "text <TAB> sub-item 1 <TAB> ...".
+bool ListRead(char** args) {
+    HWND list = DialogItem(args);
+    RemoteBuffer remote(list);
+    if (!list || !remote.at) return false;
+    const int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    const int columns = static_cast<int>(SendMessageA(ListView_GetHeader(list), HDM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < rows; ++row) {
+        std::string line;
+        for (int column = 0; column < columns; ++column) {
+            LVITEMA item = {};
+            item.iSubItem = column;
+            item.pszText = static_cast<char*>(remote.at) + sizeof item;
+            item.cchTextMax = 1024;
+            char text[1025] = {};
+            remote.Put(&item, sizeof item);
+            SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote.at));
+            remote.Get(text, 1024, sizeof item);
+            line += (column ? "\t" : "") + std::string(text);
+        }
+        Print(line);
+    }
+    return true;
+}
+
+// A click on a row as the user makes it: the mouse moved onto the row, pressed and let go.
+bool ListClick(char** args) {
+    HWND list = DialogItem(args);
+    RemoteBuffer remote(list);
+    RECT row = {};
+    row.left = LVIR_LABEL;
+    if (!list || !remote.at || !remote.Put(&row, sizeof row) ||
+        !SendMessageA(list, LVM_GETITEMRECT, std::atoi(args[2]), reinterpret_cast<LPARAM>(remote.at)) ||
+        !remote.Get(&row, sizeof row))
+        return false;
+    POINT at = {row.left + 5, (row.top + row.bottom) / 2};
+    ClientToScreen(list, &at);
+    SetForegroundWindow(GetParent(list));
+    // Every event carries the place itself: a warp of the pointer alone may reach the display after the press.
+    INPUT clicks[3] = {};
+    const DWORD flags[] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+    for (int i = 0; i < 3; ++i) {
+        clicks[i].type = INPUT_MOUSE;
+        clicks[i].mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        clicks[i].mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        clicks[i].mi.dwFlags = flags[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    return SendInput(3, clicks, sizeof clicks[0]) == 3;
+}
+
+// A running member administration as the hub probes for it: its main window, its form and the form's text box,
+// which prints every text sent to it, for as long as the seconds last.
+LRESULT CALLBACK AdministrationBox(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETTEXT) Print(reinterpret_cast<const char*>(lParam)), std::fflush(stdout);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool MemberAdministration(char** args) {
+    for (const char* name : {"ThunderRT6Main", "ThunderRT6FormDC", "ThunderRT6textbox"}) {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = std::strcmp(name, "ThunderRT6textbox") == 0 ? AdministrationBox : DefWindowProcA;
+        windowClass.lpszClassName = name;
+        RegisterClassA(&windowClass);
+    }
+    CreateWindowExA(0, "ThunderRT6Main", "Brekkan Verwaltung", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND form = CreateWindowExA(0, "ThunderRT6FormDC", "Brekkan Verwaltung", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                nullptr, nullptr);
+    CreateWindowExA(0, "ThunderRT6textbox", "", WS_CHILD, 0, 0, 10, 10, form, nullptr, nullptr, nullptr);
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(std::atof(args[0]) * 1000);
+    for (MSG message; GetTickCount64() < end;) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    }
+    return true;
+}
+
 struct Command {
     const char* name;
     int argumentCount;
@@ -271,6 +370,9 @@ const Command kCommands[] = {
          if (found) Print(type == REG_DWORD ? "REG_DWORD\t" + std::to_string(number) : (type == REG_SZ ? "REG_SZ\t" : "REG_OTHER\t") + Escape(data));
          return found;
      }},
+    {"list-read", 2, "CAPTION CONTROL-ID", ListRead},
+    {"list-click", 3, "CAPTION CONTROL-ID ROW", ListClick},
+    {"member-administration", 1, "SECONDS", MemberAdministration},
     {"menu-read", 1, "SECONDS", [](char** args) {
          std::vector<MenuLine> lines;
          if (!ReadOpenMenu(args[0], lines)) return false;
