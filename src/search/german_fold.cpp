@@ -40,29 +40,29 @@ const Folding& Foldings() {
 
 }  // namespace
 
-void FoldGerman(std::string_view text, std::string& out) {
+// The folded text in the front of buffer, which only ever grows: a pass over many fields fills it
+// without clearing it first.
+std::string_view FoldInto(std::string_view text, std::string& buffer) {
     const Folding& f = Foldings();
-    out.resize(text.size() * 2);
-    std::size_t at = 0;
+    if (buffer.size() < text.size() * 2) buffer.resize(text.size() * 2);
+    char* out = buffer.data();
     for (char c : text) {
         const auto b = static_cast<unsigned char>(c);
-        out[at] = f.bytes[b][0];
-        out[at + 1] = f.bytes[b][1];
-        at += f.sizes[b];
+        out[0] = f.bytes[b][0];
+        out[1] = f.bytes[b][1];
+        out += f.sizes[b];
     }
-    out.resize(at);
+    return {buffer.data(), static_cast<std::size_t>(out - buffer.data())};
 }
 
 std::string FoldGerman(std::string_view text) {
-    std::string out;
-    FoldGerman(text, out);
-    return out;
+    std::string buffer;
+    return std::string(FoldInto(text, buffer));
 }
 
 bool FoldedTerm::FoundIn(std::string_view field, std::string& scratch) const {
     if (field.size() * 2 < folded_.size()) return false;
-    FoldGerman(field, scratch);
-    return scratch.find(folded_) != std::string::npos;
+    return FoldInto(field, scratch).find(folded_) != std::string_view::npos;
 }
 
 bool GermanLess(std::string_view a, std::string_view b) {

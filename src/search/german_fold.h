@@ -8,8 +8,6 @@
 
 namespace kolvane {
 
-// The folded form of text, made in out's own buffer (a pass over many fields reuses it).
-void FoldGerman(std::string_view text, std::string& out);
 std::string FoldGerman(std::string_view text);
 
 // A term folded once, looked for in many fields.
