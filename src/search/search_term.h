@@ -12,6 +12,7 @@ struct SearchTerm {
     bool identNumber = false;    // eleven digits, regrouped: tick `bSteuerNr` and beep
     bool postcode = false;       // five digits: tick `BWohnorte`
     bool identMode = false;      // only the identification numbers are searched
+    friend bool operator==(const SearchTerm&, const SearchTerm&) = default;
 };
 
 SearchTerm RecognizeTerm(std::string_view text);

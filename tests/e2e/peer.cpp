@@ -204,102 +204,93 @@ bool MenuChoose(char** args) {
     return false;
 }
 
-// A buffer in the process of another program's list view: its messages take pointers into that process.
-struct RemoteBuffer {
-    explicit RemoteBuffer(HWND window) {
+// Memory in the process of another program's window: a list view's messages take pointers into its own process.
+struct Remote {
+    explicit Remote(HWND window) {
         DWORD id = 0;
         GetWindowThreadProcessId(window, &id);
         process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
-        at = process ? VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE) : nullptr;
+        at = static_cast<char*>(VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
     }
-    ~RemoteBuffer() {
-        if (at) VirtualFreeEx(process, at, 0, MEM_RELEASE);
-        if (process) CloseHandle(process);
+    ~Remote() { VirtualFreeEx(process, at, 0, MEM_RELEASE), CloseHandle(process); }
+    // The data copied over, the message sent with its address, the data copied back.
+    template <typename Data>
+    LRESULT Send(HWND window, UINT message, WPARAM wParam, Data& data) {
+        WriteProcessMemory(process, at, &data, sizeof data, nullptr);
+        const LRESULT result = SendMessageA(window, message, wParam, reinterpret_cast<LPARAM>(at));
+        ReadProcessMemory(process, at, &data, sizeof data, nullptr);
+        return result;
     }
-    bool Put(const void* data, SIZE_T size, SIZE_T offset = 0) {
-        return WriteProcessMemory(process, static_cast<char*>(at) + offset, data, size, nullptr);
-    }
-    bool Get(void* data, SIZE_T size, SIZE_T offset = 0) {
-        return ReadProcessMemory(process, static_cast<char*>(at) + offset, data, size, nullptr);
-    }
-    HANDLE process = nullptr;
-    void* at = nullptr;
+    HANDLE process;
+    char* at;
 };
 
 // Every row of a report list view: "text <TAB> sub-item 1 <TAB> ...".
 bool ListRead(char** args) {
     HWND list = DialogItem(args);
-    RemoteBuffer remote(list);
-    if (!list || !remote.at) return false;
-    const int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    Remote remote(list);
     const int columns = static_cast<int>(SendMessageA(ListView_GetHeader(list), HDM_GETITEMCOUNT, 0, 0));
-    for (int row = 0; row < rows; ++row) {
+    for (int row = 0; list && row < SendMessageA(list, LVM_GETITEMCOUNT, 0, 0); ++row) {
         std::string line;
         for (int column = 0; column < columns; ++column) {
-            LVITEMA item = {};
-            item.iSubItem = column;
-            item.pszText = static_cast<char*>(remote.at) + sizeof item;
-            item.cchTextMax = 1024;
-            char text[1025] = {};
-            remote.Put(&item, sizeof item);
-            SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote.at));
-            remote.Get(text, 1024, sizeof item);
-            line += (column ? "\t" : "") + std::string(text);
+            struct {
+                LVITEMA item;
+                char text[1024];
+            } cell = {};
+            cell.item.iSubItem = column;
+            cell.item.pszText = remote.at + sizeof cell.item;
+            cell.item.cchTextMax = sizeof cell.text;
+            remote.Send(list, LVM_GETITEMTEXTA, row, cell);
+            line += (column ? "\t" : "") + std::string(cell.text);
         }
         Print(line);
     }
-    return true;
+    return list && remote.at;
 }
 
-// A click on a row as the user makes it: the mouse moved onto the row, pressed and let go.
+// A click on a row as the user makes it: the mouse moved onto the row, pressed and let go. Every event carries
+// the place itself: a warp of the pointer alone may reach the display after the press.
 bool ListClick(char** args) {
     HWND list = DialogItem(args);
-    RemoteBuffer remote(list);
-    RECT row = {};
-    row.left = LVIR_LABEL;
-    if (!list || !remote.at || !remote.Put(&row, sizeof row) ||
-        !SendMessageA(list, LVM_GETITEMRECT, std::atoi(args[2]), reinterpret_cast<LPARAM>(remote.at)) ||
-        !remote.Get(&row, sizeof row))
-        return false;
+    Remote remote(list);
+    RECT row = {LVIR_LABEL, 0, 0, 0};
+    if (!list || !remote.at || !remote.Send(list, LVM_GETITEMRECT, std::atoi(args[2]), row)) return false;
     POINT at = {row.left + 5, (row.top + row.bottom) / 2};
     ClientToScreen(list, &at);
     SetForegroundWindow(GetParent(list));
-    // Every event carries the place itself: a warp of the pointer alone may reach the display after the press.
     INPUT clicks[3] = {};
-    const DWORD flags[] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+    const DWORD flags[] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
     for (int i = 0; i < 3; ++i) {
         clicks[i].type = INPUT_MOUSE;
-        clicks[i].mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        clicks[i].mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-        clicks[i].mi.dwFlags = flags[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        clicks[i].mi = {MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1),
+                        MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1), 0,
+                        flags[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 0, 0};
     }
     return SendInput(3, clicks, sizeof clicks[0]) == 3;
 }
 
-// A running member administration as the hub probes for it: its main window, its form and the form's text box,
-// which prints every text sent to it, for as long as the seconds last.
-LRESULT CALLBACK AdministrationBox(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// A running member administration as the hub probes for it: its main window, its form and the form's text box;
+// every text sent to one of them is printed, for as long as the seconds last.
+LRESULT CALLBACK AdministrationWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SETTEXT) Print(reinterpret_cast<const char*>(lParam)), std::fflush(stdout);
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
 bool MemberAdministration(char** args) {
+    HWND parent = nullptr;
     for (const char* name : {"ThunderRT6Main", "ThunderRT6FormDC", "ThunderRT6textbox"}) {
         WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = std::strcmp(name, "ThunderRT6textbox") == 0 ? AdministrationBox : DefWindowProcA;
+        windowClass.lpfnWndProc = AdministrationWindow;
         windowClass.lpszClassName = name;
         RegisterClassA(&windowClass);
+        const bool box = std::strcmp(name, "ThunderRT6textbox") == 0;
+        parent = CreateWindowExA(0, name, box ? "" : "Brekkan Verwaltung", box ? WS_CHILD : WS_POPUP, 0, 0, 9, 9,
+                                 box ? parent : nullptr, nullptr, nullptr, nullptr);
     }
-    CreateWindowExA(0, "ThunderRT6Main", "Brekkan Verwaltung", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    HWND form = CreateWindowExA(0, "ThunderRT6FormDC", "Brekkan Verwaltung", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                nullptr, nullptr);
-    CreateWindowExA(0, "ThunderRT6textbox", "", WS_CHILD, 0, 0, 10, 10, form, nullptr, nullptr, nullptr);
-    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(std::atof(args[0]) * 1000);
-    for (MSG message; GetTickCount64() < end;) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-    }
-    return true;
+    return !WaitUntil(args[0], [] {
+        for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message);
+        return false;
+    });
 }
 
 struct Command {

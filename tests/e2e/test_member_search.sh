@@ -41,8 +41,7 @@ count=$(wc -l <"$rows")
 [ "$anzahl" = "Es wurden $count Einträge gefunden." ] || [ "$anzahl" = 'Bitte geben Sie einen Suchbegriff ein.' ] ||
     fail "the count reads '$anzahl' for $count rows"
 ! cut -f2 "$rows" | grep -v -x 'Müller' || fail "a hit that is no Müller: $(cut -f2 "$rows" | grep -v -x 'Müller')"
-grep -qx '\[REFIND\]' <(tr -d '\r' <"$ORV_DIR/REFIND.DAT") && grep -qx '100=Mueller' <(tr -d '\r' <"$ORV_DIR/REFIND.DAT") ||
-    fail "REFIND.DAT: $(cat "$ORV_DIR/REFIND.DAT")"
+[ "$(tr -d '\r' <"$ORV_DIR/REFIND.DAT")" = $'[REFIND]\n100=Mueller' ] || fail "REFIND.DAT: $(cat "$ORV_DIR/REFIND.DAT")"
 pass "$count hits for Mueller, all Müller, from the search click to the last row shown in ${elapsed_ms} ms; the term in REFIND.DAT"
 
 id=$(head -n1 "$rows" | cut -f1)

@@ -65,18 +65,13 @@ TEST_F(SearchTest, EachResultEntryHandsTheMemberOverAsThePeersExpect) {
     RegGetSetting(p.registry, p.kernel, kTransferFormKey.root, kTransferFormKey.path, kInhaberValue, holder);
     RegGetSetting(p.registry, p.kernel, kTransferFormKey.root, kTransferFormKey.path, kKontodatenValue, kontodaten);
     EXPECT_EQ(std::tie(holder, kontodaten), std::tuple("Müller, Hans und Erika", 0));
-}
-
-TEST_F(SearchTest, TheMenuOffersMailOnlyForAMemberWithAnAddressAndNamesTheTaxYears) {
-    Put("TAXES.CFG=[01]\r\nName=ESt 2008\r\n");
+    // The menu over a hit: the tax years' captions, "E-Mail senden" only for a member with an address.
     search.Load();
-    const ObjekteMenu& menu = Form().objekte;
-    EXPECT_EQ(menu.Caption(kObjekteItems[2]) + "|" + menu.Caption(kObjekteItems[3]), " ESt 2008|ESt.-VJ. 200_ ");
+    EXPECT_EQ(Form().objekte.Caption(kObjekteItems[2]) + "|" + Form().objekte.Caption(kObjekteItems[3]), " ESt 2008|ESt.-VJ. 200_ ");
     for (const auto& [id, mails] : {std::pair("001", true), std::pair("002", false)}) {
         Form().VNamen = {{id, "", ""}};
-        view.choice = std::nullopt;
         search.RowReleased(0);
-        EXPECT_EQ(menu.Enabled(E::mnuMails), mails) << id;
+        EXPECT_EQ(Form().objekte.Enabled(E::mnuMails), mails) << id;
     }
 }
 

@@ -9,18 +9,16 @@ namespace kolvane {
 
 struct FakeSuchenView : SuchenView {
     std::function<void(MemberSearch&)> duringScan;  // once, at the first update of a running scan
-    std::optional<ObjekteEntry> choice;
     MemberSearch* search = nullptr;
     int beeps = 0, closed = 0;
-    bool closedWhileRunning = false;
     void Run(MemberSearch& s) override { s.Load(); }
     void Update(const SuchenForm&) override {
         if (!search || !search->Running() || !duringScan) return;
         std::exchange(duringScan, nullptr)(*search);
     }
-    void Close() override { ++closed, closedWhileRunning = search->Running(); }
+    void Close() override { ++closed; EXPECT_FALSE(search->Running()) << "the window goes only after the scan"; }
     void Beep() override { ++beeps; }
-    std::optional<ObjekteEntry> TrackObjekte(const ObjekteMenu&) override { return choice; }
+    std::optional<ObjekteEntry> TrackObjekte(const ObjekteMenu&) override { return std::nullopt; }
 };
 
 inline std::string Member(const std::string& section, const MemberRecord& m) {
