@@ -136,6 +136,12 @@ INT_PTR Win32SuchenView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NOTIFY:
             Notify(*reinterpret_cast<const NMHDR*>(lParam));
             return TRUE;
+        case WM_CONTEXTMENU:  // the menu key or Shift+F10 in the list: the result menu, as a click on the row
+            if (reinterpret_cast<HWND>(wParam) == GetDlgItem(dialog_, IDC_SUCHEN_VNAMEN)) {
+                const auto row = SendMessageA(reinterpret_cast<HWND>(wParam), LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED);
+                if (row >= 0) PostMessageA(dialog_, kRowReleasedMessage, static_cast<WPARAM>(row), 0);
+            }
+            return TRUE;
         case kRowReleasedMessage:
             search_->RowReleased(static_cast<int>(wParam));
             return TRUE;
