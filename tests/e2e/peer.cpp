@@ -258,14 +258,10 @@ bool ListClick(char** args) {
     POINT at = {row.left + 5, (row.top + row.bottom) / 2};
     ClientToScreen(list, &at);
     SetForegroundWindow(GetParent(list));
-    INPUT clicks[3] = {};
+    const LONG x = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1), y = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
     const DWORD flags[] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
-    for (int i = 0; i < 3; ++i) {
-        clicks[i].type = INPUT_MOUSE;
-        clicks[i].mi = {MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1),
-                        MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1), 0,
-                        flags[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 0, 0};
-    }
+    INPUT clicks[3] = {};
+    for (int i = 0; i < 3; ++i) clicks[i].type = INPUT_MOUSE, clicks[i].mi = {x, y, 0, flags[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 0, 0};
     return SendInput(3, clicks, sizeof clicks[0]) == 3;
 }
 

@@ -24,7 +24,6 @@ open_in_administration() {
 start_hub_ready
 choose_entry "Mitglieder suchen"
 peer wait-window "#32770" "$SEARCH" 20 >/dev/null || fail "no search window"
-expect_field "$SEARCH" $ANZAHL 'Bitte geben Sie einen Suchbegriff ein.'
 peer dialog-set "$SEARCH" $TERM_FIELD Mueller || fail "cannot type the term"
 started=$(date +%s%N)
 peer dialog-click "$SEARCH" $BSUCHEN || fail "cannot click Suchen"
@@ -38,14 +37,12 @@ peer list-read "$SEARCH" $VNAMEN >"$rows"
 count=$(wc -l <"$rows")
 [ "$count" -gt 1 ] || fail "only $count hits for Mueller"
 # The count stays two seconds, then the prompt returns.
-[ "$anzahl" = "Es wurden $count Einträge gefunden." ] || [ "$anzahl" = 'Bitte geben Sie einen Suchbegriff ein.' ] ||
-    fail "the count reads '$anzahl' for $count rows"
+[[ $anzahl == "Es wurden $count Einträge gefunden." || $anzahl == Bitte* ]] || fail "the count reads '$anzahl'"
 ! cut -f2 "$rows" | grep -v -x 'Müller' || fail "a hit that is no Müller: $(cut -f2 "$rows" | grep -v -x 'Müller')"
 [ "$(tr -d '\r' <"$ORV_DIR/REFIND.DAT")" = $'[REFIND]\n100=Mueller' ] || fail "REFIND.DAT: $(cat "$ORV_DIR/REFIND.DAT")"
 pass "$count hits for Mueller, all Müller, from the search click to the last row shown in ${elapsed_ms} ms; the term in REFIND.DAT"
 
-id=$(head -n1 "$rows" | cut -f1)
-logged=$(stub_count)
+id=$(head -n1 "$rows" | cut -f1) logged=$(stub_count)
 open_in_administration
 wait_for 20 "the member administration" prints $((logged + 1)) stub_count
 [ "$(stub_log | tail -n1)" = $'ACCOUNTS.EXE\t"C:\\Orvintal\\ACCOUNTS.EXE" '"$id"$'\t1' ] || fail "started: $(stub_log | tail -n1)"
@@ -55,12 +52,10 @@ pass "none running: ACCOUNTS.EXE started with $id, LastUser $id"
 received="$E2E_ARTIFACTS/received.txt"
 # Straight to the file, not through peer(), which prints only once the program has ended.
 wine "$E2E_BIN/peer.exe" member-administration 20 >"$received" &
-administration=$!
 peer wait-window ThunderRT6Main "Brekkan Verwaltung" 10 >/dev/null || fail "the member administration's window is missing"
 open_in_administration
 wait_for 10 "the id in the member administration's text box" grep -qx "$id" "$received"
 [ "$(stub_count)" -eq $((logged + 1)) ] || fail "a second member administration was started"
-kill "$administration" 2>/dev/null || true
 pass "running: its text box received $id, nothing new started"
 
 stop_hub

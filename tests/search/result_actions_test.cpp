@@ -1,7 +1,6 @@
 #include "search/result_actions.h"
 
 #include "search_fixture.h"
-#include "settings/registry_store.h"
 
 namespace kolvane {
 namespace {
@@ -10,8 +9,7 @@ using E = ObjekteEntry;
 
 // Every entry's command line, hand-over values and messages, case by case on the hand-made members.
 TEST_F(SearchTest, EachResultEntryHandsTheMemberOverAsThePeersExpect) {
-    for (const char* program : {"QUILL.EXE", "LINKPORT.EXE", "SLIPPRN.EXE", "ACCOUNTS.EXE", "RETURNS.EXE",
-                                "Taxstore.exe", "FORMDESK.EXE"})
+    for (const char* program : {"QUILL.EXE", "LINKPORT.EXE", "ACCOUNTS.EXE", "RETURNS.EXE", "Taxstore.exe", "FORMDESK.EXE"})
         Put(program);
     Put("TAXES.CFG=[01]\r\nName=ESt 2008\r\nDir=2008\r\n[02]\r\nDir=2012\r\n");
     p.files.Put("C:\\Returns\\2008\\042.ESt2008", "");
@@ -40,34 +38,32 @@ TEST_F(SearchTest, EachResultEntryHandsTheMemberOverAsThePeersExpect) {
         {E::mnuSteuerFiles1, "042", {"%RETURNS.EXE\" 042"}, "LastUser=042 Jahrgang=2008 Steuerjahr=8 ",
          [&] { hub.settings.WriteText(Setting::Erklaerungen, "C:\\Returns"); }},
         {E::mnuSteuerFiles2, "001", {"%Taxstore.exe\"", "%RETURNS.EXE\" 001"}, "LastUser=001 Jahrgang=2012 Steuerjahr=12 "},
-        {E::mnuUeberweisungen, "001", {"%FORMDESK.EXE\"", "waited 3000 ms"}, "", [&] {
-             RegCreateKey(p.registry, kTransferFormKey.root, kTransferFormKey.path, "");
-             RegSetSetting(p.registry, kTransferFormKey.root, kTransferFormKey.path, kKontodatenValue, std::int16_t{5});
-         }},
+        {E::mnuUeberweisungen, "001", {"%FORMDESK.EXE\"", "waited 3000 ms"}, "",
+         [&] { p.registry.Put(kTransferFormKey.root, kTransferFormKey.path, kKontodatenValue, DwordData(5)); }},
     };
+    const Setting handed[] = {Setting::LastUser, Setting::Kurzmitteilung, Setting::Jahrgang, Setting::Steuerjahr};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(kObjekteItems[static_cast<std::size_t>(c.entry)].caption) + " " + c.id);
-        for (Setting s : {Setting::LastUser, Setting::Kurzmitteilung, Setting::Jahrgang, Setting::Steuerjahr})
-            hub.settings.Delete(s);
+        for (Setting s : handed) hub.settings.Delete(s);
         p.shell.started.clear(), p.shell.executed.clear(), p.dialogs.shown.clear();
         if (c.setup) c.setup();
         RunObjekteEntry(hub, Form().objekte, c.entry, {c.id, "Müller", "Hans und Erika"});
         EXPECT_EQ(Outcome(), c.outcome);
         std::string values;
-        for (Setting s : {Setting::LastUser, Setting::Kurzmitteilung, Setting::Jahrgang, Setting::Steuerjahr})
+        for (Setting s : handed)
             if (hub.settings.Exists(s)) values += std::string(EntryOf(s).name) + "=" + hub.settings.ReadText(s) + " ";
         EXPECT_EQ(values, c.values);
     }
     EXPECT_FALSE(Form().objekte.Enabled(E::mnuQuittungen));
     EXPECT_EQ(p.windows.Sent().back().text, "001");
-    std::string holder;
-    std::int32_t kontodaten = -1;
-    RegGetSetting(p.registry, p.kernel, kTransferFormKey.root, kTransferFormKey.path, kInhaberValue, holder);
-    RegGetSetting(p.registry, p.kernel, kTransferFormKey.root, kTransferFormKey.path, kKontodatenValue, kontodaten);
-    EXPECT_EQ(std::tie(holder, kontodaten), std::tuple("Müller, Hans und Erika", 0));
+    const auto transfer = [&](const char* name) {
+        return p.registry.QueryValue(kTransferFormKey.root, kTransferFormKey.path, name)->bytes;
+    };
+    EXPECT_EQ(transfer(kInhaberValue) + transfer(kKontodatenValue), SzData("Müller, Hans und Erika").bytes + DwordData(0).bytes);
     // The menu over a hit: the tax years' captions, "E-Mail senden" only for a member with an address.
     search.Load();
-    EXPECT_EQ(Form().objekte.Caption(kObjekteItems[2]) + "|" + Form().objekte.Caption(kObjekteItems[3]), " ESt 2008|ESt.-VJ. 200_ ");
+    EXPECT_EQ(Form().objekte.Caption(kObjekteItems[2]) + "|" + Form().objekte.Caption(kObjekteItems[3]),
+              " ESt 2008|ESt.-VJ. 200_ ");
     for (const auto& [id, mails] : {std::pair("001", true), std::pair("002", false)}) {
         Form().VNamen = {{id, "", ""}};
         search.RowReleased(0);

@@ -13,8 +13,7 @@ struct FakeSuchenView : SuchenView {
     int beeps = 0, closed = 0;
     void Run(MemberSearch& s) override { s.Load(); }
     void Update(const SuchenForm&) override {
-        if (!search || !search->Running() || !duringScan) return;
-        std::exchange(duringScan, nullptr)(*search);
+        if (search && search->Running() && duringScan) std::exchange(duringScan, nullptr)(*search);
     }
     void Close() override { ++closed; EXPECT_FALSE(search->Running()) << "the window goes only after the scan"; }
     void Beep() override { ++beeps; }
@@ -50,9 +49,7 @@ protected:
     }
     // Types the term with the boxes ticked as given and searches.
     void Search(const std::string& term, bool surnamesOnly = false, bool addresses = false) {
-        Form().Text1 = term;
-        Form().BErweitert = surnamesOnly;
-        Form().BWohnorte = addresses;
+        std::tie(Form().Text1, Form().BErweitert, Form().BWohnorte) = std::tuple(term, surnamesOnly, addresses);
         search.SearchPressed();
     }
     std::vector<std::string> Rows() {
