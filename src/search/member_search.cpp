@@ -60,11 +60,11 @@ void MemberSearch::Load() {
 void MemberSearch::Tick() {
     if (running_) return;
     form_.BSuchenEnabled = !IsBlankTerm(form_.Text1);
-    if (promptAt) {
+    if (promptAt_) {
         const double now = hub_.os.clock.Timer();
-        if (now < *promptAt - kCountShownSeconds || now >= *promptAt) {
-            form_.Anzahl = promptText;
-            promptAt.reset();
+        if (now < *promptAt_ - kCountShownSeconds || now >= *promptAt_) {
+            form_.Anzahl = promptText_;
+            promptAt_.reset();
         }
     }
     Show();
@@ -78,6 +78,7 @@ void MemberSearch::SearchPressed() {
 }
 
 void MemberSearch::Search() {
+    const FlagScope running(running_);  // from the start: the beep below lets events run
     const SearchTerm term = RecognizeTerm(form_.Text1);
     if (term.identNumber) {
         form_.bSteuerNr = true;
@@ -87,8 +88,7 @@ void MemberSearch::Search() {
         view_.Beep();
     }
     if (term.postcode) form_.BWohnorte = true;
-    const FlagScope running(running_);
-    promptAt.reset();
+    promptAt_.reset();
     form_.BSuchenEnabled = false;
     form_.optionsEnabled = false;
     form_.VNamen.clear();
@@ -128,8 +128,8 @@ void MemberSearch::Finish(std::size_t hits) {
     form_.optionsEnabled = true;
     form_.BSuchenEnabled = true;
     form_.Timer1 = true;  // stopped by a cancel; the term field must drive `BSuchen` again
-    promptAt = hub_.os.clock.Timer() + kCountShownSeconds;
-    promptText = hits > 0 ? kEnterTerm : kNothingFoundHint;
+    promptAt_ = hub_.os.clock.Timer() + kCountShownSeconds;
+    promptText_ = hits > 0 ? kEnterTerm : kNothingFoundHint;
     Show();
 }
 
@@ -146,9 +146,10 @@ void MemberSearch::StopScan() {
     Show();
 }
 
-void MemberSearch::CancelPressed() {
+// Idle, it closes the window as its close box does, so that the window opens there again next time.
+void MemberSearch::CancelPressed(const TwipsRect& place) {
     if (running_) StopScan();
-    else view_.Close();
+    else CloseRequested(place);
 }
 
 void MemberSearch::CloseRequested(const TwipsRect& place) {

@@ -77,7 +77,7 @@ public:
     void Load();
     void Tick();              // `Timer1`
     void SearchPressed();     // `BSuchen` or Enter in `Text1`
-    void CancelPressed();     // `BAbbrechen`
+    void CancelPressed(const TwipsRect& place);  // `BAbbrechen`
     void CloseRequested(const TwipsRect& place);  // the frame's close box; the window's place to keep
     void HelpPressed();       // `BHilfe`
     void HeaderClicked(int column);
@@ -94,8 +94,8 @@ private:
     SuchenForm form_;
     bool running_ = false;
     bool closing_ = false;
-    std::optional<double> promptAt;  // when the prompt replaces the hit count
-    std::string promptText;
+    std::optional<double> promptAt_;  // when the prompt replaces the hit count
+    std::string promptText_;
 };
 
 // Opens the member search window; nothing when the program has no window for it.

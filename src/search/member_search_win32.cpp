@@ -204,7 +204,7 @@ void Win32SuchenView::Command(int id) {
             return;
         case IDCANCEL:  // Esc
         case IDC_SUCHEN_BABBRECHEN:
-            search_->CancelPressed();
+            search_->CancelPressed(Place());
             return;
         case IDC_SUCHEN_BHILFE:
             search_->HelpPressed();

@@ -200,7 +200,6 @@ void LoadTaxYears(Hub& hub, ObjekteMenu& menu) {
 }
 
 void PrepareObjekteMenu(Hub& hub, ObjekteMenu& menu, const HitRow& hit) {
-    menu.mails = false;
     menu.mails = !ReadMember(hub, hit.id).MAIL.empty();
 }
 

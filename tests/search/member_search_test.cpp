@@ -83,7 +83,7 @@ TEST_F(SearchTest, ReportsTheCountThenThePromptAndSortsIdsAsNumbers) {
 }
 
 TEST_F(SearchTest, StopCloseAndEnterDuringAScan) {
-    view.duringScan = [](MemberSearch& s) { s.CancelPressed(); };
+    view.duringScan = [](MemberSearch& s) { s.CancelPressed({}); };
     Search("müller");
     EXPECT_EQ(std::tuple(Rows().size(), Form().Anzahl, Form().Timer1, Form().BSuchenEnabled, view.closed),
               std::tuple(0u, std::string("Es wurde kein entsprechender Eintrag gefunden."), true, true, 0));
