@@ -16,7 +16,7 @@
 #include "platform/text.h"
 #include "settings/registry_keys.h"
 #include "settings/registry_store.h"
-#include "store/sender_data.h"
+#include "members/sender_data.h"
 #include "tasks/deadline_watch.h"
 #include "tasks/update_check.h"
 
