@@ -60,6 +60,10 @@ TEST(SenderDataTest, OpensFromBothStoresAndSavesToBothInOneReplace) {
                             "12/345/67890|LStHV Musterstadt|1|");
     EXPECT_EQ(s.hub.memberRanges.A1, 1) << "the database check ran";
     EXPECT_TRUE(s.p.dialogs.shown.empty());
+    form.texts[SenderFieldOf(Office::Branch, kLocationRow)] = "D Altona";  // no postcode before the first blank
+    s.p.files.Put(kDatabase, ConfiguredDatabase());
+    ASSERT_TRUE(AbsenderSave(s.hub, form));
+    EXPECT_EQ(s.File().find(*Crypt("BS2")), std::string::npos);
 }
 
 // A refused save says why, leaves the window open on the box to mend and changes nothing stored; a missing
