@@ -50,6 +50,8 @@ struct Hub {
     SplashView* splashView = nullptr;
     DatabaseWaitView* databaseWaitView = nullptr;
     MemberRanges memberRanges;  // the member number blocks, read from the database at start
+    std::string bTrayiconTag;            // today's update check: "1" done already, "0" the reminder was shown
+    bool deadlineCheckWaiting = false;   // the deadline check waits its seconds before the component starts
 };
 
 std::string ProgramFile(const Hub& hub, const std::string& name);
