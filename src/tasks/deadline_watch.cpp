@@ -6,7 +6,6 @@
 #include "hub/flag_scope.h"
 #include "launcher/launch.h"
 #include "platform/dates.h"
-#include "platform/text.h"
 #include "settings/ini_store.h"
 #include "store/safe_ini_writer.h"
 #include "tasks/tick_events.h"
@@ -57,8 +56,7 @@ std::optional<int> IntervalDays(const std::string& timer) {
 std::optional<int> DaysSinceLastCheck(Hub& hub) {
     std::string watch;
     if (!hub.settings.Get(Setting::Fristwaechter, watch)) return std::nullopt;
-    watch = CutAtNul(watch);
-    if (watch.size() < kLastCheckAt) return std::nullopt;
+    if (watch.size() < kLastCheckAt) return std::nullopt;  // the store has cut it at its first NUL
     const std::optional<DateTime> last = ReadShortDate(std::string_view(watch).substr(kLastCheckAt, kDateLength));
     if (!last) return std::nullopt;
     return DaysBetween(*last, hub.os.clock.Now());

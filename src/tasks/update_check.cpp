@@ -4,7 +4,6 @@
 
 #include "launcher/launch.h"
 #include "platform/dates.h"
-#include "platform/text.h"
 #include "store/safe_ini_writer.h"
 #include "tasks/tax_year_table.h"
 #include "tasks/tick_events.h"
@@ -55,8 +54,8 @@ void InstallWaitingManager(Hub& hub) {
 // would run at every start.
 void RemindOfUpdateSearch(Hub& hub, const DateTime& now) {
     const std::string today = ShortDate(now);
-    std::string last = today;
-    if (hub.settings.Get(Setting::Updates, last)) last = CutAtNul(last);
+    std::string last = today;  // the store cuts texts at their first NUL
+    hub.settings.Get(Setting::Updates, last);
     if (last == today) {
         hub.bTrayiconTag = "1";
         return;
