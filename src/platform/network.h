@@ -12,7 +12,6 @@ namespace kolvane {
 struct DialUpConnection {
     std::uintptr_t handle = 0;
     std::string name;
-    friend bool operator==(const DialUpConnection&, const DialUpConnection&) = default;
 };
 
 // The most connections one enumeration lists.
