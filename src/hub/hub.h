@@ -54,6 +54,8 @@ struct Hub {
     AbsenderView* absenderView = nullptr;
     LizenzierungView* lizenzierungView = nullptr;
     MemberRanges memberRanges;  // the member number blocks, read from the database at start
+    std::string bTrayiconTag;            // today's update check: "1" done already, "0" the reminder was shown
+    bool deadlineCheckWaiting = false;   // the deadline check waits its seconds before the component starts
 };
 
 std::string ProgramFile(const Hub& hub, const std::string& name);

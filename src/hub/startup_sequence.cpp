@@ -375,7 +375,7 @@ void RunStartup(Hub& hub) {
     GetDatabase(hub);
     CheckSystemComponents(hub);
     CreateWorkingFolders(hub);
-    WebUpdateCheck(hub);
+    if (WebUpdateCheck(hub)) return;
 
     ShowSplash(hub);
     RecordVersionChange(hub);

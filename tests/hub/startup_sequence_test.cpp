@@ -85,7 +85,8 @@ TEST(StartupTest, InstalledStartLeavesTheHubRunning) {
     }
 }
 
-// Another hub's window or its mutex: the start shows the hint (unless started with "/s") and ends, writing nothing.
+// Another hub's window or its mutex: the start shows the hint (unless started with "/s") and ends, writing nothing,
+// before an update is due or waiting settings are handed over.
 TEST(StartupTest, SecondStartEndsWithoutWritingAnything) {
     for (const auto& [commandLine, byMutex, hintShown] : {std::tuple{"", false, true}, {"/s", false, false}, {"", true, true}}) {
         StartSystem s;
@@ -97,7 +98,7 @@ TEST(StartupTest, SecondStartEndsWithoutWritingAnything) {
         second.Root = s.hub.Root;
         if (byMutex) s.p.kernel.heldMutexes->insert("Orvintal");
         else s.p.windows.Create(kHubClass, kHubCaption);  // the hub that runs already
-        for (const char* file : {"HINTFEED.EXE", "BUDGET.XML"}) s.Put(std::string("C:\\Orvintal\\") + file);
+        for (const char* file : {"HINTFEED.EXE", "BUDGET.XML", "UPDCTRL.DLL", "UPDATE.SET"}) s.Put(std::string("C:\\Orvintal\\") + file);
         s.p.kernel.commandLine = commandLine;
         EXPECT_THROW(RunStartup(second), ProcessTerminated);
         const std::vector<Started> hint{{"\"C:\\Orvintal\\HINTFEED.EXE\" /x", ShowState::Normal}};
