@@ -16,7 +16,9 @@ foreach(dir IN LISTS KOLVANE_SUBSYSTEMS ITEMS app)
     list(APPEND view_sources ${dir_views})
   endif()
 endforeach()
-add_executable(KOLVANE WIN32 ${view_sources})
+# The platform's own dialog templates (the input box) are resources of the program.
+file(GLOB platform_resources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/*.rc)
+add_executable(KOLVANE WIN32 ${view_sources} ${platform_resources})
 set_target_properties(KOLVANE PROPERTIES OUTPUT_NAME KOLVANE SUFFIX .EXE)
 target_link_libraries(KOLVANE PRIVATE kolvane_win32)
 

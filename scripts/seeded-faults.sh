@@ -60,6 +60,14 @@ src/hub/startup_sequence.cpp	if (pass == 10 || pass == 20)	if (pass == 11 || pas
 src/hub/startup_sequence.cpp	if (hub.LrDatabase == "<DATABASE>")	if (hub.LrDatabase == "<DATABASE")
 src/hub/startup_sequence.cpp	if (next != "5") return;	if (next != "4") return;
 src/hub/tray_symbol.cpp	return hub.symbolTag == "1"; }	return hub.symbolTag == "0"; }
+src/store/member_database.cpp	if (stored && !stored->empty()) continue;	if (stored) continue;
+src/members/sender_data.cpp	blank < 2	blank < 1
+src/members/sender_data.cpp	id[2] == '/'	id[2] == '-'
+src/members/sender_data.cpp	!hub.settings.Exists(S::RegisteredOwner)	hub.settings.Exists(S::RegisteredOwner)
+src/members/number_ranges.cpp	Format000(n[TAnfang2] - 1)	Format000(n[TAnfang2])
+src/members/number_ranges.cpp	n[TAnfang2] < n[TEnde1] + 5	n[TAnfang2] < n[TEnde1] + 4
+src/members/number_ranges.cpp	kMaxWorkingPasses = 360	kMaxWorkingPasses = 361
+src/members/number_ranges.cpp	*stored <= 1 ? 1	*stored < 1 ? 1
 LIST
 )
 

@@ -13,6 +13,8 @@
 #include "launcher/hub_menu.h"
 #include "launcher/popup_view_win32.h"
 #include "launcher/printer_dialog_win32.h"
+#include "members/number_ranges_win32.h"
+#include "members/sender_data_win32.h"
 #include "password/password_change_win32.h"
 #include "password/password_prompt_win32.h"
 #include "platform/clock_win32.h"
@@ -75,6 +77,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     hub.splashView = &splash;
     const auto databaseWait = MakeDatabaseWaitView(instance);
     hub.databaseWaitView = databaseWait.get();
+    Win32AbsenderView absender(instance);
+    hub.absenderView = &absender;
+    Win32LizenzierungView lizenzierung(instance);
+    hub.lizenzierungView = &lizenzierung;
     Win32PopupView popup(instance, windows.Root);
     Win32PrinterDialog printerDialog(instance);
     Win32PasswortView prompt(instance);

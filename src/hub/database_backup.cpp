@@ -99,33 +99,32 @@ CopyResult CopyDatabase(Files& files, const std::string& from, const std::string
     return WriteThroughTemporary(files, *bytes, to) ? CopyResult::Copied : CopyResult::Failed;
 }
 
-void RotateBackups(Hub& hub) {
-    const std::string backup = DatabaseFile(hub, kBackup);
-    if (IsToday(hub, hub.os.files.ModifiedTime(backup))) return;
+BackupResult BackUpDatabase(Hub& hub) {
     const std::string database = DatabaseFile(hub, std::string(kDatabaseFileName));
-    // Held by another program just now: the next start makes the day's backup.
     const std::optional<std::string> bytes = hub.os.files.ReadAll(database);
-    if (!bytes) return;
+    if (!bytes) return BackupResult::Unreadable;
     switch (ClassifyDatabase(*bytes)) {
         case DatabaseState::Sound:
             break;
         case DatabaseState::NoDatabase:
-            return;  // the first-use check reports it and ends the start
+            return BackupResult::NoDatabase;
         case DatabaseState::Damaged:
             ReportBackupKept(hub, "Die Datenbank " + database +
-                                      " ist beschädigt (sie enthält ungültige Zeichen).\nDie tägliche Datensicherung "
+                                      " ist beschädigt (sie enthält ungültige Zeichen).\nDie Datensicherung "
                                       "wurde nicht angelegt, damit DATEX.BAK und DATEX.OLD erhalten bleiben.\nBitte "
                                       "prüfen Sie die Datenbank oder stellen Sie eine Datensicherung wieder her.");
-            return;
+            return BackupResult::NotMade;
     }
     // Each step replaces a file in one move, so a failure at any point leaves DATEX.BAK in place and
     // DATEX.OLD either as it was or already holding what DATEX.BAK holds.
+    const std::string backup = DatabaseFile(hub, kBackup);
     const std::string temporary = TemporaryFileOf(backup);
     const auto fail = [&](const char* kept) {
         hub.os.files.Delete(temporary);
-        ReportBackupKept(hub, std::string("Die tägliche Datensicherung DATEX.BAK konnte nicht angelegt werden "
+        ReportBackupKept(hub, std::string("Die Datensicherung DATEX.BAK konnte nicht angelegt werden "
                                           "(Datenträger voll, keine Schreibrechte oder die Datei wird von einem "
                                           "anderen Programm benutzt).\n") + kept);
+        return BackupResult::NotMade;
     };
     constexpr char kBothKept[] = "DATEX.BAK und DATEX.OLD sind unverändert.";
     if (!hub.os.files.WriteAll(temporary, *bytes)) return fail(kBothKept);
@@ -141,7 +140,14 @@ void RotateBackups(Hub& hub) {
     if (!hub.os.files.Replace(temporary, backup))
         return fail(olderReplaced ? "DATEX.BAK ist unverändert, DATEX.OLD enthält jetzt denselben Stand wie DATEX.BAK."
                                   : kBothKept);
-    Wait(hub, 1);
+    return BackupResult::Made;
+}
+
+void RotateBackups(Hub& hub) {
+    if (IsToday(hub, hub.os.files.ModifiedTime(DatabaseFile(hub, kBackup)))) return;
+    // A database held by another program just now gets the day's backup at the next start; a file that is
+    // no database is reported by the first-use check, which ends the start.
+    if (BackUpDatabase(hub) == BackupResult::Made) Wait(hub, 1);
 }
 
 void OfferRestore(Hub& hub) {

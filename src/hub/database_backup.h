@@ -26,7 +26,17 @@ enum class CopyResult { Copied, Unsound, Failed };
 // half-written, and on failure it stays as it was. The copy carries the time it was made.
 CopyResult CopyDatabase(Files& files, const std::string& from, const std::string& to);
 
-// Once a day, the database becomes DATEX.BAK and the previous DATEX.BAK becomes DATEX.OLD.
+enum class BackupResult {
+    Made,        // DATEX.BAK holds the database now, DATEX.OLD the previous DATEX.BAK
+    Unreadable,  // the database is missing or held by another program
+    NoDatabase,  // the file is empty or has no header section
+    NotMade,     // the database is damaged or a step failed: the user was told, the backups are as they were
+};
+
+// The database becomes DATEX.BAK and the previous DATEX.BAK becomes DATEX.OLD, each file replaced in one step,
+// so that no backup is gone before its successor exists.
+BackupResult BackUpDatabase(Hub& hub);
+// Once a day, the same backup.
 void RotateBackups(Hub& hub);
 // The database is missing and DATEX.BAK exists: the user chooses to restore it, to begin with a new
 // database, or to quit.

@@ -54,12 +54,7 @@ public:
 
     void CancelPressed() override { Cancel(); }
 
-    void HelpPressed() override {
-        if (!ProgramFileExists(hub_, "Orvintal.chm")) return;
-        hub_.os.shell.StartProcess("\"" + hub_.os.kernel.WindowsFolder() + "\\hh.exe\" " +
-                                       ProgramFile(hub_, "Orvintal.chm::/1.0 Erste Schritte.htm"),
-                                   ShowState::Normal);
-    }
+    void HelpPressed() override { ShowHelpTopic(hub_, "1.0 Erste Schritte.htm"); }
 
     void CheckDatabaseClicked(bool ticked) override {
         form_.checkDatabase = ticked;

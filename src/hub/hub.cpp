@@ -22,6 +22,14 @@ bool StartComponent(Hub& hub, const std::string& program, const std::string& swi
     return hub.os.shell.StartProcess("\"" + ProgramFile(hub, program) + "\"" + switches, show);
 }
 
+void ShowHelpTopic(Hub& hub, const std::string& topic) {
+    constexpr char kHelpFile[] = "Orvintal.chm";
+    if (!ProgramFileExists(hub, kHelpFile)) return;
+    hub.os.shell.StartProcess("\"" + hub.os.kernel.WindowsFolder() + "\\hh.exe\" " + ProgramFile(hub, kHelpFile) +
+                                  "::/" + topic,
+                              ShowState::Normal);
+}
+
 MsgAnswer Message(Hub& hub, const std::string& text, MsgButtons buttons, MsgIcon icon) {
     return hub.os.dialogs.ShowMessage({text, std::string(kHubCaption) + " ", buttons, icon});
 }

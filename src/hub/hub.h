@@ -24,6 +24,8 @@ inline constexpr char kRestartPrefix[] = "Dritte Instanz";
 
 class SplashView;
 class DatabaseWaitView;
+class AbsenderView;
+class LizenzierungView;
 
 enum class HubTimer { Timer1 = 1, Timer2, Timer3, Timer4, Timer5 };
 
@@ -49,7 +51,11 @@ struct Hub {
     // The hub's own windows, shown through views the Win32 program (or a test) provides; may be null.
     SplashView* splashView = nullptr;
     DatabaseWaitView* databaseWaitView = nullptr;
+    AbsenderView* absenderView = nullptr;
+    LizenzierungView* lizenzierungView = nullptr;
     MemberRanges memberRanges;  // the member number blocks, read from the database at start
+    std::string bTrayiconTag;            // today's update check: "1" done already, "0" the reminder was shown
+    bool deadlineCheckWaiting = false;   // the deadline check waits its seconds before the component starts
 };
 
 std::string ProgramFile(const Hub& hub, const std::string& name);
@@ -61,6 +67,9 @@ void Wait(Hub& hub, double seconds);
 // Starts a program of the component folder by its quoted full path followed by the switches (which carry
 // their own leading blank) when the program exists. Returns whether it was started.
 bool StartComponent(Hub& hub, const std::string& program, const std::string& switches, ShowState show);
+// Opens a page of the suite's help file Orvintal.chm with the system's help viewer, when the file lies in the
+// component folder. topic: the page's name inside the file, e.g. "1.0 Erste Schritte.htm".
+void ShowHelpTopic(Hub& hub, const std::string& topic);
 // A message box titled with the hub caption and one blank.
 MsgAnswer Message(Hub& hub, const std::string& text, MsgButtons buttons, MsgIcon icon);
 // Closes the hub the one orderly way: "$Ende$" into its own command box.

@@ -4,6 +4,7 @@
 #include "hub/shutdown.h"
 #include "hub/tray_symbol.h"
 #include "launcher/popup_view_win32.h"
+#include "platform/window_text_win32.h"
 #include "tasks/timer_schedule.h"
 
 namespace kolvane {
@@ -28,13 +29,6 @@ Hub* HubOf(HWND window) {
 UINT TaskbarCreatedMessage() {
     static const UINT message = RegisterWindowMessageA("TaskbarCreated");
     return message;
-}
-
-std::string TextOf(HWND window) {
-    int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
-    return text;
 }
 
 void OnTick(Hub& hub, WPARAM id) {
@@ -69,7 +63,7 @@ LRESULT CALLBACK RootProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 // as with the edit box the suite's programs expect.
 LRESULT CALLBACK CommandBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_SETTEXT) return DefWindowProcA(window, message, wParam, lParam);
-    std::string before = TextOf(window);
+    std::string before = WindowTextOf(window);
     LRESULT result = DefWindowProcA(window, message, wParam, lParam);
     std::string after = lParam ? reinterpret_cast<const char*>(lParam) : "";
     Hub* hub = HubOf(window);

@@ -16,7 +16,7 @@
 #include "platform/text.h"
 #include "settings/registry_keys.h"
 #include "settings/registry_store.h"
-#include "store/sender_data.h"
+#include "members/sender_data.h"
 #include "tasks/deadline_watch.h"
 #include "tasks/update_check.h"
 
@@ -375,7 +375,7 @@ void RunStartup(Hub& hub) {
     GetDatabase(hub);
     CheckSystemComponents(hub);
     CreateWorkingFolders(hub);
-    WebUpdateCheck(hub);
+    if (WebUpdateCheck(hub)) return;
 
     ShowSplash(hub);
     RecordVersionChange(hub);

@@ -3,7 +3,7 @@
 #include "launcher/settings_action.h"
 #include "launcher/special_launches.h"
 #include "search/member_search.h"
-#include "store/sender_data.h"
+#include "members/sender_data.h"
 
 namespace kolvane {
 

@@ -4,8 +4,6 @@
 namespace kolvane {
 namespace {
 
-constexpr char kHelpFile[] = "Orvintal.chm";
-constexpr char kHelpTopic[] = "Orvintal.chm::/1.1 Orvintal und Anhang.htm";
 constexpr char kPrinterPanel[] = " shell32.dll,Control_RunDLL main.cpl @2";
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
@@ -14,9 +12,7 @@ std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
 // The system's tools by their full paths: the component folder never supplies one of its own.
 void OpenHelpTopics(Hub& hub, const ComponentRow&, const MenuEntryRef&) {
-    if (!ProgramFileExists(hub, kHelpFile)) return;
-    hub.os.shell.StartProcess(Quoted(hub.os.kernel.WindowsFolder() + "\\hh.exe") + " " + ProgramFile(hub, kHelpTopic),
-                              ShowState::Normal);
+    ShowHelpTopic(hub, "1.1 Orvintal und Anhang.htm");
 }
 
 void OpenPrinterControlPanel(Hub& hub, const ComponentRow&, const MenuEntryRef&) {

@@ -1,12 +1,11 @@
 #include "launcher/launch.h"
 #include "launcher/special_launches.h"
 #include "tasks/tick_events.h"
+#include "tasks/update_check.h"
 
 namespace kolvane {
 namespace {
 
-// The update manager; older installations have it as an EXE only.
-constexpr char kOlderManager[] = "UPDCTRL.EXE";
 constexpr char kCompleteSwitch[] = " /a";
 constexpr char kPackageSwitch[] = " /p";
 
@@ -22,7 +21,7 @@ void BackdateLastUpdate(Hub& hub) {
 
 void LaunchCompleteUpdate(Hub& hub, const ComponentRow& row, const MenuEntryRef& chosen) {
     if (ProgramFileExists(hub, std::string(row.program))) StartUnchecked(hub, row.program, row.switches);
-    else StandardLaunch(hub, kOlderManager, kCompleteSwitch, chosen);
+    else StandardLaunch(hub, kOlderUpdateManager, kCompleteSwitch, chosen);
 }
 
 // The older manager knows no web pack: it gets the package update instead.
@@ -31,9 +30,9 @@ void LaunchWebpackUpdate(Hub& hub, const ComponentRow& row, const MenuEntryRef& 
         BackdateLastUpdate(hub);
         StartUnchecked(hub, row.program, row.switches);
         LetEventsRun(hub);
-    } else if (ProgramFileExists(hub, kOlderManager)) {
+    } else if (ProgramFileExists(hub, kOlderUpdateManager)) {
         BackdateLastUpdate(hub);
-        StartUnchecked(hub, kOlderManager, kPackageSwitch);
+        StartUnchecked(hub, kOlderUpdateManager, kPackageSwitch);
     } else {
         chosen.Disable();
     }

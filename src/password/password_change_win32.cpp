@@ -4,6 +4,7 @@
 
 #include "app/resource.h"
 #include "hub/hub_window_win32.h"
+#include "platform/window_text_win32.h"
 
 namespace kolvane {
 namespace {
@@ -14,13 +15,6 @@ struct Change {
 };
 
 Change& ChangeOf(HWND dialog) { return *reinterpret_cast<Change*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
-
-std::string ItemText(HWND dialog, int id) {
-    HWND item = GetDlgItem(dialog, id);
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(item)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(item, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 void FocusOn(HWND dialog, int id) { SendMessageA(dialog, WM_NEXTDLGCTL, WPARAM(GetDlgItem(dialog, id)), TRUE); }
 

@@ -5,6 +5,7 @@
 #include "app/resource.h"
 #include "hub/hub_window_win32.h"
 #include "platform/handle_win32.h"
+#include "platform/window_text_win32.h"
 
 namespace kolvane {
 namespace {
@@ -16,13 +17,6 @@ struct Prompt {
 };
 
 Prompt& PromptOf(HWND dialog) { return *reinterpret_cast<Prompt*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
-
-std::string ItemText(HWND dialog, int id) {
-    HWND item = GetDlgItem(dialog, id);
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(item)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(item, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 void KeepInFront(HWND dialog, bool inFront) {
     SetWindowPos(dialog, inFront ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);

@@ -1,5 +1,6 @@
 #include "platform/dates.h"
 
+#include <chrono>
 #include <cstdio>
 
 namespace kolvane {
@@ -9,6 +10,8 @@ std::string ShortDate(int year, int month, int day) {
     std::snprintf(text, sizeof text, "%02d.%02d.%04d", day % 100, month % 100, year % 10000);
     return text;
 }
+
+std::string ShortDate(const DateTime& t) { return ShortDate(t.year, t.month, t.day); }
 
 std::string DottedIsoDate(int year, int month, int day) {
     char text[16];
@@ -27,5 +30,36 @@ std::string GeneralDate(const DateTime& t) {
 std::string GeneralDate(const FileTime& t) {
     return GeneralDate(DateTime{t.year, t.month, t.day, t.hour, t.minute, t.second});
 }
+
+namespace {
+
+// The number the digits text[from, from + count) write, or -1 when one of them is no digit.
+int Digits(std::string_view text, std::size_t from, std::size_t count) {
+    int value = 0;
+    for (std::size_t i = from; i < from + count; ++i) {
+        if (text[i] < '0' || text[i] > '9') return -1;
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+std::chrono::sys_days Day(const DateTime& t) {
+    using namespace std::chrono;
+    return sys_days{year{t.year} / month{static_cast<unsigned>(t.month)} / day{static_cast<unsigned>(t.day)}};
+}
+
+}  // namespace
+
+std::optional<DateTime> ReadShortDate(std::string_view text) {
+    using namespace std::chrono;
+    if (text.size() != 10 || text[2] != '.' || text[5] != '.') return std::nullopt;
+    const int d = Digits(text, 0, 2), m = Digits(text, 3, 2), y = Digits(text, 6, 4);
+    if (d < 0 || m < 0 || y < 0) return std::nullopt;
+    if (!year_month_day{year{y}, month{static_cast<unsigned>(m)}, day{static_cast<unsigned>(d)}}.ok())
+        return std::nullopt;
+    return DateTime{y, m, d, 0, 0, 0};
+}
+
+int DaysBetween(const DateTime& from, const DateTime& to) { return static_cast<int>((Day(to) - Day(from)).count()); }
 
 }  // namespace kolvane

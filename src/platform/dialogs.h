@@ -1,6 +1,7 @@
 #pragma once
-// Message boxes, the hub's modal windows and the system's printers.
+// Message boxes, input boxes, the hub's modal windows and the system's printers.
 // Implemented by dialogs_win32.cpp and dialogs_memory.cpp (scripted answers, every box recorded).
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,10 +19,20 @@ struct MessageBoxRequest {
     friend bool operator==(const MessageBoxRequest&, const MessageBoxRequest&) = default;
 };
 
+// An input box: a prompt, a field holding the default text, Ok and Cancel.
+struct InputBoxRequest {
+    std::string prompt;
+    std::string title;
+    std::string defaultText;
+    friend bool operator==(const InputBoxRequest&, const InputBoxRequest&) = default;
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
     virtual MsgAnswer ShowMessage(const MessageBoxRequest& request) = 0;
+    // The text the user confirmed, or nothing when the box was cancelled or could not be shown.
+    virtual std::optional<std::string> AskText(const InputBoxRequest& request) = 0;
     virtual std::vector<std::string> PrinterNames() = 0;
 };
 

@@ -25,4 +25,12 @@ MsgAnswer MemoryDialogs::ShowMessage(const MessageBoxRequest& request) {
     return answer;
 }
 
+std::optional<std::string> MemoryDialogs::AskText(const InputBoxRequest& request) {
+    asked.push_back(request);
+    if (typed.empty()) return request.defaultText;
+    std::optional<std::string> answer = typed.front();
+    typed.pop_front();
+    return answer;
+}
+
 }  // namespace kolvane

@@ -12,8 +12,12 @@ public:
     std::deque<MsgAnswer> answers;  // taken in order; when empty, the box's first button is the answer
     std::vector<MessageBoxRequest> shown;
     std::vector<std::string> printers{"Kyocera FS-1020"};
+    // Input boxes: answers taken in order (nothing: cancelled); when empty, the default text is confirmed.
+    std::deque<std::optional<std::string>> typed;
+    std::vector<InputBoxRequest> asked;
 
     MsgAnswer ShowMessage(const MessageBoxRequest& request) override;
+    std::optional<std::string> AskText(const InputBoxRequest& request) override;
     std::vector<std::string> PrinterNames() override { return printers; }
 };
 

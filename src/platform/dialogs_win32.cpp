@@ -2,6 +2,9 @@
 
 #include <winspool.h>
 
+#include "platform/input_box_resource.h"
+#include "platform/window_text_win32.h"
+
 namespace kolvane {
 
 namespace {
@@ -39,6 +42,38 @@ constexpr AnswerOf kAnswers[] = {
     {IDNO, MsgAnswer::No}, {IDRETRY, MsgAnswer::Retry},
 };
 
+struct InputBox {
+    const InputBoxRequest* request;
+    std::string answer;
+};
+
+INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* box = reinterpret_cast<InputBox*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    switch (message) {
+        case WM_INITDIALOG:
+            box = reinterpret_cast<InputBox*>(lParam);
+            SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+            SetWindowTextA(dialog, box->request->title.c_str());
+            SetDlgItemTextA(dialog, IDC_INPUTBOX_PROMPT, box->request->prompt.c_str());
+            SetDlgItemTextA(dialog, IDC_INPUTBOX_TEXT, box->request->defaultText.c_str());
+            SetForegroundWindow(dialog);
+            SendMessageA(dialog, WM_NEXTDLGCTL, WPARAM(GetDlgItem(dialog, IDC_INPUTBOX_TEXT)), TRUE);
+            return FALSE;  // the focus is set, on the field with its text selected
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK) {
+                box->answer = ItemText(dialog, IDC_INPUTBOX_TEXT);
+                EndDialog(dialog, IDOK);
+                return TRUE;
+            }
+            if (LOWORD(wParam) == IDCANCEL) {
+                EndDialog(dialog, IDCANCEL);
+                return TRUE;
+            }
+            return FALSE;
+    }
+    return FALSE;
+}
+
 UINT FlagsOf(const MessageBoxRequest& request) {
     UINT flags = MB_SETFOREGROUND;
     for (const auto& style : kButtonStyles)
@@ -56,6 +91,16 @@ MsgAnswer Win32Dialogs::ShowMessage(const MessageBoxRequest& request) {
         if (answer.id == id) return answer.answer;
     // A box that could not be shown answers as if it had been cancelled: nothing is done on its behalf.
     return MsgAnswer::Cancel;
+}
+
+std::optional<std::string> Win32Dialogs::AskText(const InputBoxRequest& request) {
+    InputBox box{&request, {}};
+    // The template is a resource of the program; without it (a test program) no box can be shown.
+    const INT_PTR result = ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_INPUTBOX),
+                                             ::GetActiveWindow() ? ::GetActiveWindow() : owner_, InputBoxProc,
+                                             reinterpret_cast<LPARAM>(&box));
+    if (result != IDOK) return std::nullopt;
+    return box.answer;
 }
 
 std::vector<std::string> Win32Dialogs::PrinterNames() {

@@ -1,5 +1,5 @@
 #pragma once
-// Message boxes through user32 and the printers through winspool.
+// Message boxes and the input box through user32, and the printers through winspool.
 #include <windows.h>
 
 #include "platform/dialogs.h"
@@ -13,6 +13,8 @@ public:
 
     // Brought to the foreground, since the hub has no visible window of its own.
     MsgAnswer ShowMessage(const MessageBoxRequest& request) override;
+    // From the program's own template; owned by the active window (the dialog that asks), else the hub's.
+    std::optional<std::string> AskText(const InputBoxRequest& request) override;
     // Local printers and printer connections of the user.
     std::vector<std::string> PrinterNames() override;
 

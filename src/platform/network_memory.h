@@ -3,12 +3,13 @@
 
 namespace kolvane {
 
+// The connection state a test sets.
 class MemoryNetwork : public Network {
 public:
     bool internet = false;
-    bool dialUp = false;
+    std::vector<DialUpConnection> dialUps;
     bool InternetConnected() override { return internet; }
-    bool DialUpConnected() override { return dialUp; }
+    std::vector<DialUpConnection> DialUpConnections() override { return dialUps; }
 };
 
 }  // namespace kolvane

@@ -12,14 +12,17 @@ bool Win32Network::InternetConnected() {
     return ::InternetGetConnectedState(&flags, 0) != FALSE;
 }
 
-bool Win32Network::DialUpConnected() {
-    // Room for one connection is enough: "buffer too small" already says there are several.
-    RASCONNA connection{};
-    connection.dwSize = sizeof connection;
-    DWORD bytes = sizeof connection;
+std::vector<DialUpConnection> Win32Network::DialUpConnections() {
+    // Every entry carries the size of the structure this program was built with, as the service checks it.
+    std::vector<RASCONNA> entries(kMaxDialUpConnections);
+    for (RASCONNA& entry : entries) entry.dwSize = sizeof(RASCONNA);
+    DWORD bytes = static_cast<DWORD>(entries.size() * sizeof(RASCONNA));
     DWORD count = 0;
-    DWORD result = ::RasEnumConnectionsA(&connection, &bytes, &count);
-    return (result == ERROR_SUCCESS && count > 0) || result == ERROR_BUFFER_TOO_SMALL;
+    if (::RasEnumConnectionsA(entries.data(), &bytes, &count) != ERROR_SUCCESS) return {};
+    std::vector<DialUpConnection> connections;
+    for (DWORD i = 0; i < count && i < entries.size(); ++i)
+        connections.push_back({reinterpret_cast<std::uintptr_t>(entries[i].hrasconn), entries[i].szEntryName});
+    return connections;
 }
 
 }  // namespace kolvane

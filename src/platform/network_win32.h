@@ -7,8 +7,7 @@ namespace kolvane {
 class Win32Network final : public Network {
 public:
     bool InternetConnected() override;
-    // Any active dial-up connection counts.
-    bool DialUpConnected() override;
+    std::vector<DialUpConnection> DialUpConnections() override;
 };
 
 }  // namespace kolvane

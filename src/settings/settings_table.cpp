@@ -156,6 +156,8 @@ constexpr std::array<SettingEntry, kSettingCount> kTable{{
 
     // The web pages the launcher opens: the tax authority's online portal and the map service.
     {S::PortalUrl, "PortalUrl", K::Text, Absent("https://www.elster.de"), SettingOwner::Hub},
+    // Time and size of the UPDATE.SET last handed to the update manager: the next start deletes that file.
+    {S::UpdateSetGiven, "UpdateSetGiven", K::Text, kNone, SettingOwner::Hub},
     {S::MapUrl, "MapUrl", K::Text, Absent("https://www.openstreetmap.org"), SettingOwner::Hub},
 }};
 

@@ -36,7 +36,7 @@ enum class Setting : std::uint8_t {
     Kurzmitteilung, Steuernummer, ALizenz1, ALizenz2, ALizenz3, ALizenz4, ALizenz5, ALizenz6, BLizenz1,
     BLizenz2, BLizenz3, BLizenz4, BLizenz5, BLizenz6, RegisteredOwner,
     // The hub's own additions (keep MapUrl last: it sizes the table).
-    PortalUrl, MapUrl,
+    PortalUrl, UpdateSetGiven, MapUrl,
 };
 
 inline constexpr std::size_t kSettingCount = static_cast<std::size_t>(Setting::MapUrl) + 1;

@@ -87,17 +87,31 @@ MemberRanges MemberDatabase::ReadRanges() {
 }
 
 SaveResult MemberDatabase::Write(std::string_view section, std::span<const DatabaseValue> values) {
-    const std::optional<std::vector<StoredValue>> stored = Scramble(values);
-    if (!stored || !IniSectionNameWritable(section)) {
+    return Write(section, SectionChange{{}, values, {}});
+}
+
+SaveResult MemberDatabase::Write(std::string_view section, const SectionChange& change) {
+    const std::optional<std::vector<StoredValue>> values = Scramble(change.values);
+    const std::optional<std::vector<StoredValue>> defaults = Scramble(change.defaults);
+    if (!values || !defaults || !IniSectionNameWritable(section)) {
         Report(os_.dialogs, SaveResult::Refused, path_);
         return SaveResult::Refused;
     }
     return Save([&](IniDocument& document) {
         IniEdit outcome = IniEdit::Unchanged;
-        for (const StoredValue& value : *stored) {
-            const IniEdit edit = document.Write(section, value.key, value.value);
-            if (edit == IniEdit::Refused) return IniEdit::Refused;
+        const auto apply = [&](IniEdit edit) {
             if (edit == IniEdit::Changed) outcome = IniEdit::Changed;
+            return edit != IniEdit::Refused;
+        };
+        for (std::string_view key : change.removedPlainKeys)
+            if (!apply(document.DeleteKey(section, key))) return IniEdit::Refused;
+        for (const StoredValue& value : *values)
+            if (!apply(document.Write(section, value.key, value.value))) return IniEdit::Refused;
+        for (const StoredValue& value : *defaults) {
+            // A value that does not unscramble reads as empty everywhere in the suite.
+            const std::optional<std::string> stored = Crypt(document.Read(section, value.key));
+            if (stored && !stored->empty()) continue;
+            if (!apply(document.Write(section, value.key, value.value))) return IniEdit::Refused;
         }
         return outcome;
     });

@@ -28,6 +28,14 @@ struct DatabaseValue {
     std::string_view value;
 };
 
+// Several changes to one section saved in one go, all or none: keys of an older plain (unscrambled) form
+// removed, values written, and defaults written only where the key reads empty at the moment of the save.
+struct SectionChange {
+    std::span<const std::string_view> removedPlainKeys;
+    std::span<const DatabaseValue> values;
+    std::span<const DatabaseValue> defaults;
+};
+
 class MemberDatabase {
 public:
     // path: the full name of the file, e.g. the database folder followed by "DATEX.DAT".
@@ -48,6 +56,7 @@ public:
 
     // Saves the values into the section, all or none.
     SaveResult Write(std::string_view section, std::span<const DatabaseValue> values);
+    SaveResult Write(std::string_view section, const SectionChange& change);
     SaveResult Write(std::string_view section, std::string_view key, std::string_view value);
     SaveResult Delete(std::string_view section, std::string_view key);
 

@@ -2,6 +2,8 @@
 // The member number blocks of the association's two advice centres, kept in the header section of the
 // member database as "A1" to "A2" (main office, scanned first) and "B1" to "B2" (branch office).
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace kolvane {
@@ -27,6 +29,12 @@ inline constexpr std::array<RangeKey, 4> kRangeKeys{{
     {"B1", &MemberRanges::B1, "1000"},
     {"B2", &MemberRanges::B2, "1999"},
 }};
+
+// The suite's programs show and accept member numbers of at most four digits.
+inline constexpr std::size_t kMaxMemberDigits = 4;
+
+// A member number as the suite writes it: one to four ASCII digits. Nothing for any other text.
+std::optional<int> ParseMemberNumber(std::string_view text);
 
 // The ranges from the four header values as read (plain text, in the order of kRangeKeys). A value
 // counts as a number only when it is one to four ASCII digits, as member numbers are; anything else

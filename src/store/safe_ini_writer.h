@@ -41,4 +41,9 @@ std::string TemporaryFileOf(const std::string& path);
 SaveResult EditIniFile(Files& files, Clock& clock, FileLocks& locks, const std::string& path,
                        const std::function<IniEdit(IniDocument&)>& edit, const SafeWriteBounds& bounds = {});
 
+// A shared file that does not exist yet: written whole to the temporary file, which then takes its name, so
+// that no reader ever sees it half-written. A file that has appeared meanwhile is kept; false then, and when
+// the file could not be written.
+bool CreateIniFile(Files& files, const std::string& path, const std::string& bytes);
+
 }  // namespace kolvane

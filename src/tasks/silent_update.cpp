@@ -5,10 +5,10 @@
 namespace kolvane {
 
 void SilentUpdateTick(Hub& hub) {
-    if (ConnectionCheck(hub) != 1) return;
-    // The newer manager carries a library's extension but is a program; the older one is the fallback.
-    const char* manager = ProgramFileExists(hub, "UPDCTRL.DLL") ? "UPDCTRL.DLL" : "UPDCTRL.EXE";
-    StartComponent(hub, manager, " /s", ShowState::Normal);
+    // Online through the LAN as well as through a dial-up connection.
+    if (!ConnectionCheck(hub)) return;
+    const std::string manager = InstalledUpdateManager(hub);
+    if (!manager.empty()) StartComponent(hub, manager, " /s", ShowState::Normal);
     EnableTimer(hub, HubTimer::Timer1, false);
 }
 

@@ -1,9 +1,10 @@
 // The end-to-end tests' stand-in for the other programs of the suite and for the shell around the hub: it
 // finds windows and message boxes, sends commands into a command box, answers boxes and fills in dialogs,
-// reads and chooses entries of the hub's open menu, reads settings through the 32-bit registry view (as the
-// suite's 32-bit programs see them), and sends the hub's icon the task bar's messages and its window those
-// of a log-off. One subcommand per run; results go to stdout as tab-separated Windows-1252 lines, line feeds
-// inside a text written as "\n"; exit code 0 = done or found, 1 = not found or failed, 2 = wrong usage.
+// reads and chooses entries of the hub's open menu, reads settings through the 32-bit registry view and the
+// member database through the profile functions (as the suite's 32-bit programs see them), and sends the hub's
+// icon the task bar's messages and its window those of a log-off. One subcommand per run; results go to stdout
+// as tab-separated Windows-1252 lines, line feeds inside a text written as "\n"; exit code 0 = done or found,
+// 1 = not found or failed, 2 = wrong usage.
 #include <windows.h>
 // after windows.h, which they need
 #include <fcntl.h>
@@ -16,6 +17,8 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "store/crypt.h"
 
 namespace {
 
@@ -360,6 +363,15 @@ const Command kCommands[] = {
     {"list-read", 2, "CAPTION CONTROL-ID", ListRead},
     {"list-click", 3, "CAPTION CONTROL-ID ROW", ListClick},
     {"member-administration", 1, "SECONDS", MemberAdministration},
+    // A value of the member database as the suite's programs read it: the profile functions, key and value
+    // scrambled.
+    {"database-get", 3, "FILE SECTION KEY", [](char** args) {
+         char value[256] = {};
+         GetPrivateProfileStringA(args[1], kolvane::Crypt(args[2])->c_str(), "", value, sizeof value, args[0]);
+         const std::optional<std::string> plain = kolvane::Crypt(value);
+         if (plain) Print(Escape(*plain));
+         return plain.has_value();
+     }},
     {"menu-read", 1, "SECONDS", [](char** args) {
          std::vector<MenuLine> lines;
          if (!ReadOpenMenu(args[0], lines)) return false;

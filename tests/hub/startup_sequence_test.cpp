@@ -1,4 +1,5 @@
 #include "hub/startup_sequence.h"
+#include "members/sender_data.h"
 
 #include "hub_fixture.h"
 
@@ -58,6 +59,8 @@ TEST(StartupTest, InstalledStartLeavesTheHubRunning) {
     // Like the setup program, which creates the help restriction keys, the hub never creates them itself.
     RegCreateKey(s.p.registry, kHtmlHelpRestrictionKeys[0].root, kHtmlHelpRestrictionKeys[0].path, "");
 
+    struct : AbsenderView { int shown = 0; void ShowModal(Hub&, AbsenderForm&) override { ++shown; } } absender;
+    s.hub.absenderView = &absender;
     EXPECT_FALSE(s.Run());
 
     const std::pair<Setting, const char*> written[] = {
@@ -69,7 +72,8 @@ TEST(StartupTest, InstalledStartLeavesTheHubRunning) {
     EXPECT_EQ(s.p.files.ReadAll("C:\\Orvintal\\DATEX.NET"), database) << "local copy of a local database";
     EXPECT_EQ(s.hub.memberRanges, (MemberRanges{1, 890, 895, 1999}));
     ASSERT_EQ(s.p.dialogs.shown.size(), 1u);
-    EXPECT_EQ(s.p.dialogs.shown[0].title, " Herzlich Willkommen") << "until the sender data exist";
+    EXPECT_EQ(std::pair(s.p.dialogs.shown[0].title, absender.shown), std::pair(std::string(" Herzlich Willkommen"), 1))
+        << "the welcome and the sender data window until the sender data exist";
     for (const auto& [name, mark] : {std::pair{"ACCOUNTS.EXE", "~ HIGHDPIAWARE"}, {"UPDCTRL.DLL", "~ RUNASADMIN"},
                                      {"README.TXT", ""}, {"HUBAGENT.EXE", ""}})
         EXPECT_EQ(s.Reg(layers, std::string("C:\\Orvintal\\") + name), mark) << name;
@@ -81,7 +85,8 @@ TEST(StartupTest, InstalledStartLeavesTheHubRunning) {
     }
 }
 
-// Another hub's window or its mutex: the start shows the hint (unless started with "/s") and ends, writing nothing.
+// Another hub's window or its mutex: the start shows the hint (unless started with "/s") and ends, writing nothing,
+// before an update is due or waiting settings are handed over.
 TEST(StartupTest, SecondStartEndsWithoutWritingAnything) {
     for (const auto& [commandLine, byMutex, hintShown] : {std::tuple{"", false, true}, {"/s", false, false}, {"", true, true}}) {
         StartSystem s;
@@ -93,7 +98,7 @@ TEST(StartupTest, SecondStartEndsWithoutWritingAnything) {
         second.Root = s.hub.Root;
         if (byMutex) s.p.kernel.heldMutexes->insert("Orvintal");
         else s.p.windows.Create(kHubClass, kHubCaption);  // the hub that runs already
-        for (const char* file : {"HINTFEED.EXE", "BUDGET.XML"}) s.Put(std::string("C:\\Orvintal\\") + file);
+        for (const char* file : {"HINTFEED.EXE", "BUDGET.XML", "UPDCTRL.DLL", "UPDATE.SET"}) s.Put(std::string("C:\\Orvintal\\") + file);
         s.p.kernel.commandLine = commandLine;
         EXPECT_THROW(RunStartup(second), ProcessTerminated);
         const std::vector<Started> hint{{"\"C:\\Orvintal\\HINTFEED.EXE\" /x", ShowState::Normal}};

@@ -98,6 +98,8 @@ printf '%%PDF-1.4\n%%%%EOF\n' >"$folder/Vorlagen/Vollmacht.pdf"
 printf '[UPDATE]\n[DOCS]\n0=Vollmacht für Steuerangelegenheiten\n[PDFFILE]\n0=\\Vorlagen\\Vollmacht.pdf\n' |
     write_cp1252 "$folder/VORLAGEN.DAT"
 touch "$folder/DATEBOOK.MAP" "$folder/DAYPLAN.MAP"
+# The deadline component set up, its check left to its own window (an installed system has `Fristwächter` too).
+printf '[ROOT]\nTimer=2\nStart=1\nCat=3\n' | write_cp1252 "$folder/FRISTEN.DAT"
 
 if [ $database -eq 1 ]; then
     if [ -f "$build/tools/demodb/demodb.exe" ]; then
@@ -133,6 +135,7 @@ installed_settings() {
 "NoTmpBeitrag"=dword:00000001
 "CheckPrint"=dword:00000001
 "AutoUpdate"=dword:00000000
+"Fristwächter"="Prüfung vom 01.12.2026"
 "ALizenz1"="Lohnsteuerhilfe Musterstadt e.V."
 "RegisteredOwner"="Lohnsteuerhilfe Musterstadt e.V."
 

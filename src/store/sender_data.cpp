@@ -1,7 +1,0 @@
-#include "store/sender_data.h"
-
-namespace kolvane {
-
-void ShowSenderData(Hub&) {}
-
-}  // namespace kolvane
