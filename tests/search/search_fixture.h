@@ -1,7 +1,7 @@
 #pragma once
 // A hub with its menu and a member database of a few hand-made members: a couple, a single member with a
 // wife's first names but no "PAAR", one who left yesterday, damaged values, umlauts in every spelling.
-// The search window is played by the test: its script runs once the window has loaded.
+// The search window is played by the test, which sends its events; a step may run in the middle of a scan.
 #include "launcher/launcher_fixture.h"
 #include "search/member_search.h"
 
