@@ -217,8 +217,9 @@ void Contributions(Writing& w) {
         w.Text(C::tMdbFile);
         return;
     }
+    // Without an SQL database its options mean nothing, and the contributions go to the contributions program.
     for (Setting s : {S::AutoDataImport, S::MDBUsed, S::MdbFileRythm, S::MdbOverwrite}) w.Remove(s);
-    if (w.form.Changed(C::tMdbFile) || w.Due(C::cPelmondo, S::Pelmondo)) w.Note(w.hub.settings.WriteInt(S::Pelmondo, 1), S::Pelmondo);
+    w.Note(w.hub.settings.WriteInt(S::Pelmondo, 1), S::Pelmondo);
 }
 
 void Backup(Writing& w) {

@@ -180,5 +180,135 @@ TEST(OptionsTest, FieldsPagesAndTimers) {
     EXPECT_EQ(shown, "11100");
 }
 
+// A second Ok writes nothing: the first one stored every missing value, and a peer's change made while the
+// window was open survives under controls the user left alone.
+TEST(OptionsSaveTest, WritesOnlyWhatChangedOrIsMissing) {
+    OptionsSystem s;
+    OptionsForm first = OptionsLoad(s.hub);
+    ASSERT_EQ(OptionsSave(s.hub, first), OptionsOutcome::Saved);
+    OptionsForm form = OptionsLoad(s.hub);
+    const auto registry = s.p.registry.Dump();
+    const std::string database = s.Ranges();
+    s.Set("AutoUpdate", DwordData(0));
+    form[C::CRefreshDialog].value = 0;
+    form[C::CMaustaste].value = 2;
+    form[C::TEnde2].text = "1500";
+    EXPECT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Saved);
+    const std::string key = "HKLM\\Software\\Brekkan\\Orvintal\\";
+    EXPECT_EQ(OptionsSystem::Diff(registry, s.p.registry.Dump()),
+              (std::vector<std::string>{"-" + key + "AutoUpdate=4:" + std::string("\1\0\0\0", 4),
+                                        "-" + key + "Maustaste=4:" + std::string(4, '\0'),
+                                        "-" + key + "RefreshDialog=4:" + std::string("\1\0\0\0", 4),
+                                        "+" + key + "AutoUpdate=4:" + std::string(4, '\0'),
+                                        "+" + key + "Maustaste=4:" + std::string("\2\0\0\0", 4),
+                                        "+" + key + "RefreshDialog=4:" + std::string(4, '\0')}));
+    EXPECT_NE(s.Ranges(), database);
+    EXPECT_EQ(MemberDatabase(s.p.os, kDatabase).Read("000", "B2"), "1500");
+    EXPECT_EQ(s.p.dialogs.shown.size(), 0u);
+}
+
+// Every check runs before anything is written: a refused save changes neither the registry nor the database.
+TEST(OptionsSaveTest, ChecksComeFirst) {
+    const char* order = "Fehlerhafte Vergabe der Lizenz-Nummern. \nZahlen müssen pro Feld immer größer werden.";
+    const char* gap = "Fehlerhafte Vergabe der Lizenz-Nummern. \nDie Haupt- und Nebenstelle benötigen 3 freie Stellen.";
+    const char* digits = "In Orvintal sind max. 4-stellige Mitgliedsnummern erlaubt. ";
+    const struct {
+        std::array<const char*, 4> ranges;
+        std::function<void(OptionsForm&)> edit;
+        std::string message;  // empty: saved
+        C focus;
+        std::string storedA1;
+    } cases[] = {
+        {{"001", "890", "892", "999"}, {}, gap, C::TAnfang2, "001"},
+        {{"001", "890", "894", "999"}, {}, "", C::TAnfang1, "001"},
+        {{"001", "999", "1003", "1999"}, {}, "", C::TAnfang1, "001"},
+        {{"001", "890", "900", "9999"}, {}, digits, C::TEnde2, "001"},
+        {{"001", "890", "900", "10000"}, {}, digits, C::TEnde2, "001"},
+        {{"001", "890", "900", "9998"}, {}, "", C::TAnfang1, "001"},
+        {{"12", "890", "900", "999"}, {}, "", C::TAnfang1, "012"},
+        {{"x", "890", "900", "999"}, {}, order, C::TAnfang1, "001"},
+        {{"001", "890", "900", "+999"}, {}, order, C::TAnfang1, "001"},
+        {{"500", "400", "900", "999"}, {}, order, C::TAnfang1, "001"},
+        {{"001", "890", "900", "999"}, [](OptionsForm& f) { f[C::cMDBUsed].value = 1; },
+         "Bitte geben Sie den Speicherort der SQL-Datenbank an.  \nDeaktivieren Sie ggf. die Verwendung der Datenbank.",
+         C::tMdbFile, "001"},
+        {{"001", "890", "900", "999"}, [](OptionsForm& f) { f[C::tDatFile].text = "C:\\Nirgends"; },
+         "Der Ordner für die Datenbanken wurde nicht gefunden:\nC:\\Nirgends\\", C::tDatFile, "001"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        OptionsSystem s;
+        OptionsForm form = OptionsLoad(s.hub);
+        for (std::size_t i = 0; i < 4; ++i) form[kRangeFields[i]].text = c.ranges[i];
+        if (c.edit) c.edit(form);
+        form[C::CSecurity].value = 1;
+        const auto registry = s.p.registry.Dump();
+        const std::string database = s.Ranges();
+        const auto outcome = OptionsSave(s.hub, form);
+        EXPECT_EQ(outcome.has_value(), c.message.empty());
+        EXPECT_EQ(s.p.dialogs.shown.empty() ? "" : s.p.dialogs.shown[0].text, c.message);
+        if (!c.message.empty()) {
+            EXPECT_EQ(form.focus, c.focus);
+            EXPECT_EQ(s.p.registry.Dump(), registry);
+            EXPECT_EQ(s.Ranges(), database);
+        }
+        EXPECT_EQ(MemberDatabase(s.p.os, kDatabase).Read("000", "A1"), c.storedA1);
+    }
+}
+
+// A write the registry refuses stops the save with the setting's name; the window stays open.
+TEST(OptionsSaveTest, FailedWriteIsReported) {
+    OptionsSystem s;
+    OptionsForm form = OptionsLoad(s.hub);
+    s.p.registry.SetReadOnly(kSettingsKey.root, kSettingsKey.path, true);
+    EXPECT_EQ(OptionsSave(s.hub, form), std::nullopt);
+    ASSERT_EQ(s.p.dialogs.shown.size(), 1u);
+    EXPECT_NE(s.p.dialogs.shown[0].text.find("''RefreshDialog''"), std::string::npos);
+}
+
+TEST(OptionsSaveTest, SqlAutostartAndPrinterFolder) {
+    OptionsSystem s;
+    s.Set("MdbOverwrite", DwordData(1));
+    s.Set("Pelmondo", DwordData(0));
+    s.p.registry.Put(kPdfPrinterKey.root, kPdfPrinterKey.path, "AutoSaveDir", SzData("C:\\Weg"));
+    RegCreateKey(s.p.registry, kRunKey.root, kRunKey.path, "");
+    OptionsForm form = OptionsLoad(s.hub);
+    form[C::CAutostart].value = 1;
+    form[C::TBelege].text = "C:\\Orvintal\\Belege\\";
+    EXPECT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Saved);
+    EXPECT_FALSE(s.hub.settings.Exists(Setting::MdbOverwrite));
+    EXPECT_EQ(s.hub.settings.ReadInt(Setting::Pelmondo), 1);
+    std::string text;
+    RegGetSetting(s.p.registry, s.p.kernel, kRunKey.root, kRunKey.path, "Orvintal", text);
+    EXPECT_EQ(text, "\"C:\\Orvintal\\kolvane.exe\"");
+    EXPECT_EQ(s.p.ini.Read("C:\\Orvintal\\SETUP.INI", "Setup", "Win64Dir"), "C:\\Orvintal\\KOLVANE.EXE");
+    RegGetSetting(s.p.registry, s.p.kernel, kPdfPrinterKey.root, kPdfPrinterKey.path, "AutoSaveDir", text);
+    EXPECT_EQ(text, "C:\\Orvintal\\Belege");
+    form = OptionsLoad(s.hub);
+    form[C::CAutostart].value = 0;
+    form[C::TBelege].text = "D:\\";
+    EXPECT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Saved);
+    EXPECT_FALSE(s.p.registry.QueryValue(kRunKey.root, kRunKey.path, "Orvintal"));
+    RegGetSetting(s.p.registry, s.p.kernel, kPdfPrinterKey.root, kPdfPrinterKey.path, "AutoSaveDir", text);
+    EXPECT_EQ(text, "D:\\");
+}
+
+// The explorer's place changes only with a new hub: asked once, then handed over to a new process.
+TEST(OptionsSaveTest, VersetzungRestartsTheHub) {
+    OptionsSystem s;
+    s.Set("Versetzung", DwordData(0));
+    s.Put("C:\\Orvintal\\KOLVANE.EXE");
+    OptionsForm form = OptionsLoad(s.hub);
+    form[C::CShowNoContacts].value = 0;  // alone no reason once the place is stored
+    EXPECT_EQ(OptionsSave(s.hub, (form = OptionsLoad(s.hub), form)), OptionsOutcome::Saved);
+    EXPECT_TRUE(s.p.dialogs.shown.empty());
+    form[C::CVersetzung].value = 1;
+    s.p.dialogs.answers = {MsgAnswer::Ok};
+    EXPECT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Restarting);
+    EXPECT_EQ(s.p.windows.GetText(s.hub.Root), "Brekkan Orvintal  Zweite Instanz");
+    EXPECT_EQ(s.p.shell.started.at(0).commandLine, "\"C:\\Orvintal\\KOLVANE.EXE\"");
+    EXPECT_TRUE(SentClose(s.p, s.hub));
+}
+
 }  // namespace
 }  // namespace kolvane
