@@ -2,6 +2,7 @@
 // the writes in the order the suite's programs expect. A value is written only when its control changed since
 // the window was opened or the value is missing: whatever a peer stored meanwhile under an untouched control
 // stays. A write that fails stops the save with a message naming the setting; the window stays open.
+#include <algorithm>
 #include <optional>
 
 #include "launcher/settings_action.h"
@@ -12,7 +13,6 @@
 #include "settings/options_save.h"
 #include "settings/registry_keys.h"
 #include "settings/registry_store.h"
-#include "store/crypt.h"
 #include "store/member_database.h"
 
 namespace kolvane {
@@ -49,17 +49,20 @@ bool Refuse(Hub& hub, OptionsForm& form, const char* text, MsgIcon icon, C focus
     return false;
 }
 
-// A field holds a number only as ASCII digits (blanks around them aside). Every test compares numbers, so that
-// ranges of different digit counts ("999" and "1500") are judged by their values.
+bool RangesChanged(const OptionsForm& form) {
+    return std::any_of(kRangeFields.begin(), kRangeFields.end(), [&](C field) { return form.Changed(field); });
+}
+
+// Ranges the user left as the database holds them are neither checked nor written: the number ranges window
+// keeps them by rules of its own. A field holds a number only as ASCII digits (blanks around them aside). Every
+// test compares numbers, so that ranges of different digit counts ("999" and "1500") are judged by their values.
 bool RangesValid(Hub& hub, OptionsForm& form) {
+    if (!RangesChanged(form)) return true;
     std::array<std::optional<long>, 4> n;
-    bool allEmpty = true;
     for (std::size_t i = 0; i < kRangeFields.size(); ++i) {
         const std::string_view text = IniTrim(form[kRangeFields[i]].text);
-        allEmpty = allEmpty && text.empty();
         if (IsDigits(text) && text.size() <= 9) n[i] = std::stol(std::string(text));
     }
-    if (allEmpty) return true;  // a database without ranges keeps none; the other options can still be saved
     const bool numbers = n[0] && n[1] && n[2] && n[3];
     const bool gap = numbers && *n[1] + 3 >= *n[2];
     if (!numbers || *n[0] >= *n[1] || *n[2] >= *n[3] || *n[1] >= *n[3])
@@ -269,16 +272,10 @@ void FormsAndMouse(Writing& w) {
 
 // Into the database the ranges were read from, all four or none.
 void MemberRanges(Writing& w) {
+    if (!RangesChanged(w.form)) return;
     MemberDatabase database(w.hub.os, w.form.databaseFolder + std::string(kDatabaseFileName));
-    const DatabaseIndex index = database.Load();
-    bool due = false;
     std::array<DatabaseValue, 4> values;
-    for (std::size_t i = 0; i < kRangeFields.size(); ++i) {
-        const std::string& text = w.form[kRangeFields[i]].text;
-        due = due || w.form.Changed(kRangeFields[i]) || index.ReadStored(kHeaderSection, *Crypt(kRangeKeys[i].key)).empty();
-        values[i] = {kRangeKeys[i].key, text};
-    }
-    if (!due || IniTrim(w.form[C::TAnfang1].text).empty()) return;
+    for (std::size_t i = 0; i < kRangeFields.size(); ++i) values[i] = {kRangeKeys[i].key, w.form[kRangeFields[i]].text};
     if (database.Write(kHeaderSection, values) != SaveResult::Saved) {
         w.stopped = true;
         return;
