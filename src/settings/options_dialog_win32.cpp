@@ -258,8 +258,6 @@ void Save(HWND dialog, Optionen& w) {
     FocusOnForm(dialog, w);
 }
 
-bool IsRangeField(Ctl c) { return c == Ctl::TAnfang1 || c == Ctl::TEnde1 || c == Ctl::TAnfang2; }
-
 void OnControl(HWND dialog, Optionen& w, Ctl c, int code) {
     const CtlKind kind = ControlOf(c).kind;
     std::optional<OptionsEvent> event;
@@ -267,8 +265,7 @@ void OnControl(HWND dialog, Optionen& w, Ctl c, int code) {
     if ((kind == CtlKind::List || kind == CtlKind::EditList) && code == CBN_SELCHANGE) event = OptionsEvent::Change;
     if (kind == CtlKind::Edit && code == EN_KILLFOCUS) event = OptionsEvent::FocusOut;
     if (kind == CtlKind::Edit && code == EN_SETFOCUS) {
-        if (IsRangeField(c) || c == Ctl::TEnde2 || c == Ctl::tVereinsname)
-            PostMessageA(w.controls[Index(c)], EM_SETSEL, 0, -1);
+        if (OptionsSelectsAll(c)) PostMessageA(w.controls[Index(c)], EM_SETSEL, 0, -1);
         event = OptionsEvent::FocusIn;
     }
     if (!event) return;
@@ -282,13 +279,12 @@ void OnCommand(HWND dialog, Optionen& w, int id, int code) {
     if (IsTableId(id)) return OnControl(dialog, w, AllControls()[RowOf(id)].id, code);
     switch (id) {
         case IDOK: {
-            // Enter in the first three range fields walks on; anywhere else, and a click on `BReady`, saves.
+            // Enter in a field may walk on; a click on `BReady` has put the focus on it, and saves.
             const HWND focus = GetFocus();
             const int focused = focus ? GetDlgCtrlID(focus) : 0;
-            if (IsTableId(focused) && IsRangeField(AllControls()[RowOf(focused)].id) && code != BN_CLICKED) {
+            if (IsTableId(focused)) {
                 OptionsOnEvent(*w.hub, *w.form, AllControls()[RowOf(focused)].id, OptionsEvent::Enter);
-                FocusOnForm(dialog, w);
-                return;
+                if (w.form->focus) return FocusOnForm(dialog, w);
             }
             return Save(dialog, w);
         }

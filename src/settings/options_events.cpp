@@ -1,5 +1,7 @@
 // The interlocks of the window `Optionen`: small rules between its controls, each run by the one dispatcher
 // below when the user changes a control (and a few of them once while loading).
+#include <algorithm>
+
 #include "launcher/hub_menu.h"
 #include "platform/ini_codec.h"
 #include "settings/options_files.h"
@@ -112,10 +114,10 @@ void FormatRanges(OptionsForm& form) {
         if (const auto number = ParseMemberNumber(IniTrim(form[field].text))) form[field].text = FormatMemberNumber(*number);
 }
 
+// Enter walks from range field to range field; in the last one it is left to the window (it saves).
 void RangeEnter(OptionsForm& form, C field) {
-    if (field != C::TEnde2) form.focus = kRangeFields[static_cast<std::size_t>(field == C::TAnfang1   ? 1
-                                                                                 : field == C::TEnde1 ? 2
-                                                                                                      : 3)];
+    const auto at = std::find(kRangeFields.begin(), kRangeFields.end(), field);
+    if (at + 1 != kRangeFields.end()) form.focus = *(at + 1);
 }
 
 }  // namespace
@@ -139,6 +141,8 @@ void OptionsOnEvent(Hub& hub, OptionsForm& form, Ctl control, OptionsEvent event
     if (IsRangeField(control) && event == OptionsEvent::FocusOut) FormatRanges(form);
     if (ControlOf(control).kind == CtlKind::Button && click) OptionsToolButton(hub, form, control);
 }
+
+bool OptionsSelectsAll(Ctl control) { return IsRangeField(control) || control == C::tVereinsname; }
 
 void OptionsShowPage(OptionsForm& form, int page) {
     BackupControls(form);

@@ -56,7 +56,10 @@ OptionsForm OptionsLoad(Hub& hub);
 
 // What the user did to a control; the view has already copied the control's new value into the form.
 enum class OptionsEvent { Click, Change, FocusIn, FocusOut, Enter };
+// Enter in a field sets the focus where it moves on; when it sets none, Enter is the `BReady` of the window.
 void OptionsOnEvent(Hub& hub, OptionsForm& form, Ctl control, OptionsEvent event);
+// A field whose whole text is selected when it gets the focus.
+bool OptionsSelectsAll(Ctl control);
 // A tab chosen: the backup controls follow `CAutoTaxBackup`, the page shows, the focus goes to its first control.
 void OptionsShowPage(OptionsForm& form, int page);
 // The window became the active one: the access password, once per opening. False when the window is to close.
