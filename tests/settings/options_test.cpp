@@ -310,5 +310,27 @@ TEST(OptionsSaveTest, VersetzungRestartsTheHub) {
     EXPECT_TRUE(SentClose(s.p, s.hub));
 }
 
+// The database folder changes only to a folder that is there, after the question; the ranges go to the database
+// they were read from. An empty receipts folder leaves the PDF printer's folder alone.
+TEST(OptionsSaveTest, DatabaseFolderAndReceipts) {
+    for (const MsgAnswer answer : {MsgAnswer::Retry, MsgAnswer::Cancel}) {
+        OptionsSystem s;
+        s.Put("D:\\Neu\\DATEX.DAT", "[000]\r\n");
+        s.p.registry.Put(kPdfPrinterKey.root, kPdfPrinterKey.path, "AutoSaveDir", SzData("C:\\Weg"));
+        OptionsForm form = OptionsLoad(s.hub);
+        form[C::tDatFile].text = "d:\\neu";
+        form[C::TBelege].text = "";
+        form[C::TEnde2].text = "1500";
+        s.p.dialogs.answers = {answer};
+        EXPECT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Saved);
+        const char* folder = answer == MsgAnswer::Retry ? "d:\\neu\\" : "C:\\Orvintal\\";
+        EXPECT_EQ(s.hub.LrDatabase, folder);
+        EXPECT_EQ(s.hub.settings.ReadText(Setting::Database), folder);
+        EXPECT_EQ(MemberDatabase(s.p.os, kDatabase).Read("000", "B2"), "1500");
+        EXPECT_EQ(s.p.files.ReadAll("D:\\Neu\\DATEX.DAT"), "[000]\r\n");
+        EXPECT_EQ(s.p.registry.QueryValue(kPdfPrinterKey.root, kPdfPrinterKey.path, "AutoSaveDir")->bytes, "C:\\Weg" + std::string(1, '\0'));
+    }
+}
+
 }  // namespace
 }  // namespace kolvane
