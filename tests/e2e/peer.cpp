@@ -263,6 +263,13 @@ const Command kCommands[] = {
          Print(std::to_string(GetDlgCtrlID(GetParent(thread.hwndFocus) == dialog ? thread.hwndFocus : GetParent(thread.hwndFocus))));
          return true;
      }},
+    // The character a password field shows for each one typed; nothing when the field shows what is typed.
+    {"dialog-password-char", 2, "CAPTION CONTROL-ID", [](char** args) {
+         HWND item = DialogItem(args);
+         const auto shown = item ? SendMessageA(item, EM_GETPASSWORDCHAR, 0, 0) : 0;
+         if (shown) Print(std::string(1, static_cast<char>(shown)));
+         return shown != 0;
+     }},
     // A list entry chosen as the user chooses it: the list's owner hears of the change.
     {"dialog-select", 3, "CAPTION CONTROL-ID INDEX", [](char** args) {
          HWND item = DialogItem(args);

@@ -6,12 +6,16 @@ e2e_setup
 
 WINDOW=' Einstellungen'
 CREFRESHDIALOG=1002
+CQUITTUNGVERBOTEN=1023
 CMAUSTASTE=1035
 TENDE1=1102
 TENDE2=1107
 
+printf "$(scramble PaySecurity)=$(scramble Kasse)\r\n" >"$E2E_ARTIFACTS/password.line"
+LC_ALL=C sed -i "/^\[000\]\r\?$/r $E2E_ARTIFACTS/password.line" "$ORV_DIR/DATEX.DAT"
 start_hub_ready
 set_setting AutoUpdate REG_DWORD 1
+set_setting QuittungVerboten REG_DWORD 1
 # The time to open: from the menu choice until X maps the window, which happens once every page is built.
 choose_entry "Einstellungen ... "
 started=$(date +%s%N)
@@ -30,6 +34,16 @@ for page in 1 2 3 4 5 6 7 8 9; do
 done
 expect_field "$WINDOW" $TENDE2 1999
 
+# The receipts lock is lifted only with the contributions password, typed hidden.
+peer dialog-click "$WINDOW" $CQUITTUNGVERBOTEN
+peer wait-window "#32770" "  Einstellungen" 20 >/dev/null || fail "no password box"
+[ "$(peer dialog-password-char "  Einstellungen" 702)" = '*' ] || fail "the password box shows what is typed"
+peer dialog-set "  Einstellungen" 702 'kasse'
+peer dialog-click "  Einstellungen" 1
+peer wait-no-window "#32770" "  Einstellungen" 10 || fail "the password box stays"
+sleep 0.5
+pass "the contributions password is asked hidden"
+
 # A peer changes a value while the window is open; the user leaves its box alone.
 set_setting AutoUpdate REG_DWORD 0
 peer dialog-click "$WINDOW" $CREFRESHDIALOG
@@ -42,6 +56,7 @@ expect_no_box
 expect_setting RefreshDialog $'REG_DWORD\t0'
 expect_setting Maustaste $'REG_DWORD\t2'
 expect_setting AutoUpdate $'REG_DWORD\t0'
+expect_setting QuittungVerboten $'REG_DWORD\t1'
 expect_setting ALizenz0 $'REG_SZ\tKelmsdorfer Lohnsteuerberatung, '
 [ "$(peer database-get "$ORV_DIR_WIN\\DATEX.DAT" 000 A2)" = 990 ] || fail "A2 in DATEX.DAT is not 990"
 [ "$(peer database-get "$ORV_DIR_WIN\\DATEX.DAT" 000 B2)" = 1999 ] || fail "B2 in DATEX.DAT changed"
