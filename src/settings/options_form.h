@@ -47,7 +47,10 @@ struct OptionsForm {
     ControlState& operator[](Ctl c) { return controls[Index(c)]; }
     const ControlState& operator[](Ctl c) const { return controls[Index(c)]; }
     bool Checked(Ctl c) const { return (*this)[c].value == 1; }
-    bool Changed(Ctl c) const { return controls[Index(c)] != loaded[Index(c)]; }
+    // What the control holds, not whether an interlock enabled or showed it.
+    bool Changed(Ctl c) const {
+        return controls[Index(c)].value != loaded[Index(c)].value || controls[Index(c)].text != loaded[Index(c)].text;
+    }
 };
 
 // Fills the form in the loading order (writing `OneCalendar` and a missing DATASAFE.INI on the way) and shows
