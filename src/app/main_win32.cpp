@@ -31,6 +31,7 @@
 #include "platform/tray_win32.h"
 #include "platform/windows_win32.h"
 #include "search/member_search_win32.h"
+#include "settings/options_dialog_win32.h"
 
 namespace {
 
@@ -81,6 +82,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     hub.absenderView = &absender;
     Win32LizenzierungView lizenzierung(instance);
     hub.lizenzierungView = &lizenzierung;
+    Win32OptionenView optionen(instance);
+    hub.optionenView = &optionen;
     Win32PopupView popup(instance, windows.Root);
     Win32PrinterDialog printerDialog(instance);
     Win32PasswortView prompt(instance);

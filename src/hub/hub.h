@@ -26,6 +26,7 @@ class SplashView;
 class DatabaseWaitView;
 class AbsenderView;
 class LizenzierungView;
+class OptionenView;
 
 enum class HubTimer { Timer1 = 1, Timer2, Timer3, Timer4, Timer5 };
 
@@ -53,6 +54,7 @@ struct Hub {
     DatabaseWaitView* databaseWaitView = nullptr;
     AbsenderView* absenderView = nullptr;
     LizenzierungView* lizenzierungView = nullptr;
+    OptionenView* optionenView = nullptr;
     MemberRanges memberRanges;  // the member number blocks, read from the database at start
     std::string bTrayiconTag;            // today's update check: "1" done already, "0" the reminder was shown
     bool deadlineCheckWaiting = false;   // the deadline check waits its seconds before the component starts

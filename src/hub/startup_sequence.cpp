@@ -52,11 +52,17 @@ std::string MajorMinor(const ProgramVersion& v) { return std::to_string(v.major)
 
 // ---- single instance, decided before anything is written ----
 
-// A hub that restarts itself renames its window "Dritte Instanz" and closes; this start takes over.
+// A hub that restarts itself renames its window and closes; this start takes over. The menu's restart puts
+// "Dritte Instanz" in front of the caption, the options' restart "Zweite Instanz" behind it, and the closing
+// predecessor's close sequence then "Zweite Instanz" in front of either.
 void DetectRestart(Hub& hub) {
-    if (!WindowExists(hub, std::string(kRestartPrefix) + kHubCaption)) return;
-    hub.restart = true;
-    Wait(hub, 1);
+    for (const std::string& handOver :
+         {std::string(kRestartPrefix) + kHubCaption, std::string(kHubCaption) + kSecondInstancePrefix}) {
+        if (!WindowExists(hub, handOver) && !WindowExists(hub, kSecondInstancePrefix + handOver)) continue;
+        hub.restart = true;
+        Wait(hub, 1);
+        return;
+    }
 }
 
 void EndIfAnotherHubRuns(Hub& hub) {

@@ -7,7 +7,6 @@
 namespace kolvane {
 namespace {
 
-constexpr char kHubProgram[] = "KOLVANE.EXE";
 constexpr char kRestartFailed[] =
     "Orvintal konnte nicht neu gestartet werden.\n"
     "Die geänderte Menüanordnung wird beim nächsten Start von Orvintal wirksam.";
@@ -27,20 +26,25 @@ MenuLayoutValues ReadMenuLayoutValues(Hub& hub) {
 
 // The caption changes first, so that the new instance finds its predecessor handing over; a start that fails
 // leaves this hub running as it was, for closing now would leave the user without a hub.
-void RestartIfMenuLayoutChanged(Hub& hub, const MenuLayoutValues& before) {
-    if (ReadMenuLayoutValues(hub) == before) return;
-    hub.os.windows.SetText(hub.Root, std::string(kRestartPrefix) + kHubCaption);
+bool RestartHub(Hub& hub, const std::string& handOverCaption) {
+    hub.os.windows.SetText(hub.Root, handOverCaption);
     if (!StartComponent(hub, kHubProgram, "", ShowState::Normal)) {
         hub.os.windows.SetText(hub.Root, kHubCaption);
         Message(hub, kRestartFailed, MsgButtons::Ok, MsgIcon::Exclamation);
-        return;
+        return false;
     }
     CloseHub(hub);
+    return true;
 }
 
+void RestartIfMenuLayoutChanged(Hub& hub, const MenuLayoutValues& before) {
+    if (ReadMenuLayoutValues(hub) != before) RestartHub(hub, std::string(kRestartPrefix) + kHubCaption);
+}
+
+// When the save restarted the hub for the explorer's place, the new hub builds the menu anyway.
 void RunSettingsAction(Hub& hub) {
     const MenuLayoutValues before = ReadMenuLayoutValues(hub);
-    ShowOptionsDialog(hub);
+    if (ShowOptionsDialog(hub) == OptionsOutcome::Restarting) return;
     RestartIfMenuLayoutChanged(hub, before);
 }
 

@@ -37,14 +37,7 @@ constexpr char kReorganiserWorking[] = " Reorganisation";
 // component that hangs keeps its own window; the hub just stops holding this window open for it.
 constexpr int kMaxWorkingPasses = 360;  // of 5 seconds
 
-constexpr std::size_t kShownDigits = 3;
-
 std::optional<int> Number(const std::string& field) { return ParseMemberNumber(IniTrim(field)); }
-
-std::string Format000(int number) {
-    std::string text = std::to_string(number);
-    return text.size() < kShownDigits ? std::string(kShownDigits - text.size(), '0') + text : text;
-}
 
 MemberDatabase Database(Hub& hub) { return MemberDatabase(hub.os, DatabaseFile(hub, std::string(kDatabaseFileName))); }
 
@@ -88,8 +81,8 @@ std::optional<std::array<int, 4>> CheckBlocks(Hub& hub, LizenzierungForm& form) 
 
 // What the database keeps: each start one below the block's first number, the main office's never below 1.
 std::array<std::string, 4> StoredBlocks(const std::array<int, 4>& n) {
-    return {Format000(std::max(n[TAnfang1] - 1, 1)), Format000(n[TEnde1]), Format000(n[TAnfang2] - 1),
-            Format000(n[TEnde2])};
+    return {FormatMemberNumber(std::max(n[TAnfang1] - 1, 1)), FormatMemberNumber(n[TEnde1]), FormatMemberNumber(n[TAnfang2] - 1),
+            FormatMemberNumber(n[TEnde2])};
 }
 
 bool ConfirmReorganisation(Hub& hub, const std::array<std::string, 4>& stored) {
@@ -148,14 +141,14 @@ LizenzierungForm LizenzierungLoad(Hub& hub) {
         form.fields[field] = index.Read(kHeaderSection, kRangeKeys[field].key, notice);
     for (std::size_t start : {TAnfang1, TAnfang2})
         if (const std::optional<int> stored = Number(form.fields[start]))
-            form.fields[start] = Format000(start == TAnfang1 && *stored <= 1 ? 1 : *stored + 1);
+            form.fields[start] = FormatMemberNumber(start == TAnfang1 && *stored <= 1 ? 1 : *stored + 1);
     LizenzierungLeave(form);
     return form;
 }
 
 void LizenzierungLeave(LizenzierungForm& form) {
     for (std::string& field : form.fields)
-        if (const std::optional<int> number = Number(field)) field = Format000(*number);
+        if (const std::optional<int> number = Number(field)) field = FormatMemberNumber(*number);
 }
 
 bool LizenzierungConfirm(Hub& hub, LizenzierungForm& form, LizenzierungView& view) {

@@ -28,6 +28,12 @@ bool PassAccessGate(Hub& hub, AccessGate& gate) {
     return true;
 }
 
+bool AskStoredPassword(Hub& hub, AccessGate& gate) {
+    if (gate.promptOpen) return false;
+    const std::optional<std::string> stored = ReadStoredPassword(hub);
+    return !stored || stored->empty() || RunPrompt(hub, gate);
+}
+
 void ChangeAccessPassword(Hub& hub, AccessGate& gate, KennwortView& view) {
     if (gate.promptOpen) return;
     const std::optional<std::string> stored = ReadStoredPassword(hub);

@@ -18,6 +18,10 @@ struct AccessGate {
 // not mark the run as passed: the prompt comes as soon as the password can be read again.
 bool PassAccessGate(Hub& hub, AccessGate& gate);
 
+// The options window's opening: the prompt whenever a password is set, whether or not this run passed it.
+// False while the prompt is open elsewhere; a cancelled prompt has ended the hub.
+bool AskStoredPassword(Hub& hub, AccessGate& gate);
+
 // The options dialog's "Zugriffsberechtigungen ": only someone who knows the current password (the prompt
 // first, when one is set) reaches the change dialog.
 void ChangeAccessPassword(Hub& hub, AccessGate& gate, KennwortView& view);

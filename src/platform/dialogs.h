@@ -24,6 +24,7 @@ struct InputBoxRequest {
     std::string prompt;
     std::string title;
     std::string defaultText;
+    bool hidden = false;  // a password: what is typed shows as asterisks
     friend bool operator==(const InputBoxRequest&, const InputBoxRequest&) = default;
 };
 
@@ -34,6 +35,8 @@ public:
     // The text the user confirmed, or nothing when the box was cancelled or could not be shown.
     virtual std::optional<std::string> AskText(const InputBoxRequest& request) = 0;
     virtual std::vector<std::string> PrinterNames() = 0;
+    // The font names of the default printer, in the printer's order; empty without a printer.
+    virtual std::vector<std::string> DefaultPrinterFonts() = 0;
 };
 
 }  // namespace kolvane

@@ -19,6 +19,8 @@ public:
     MsgAnswer ShowMessage(const MessageBoxRequest& request) override;
     std::optional<std::string> AskText(const InputBoxRequest& request) override;
     std::vector<std::string> PrinterNames() override { return printers; }
+    std::vector<std::string> printerFonts{"Arial", "Courier New", "Code-39-25"};
+    std::vector<std::string> DefaultPrinterFonts() override { return printers.empty() ? std::vector<std::string>{} : printerFonts; }
 };
 
 }  // namespace kolvane

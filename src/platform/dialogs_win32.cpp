@@ -56,6 +56,7 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
             SetWindowTextA(dialog, box->request->title.c_str());
             SetDlgItemTextA(dialog, IDC_INPUTBOX_PROMPT, box->request->prompt.c_str());
             SetDlgItemTextA(dialog, IDC_INPUTBOX_TEXT, box->request->defaultText.c_str());
+            if (box->request->hidden) SendDlgItemMessageA(dialog, IDC_INPUTBOX_TEXT, EM_SETPASSWORDCHAR, '*', 0);
             SetForegroundWindow(dialog);
             SendMessageA(dialog, WM_NEXTDLGCTL, WPARAM(GetDlgItem(dialog, IDC_INPUTBOX_TEXT)), TRUE);
             return FALSE;  // the focus is set, on the field with its text selected
@@ -119,6 +120,31 @@ std::vector<std::string> Win32Dialogs::PrinterNames() {
         }
         if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed <= buffer.size()) return names;
     }
+}
+
+namespace {
+
+int CALLBACK AddFontName(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM names) {
+    auto& list = *reinterpret_cast<std::vector<std::string>*>(names);
+    // Each family once, though the printer lists it per character set.
+    if (list.empty() || list.back() != font->lfFaceName) list.emplace_back(font->lfFaceName);
+    return 1;
+}
+
+}  // namespace
+
+std::vector<std::string> Win32Dialogs::DefaultPrinterFonts() {
+    std::vector<std::string> names;
+    char printer[256] = {};
+    DWORD size = sizeof printer;
+    if (!::GetDefaultPrinterA(printer, &size)) return names;
+    const HDC context = ::CreateICA(nullptr, printer, nullptr, nullptr);
+    if (!context) return names;
+    LOGFONTA all{};
+    all.lfCharSet = DEFAULT_CHARSET;
+    ::EnumFontFamiliesExA(context, &all, AddFontName, reinterpret_cast<LPARAM>(&names), 0);
+    ::DeleteDC(context);
+    return names;
 }
 
 }  // namespace kolvane

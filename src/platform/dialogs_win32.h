@@ -17,6 +17,8 @@ public:
     std::optional<std::string> AskText(const InputBoxRequest& request) override;
     // Local printers and printer connections of the user.
     std::vector<std::string> PrinterNames() override;
+    // Through an information context of the default printer.
+    std::vector<std::string> DefaultPrinterFonts() override;
 
 private:
     HWND owner_;

@@ -135,4 +135,22 @@ void MemoryRegistry::SetReadOnly(RegRoot root, const std::string& path, bool rea
     Make(root, path).readOnly = readOnly;
 }
 
+namespace {
+
+template <typename Key>
+void DumpKey(const Key& key, const std::string& path, std::vector<std::string>& lines) {
+    for (const auto& [name, data] : key.values)
+        lines.push_back(path + "\\" + name + "=" + std::to_string(static_cast<unsigned>(data.type)) + ":" + data.bytes);
+    for (const auto& [name, sub] : key.subkeys) DumpKey(*sub, path + "\\" + name, lines);
+}
+
+}  // namespace
+
+std::vector<std::string> MemoryRegistry::Dump() const {
+    std::vector<std::string> lines;
+    DumpKey(*localMachine_, "HKLM", lines);
+    DumpKey(*currentUser_, "HKCU", lines);
+    return lines;
+}
+
 }  // namespace kolvane

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/registry.h"
 
@@ -30,6 +31,9 @@ public:
     // A read-only key (and everything below it) can be read but not written, as HKEY_LOCAL_MACHINE is for
     // a user without administrative rights. Creates the key when it is missing.
     void SetReadOnly(RegRoot root, const std::string& path, bool readOnly);
+    // Every value of both roots, one line each ("HKLM\\key\\name=type:data"), sorted: a whole registry that
+    // a test compares before and after.
+    std::vector<std::string> Dump() const;
 
 private:
     struct Key;

@@ -14,6 +14,12 @@ inline constexpr WindowId kNoWindow = 0;
 enum class MousePointer { Default, Hourglass, ArrowHourglass };
 
 // ShowWindow numbers, also used as the window style a process starts with.
+// The primary screen in pixels.
+struct ScreenSize {
+    int width = 0;
+    int height = 0;
+};
+
 enum class ShowState : int { Hidden = 0, Normal = 1, Minimized = 2, Maximized = 3, NoActivate = 4, Show = 5 };
 
 class Windows {
@@ -30,6 +36,7 @@ public:
     virtual void SetForeground(WindowId window) = 0;
     virtual void Show(WindowId window, ShowState state) = 0;
     virtual void SetPointer(MousePointer pointer) = 0;
+    virtual ScreenSize Screen() = 0;
 };
 
 }  // namespace kolvane

@@ -40,6 +40,8 @@ public:
     void Show(WindowId window, ShowState state) override;
     void SetPointer(MousePointer pointer) override { pointers.push_back(pointer); }
     std::vector<MousePointer> pointers;  // every pointer set, in order
+    ScreenSize screen{1024, 768};
+    ScreenSize Screen() override { return screen; }
 
 private:
     WindowId Next(WindowId parent, WindowId after, const std::optional<std::string>& windowClass,

@@ -67,4 +67,6 @@ bool ShowChosenPointer() {
     return true;
 }
 
+ScreenSize Win32Windows::Screen() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
 }  // namespace kolvane

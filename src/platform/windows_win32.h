@@ -25,6 +25,7 @@ public:
     void Show(WindowId window, ShowState state) override;
     // Shown at once and kept over the program's windows that ask ShowChosenPointer on WM_SETCURSOR.
     void SetPointer(MousePointer pointer) override;
+    ScreenSize Screen() override;
 };
 
 // For WM_SETCURSOR: shows the busy pointer while one is chosen and returns true; false leaves the

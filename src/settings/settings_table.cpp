@@ -76,7 +76,7 @@ constexpr std::array<SettingEntry, kSettingCount> kTable{{
     {S::AutoDataImport, "AutoDataImport", K::Flag, Absent(0)},
     {S::MdbFileRythm, "MdbFileRythm", K::Index, Absent(0)},
     {S::MdbOverwrite, "MdbOverwrite", K::Flag, Absent(0)},
-    {S::MDBUsed, "MDBUsed", K::Marker, kNone},
+    {S::MDBUsed, "MDBUsed", K::TextDeletedWhenEmpty, kNone},
     {S::Calendar, "Calendar", K::Index, Absent(0)},
     {S::OneCalendar, "OneCalendar", K::Flag, kNone},
     {S::AutoTaxBackup, "AutoTaxBackup", K::Flag, Absent(0)},

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace kolvane {
@@ -35,6 +36,9 @@ inline constexpr std::size_t kMaxMemberDigits = 4;
 
 // A member number as the suite writes it: one to four ASCII digits. Nothing for any other text.
 std::optional<int> ParseMemberNumber(std::string_view text);
+
+// A member number as the suite shows it: at least three digits, with leading zeros ("012").
+std::string FormatMemberNumber(int number);
 
 // The ranges from the four header values as read (plain text, in the order of kRangeKeys). A value
 // counts as a number only when it is one to four ASCII digits, as member numbers are; anything else

@@ -121,9 +121,13 @@ bool AnswerBox(char** args) {
 }
 
 // A dialog's control, found by the dialog's caption and the control's number.
+// An item of the dialog, or of one of its child dialogs (the pages of a window with tabs).
 HWND DialogItem(char** args) {
     HWND dialog = FindWindowA(kDialogClass, args[0]);
-    return dialog ? GetDlgItem(dialog, std::atoi(args[1])) : nullptr;
+    HWND item = dialog ? GetDlgItem(dialog, std::atoi(args[1])) : nullptr;
+    for (HWND page = nullptr; dialog && !item && (page = FindWindowExA(dialog, page, kDialogClass, nullptr));)
+        item = GetDlgItem(page, std::atoi(args[1]));
+    return item;
 }
 
 // ---- the hub's menu ----
@@ -344,6 +348,19 @@ const Command kCommands[] = {
          if (!dialog || !GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread) || !thread.hwndFocus) return false;
          Print(std::to_string(GetDlgCtrlID(GetParent(thread.hwndFocus) == dialog ? thread.hwndFocus : GetParent(thread.hwndFocus))));
          return true;
+     }},
+    // The character a password field shows for each one typed; nothing when the field shows what is typed.
+    {"dialog-password-char", 2, "CAPTION CONTROL-ID", [](char** args) {
+         HWND item = DialogItem(args);
+         const auto shown = item ? SendMessageA(item, EM_GETPASSWORDCHAR, 0, 0) : 0;
+         if (shown) Print(std::string(1, static_cast<char>(shown)));
+         return shown != 0;
+     }},
+    // A list entry chosen as the user chooses it: the list's owner hears of the change.
+    {"dialog-select", 3, "CAPTION CONTROL-ID INDEX", [](char** args) {
+         HWND item = DialogItem(args);
+         if (!item || SendMessageA(item, CB_SETCURSEL, std::atoi(args[2]), 0) == CB_ERR) return false;
+         return PostMessageA(GetParent(item), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(item), CBN_SELCHANGE), LPARAM(item)) != 0;
      }},
     // Posted: the button's action may open a window of its own or end the program before it would answer.
     {"dialog-click", 2, "CAPTION CONTROL-ID",

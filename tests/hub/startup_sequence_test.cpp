@@ -112,9 +112,12 @@ TEST(StartupTest, SecondStartEndsWithoutWritingAnything) {
 // Waits that must end: a restart ("Dritte Instanz" in its predecessor's caption) for the mutex, the start delay
 // within 0 to 60 seconds, the index builder; "$Ende$" during the start ends it.
 TEST(StartupTest, EveryWaitOfTheStartIsBounded) {
-    for (const bool letsGo : {true, false}) {
+    const std::string restarting = std::string("Dritte Instanz") + kHubCaption;
+    const std::string moving = std::string(kHubCaption) + "Zweite Instanz";  // the explorer's new place
+    for (const auto& [caption, letsGo] : {std::pair{restarting, true}, {restarting, false}, {moving, true},
+                                          {"Zweite Instanz" + moving, true}}) {
         StartSystem s;
-        WindowId predecessor = s.p.windows.Create(kHubClass, std::string("Dritte Instanz") + kHubCaption);
+        WindowId predecessor = s.p.windows.Create(kHubClass, caption);
         s.p.kernel.heldMutexes->insert("Orvintal");
         if (letsGo) s.p.clock.Schedule(3.5, [&] { s.p.kernel.heldMutexes->erase("Orvintal"), s.p.windows.Destroy(predecessor); });
         EXPECT_EQ(s.Run(), !letsGo);
