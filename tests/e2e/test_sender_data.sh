@@ -21,11 +21,11 @@ peer wait-window "#32770" "$WINDOW" 20 >/dev/null || fail "no sender data window
 expect_field "$WINDOW" $NAME 'Lohnsteuerhilfe Musterstadt e.V.'
 pass "the menu opens the window with the registry's sender data"
 
-peer dialog-click "$WINDOW" 601
+wait_for 10 "a click on the designation button" peer dialog-click "$WINDOW" 601
 peer wait-window "#32770" ' Beratungsstelle' 20 >/dev/null || fail "no input box for the designation"
 expect_field ' Beratungsstelle' 702 'Musterstadt'
 peer dialog-set ' Beratungsstelle' 702 'Musterstadt-Süd'
-peer dialog-click ' Beratungsstelle' 1
+peer dialog-click ' Beratungsstelle' 1 || fail "cannot confirm the input box"
 peer wait-no-window "#32770" ' Beratungsstelle' 10 || fail "the input box stays"
 
 for field in "$STREET Hauptstraße 1" "$LOCATION 12345 Musterstadt" "$ID 10/10" "$TAX 12/345/67890" \
@@ -33,7 +33,7 @@ for field in "$STREET Hauptstraße 1" "$LOCATION 12345 Musterstadt" "$ID 10/10" 
     peer dialog-set "$WINDOW" "${field%% *}" "${field#* }" || fail "cannot type into ${field%% *}"
 done
 screenshot sender-data
-peer dialog-click "$WINDOW" 1
+peer dialog-click "$WINDOW" 1 || fail "cannot click Ok"
 peer wait-no-window "#32770" "$WINDOW" 20 || fail "the window stays after Ok"
 expect_no_box
 
