@@ -105,6 +105,11 @@ TEST_F(SearchTest, StopCloseAndEnterDuringAScan) {
               std::tuple(1, std::string("30"), std::string("15"), false));
 }
 
+TEST_F(SearchTest, CloseCommandDuringAScanEndsTheHub) {
+    view.duringScan = [this](MemberSearch&) { OnCommandText(hub, kCloseCommand); };
+    EXPECT_TRUE(Ends([&] { Search("müller"); }));
+}
+
 TEST_F(SearchTest, HistoryNewestFirstWithoutDuplicatesAtMost51) {
     std::string old = "[REFIND]\r\n";
     for (int k = 100; k <= 160; ++k) old += std::to_string(k) + "=t" + std::to_string(k) + "\r\n";
