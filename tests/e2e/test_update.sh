@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The update manager and the deadline component at start: a waiting successor replaces the manager, with the
+# hint; the day's hand-off starts the manager and ends the hub; waiting settings are handed over once; a second
+# start reaches none of it; a due deadline check starts about 3 seconds after the start; the member
+# administration of a fresh installation sets the deadline component up.
+source "$(dirname "$0")/lib.sh"
+e2e_setup
+
+# The successor: the stub with one byte more, so that the replacement can be told from the old manager.
+{ cat "$ORV_DIR/UPDCTRL.DLL"; printf '\0'; } >"$ORV_DIR/UPDCTRL.UCF"
+cp "$ORV_DIR/UPDCTRL.UCF" "$E2E_ARTIFACTS/successor"
+set_setting AutoUpdate REG_DWORD 1
+set_setting Updates REG_SZ "$(date -d yesterday +%d.%m.%Y)"
+start_hub
+expect_hub_ended 60
+cmp -s "$ORV_DIR/UPDCTRL.DLL" "$E2E_ARTIFACTS/successor" && [ ! -e "$ORV_DIR/UPDCTRL.UCF" ] || fail "the manager was not replaced"
+stub_started HINTFEED.EXE ' /me' || fail "no hint of the new manager"
+[ "$(stub_count_of UPDCTRL.DLL ' /p')" -eq 1 ] || fail "no hand-off to the manager"
+expect_setting Updates $'REG_SZ\t'"$(date +%d.%m.%Y)"
+pass "the successor replaced the manager with its hint; the day's hand-off started it and ended the hub"
+
+printf '[Update]\r\n' >"$ORV_DIR/UPDATE.SET"
+for run in 1 2; do
+    printf '[ROOT]\r\nTimer=3\r\nStart=3\r\nCat=3\r\n' >"$ORV_DIR/FRISTEN.DAT"
+    start_hub
+    [ $run -eq 2 ] || expect_hub_ended 60
+done
+peer wait-window "$HUB_CLASS" "$HUB_CAPTION" 60 >/dev/null || fail "no hub after the settings were handed over"
+[ "$(stub_count_of UPDCTRL.DLL ' /c')" -eq 1 ] || fail "the waiting settings were not handed over exactly once"
+wait_for 30 "the settings file to go" eval '[ ! -e "$ORV_DIR/UPDATE.SET" ]'
+wait_for 30 "the deadline check" stub_started DUEDATES.EXE ' /check'
+pass "the waiting settings handed over once and then deleted; the due deadline check started"
+
+printf '[Update]\r\n' >"$ORV_DIR/UPDATE.SET"
+first=$HUB_PID
+start_hub
+wait_exit "$HUB_PID" 30
+HUB_PID=$first
+expect_hub_runs
+stub_started HINTFEED.EXE ' /x' || fail "the second start did not tell the info component"
+[ "$(stub_log | grep -c UPDCTRL.DLL)" -eq 2 ] && [ -e "$ORV_DIR/UPDATE.SET" ] || fail "a second start reached the manager"
+pass "a second start reached neither the manager nor the settings file"
+
+reg delete /v Fristwächter
+rm -f "$ORV_DIR/FRISTEN.DAT"
+touch "$ORV_DIR/DATEX.IHP"
+expect_tray_icon ready 60
+choose_entry "Mitglieder verwalten  "
+wait_for 30 "the deadline component set up" stub_started DUEDATES.EXE ' /auto'
+grep -q '^Start=2' "$ORV_DIR/FRISTEN.DAT" || fail "FRISTEN.DAT has no Start=2"
+pass "a fresh installation's member administration sets the deadline component up"
+stop_hub
