@@ -1,9 +1,7 @@
 #include "tasks/auto_backup.h"
 
-#include <chrono>
-#include <cstdio>
-
 #include "hub/tray_symbol.h"
+#include "platform/dates.h"
 #include "tasks/tick_events.h"
 
 namespace kolvane {
@@ -25,22 +23,6 @@ constexpr char kBackupFailedText[] =
     "Die automatische Datensicherung konnte nicht gestartet werden. Bitte führen Sie die Datensicherung "
     "von Hand durch.";
 
-std::string IsoDate(const DateTime& t) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", t.year % 10000, t.month % 100, t.day % 100);
-    return text;
-}
-
-// The number written by the digits text[from, from + count), or -1 when one of them is no digit.
-int Digits(const std::string& text, std::size_t from, std::size_t count) {
-    int value = 0;
-    for (std::size_t i = from; i < from + count; ++i) {
-        if (text[i] < '0' || text[i] > '9') return -1;
-        value = value * 10 + (text[i] - '0');
-    }
-    return value;
-}
-
 bool CloseRequested(Hub& hub) {
     std::int32_t nowClose = 0;
     return hub.settings.Get(Setting::NowClose, nowClose) && nowClose == 1;
@@ -51,8 +33,10 @@ bool CloseRequested(Hub& hub) {
 bool BackupDue(Hub& hub, const DateTime& today) {
     std::string last;
     if (!hub.settings.Get(Setting::TaxBackup, last)) return true;
-    const std::optional<int> days = DaysSince(last, today);
-    return !days || *days < 0 || *days >= kBackupIntervalDays;
+    const std::optional<DateTime> lastDate = ReadIsoDate(last);
+    if (!lastDate) return true;
+    const int days = DaysBetween(*lastDate, today);
+    return days < 0 || days >= kBackupIntervalDays;
 }
 
 // The date is recorded before the backup program starts, as the suite's programs expect it; a start that
@@ -90,18 +74,6 @@ bool InBackupWindow(std::int32_t autoTaxTime, int hour) {
     for (const BackupWindow& window : kBackupWindows)
         if (window.autoTaxTime == autoTaxTime) return hour >= window.firstHour && hour <= window.lastHour;
     return false;
-}
-
-std::optional<int> DaysSince(const std::string& date, const DateTime& today) {
-    using namespace std::chrono;
-    if (date.size() != 10 || date[4] != '-' || date[7] != '-') return std::nullopt;
-    const int y = Digits(date, 0, 4), m = Digits(date, 5, 2), d = Digits(date, 8, 2);
-    if (y < 0 || m < 0 || d < 0) return std::nullopt;
-    const year_month_day last{year{y}, month{static_cast<unsigned>(m)}, day{static_cast<unsigned>(d)}};
-    if (!last.ok()) return std::nullopt;
-    const year_month_day now{year{today.year}, month{static_cast<unsigned>(today.month)},
-                             day{static_cast<unsigned>(today.day)}};
-    return static_cast<int>((sys_days{now} - sys_days{last}).count());
 }
 
 void CloseRequestAndBackupTick(Hub& hub) {

@@ -1,9 +1,6 @@
 #pragma once
 // Timer3: a close request through the registry, and the automatic database backup once per run of the hub,
 // in the backup window of the day, at most every 8 days.
-#include <optional>
-#include <string>
-
 #include "hub/hub.h"
 
 namespace kolvane {
@@ -13,8 +10,6 @@ inline constexpr int kBackupIntervalDays = 8;
 // `AutoTaxTime` chooses the window: 0 hours 10 to 11, 1 hours 13 to 14, 2 hours 18 to 19, both bounds
 // inclusive; any other value opens none.
 bool InBackupWindow(std::int32_t autoTaxTime, int hour);
-// Whole days from a date "yyyy-mm-dd" to today; empty when the text is no such date.
-std::optional<int> DaysSince(const std::string& date, const DateTime& today);
 // One tick: `NowClose` = 1 closes the hub; otherwise the backup question, while it is still open.
 void CloseRequestAndBackupTick(Hub& hub);
 
