@@ -5,6 +5,7 @@
 
 #include "hub/busy_pointer.h"
 #include "hub/database_backup.h"
+#include "hub/flag_scope.h"
 #include "platform/ini_codec.h"
 #include "platform/text.h"
 #include "store/member_database.h"
@@ -168,9 +169,12 @@ bool LizenzierungConfirm(Hub& hub, LizenzierungForm& form, LizenzierungView& vie
 void LizenzierungHelp(Hub& hub) { ShowHelpTopic(hub, "4.4 Lizenzinformationen.htm"); }
 
 void ShowMemberRanges(Hub& hub) {
-    if (!hub.lizenzierungView) return;
+    LizenzierungView* view = hub.lizenzierungView;
+    if (!view) return;
+    if (view->open) return view->BringToFront();
+    FlagScope open(view->open);
     LizenzierungForm form = LizenzierungLoad(hub);
-    hub.lizenzierungView->ShowModal(hub, form);
+    view->ShowModal(hub, form);
 }
 
 }  // namespace kolvane

@@ -44,9 +44,13 @@ public:
     // The blocks are stored: fields and buttons take no more input.
     virtual void Lock() = 0;
     virtual void Hide() = 0;
+    // A window already open comes to the front.
+    virtual void BringToFront() = 0;
+    bool open = false;  // set by ShowMemberRanges while the window is shown
 };
 
-// The options tools' "Nummernkreis festlegen ": the window, when the program has a view for it.
+// The options tools' "Nummernkreis festlegen ": the window, when the program has a view for it; a second
+// opening brings the open window to the front.
 void ShowMemberRanges(Hub& hub);
 
 }  // namespace kolvane

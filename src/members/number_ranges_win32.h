@@ -12,6 +12,7 @@ public:
     void ShowModal(Hub& hub, LizenzierungForm& form) override;
     void Lock() override;
     void Hide() override;
+    void BringToFront() override { SetForegroundWindow(dialog_); }
 
 private:
     HINSTANCE instance_;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "hub/database_discovery.h"
+#include "hub/flag_scope.h"
 #include "platform/ini_codec.h"
 #include "platform/text.h"
 #include "store/crypt.h"
@@ -173,9 +174,12 @@ void AbsenderFolders(Hub& hub) { StartComponent(hub, "HUBAGENT.EXE", " /dir", Sh
 void AbsenderHelp(Hub& hub) { ShowHelpTopic(hub, "4.5 Beratungsstellungen.htm"); }
 
 void ShowSenderData(Hub& hub) {
-    if (!hub.absenderView) return;
+    AbsenderView* view = hub.absenderView;
+    if (!view) return;
+    if (view->open) return view->BringToFront();
+    FlagScope open(view->open);
     AbsenderForm form = AbsenderLoad(hub);
-    hub.absenderView->ShowModal(hub, form);
+    view->ShowModal(hub, form);
 }
 
 }  // namespace kolvane

@@ -70,9 +70,13 @@ public:
     virtual ~AbsenderView() = default;
     // Shows the window modally with the form; returns when AbsenderSave said true or on `bAbbrechen`.
     virtual void ShowModal(Hub& hub, AbsenderForm& form) = 0;
+    // A window already open comes to the front.
+    virtual void BringToFront() = 0;
+    bool open = false;  // set by ShowSenderData while the window is shown
 };
 
-// Opens the window from the menu or the start, when the program has a view for it.
+// Opens the window from the menu or the start, when the program has a view for it; a second opening brings
+// the open window to the front, so that no two windows edit the same data.
 void ShowSenderData(Hub& hub);
 
 }  // namespace kolvane

@@ -18,6 +18,7 @@ constexpr char kHelpText[] =
 struct Absender {
     Hub* hub;
     AbsenderForm* form;
+    HWND* shown;  // the view's handle of the window, set while it is shown
     int helpHeight = 0;  // pixels the window loses while the help panel is hidden
 };
 
@@ -44,6 +45,7 @@ void ShowForm(HWND dialog, const AbsenderForm& form) {
 }
 
 void Init(HWND dialog, Absender& absender) {
+    *absender.shown = dialog;
     SetWindowTextA(dialog, kAbsenderCaption);
     for (std::size_t field = 0; field < kSenderFieldCount; ++field)
         SetDlgItemTextA(dialog, IDC_ABSENDER_LABEL + static_cast<int>(field), std::string(kSenderFields[field].label).c_str());
@@ -154,8 +156,9 @@ INT_PTR CALLBACK AbsenderProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 void Win32AbsenderView::ShowModal(Hub& hub, AbsenderForm& form) {
     const TraySymbolWindow owner(instance_);
-    Absender absender{&hub, &form};
+    Absender absender{&hub, &form, &dialog_};
     DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_ABSENDER), owner.get(), AbsenderProc, LPARAM(&absender));
+    dialog_ = nullptr;
 }
 
 }  // namespace kolvane

@@ -10,9 +10,11 @@ class Win32AbsenderView : public AbsenderView {
 public:
     explicit Win32AbsenderView(HINSTANCE instance) : instance_(instance) {}
     void ShowModal(Hub& hub, AbsenderForm& form) override;
+    void BringToFront() override { SetForegroundWindow(dialog_); }
 
 private:
     HINSTANCE instance_;
+    HWND dialog_ = nullptr;  // while shown
 };
 
 }  // namespace kolvane

@@ -59,7 +59,7 @@ TEST(StartupTest, InstalledStartLeavesTheHubRunning) {
     // Like the setup program, which creates the help restriction keys, the hub never creates them itself.
     RegCreateKey(s.p.registry, kHtmlHelpRestrictionKeys[0].root, kHtmlHelpRestrictionKeys[0].path, "");
 
-    struct : AbsenderView { int shown = 0; void ShowModal(Hub&, AbsenderForm&) override { ++shown; } } absender;
+    struct : AbsenderView { int shown = 0; void ShowModal(Hub&, AbsenderForm&) override { ++shown; } void BringToFront() override {} } absender;
     s.hub.absenderView = &absender;
     EXPECT_FALSE(s.Run());
 

@@ -30,6 +30,7 @@ struct RangeSystem : InstalledSystem {
         void ShowModal(Hub&, LizenzierungForm&) override {}
         void Lock() override { calls += "lock "; }
         void Hide() override { calls += "hide "; }
+        void BringToFront() override {}
         std::string calls;
     } view;
     LizenzierungForm form;

@@ -120,5 +120,18 @@ TEST(SenderDataTest, DesignationAskedAndStoredOnlyWhenGiven) {
     EXPECT_NE(asked.prompt.find("Nebengeschäftsstelle ein. Dieser"), std::string::npos);
 }
 
+// The menu or the start asking again while the window is open brings it to the front: never two windows.
+TEST(SenderDataTest, SecondOpeningBringsTheOpenWindowToTheFront) {
+    SenderSystem s;
+    struct : AbsenderView {
+        int shown = 0, fronts = 0;
+        void ShowModal(Hub& hub, AbsenderForm&) override { ++shown, ShowSenderData(hub); }
+        void BringToFront() override { ++fronts; }
+    } view;
+    s.hub.absenderView = &view;
+    for (int i = 0; i < 2; ++i) ShowSenderData(s.hub);
+    EXPECT_EQ(std::pair(view.shown, view.fronts), std::pair(2, 2));
+}
+
 }  // namespace
 }  // namespace kolvane
