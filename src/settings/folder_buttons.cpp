@@ -44,6 +44,11 @@ void NetworkDatabase(Hub& hub, OptionsForm& form) {
 
 }  // namespace
 
+void FormsFolderFocus(Hub& hub, OptionsForm& form) {
+    if (form.formsChosen || form.Changed(C::tFormulare)) return;
+    form[C::tFormulare].text = form.loaded[Index(C::tFormulare)].text = hub.settings.ReadText(Setting::Formulare);
+}
+
 void FolderButton(Hub& hub, OptionsForm& form, Ctl button) {
     switch (button) {
         case C::BImages: return DocumentFolder(hub, form, C::TImages);

@@ -4,6 +4,7 @@
 
 #include "launcher/hub_menu.h"
 #include "platform/ini_codec.h"
+#include "settings/folder_buttons.h"
 #include "settings/options_files.h"
 #include "settings/options_form.h"
 #include "store/member_ranges.h"
@@ -142,6 +143,7 @@ void OptionsOnEvent(Hub& hub, OptionsForm& form, Ctl control, OptionsEvent event
             if (event == OptionsEvent::FocusOut) OptionsConfirmPrinter(hub, form);
             return;
         case C::TPdfViewer: if (event == OptionsEvent::Erase) OptionsClearPdfTool(hub, form); return;
+        case C::tFormulare: if (event == OptionsEvent::FocusIn) FormsFolderFocus(hub, form); return;
         default: break;
     }
     if (IsRangeField(control) && event == OptionsEvent::Enter) RangeEnter(form, control);

@@ -63,6 +63,7 @@ void OptionsNextPdfTool(Hub& hub, OptionsForm& form) {
     form[C::LabelChgEditor].text = kStates[next].next;
     form[C::TPdfViewer].text = form.pdfTools[next];
     form[C::BPdfViewer].enabled = true;
+    form[C::BPdfViewer].text = "...";
     form[C::TPdfViewer].shown = !printer;
     form[C::tPdfDrucker].shown = form[C::LPdfDrucker].shown = printer;
     form.pdfShown = next;

@@ -1,6 +1,7 @@
 #include "settings/settings_backup.h"
 
 #include "hub/watched_start.h"
+#include "platform/text.h"
 #include "settings/options_tools.h"
 #include "settings/settings_file_check.h"
 
@@ -13,11 +14,19 @@ constexpr char kPrivateCopy[] = "KOLVANE.REG";
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-// The peers read the settings in the 32-bit view of the registry. On a 64-bit system the 32-bit editor works
-// in that view, whichever build of the hub starts it.
-std::string RegistryEditor(Hub& hub) {
-    const std::string editor32 = hub.os.kernel.WindowsFolder() + "\\SysWOW64\\regedit.exe";
-    return hub.os.files.Exists(editor32) ? Quoted(editor32) : "Regedit.exe";
+// The peers read the settings in the 32-bit view of the registry. The registry editor of a 64-bit system works
+// in the other view, so there the system's console tool does the same work in the peers' view, whichever build
+// of the hub starts it; its files are the editor's.
+bool SixtyFourBitSystem(Hub& hub) { return ToLower(hub.os.kernel.SystemFolder()).ends_with("\\syswow64"); }
+
+std::string ExportCommand(Hub& hub, const std::string& file) {
+    if (SixtyFourBitSystem(hub)) return "reg.exe export " + Quoted(SettingsKeyName()) + " " + Quoted(file) + " /y /reg:32";
+    return "Regedit.exe /e " + Quoted(file) + " " + Quoted(SettingsKeyName());
+}
+
+std::string ImportCommand(Hub& hub, const std::string& file) {
+    if (SixtyFourBitSystem(hub)) return "reg.exe import " + Quoted(file) + " /reg:32";
+    return "Regedit.exe /s " + Quoted(file);
 }
 
 void Refuse(Hub& hub, const std::string& text) { OptionsAsk(hub, text, MsgButtons::Ok, MsgIcon::Exclamation); }
@@ -46,8 +55,7 @@ std::optional<std::string> CheckedCopy(Hub& hub, const std::string& file) {
 void ExportSettings(Hub& hub) {
     const auto file = hub.os.dialogs.ChooseFile({"Speichern unter ...", kRegFilter, "", "", true});
     if (!file || file->empty()) return;
-    hub.os.shell.StartProcess(RegistryEditor(hub) + " /e " + Quoted(*file) + " " + Quoted(SettingsKeyName()),
-                              ShowState::Minimized);
+    hub.os.shell.StartProcess(ExportCommand(hub, *file), ShowState::Minimized);
 }
 
 void ImportSettings(Hub& hub, OptionsForm& form) {
@@ -63,8 +71,7 @@ void ImportSettings(Hub& hub, OptionsForm& form) {
         hub.os.files.Delete(*copy);
         return;
     }
-    const auto exitCode = StartAndAwaitExit(hub, RegistryEditor(hub) + " /s " + Quoted(*copy), ShowState::Minimized,
-                                            kImportSeconds);
+    const auto exitCode = StartAndAwaitExit(hub, ImportCommand(hub, *copy), ShowState::Minimized, kImportSeconds);
     form.closing = OptionsOutcome::Cancelled;
     if (exitCode) hub.os.files.Delete(*copy);  // an editor still at work keeps its file
     if (exitCode != 0ul) {
