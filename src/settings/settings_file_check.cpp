@@ -63,11 +63,11 @@ std::optional<std::string> SettingsFileRefusal(const std::string& bytes) {
     bool first = true, inKey = false, continued = false;
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
+        // The editor ends a line at a carriage return of its own too: a line hidden behind one is a line.
+        std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string::npos) end = text.size();
         std::string_view line = std::string_view(text).substr(start, end - start);
-        start = end + 1;
-        if (line.ends_with('\r')) line.remove_suffix(1);
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         if (first) {
             if (line != (unicode ? kUnicodeHeader : kAnsiHeader)) return kNoBackup;
             first = false;

@@ -83,7 +83,6 @@ TEST(OptionsExtraMenuTest, EveryEntryStartsItsCommandLine) {
         {11, {}, {"C:\\Eigene Dateien\\Sicherung.reg"},
          {"reg.exe export \"HKEY_LOCAL_MACHINE\\Software\\Brekkan\\Orvintal\" \"C:\\Eigene Dateien\\Sicherung.reg\" /y /reg:32"},
          std::nullopt},
-        {11, {}, {std::nullopt}, {}, std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
@@ -119,6 +118,7 @@ TEST(OptionsExtraMenuTest, ImportChecksTheFileAndTheEditorsEnd) {
         {header + "[HKEY_CURRENT_USER\\Software\\Brekkan\\Orvintal]\r\n", 0, false},
         {header + "[-HKEY_LOCAL_MACHINE\\Software\\Brekkan\\Orvintal]\r\n", 0, false},
         {header + "\"Database\"=-\r\n", 0, false},
+        {header + "\"Pfad\"=\"x\"\r[-HKEY_LOCAL_MACHINE\\Software]\r\n", 0, false},
         {"REGEDIT4\r\n\"Database\"=\"x\"\r\n", 0, false},
     };
     for (const auto& c : cases) {
