@@ -8,14 +8,19 @@ constexpr double kSecondsPerDay = 86400;
 }  // namespace
 
 bool StartAndAwait(Hub& hub, const std::string& commandLine, ShowState show, double maxSeconds) {
+    return StartAndAwaitExit(hub, commandLine, show, maxSeconds).has_value();
+}
+
+std::optional<unsigned long> StartAndAwaitExit(Hub& hub, const std::string& commandLine, ShowState show,
+                                               double maxSeconds) {
     std::unique_ptr<StartedProcess> process = hub.os.shell.StartWatchedProcess(commandLine, show);
-    if (!process) return false;
+    if (!process) return std::nullopt;
     const double start = hub.os.clock.Timer();
     for (;;) {
-        if (process->Ended()) return true;
+        if (process->Ended()) return process->ExitCode();
         double waited = hub.os.clock.Timer() - start;
         if (waited < 0) waited += kSecondsPerDay;  // past midnight
-        if (waited >= maxSeconds) return false;
+        if (waited >= maxSeconds) return std::nullopt;
         hub.os.clock.Pump(kLookInterval);
     }
 }

@@ -33,4 +33,29 @@ std::optional<std::string> MemoryDialogs::AskText(const InputBoxRequest& request
     return answer;
 }
 
+namespace {
+template <typename T>
+T Next(std::deque<T>& answers, T none) {
+    if (answers.empty()) return none;
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+}  // namespace
+
+std::optional<std::string> MemoryDialogs::ChooseFile(const FileDialogRequest& request) {
+    fileDialogs.push_back(request);
+    return Next<std::optional<std::string>>(files, std::nullopt);
+}
+
+std::string MemoryDialogs::BrowseFolder(FolderStart start) {
+    folderStarts.push_back(start);
+    return Next<std::string>(folders, "");
+}
+
+int MemoryDialogs::ChooseMenuEntry(const std::vector<std::string>& entries) {
+    menus.push_back(entries);
+    return Next(menuChoices, 0);
+}
+
 }  // namespace kolvane

@@ -19,8 +19,13 @@ public:
     std::vector<std::string> PrinterNames() override;
     // Through an information context of the default printer.
     std::vector<std::string> DefaultPrinterFonts() override;
+    // The common dialogs, the shell's folder browser and a popup menu, each owned by the active window.
+    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+    std::string BrowseFolder(FolderStart start) override;
+    int ChooseMenuEntry(const std::vector<std::string>& entries) override;
 
 private:
+    HWND Owner() const { return ::GetActiveWindow() ? ::GetActiveWindow() : owner_; }
     HWND owner_;
 };
 

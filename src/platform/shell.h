@@ -12,6 +12,8 @@ class StartedProcess {
 public:
     virtual ~StartedProcess() = default;
     virtual bool Ended() = 0;
+    // The program's exit code once it has ended.
+    virtual unsigned long ExitCode() = 0;
 };
 
 class Shell {

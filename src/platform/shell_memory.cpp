@@ -8,6 +8,7 @@ class MemoryProcess final : public StartedProcess {
 public:
     MemoryProcess(MemoryShell& shell, MemoryShell::Started started) : shell_(shell), started_(std::move(started)) {}
     bool Ended() override { return !shell_.hasEnded || shell_.hasEnded(started_); }
+    unsigned long ExitCode() override { return shell_.exitCode; }
 
 private:
     MemoryShell& shell_;

@@ -28,6 +28,7 @@ public:
     std::function<void(const Started&)> onStart;
     // Asked on every look at a watched process whether it has ended; unset, every process ends at once.
     std::function<bool(const Started&)> hasEnded;
+    unsigned long exitCode = 0;  // of every watched process
 
     bool StartProcess(const std::string& commandLine, ShowState show) override;
     std::unique_ptr<StartedProcess> StartWatchedProcess(const std::string& commandLine, ShowState show) override;

@@ -36,6 +36,10 @@ public:
     explicit Win32Process(Handle process) : process_(std::move(process)) {}
     // A process whose state cannot be read counts as running: the caller then leaves its files alone.
     bool Ended() override { return ::WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }
+    unsigned long ExitCode() override {
+        DWORD code = STILL_ACTIVE;
+        return ::GetExitCodeProcess(process_.get(), &code) ? code : STILL_ACTIVE;
+    }
 
 private:
     Handle process_;

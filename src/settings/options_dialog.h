@@ -5,12 +5,6 @@
 
 namespace kolvane {
 
-enum class OptionsOutcome {
-    Cancelled,   // closed without saving, or not shown
-    Saved,
-    Restarting,  // saved, and the hub hands over to a new one
-};
-
 // The window on screen. Implemented by options_dialog_win32.cpp and by the tests' fake.
 class OptionenView {
 public:

@@ -177,6 +177,10 @@ void ShowControl(Optionen& w, const OptionsControl& c, bool always) {
         case CtlKind::Note:
             if (c.caption.empty()) SetWindowTextA(h, s.text.c_str());
             break;
+        case CtlKind::Label:
+        case CtlKind::Button:  // a caption the tools changed
+            if (!s.text.empty()) SetWindowTextA(h, s.text.c_str());
+            break;
         case CtlKind::List:
         case CtlKind::EditList:
             if (always || s.items != was.items) {
@@ -258,21 +262,45 @@ void Save(HWND dialog, Optionen& w) {
     FocusOnForm(dialog, w);
 }
 
+// A tool may have closed the window (a saving assistant, the restored settings, the new database folder).
+void ShowOrClose(HWND dialog, Optionen& w) {
+    if (w.form->closing) {
+        w.outcome = *w.form->closing;
+        EndDialog(dialog, IDCANCEL);
+        return;
+    }
+    ShowForm(w);
+    FocusOnForm(dialog, w);
+}
+
+void Run(HWND dialog, Optionen& w, Ctl c, OptionsEvent event) {
+    ReadForm(w);
+    OptionsOnEvent(*w.hub, *w.form, c, event);
+    ShowOrClose(dialog, w);
+}
+
 void OnControl(HWND dialog, Optionen& w, Ctl c, int code) {
     const CtlKind kind = ControlOf(c).kind;
     std::optional<OptionsEvent> event;
     if ((kind == CtlKind::Check || kind == CtlKind::Button) && code == BN_CLICKED) event = OptionsEvent::Click;
     if ((kind == CtlKind::List || kind == CtlKind::EditList) && code == CBN_SELCHANGE) event = OptionsEvent::Change;
+    if (kind == CtlKind::List && code == CBN_KILLFOCUS) event = OptionsEvent::FocusOut;
     if (kind == CtlKind::Edit && code == EN_KILLFOCUS) event = OptionsEvent::FocusOut;
     if (kind == CtlKind::Edit && code == EN_SETFOCUS) {
         if (OptionsSelectsAll(c)) PostMessageA(w.controls[Index(c)], EM_SETSEL, 0, -1);
         event = OptionsEvent::FocusIn;
     }
-    if (!event) return;
-    ReadForm(w);
-    OptionsOnEvent(*w.hub, *w.form, c, *event);
-    ShowForm(w);
-    FocusOnForm(dialog, w);
+    if (event) Run(dialog, w, c, *event);
+}
+
+// Delete and Backspace in the PDF tool field ask before they act; the field keeps its text on "no".
+LRESULT CALLBACK EraseKeys(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR dialog) {
+    if (message == WM_KEYDOWN && (wParam == VK_DELETE || wParam == VK_BACK)) {
+        Run(HWND(dialog), OptionenOf(HWND(dialog)), Ctl::TPdfViewer, OptionsEvent::Erase);
+        return 0;
+    }
+    if (message == WM_CHAR && wParam == '\b') return 0;
+    return DefSubclassProc(field, message, wParam, lParam);
 }
 
 void OnCommand(HWND dialog, Optionen& w, int id, int code) {
@@ -290,7 +318,10 @@ void OnCommand(HWND dialog, Optionen& w, int id, int code) {
         }
         case IDCANCEL: EndDialog(dialog, IDCANCEL); return;
         case IDC_OPTIONEN_BHILFE: OptionsHelp(*w.hub); return;
-        case IDC_OPTIONEN_BOPTIONS: OptionsExtraMenu(*w.hub, *w.form); return;
+        case IDC_OPTIONEN_BOPTIONS:
+            ReadForm(w);
+            OptionsExtraMenu(*w.hub, *w.form);
+            return ShowOrClose(dialog, w);
         case IDC_OPTIONEN_TOOLTIPPS:
             if (code == STN_CLICKED) OptionsHideTooltip(*w.form), ShowTooltip(dialog, *w.form);
             return;
@@ -313,6 +344,7 @@ void Initialise(HWND dialog, Optionen& w) {
     SetWindowTextA(dialog, kOptionenCaption);
     SetDlgItemTextA(dialog, IDC_OPTIONEN_TOOLTIPPS, kOptionsTooltip);
     CreatePages(dialog, w, reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE)));
+    SetWindowSubclass(w.controls[Index(Ctl::TPdfViewer)], EraseKeys, 0, DWORD_PTR(dialog));
     ShowForm(w, true);
     OptionsShowPage(*w.form, 1);
     ShowPage(dialog, w);
@@ -351,7 +383,7 @@ INT_PTR CALLBACK OptionenProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
                 OptionsHideTooltip(*w.form), ShowTooltip(dialog, *w.form);
             return FALSE;
         case WM_CONTEXTMENU:  // `BOptions` opens its menu with the right button too
-            if (HWND(wParam) == GetDlgItem(dialog, IDC_OPTIONEN_BOPTIONS)) OptionsExtraMenu(*w.hub, *w.form);
+            if (HWND(wParam) == GetDlgItem(dialog, IDC_OPTIONEN_BOPTIONS)) OnCommand(dialog, w, IDC_OPTIONEN_BOPTIONS, 0);
             return TRUE;
         case WM_DESTROY:
             g_open = nullptr;

@@ -4,6 +4,7 @@
 
 #include "launcher/hub_menu.h"
 #include "platform/ini_codec.h"
+#include "settings/folder_buttons.h"
 #include "settings/options_files.h"
 #include "settings/options_form.h"
 #include "store/member_ranges.h"
@@ -135,6 +136,14 @@ void OptionsOnEvent(Hub& hub, OptionsForm& form, Ctl control, OptionsEvent event
         case C::LKalender: CalendarInfo(form); return;
         case C::bDorvenhal:
         case C::bTempDatabaseNetwork: if (click) Info(hub, control); return;
+        case C::tBarCodeFont:
+        case C::tBarCodeSize: if (event == OptionsEvent::Change) form.fontPicked = true; return;
+        case C::tPdfDrucker:
+            if (event == OptionsEvent::Change) form.printerPicked = true;
+            if (event == OptionsEvent::FocusOut) OptionsConfirmPrinter(hub, form);
+            return;
+        case C::TPdfViewer: if (event == OptionsEvent::Erase) OptionsClearPdfTool(hub, form); return;
+        case C::tFormulare: if (event == OptionsEvent::FocusIn) FormsFolderFocus(hub, form); return;
         default: break;
     }
     if (IsRangeField(control) && event == OptionsEvent::Enter) RangeEnter(form, control);
@@ -142,7 +151,9 @@ void OptionsOnEvent(Hub& hub, OptionsForm& form, Ctl control, OptionsEvent event
     if (ControlOf(control).kind == CtlKind::Button && click) OptionsToolButton(hub, form, control);
 }
 
-bool OptionsSelectsAll(Ctl control) { return IsRangeField(control) || control == C::tVereinsname; }
+bool OptionsSelectsAll(Ctl control) {
+    return IsRangeField(control) || control == C::tVereinsname || control == C::tMdbFile;
+}
 
 void OptionsShowPage(OptionsForm& form, int page) {
     BackupControls(form);

@@ -25,7 +25,7 @@ inline constexpr std::string_view kPaySecurityKey = "PaySecurity";
 // The four range fields in the order of the database's keys A1, A2, B1, B2.
 inline constexpr std::array<Ctl, 4> kRangeFields{Ctl::TAnfang1, Ctl::TEnde1, Ctl::TAnfang2, Ctl::TEnde2};
 
-// The sizes the bar-code font is offered in; the first must stay "9".
-inline constexpr std::string_view kBarCodeSizes[] = {"9", "10", "11", "12", "14", "16", "18", "20", "24", "28", "36"};
+// The sizes the font pair is offered in, two digits each; the first, nine points, is stored as "9".
+inline constexpr std::string_view kBarCodeSizes[] = {"09", "10", "11", "12", "14", "16", "18", "20", "24", "28", "36"};
 
 }  // namespace kolvane

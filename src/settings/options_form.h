@@ -25,6 +25,12 @@ struct ControlState {
 // The hidden `mnxTempMenu` entries that hold the PDF tool paths between loading and saving.
 enum PdfTool : std::size_t { mnxPdfViewer, mnxPdfEditor, mnxPdfDrucker, mnxPdfDriver, kPdfTools };
 
+enum class OptionsOutcome {
+    Cancelled,   // closed without saving, or not shown
+    Saved,
+    Restarting,  // saved, and the hub hands over to a new one
+};
+
 struct OptionsForm {
     std::array<ControlState, kControlCount> controls;
     std::array<std::string, kPdfTools> pdfTools;
@@ -40,6 +46,11 @@ struct OptionsForm {
     bool timer1 = false;
     bool passwordAsked = false;  // the access password was asked at this opening
     std::optional<Ctl> focus;    // where the view puts the focus next
+    std::optional<OptionsOutcome> closing;  // a tool has closed the window: the view ends it with this
+    int fontTarget = 0;          // which of the four font settings the font pair shows
+    bool fontPicked = false;     // the user chose an entry in the font pair since it was filled
+    bool printerPicked = false;  // the user chose an entry in the printer list since it was filled
+    bool formsChosen = false;    // the forms folder was chosen by its button and differs from the stored one
     // The controls as loading left them: a value is written back only when its control differs from this or
     // the value is missing, so that a peer's change made while the window was open survives an Ok.
     std::array<ControlState, kControlCount> loaded;
@@ -58,7 +69,8 @@ struct OptionsForm {
 OptionsForm OptionsLoad(Hub& hub);
 
 // What the user did to a control; the view has already copied the control's new value into the form.
-enum class OptionsEvent { Click, Change, FocusIn, FocusOut, Enter };
+// Erase: Delete or Backspace in a field, before the key acts.
+enum class OptionsEvent { Click, Change, FocusIn, FocusOut, Enter, Erase };
 // Enter in a field sets the focus where it moves on; when it sets none, Enter is the `BReady` of the window.
 void OptionsOnEvent(Hub& hub, OptionsForm& form, Ctl control, OptionsEvent event);
 // A field whose whole text is selected when it gets the focus.
@@ -77,6 +89,16 @@ void OptionsHelp(Hub& hub);
 // The buttons whose work lies with the extra menu, the folder choice, the PDF tools and the fonts.
 void OptionsToolButton(Hub& hub, OptionsForm& form, Ctl button);
 void OptionsExtraMenu(Hub& hub, OptionsForm& form);
+// The font pair: `bFontInfo` saves the shown pair when the user changed it and steps to the next target.
+void OptionsNextFont(Hub& hub, OptionsForm& form);
+// The PDF tool field: the switch to the next tool, the browse button, the printer list losing the focus and
+// Delete or Backspace in the field.
+void OptionsNextPdfTool(Hub& hub, OptionsForm& form);
+void OptionsBrowsePdfTool(Hub& hub, OptionsForm& form);
+void OptionsConfirmPrinter(Hub& hub, OptionsForm& form);
+void OptionsClearPdfTool(Hub& hub, OptionsForm& form);
+// The member ranges of page 6 as the database holds them now.
+void OptionsLoadRanges(Hub& hub, OptionsForm& form);
 
 // The help-tip panel's text.
 inline constexpr char kOptionsTooltip[] =

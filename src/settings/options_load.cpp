@@ -136,6 +136,7 @@ void LoadPdfTools(Loading& l) {
     l.form.pdfTools = {l.hub.settings.ReadText(S::PdfViewer), l.hub.settings.ReadText(S::PdfEditor),
                        l.hub.settings.ReadText(S::PdfDocTool), l.hub.settings.ReadText(S::PdfDriver)};
     l[C::TPdfViewer].text = l.form.pdfTools[mnxPdfViewer];
+    l[C::tPdfDrucker].shown = l[C::LPdfDrucker].shown = false;  // the printer list takes the field's turn
     l.Text(C::TImages);
     l.Text(C::TBelege);
 }
@@ -170,13 +171,7 @@ void LoadFormsAndMouse(Loading& l) {
     l.Index(C::CMaustaste);
 }
 
-void LoadMemberRanges(Loading& l) {
-    const DatabaseIndex index = MemberDatabase(l.hub.os, l.form.databaseFolder + std::string(kDatabaseFileName)).Load();
-    DamageNotice notice(l.hub.os.dialogs);
-    for (std::size_t i = 0; i < kRangeFields.size(); ++i)
-        l[kRangeFields[i]].text = index.Read(kHeaderSection, kRangeKeys[i].key, notice);
-    if (l[C::TAnfang2].text == "8999") l[C::TAnfang2].text = "9000";
-}
+void LoadMemberRanges(Loading& l) { OptionsLoadRanges(l.hub, l.form); }
 
 // The quick-info switch takes the place of the tips switch, which keeps its value for the save.
 void LoadTooltipSwitch(Loading& l) {
@@ -196,6 +191,14 @@ void LoadTips(Loading& l) {
 void StartTimers(Loading& l) { l.form.tooltipTimer = l.form.timer1 = true; }
 
 }  // namespace
+
+void OptionsLoadRanges(Hub& hub, OptionsForm& form) {
+    const DatabaseIndex index = MemberDatabase(hub.os, form.databaseFolder + std::string(kDatabaseFileName)).Load();
+    DamageNotice notice(hub.os.dialogs);
+    for (std::size_t i = 0; i < kRangeFields.size(); ++i)
+        form[kRangeFields[i]].text = index.Read(kHeaderSection, kRangeKeys[i].key, notice);
+    if (form[C::TAnfang2].text == "8999") form[C::TAnfang2].text = "9000";
+}
 
 OptionsForm OptionsLoad(Hub& hub) {
     OptionsForm form;
