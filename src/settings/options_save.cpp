@@ -11,6 +11,7 @@
 #include "settings/ini_store.h"
 #include "settings/options_files.h"
 #include "settings/options_save.h"
+#include "settings/options_tools.h"
 #include "settings/registry_keys.h"
 #include "settings/registry_store.h"
 #include "store/member_database.h"
@@ -26,11 +27,6 @@ constexpr char kHubTitle[] = " Brekkan Orvintal";
 constexpr int kLargestEnd = 9999;  // the suite's member numbers have at most four digits
 
 std::string DialogTitle() { return std::string(" ") + kOptionenCaption; }
-
-std::string WithBackslash(std::string folder) {
-    if (!folder.empty() && folder.back() != '\\') folder += '\\';
-    return folder;
-}
 
 // ---- the checks ----
 
@@ -83,7 +79,7 @@ bool RangesValid(Hub& hub, OptionsForm& form) {
 
 // The database folder changes only to a folder that is there.
 bool DatabaseFolderExists(Hub& hub, OptionsForm& form) {
-    const std::string folder = WithBackslash(std::string(IniTrim(form[C::tDatFile].text)));
+    const std::string folder = FolderWithBackslash(std::string(IniTrim(form[C::tDatFile].text)));
     if (EqualsNoCase(folder, hub.LrDatabase) || (!folder.empty() && hub.os.files.IsFolder(folder))) return true;
     hub.os.dialogs.ShowMessage({"Der Ordner für die Datenbanken wurde nicht gefunden:\n" + folder, DialogTitle(),
                                 MsgButtons::Ok, MsgIcon::Exclamation});
@@ -245,7 +241,7 @@ void AssociationName(Writing& w) {
 }
 
 void DatabaseFolder(Writing& w) {
-    const std::string folder = WithBackslash(std::string(IniTrim(w.form[C::tDatFile].text)));
+    const std::string folder = FolderWithBackslash(std::string(IniTrim(w.form[C::tDatFile].text)));
     if (EqualsNoCase(folder, w.hub.LrDatabase)) return;
     if (w.hub.os.dialogs.ShowMessage({"Möchten Sie den Ordner für die Datenbanken wirklich ändern ?  ", kHubTitle,
                                       MsgButtons::RetryCancel, MsgIcon::Exclamation}) == MsgAnswer::Cancel)
