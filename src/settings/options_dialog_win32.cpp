@@ -321,6 +321,8 @@ void OnCommand(HWND dialog, Optionen& w, int id, int code) {
         case IDC_OPTIONEN_BOPTIONS:
             ReadForm(w);
             OptionsExtraMenu(*w.hub, *w.form);
+            // After a tool of the menu (the password dialogs above all) the window goes on at `BReady`.
+            PostMessageA(dialog, WM_NEXTDLGCTL, WPARAM(GetDlgItem(dialog, IDOK)), TRUE);
             return ShowOrClose(dialog, w);
         case IDC_OPTIONEN_TOOLTIPPS:
             if (code == STN_CLICKED) OptionsHideTooltip(*w.form), ShowTooltip(dialog, *w.form);
