@@ -1,14 +1,10 @@
 #include "hub/database_marks.h"
 
-#include "store/member_database.h"
+#include "hub/hub_database.h"
 
 namespace kolvane {
 
 namespace {
-
-MemberDatabase Database(Hub& hub, const std::string& name) {
-    return MemberDatabase(hub.os, DatabaseFile(hub, name));
-}
 
 // The marks go only into a database that exists and has its header: a file created (or an empty one
 // filled) by writing to it would look like a database to the restore check and be rotated into the
@@ -20,15 +16,15 @@ void MarkExisting(MemberDatabase& database, std::string_view key, std::string_vi
 }  // namespace
 
 void MarkDatabaseLoaded(Hub& hub) {
-    MemberDatabase database = Database(hub, std::string(kDatabaseFileName));
+    MemberDatabase database = HubDatabase(hub);
     MarkExisting(database, "MDBLOAD", "0");
 }
 
-void ReadMemberRanges(Hub& hub) { hub.memberRanges = Database(hub, std::string(kDatabaseFileName)).ReadRanges(); }
+void ReadMemberRanges(Hub& hub) { hub.memberRanges = HubDatabase(hub).ReadRanges(); }
 
 void MarkImportUnused(Hub& hub) {
-    if (!Database(hub, "DATEX.BAK").Read(kHeaderSection, "MdbImportUse").empty()) return;
-    MemberDatabase database = Database(hub, std::string(kDatabaseFileName));
+    if (!MemberDatabase(hub.os, DatabaseFile(hub, "DATEX.BAK")).Read(kHeaderSection, "MdbImportUse").empty()) return;
+    MemberDatabase database = HubDatabase(hub);
     // The backup is a day old: an import marker set in the database since then is kept.
     if (!database.Read(kHeaderSection, "MdbImportUse").empty()) return;
     MarkExisting(database, "MdbImportUse", "0");

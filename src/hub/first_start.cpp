@@ -3,9 +3,9 @@
 #include <optional>
 
 #include "hub/database_backup.h"
+#include "hub/hub_database.h"
 #include "platform/text.h"
 #include "store/database_index.h"
-#include "store/member_database.h"
 #include "store/member_record.h"
 
 namespace kolvane {
@@ -84,7 +84,7 @@ bool RunFirstStartAssistantIfNew(Hub& hub) {
 }
 
 bool CheckDatenbank(Hub& hub) {
-    const DatabaseIndex index = MemberDatabase(hub.os, DatabaseFile(hub, std::string(kDatabaseFileName))).Load();
+    const DatabaseIndex index = HubDatabase(hub).Load();
     DamageNotice notice(hub.os.dialogs);
     if (index.Read(kHeaderSection, "A1", notice).empty()) {
         Welcome(hub,

@@ -6,9 +6,9 @@
 #include "hub/busy_pointer.h"
 #include "hub/database_backup.h"
 #include "hub/flag_scope.h"
+#include "hub/hub_database.h"
 #include "platform/ini_codec.h"
 #include "platform/text.h"
-#include "store/member_database.h"
 
 namespace kolvane {
 namespace {
@@ -39,8 +39,6 @@ constexpr char kReorganiserWorking[] = " Reorganisation";
 constexpr int kMaxWorkingPasses = 360;  // of 5 seconds
 
 std::optional<int> Number(const std::string& field) { return ParseMemberNumber(IniTrim(field)); }
-
-MemberDatabase Database(Hub& hub) { return MemberDatabase(hub.os, DatabaseFile(hub, std::string(kDatabaseFileName))); }
 
 MsgAnswer Tell(Hub& hub, const std::string& text, const std::string& title, MsgButtons buttons, MsgIcon icon) {
     return hub.os.dialogs.ShowMessage({text, title, buttons, icon});
@@ -119,7 +117,7 @@ bool BackUp(Hub& hub) {
 bool Store(Hub& hub, const std::array<std::string, 4>& stored) {
     std::array<DatabaseValue, 4> values;
     for (std::size_t i = 0; i < values.size(); ++i) values[i] = {kRangeKeys[i].key, stored[i]};
-    if (Database(hub).Write(kHeaderSection, values) != SaveResult::Saved) return false;
+    if (HubDatabase(hub).Write(kHeaderSection, values) != SaveResult::Saved) return false;
     hub.memberRanges = ParseMemberRanges({stored[0], stored[1], stored[2], stored[3]});
     return true;
 }
@@ -135,7 +133,7 @@ void Reorganise(Hub& hub) {
 }  // namespace
 
 LizenzierungForm LizenzierungLoad(Hub& hub) {
-    const DatabaseIndex index = Database(hub).Load();
+    const DatabaseIndex index = HubDatabase(hub).Load();
     DamageNotice notice(hub.os.dialogs);
     LizenzierungForm form;
     for (std::size_t field = TAnfang1; field <= TEnde2; ++field)

@@ -5,10 +5,10 @@
 
 #include "hub/database_discovery.h"
 #include "hub/flag_scope.h"
+#include "hub/hub_database.h"
 #include "platform/ini_codec.h"
 #include "platform/text.h"
 #include "store/crypt.h"
-#include "store/member_database.h"
 
 namespace kolvane {
 
@@ -46,8 +46,6 @@ constexpr std::array<Office, 2> kOffices{Office::Main, Office::Branch};
 bool InDatabase(std::size_t field) { return field % kSenderRows != kTaxNumberRow; }
 
 std::string_view DesignationKey(Office office) { return office == Office::Main ? "BS1" : "BS2"; }
-
-MemberDatabase Database(Hub& hub) { return MemberDatabase(hub.os, DatabaseFile(hub, std::string(kDatabaseFileName))); }
 
 // Two digits, "/", two digits; or nothing at all.
 bool IdAccepted(std::string_view id) {
@@ -89,7 +87,7 @@ SaveResult SaveToDatabase(Hub& hub, const AbsenderForm& form) {
         places[i] = PlaceOf(form.texts[SenderFieldOf(kOffices[i], kLocationRow)]);
         if (!places[i].empty()) designations.push_back({DesignationKey(kOffices[i]), places[i]});
     }
-    return Database(hub).Write(kHeaderSection, SectionChange{plainKeys, values, designations});
+    return HubDatabase(hub).Write(kHeaderSection, SectionChange{plainKeys, values, designations});
 }
 
 void SaveToSettings(Hub& hub, const AbsenderForm& form) {
@@ -106,7 +104,7 @@ void SaveToSettings(Hub& hub, const AbsenderForm& form) {
 
 AbsenderForm AbsenderLoad(Hub& hub) {
     AbsenderForm form;
-    const DatabaseIndex index = Database(hub).Load();
+    const DatabaseIndex index = HubDatabase(hub).Load();
     DamageNotice notice(hub.os.dialogs);
     for (std::size_t field = 0; field < kSenderFieldCount; ++field) {
         if (!InDatabase(field)) continue;
@@ -142,7 +140,7 @@ void AbsenderLeaveTaxNumber(AbsenderForm& form) {
 }
 
 void AbsenderDesignation(Hub& hub, Office office) {
-    MemberDatabase database = Database(hub);
+    MemberDatabase database = HubDatabase(hub);
     const std::string current = database.Read(kHeaderSection, DesignationKey(office));
     std::string prompt(kDesignationPrompt);
     prompt.replace(prompt.find("%s"), 2, office == Office::Main ? "Haupt" : "Neben");

@@ -1,6 +1,6 @@
 #include "password/stored_password.h"
 
-#include "store/member_database.h"
+#include "hub/hub_database.h"
 #include "store/member_record.h"
 
 namespace kolvane {
@@ -9,12 +9,10 @@ namespace {
 constexpr char kPasswordKey[] = "Key";
 constexpr char kForegroundKey[] = "Foreground";
 
-MemberDatabase Database(Hub& hub) { return MemberDatabase(hub.os, DatabaseFile(hub, std::string(kDatabaseFileName))); }
-
 }  // namespace
 
 std::optional<std::string> ReadStoredPassword(Hub& hub) {
-    const DatabaseIndex index = Database(hub).Load();
+    const DatabaseIndex index = HubDatabase(hub).Load();
     if (!index.HasSection(kHeaderSection)) return std::nullopt;
     DamageNotice notice(hub.os.dialogs);
     std::string password = index.Read(kHeaderSection, kPasswordKey, notice);
@@ -23,13 +21,13 @@ std::optional<std::string> ReadStoredPassword(Hub& hub) {
 }
 
 SaveResult WriteStoredPassword(Hub& hub, std::string_view password) {
-    return Database(hub).Write(kHeaderSection, kPasswordKey, password);
+    return HubDatabase(hub).Write(kHeaderSection, kPasswordKey, password);
 }
 
-bool ReadPromptForeground(Hub& hub) { return Database(hub).Read(kHeaderSection, kForegroundKey) == "1"; }
+bool ReadPromptForeground(Hub& hub) { return HubDatabase(hub).Read(kHeaderSection, kForegroundKey) == "1"; }
 
 void WritePromptForeground(Hub& hub, bool foreground) {
-    Database(hub).Write(kHeaderSection, kForegroundKey, foreground ? "1" : "0");
+    HubDatabase(hub).Write(kHeaderSection, kForegroundKey, foreground ? "1" : "0");
 }
 
 }  // namespace kolvane

@@ -6,11 +6,11 @@
 #include <tuple>
 #include <optional>
 
+#include "hub/hub_database.h"
 #include "platform/text.h"
 #include "search/member_search.h"
 #include "settings/registry_keys.h"
 #include "settings/registry_store.h"
-#include "store/member_database.h"
 #include "tasks/tick_events.h"
 
 namespace kolvane {
@@ -48,7 +48,7 @@ int Number(const std::string& id) {
 
 MemberRecord ReadMember(Hub& hub, const std::string& id) {
     if (!Numeric(id)) return {};
-    return MemberDatabase(hub.os, DatabaseFile(hub, std::string(kDatabaseFileName))).ReadMember(Number(id));
+    return HubDatabase(hub).ReadMember(Number(id));
 }
 
 void Tell(Hub& hub, const std::string& text, MsgIcon icon) {
