@@ -5,7 +5,6 @@
 
 #include "hub/busy_pointer.h"
 #include "hub/database_backup.h"
-#include "hub/flag_scope.h"
 #include "hub/hub_database.h"
 #include "platform/ini_codec.h"
 #include "platform/text.h"
@@ -169,10 +168,10 @@ void LizenzierungHelp(Hub& hub) { ShowHelpTopic(hub, "4.4 Lizenzinformationen.ht
 void ShowMemberRanges(Hub& hub) {
     LizenzierungView* view = hub.lizenzierungView;
     if (!view) return;
-    if (view->open) return view->BringToFront();
-    FlagScope open(view->open);
-    LizenzierungForm form = LizenzierungLoad(hub);
-    view->ShowModal(hub, form);
+    ShowOnce(*view, [&] {
+        LizenzierungForm form = LizenzierungLoad(hub);
+        view->ShowModal(hub, form);
+    });
 }
 
 }  // namespace kolvane

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "hub/hub.h"
+#include "hub/modal_window.h"
 
 namespace kolvane {
 
@@ -36,17 +37,13 @@ bool LizenzierungConfirm(Hub& hub, LizenzierungForm& form, LizenzierungView& vie
 void LizenzierungHelp(Hub& hub);
 
 // The window on screen. Implemented by number_ranges_win32.cpp and by the tests' fake.
-class LizenzierungView {
+class LizenzierungView : public ModalWindow {
 public:
-    virtual ~LizenzierungView() = default;
     // Shows the window modally; returns once LizenzierungConfirm said true or on `bAbbrechen`.
     virtual void ShowModal(Hub& hub, LizenzierungForm& form) = 0;
     // The blocks are stored: fields and buttons take no more input.
     virtual void Lock() = 0;
     virtual void Hide() = 0;
-    // A window already open comes to the front.
-    virtual void BringToFront() = 0;
-    bool open = false;  // set by ShowMemberRanges while the window is shown
 };
 
 // The options tools' "Nummernkreis festlegen ": the window, when the program has a view for it; a second

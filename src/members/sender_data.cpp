@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "hub/database_discovery.h"
-#include "hub/flag_scope.h"
 #include "hub/hub_database.h"
 #include "platform/ini_codec.h"
 #include "platform/text.h"
@@ -174,10 +173,10 @@ void AbsenderHelp(Hub& hub) { ShowHelpTopic(hub, "4.5 Beratungsstellungen.htm");
 void ShowSenderData(Hub& hub) {
     AbsenderView* view = hub.absenderView;
     if (!view) return;
-    if (view->open) return view->BringToFront();
-    FlagScope open(view->open);
-    AbsenderForm form = AbsenderLoad(hub);
-    view->ShowModal(hub, form);
+    ShowOnce(*view, [&] {
+        AbsenderForm form = AbsenderLoad(hub);
+        view->ShowModal(hub, form);
+    });
 }
 
 }  // namespace kolvane

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "hub/hub.h"
+#include "hub/modal_window.h"
 
 namespace kolvane {
 
@@ -65,14 +66,10 @@ void AbsenderFolders(Hub& hub);
 void AbsenderHelp(Hub& hub);
 
 // The window on screen. Implemented by sender_data_win32.cpp and by the tests' fake.
-class AbsenderView {
+class AbsenderView : public ModalWindow {
 public:
-    virtual ~AbsenderView() = default;
     // Shows the window modally with the form; returns when AbsenderSave said true or on `bAbbrechen`.
     virtual void ShowModal(Hub& hub, AbsenderForm& form) = 0;
-    // A window already open comes to the front.
-    virtual void BringToFront() = 0;
-    bool open = false;  // set by ShowSenderData while the window is shown
 };
 
 // Opens the window from the menu or the start, when the program has a view for it; a second opening brings

@@ -1,19 +1,16 @@
 #pragma once
 // The window `Optionen` opened from the menu: loading, the window itself, and the save on `BReady`.
 #include "hub/hub.h"
+#include "hub/modal_window.h"
 #include "settings/options_form.h"
 
 namespace kolvane {
 
 // The window on screen. Implemented by options_dialog_win32.cpp and by the tests' fake.
-class OptionenView {
+class OptionenView : public ModalWindow {
 public:
-    virtual ~OptionenView() = default;
     // Shows the window modally; returns how it was closed.
     virtual OptionsOutcome ShowModal(Hub& hub, OptionsForm& form) = 0;
-    // A window already open comes to the front.
-    virtual void BringToFront() = 0;
-    bool open = false;  // set by ShowOptionsDialog while the window is shown
 };
 
 // The modal options dialog; returns once the user has closed it. A second opening while the window is open
