@@ -23,13 +23,6 @@ bool IsToday(Hub& hub, const std::optional<FileTime>& time) {
     return time && ShortDate(time->year, time->month, time->day) == ShortDate(now.year, now.month, now.day);
 }
 
-bool WriteThroughTemporary(Files& files, const std::string& bytes, const std::string& to) {
-    const std::string temporary = TemporaryFileOf(to);
-    if (files.WriteAll(temporary, bytes) && files.Replace(temporary, to)) return true;
-    files.Delete(temporary);
-    return false;
-}
-
 void ReportBackupKept(Hub& hub, const std::string& text) {
     hub.os.dialogs.ShowMessage({text, kDatabaseErrorTitle, MsgButtons::Ok, MsgIcon::Exclamation});
 }
@@ -78,7 +71,7 @@ void BeginWithNewDatabase(Hub& hub) {
 
 void Quit(Hub& hub) {
     // The marker makes every program of the suite shut down too.
-    WriteThroughTemporary(hub.os.files, "\r\n", DatabaseFile(hub, kExitMarker));
+    ReplaceFileWith(hub.os.files, DatabaseFile(hub, kExitMarker), "\r\n");
     Wait(hub, 1);
     CloseHub(hub);
     hub.os.kernel.Terminate();  // should the close command not have ended the process
@@ -96,7 +89,7 @@ CopyResult CopyDatabase(Files& files, const std::string& from, const std::string
     const std::optional<std::string> bytes = files.ReadAll(from);
     if (!bytes) return CopyResult::Failed;
     if (ClassifyDatabase(*bytes) != DatabaseState::Sound) return CopyResult::Unsound;
-    return WriteThroughTemporary(files, *bytes, to) ? CopyResult::Copied : CopyResult::Failed;
+    return ReplaceFileWith(files, to, *bytes) ? CopyResult::Copied : CopyResult::Failed;
 }
 
 BackupResult BackUpDatabase(Hub& hub) {

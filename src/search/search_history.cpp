@@ -45,9 +45,7 @@ bool WriteNames(Hub& hub, const std::vector<std::string>& history) {
     for (std::size_t i = 0; i < history.size() && key < kHistorySize; ++i) {
         if (file.Write(kSection, Key(key), history[i]) != IniEdit::Refused) ++key;
     }
-    // Never in place: a reader sees the old history or the new one, never half of it.
-    const std::string temporary = TemporaryFileOf(path);
-    return files.WriteAll(temporary, file.Bytes()) && files.Replace(temporary, path);
+    return ReplaceFileWith(files, path, file.Bytes());
 }
 
 }  // namespace kolvane

@@ -87,6 +87,11 @@ SaveResult EditIniFile(Files& files, Clock& clock, FileLocks& locks, const std::
     }
 }
 
+bool ReplaceFileWith(Files& files, const std::string& path, const std::string& bytes) {
+    TemporaryFile temporary(files, TemporaryFileOf(path));
+    return files.WriteAll(temporary.Path(), bytes) && files.Replace(temporary.Path(), path);
+}
+
 bool CreateIniFile(Files& files, const std::string& path, const std::string& bytes) {
     TemporaryFile temporary(files, TemporaryFileOf(path));
     return files.WriteAll(temporary.Path(), bytes) && !files.Exists(path) && files.Replace(temporary.Path(), path);

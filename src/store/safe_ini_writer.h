@@ -41,6 +41,9 @@ std::string TemporaryFileOf(const std::string& path);
 SaveResult EditIniFile(Files& files, Clock& clock, FileLocks& locks, const std::string& path,
                        const std::function<IniEdit(IniDocument&)>& edit, const SafeWriteBounds& bounds = {});
 
+// A file written anew, whole, to its temporary file, which then replaces it in one step: a reader sees the old
+// content or the new one, never half of it. On failure the file is as it was and no temporary file is left.
+bool ReplaceFileWith(Files& files, const std::string& path, const std::string& bytes);
 // A shared file that does not exist yet: written whole to the temporary file, which then takes its name, so
 // that no reader ever sees it half-written. A file that has appeared meanwhile is kept; false then, and when
 // the file could not be written.
