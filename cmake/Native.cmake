@@ -8,14 +8,15 @@ find_package(GTest REQUIRED)
 find_package(OpenSSL REQUIRED COMPONENTS Crypto)
 
 file(GLOB memory_sources CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/src/platform/*_memory.cpp ${CMAKE_SOURCE_DIR}/src/platform/*_openssl.cpp)
+  ${CMAKE_SOURCE_DIR}/src/base/platform/*_memory.cpp ${CMAKE_SOURCE_DIR}/src/base/platform/*_openssl.cpp)
 add_library(kolvane_memory STATIC ${memory_sources})
 target_link_libraries(kolvane_memory PUBLIC kolvane_core OpenSSL::Crypto)
 
 file(GLOB_RECURSE test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*_test.cpp)
 list(FILTER test_sources EXCLUDE REGEX "/tests/(e2e|wine)/")
 add_executable(kolvane_tests ${test_sources})
-target_include_directories(kolvane_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_include_directories(kolvane_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/base ${CMAKE_SOURCE_DIR}/tests/parts
+                                                  ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(kolvane_tests PRIVATE kolvane_memory GTest::gtest_main)
 target_compile_definitions(kolvane_tests PRIVATE KOLVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 # Tables of test cases holding strings make GCC 12 at -O2 see uninitialised members that are not there.

@@ -13,61 +13,61 @@ install_prerequisites ccache
 
 # file <TAB> text that occurs once in it <TAB> its replacement
 faults=$(cat <<'LIST'
-src/store/crypt.cpp	constexpr int kMaskOffset = 96;	constexpr int kMaskOffset = 95;
-src/store/crypt.cpp	kLongestStoredValue = 254;	kLongestStoredValue = 255;
-src/store/member_ranges.cpp	if (ranges.A1 == 0) ranges.A1 = 1;	if (ranges.A1 == 0) ranges.A1 = 0;
-src/store/safe_ini_writer.cpp	return path + ".lck";	return path + ".lcx";
-src/store/safe_ini_writer.cpp	if (!lock) return SaveResult::Busy;	if (lock) return SaveResult::Busy;
-src/store/member_database.cpp	if (damaged && result == SaveResult::Saved)	if (damaged || result == SaveResult::Saved)
-src/store/member_database.cpp	" wurde nicht gefunden.	" wurde nicht gefundne.
-src/store/database_index.cpp	(name.size() != 4 || name[0] == '0')	(name.size() != 4 || name[0] == '1')
-src/platform/ini_codec.cpp	const bool quoted = stored.size() >= 2	const bool quoted = stored.size() >= 3
-src/platform/ini_codec.cpp	if (entry->hasValue && Text(entry->value) == value)	if (entry->hasValue && Text(entry->value) != value)
-src/platform/ini_codec.cpp	key.front() != '['	key.front() != ']'
-src/platform/text.cpp	if (u >= 0xE0 && u <= 0xFE && u != 0xF7)	if (u >= 0xE0 && u <= 0xFD && u != 0xF7)
-src/platform/dates.cpp	"%02d.%02d.%04d"	"%02d-%02d.%04d"
-src/settings/settings.cpp	return ReadInt(setting) == 1; }	return ReadInt(setting) == 0; }
-src/settings/settings.cpp	if (value == 0) return Remove(setting);	if (value == 1) return Remove(setting);
-src/settings/registry_store.cpp	if (text.front() == '+') {	if (text.front() == '-') {
-src/settings/settings_table.cpp	{S::Klicker, "Klicker", K::Flag, Absent(1)},	{S::Klicker, "Klicker", K::Flag, Absent(0)},
-src/pack/member_name.cpp	static_cast<unsigned char>(c) < 32	static_cast<unsigned char>(c) < 31
-src/pack/member_name.cpp	return name.find("..") == std::string_view::npos	return name.find("..") != std::string_view::npos
-src/pack/pack_format.cpp	entry->size > directory.dataSize - nextOffset	entry->size >= directory.dataSize - nextOffset
-src/pack/multi_file.cpp	if (total == 0) return 100;	if (total == 0) return 0;
-src/password/access_gate.cpp	if (gate.promptOpen) return false;	if (gate.promptOpen) return true;
-src/password/access_gate.cpp	if (hub.settings.ReadInt(Setting::Encoder) != 1) {	if (hub.settings.ReadInt(Setting::Encoder) != 0) {
-src/password/password_change.cpp	if (form.tKennwort != form.tBestaetigung) {	if (form.tKennwort == form.tBestaetigung) {
-src/password/password_change.cpp	übereinstimmen.  ";	übereinstimmen. ";
-src/launcher/component_table.cpp	"RETURNS.EXE", " /s"	"RETURNS.EXE", "/s"
-src/launcher/component_table.cpp	"ADDRBOOK.DLL", " 103"	"ADDRBOOK.DLL", " 104"
-src/launcher/menu_builder.cpp	if (c == '&') shown += '&';	if (c == '%') shown += '&';
-src/launcher/menu_builder.cpp	if (++position > kMaxPrinters) break;	if (++position >= kMaxPrinters) break;
-src/launcher/menu_builder.cpp	if (layout.Dienststellen == 0) b.Add(kInformation);	if (layout.Dienststellen == 1) b.Add(kInformation);
-src/launcher/program_choice.cpp	" /CSVDatabase";	" /CSVDatabas";
-src/launcher/action_keys.cpp	key > ActionKey::DocVorlage9	key >= ActionKey::DocVorlage9
-src/tasks/auto_backup.cpp	*days >= kBackupIntervalDays;	*days > kBackupIntervalDays;
-src/tasks/auto_backup.cpp	{1, 13, 14},	{1, 13, 15},
-src/tasks/timer_schedule.cpp	{HubTimer::Timer2, 65000,	{HubTimer::Timer2, 6500,
-src/tasks/tmp_database_gate.cpp	constexpr int kMaxPasses = 180;	constexpr int kMaxPasses = 18;
-src/tasks/start_completion.cpp	if (!WindowExists(hub, kHintfeedCaption)) StartComponent	if (WindowExists(hub, kHintfeedCaption)) StartComponent
-src/tasks/exit_request.cpp	"HINTFEED.EXE", " /b"	"HINTFEED.EXE", " /a"
-src/hub/database_backup.cpp	bytes.find('\0') == std::string_view::npos ? DatabaseState::Sound	bytes.find('\0') != std::string_view::npos ? DatabaseState::Sound
-src/hub/shutdown.cpp	ReadInt(Setting::NoTmpBeitrag) == 1	ReadInt(Setting::NoTmpBeitrag) == 0
-src/hub/command_channel.cpp	if (before == 0) DeleteIfExists	if (before == 1) DeleteIfExists
-src/hub/installation_check.cpp	if (missing == 0) return;	if (missing == 1) return;
-src/hub/first_start.cpp	if (exists && (!bytes	if (exists || (!bytes
-src/hub/startup_sequence.cpp	if (pass == 10 || pass == 20)	if (pass == 11 || pass == 20)
-src/hub/startup_sequence.cpp	if (hub.LrDatabase == "<DATABASE>")	if (hub.LrDatabase == "<DATABASE")
-src/hub/startup_sequence.cpp	if (next != "5") return;	if (next != "4") return;
-src/hub/tray_symbol.cpp	return hub.symbolTag == "1"; }	return hub.symbolTag == "0"; }
-src/store/member_database.cpp	if (stored && !stored->empty()) continue;	if (stored) continue;
-src/members/sender_data.cpp	blank < 2	blank < 1
-src/members/sender_data.cpp	id[2] == '/'	id[2] == '-'
-src/members/sender_data.cpp	!hub.settings.Exists(S::RegisteredOwner)	hub.settings.Exists(S::RegisteredOwner)
-src/members/number_ranges.cpp	Format000(n[TAnfang2] - 1)	Format000(n[TAnfang2])
-src/members/number_ranges.cpp	n[TAnfang2] < n[TEnde1] + 5	n[TAnfang2] < n[TEnde1] + 4
-src/members/number_ranges.cpp	kMaxWorkingPasses = 360	kMaxWorkingPasses = 361
-src/members/number_ranges.cpp	*stored <= 1 ? 1	*stored < 1 ? 1
+src/base/store/crypt.cpp	constexpr int kMaskOffset = 96;	constexpr int kMaskOffset = 95;
+src/base/store/crypt.cpp	kLongestStoredValue = 254;	kLongestStoredValue = 255;
+src/base/store/member_ranges.cpp	if (ranges.A1 == 0) ranges.A1 = 1;	if (ranges.A1 == 0) ranges.A1 = 0;
+src/base/store/safe_ini_writer.cpp	return path + ".lck";	return path + ".lcx";
+src/base/store/safe_ini_writer.cpp	if (!lock) return SaveResult::Busy;	if (lock) return SaveResult::Busy;
+src/base/store/member_database.cpp	if (damaged && result == SaveResult::Saved)	if (damaged || result == SaveResult::Saved)
+src/base/store/member_database.cpp	" wurde nicht gefunden.	" wurde nicht gefundne.
+src/base/store/database_index.cpp	(name.size() != 4 || name[0] == '0')	(name.size() != 4 || name[0] == '1')
+src/base/platform/ini_codec.cpp	const bool quoted = stored.size() >= 2	const bool quoted = stored.size() >= 3
+src/base/platform/ini_codec.cpp	if (entry->hasValue && Text(entry->value) == value)	if (entry->hasValue && Text(entry->value) != value)
+src/base/platform/ini_codec.cpp	key.front() != '['	key.front() != ']'
+src/base/platform/text.cpp	if (u >= 0xE0 && u <= 0xFE && u != 0xF7)	if (u >= 0xE0 && u <= 0xFD && u != 0xF7)
+src/base/platform/dates.cpp	"%02d.%02d.%04d"	"%02d-%02d.%04d"
+src/base/settings/settings.cpp	return ReadInt(setting) == 1; }	return ReadInt(setting) == 0; }
+src/base/settings/settings.cpp	if (value == 0) return Remove(setting);	if (value == 1) return Remove(setting);
+src/base/settings/registry_store.cpp	if (text.front() == '+') {	if (text.front() == '-') {
+src/base/settings/settings_table.cpp	{S::Klicker, "Klicker", K::Flag, Absent(1)},	{S::Klicker, "Klicker", K::Flag, Absent(0)},
+src/base/pack/member_name.cpp	static_cast<unsigned char>(c) < 32	static_cast<unsigned char>(c) < 31
+src/base/pack/member_name.cpp	return name.find("..") == std::string_view::npos	return name.find("..") != std::string_view::npos
+src/base/pack/pack_format.cpp	entry->size > directory.dataSize - nextOffset	entry->size >= directory.dataSize - nextOffset
+src/base/pack/multi_file.cpp	if (total == 0) return 100;	if (total == 0) return 0;
+src/parts/password/access_gate.cpp	if (gate.promptOpen) return false;	if (gate.promptOpen) return true;
+src/parts/password/access_gate.cpp	if (hub.settings.ReadInt(Setting::Encoder) != 1) {	if (hub.settings.ReadInt(Setting::Encoder) != 0) {
+src/parts/password/password_change.cpp	if (form.tKennwort != form.tBestaetigung) {	if (form.tKennwort == form.tBestaetigung) {
+src/parts/password/password_change.cpp	übereinstimmen.  ";	übereinstimmen. ";
+src/parts/launcher/component_table.cpp	"RETURNS.EXE", " /s"	"RETURNS.EXE", "/s"
+src/parts/launcher/component_table.cpp	"ADDRBOOK.DLL", " 103"	"ADDRBOOK.DLL", " 104"
+src/parts/launcher/menu_builder.cpp	if (c == '&') shown += '&';	if (c == '%') shown += '&';
+src/parts/launcher/menu_builder.cpp	if (++position > kMaxPrinters) break;	if (++position >= kMaxPrinters) break;
+src/parts/launcher/menu_builder.cpp	if (layout.Dienststellen == 0) b.Add(kInformation);	if (layout.Dienststellen == 1) b.Add(kInformation);
+src/parts/launcher/program_choice.cpp	" /CSVDatabase";	" /CSVDatabas";
+src/parts/launcher/action_keys.cpp	key > ActionKey::DocVorlage9	key >= ActionKey::DocVorlage9
+src/parts/tasks/auto_backup.cpp	*days >= kBackupIntervalDays;	*days > kBackupIntervalDays;
+src/parts/tasks/auto_backup.cpp	{1, 13, 14},	{1, 13, 15},
+src/parts/tasks/timer_schedule.cpp	{HubTimer::Timer2, 65000,	{HubTimer::Timer2, 6500,
+src/parts/tasks/tmp_database_gate.cpp	constexpr int kMaxPasses = 180;	constexpr int kMaxPasses = 18;
+src/parts/tasks/start_completion.cpp	if (!WindowExists(hub, kHintfeedCaption)) StartComponent	if (WindowExists(hub, kHintfeedCaption)) StartComponent
+src/parts/tasks/exit_request.cpp	"HINTFEED.EXE", " /b"	"HINTFEED.EXE", " /a"
+src/base/hub/database_backup.cpp	bytes.find('\0') == std::string_view::npos ? DatabaseState::Sound	bytes.find('\0') != std::string_view::npos ? DatabaseState::Sound
+src/base/hub/shutdown.cpp	ReadInt(Setting::NoTmpBeitrag) == 1	ReadInt(Setting::NoTmpBeitrag) == 0
+src/app/command_channel.cpp	if (before == 0) DeleteIfExists	if (before == 1) DeleteIfExists
+src/app/installation_check.cpp	if (missing == 0) return;	if (missing == 1) return;
+src/app/first_start.cpp	if (exists && (!bytes	if (exists || (!bytes
+src/app/startup_sequence.cpp	if (pass == 10 || pass == 20)	if (pass == 11 || pass == 20)
+src/app/startup_sequence.cpp	if (hub.LrDatabase == "<DATABASE>")	if (hub.LrDatabase == "<DATABASE")
+src/app/startup_sequence.cpp	if (next != "5") return;	if (next != "4") return;
+src/app/tray_symbol.cpp	return hub.symbolTag == "1"; }	return hub.symbolTag == "0"; }
+src/base/store/member_database.cpp	if (stored && !stored->empty()) continue;	if (stored) continue;
+src/parts/members/sender_data.cpp	blank < 2	blank < 1
+src/parts/members/sender_data.cpp	id[2] == '/'	id[2] == '-'
+src/parts/members/sender_data.cpp	!hub.settings.Exists(S::RegisteredOwner)	hub.settings.Exists(S::RegisteredOwner)
+src/parts/members/number_ranges.cpp	Format000(n[TAnfang2] - 1)	Format000(n[TAnfang2])
+src/parts/members/number_ranges.cpp	n[TAnfang2] < n[TEnde1] + 5	n[TAnfang2] < n[TEnde1] + 4
+src/parts/members/number_ranges.cpp	kMaxWorkingPasses = 360	kMaxWorkingPasses = 361
+src/parts/members/number_ranges.cpp	*stored <= 1 ? 1	*stored < 1 ? 1
 LIST
 )
 

@@ -4,11 +4,11 @@
 #include <objbase.h>
 
 #include "app/resource.h"
-#include "hub/database_wait_win32.h"
-#include "hub/hub_window_win32.h"
-#include "hub/splash_win32.h"
-#include "hub/startup_sequence.h"
-#include "hub/tray_symbol.h"
+#include "app/database_wait_win32.h"
+#include "app/hub_window_win32.h"
+#include "app/splash_win32.h"
+#include "app/startup_sequence.h"
+#include "app/tray_symbol.h"
 #include "launcher/about_box_win32.h"
 #include "launcher/hub_menu.h"
 #include "launcher/popup_view_win32.h"
@@ -31,7 +31,7 @@
 #include "platform/tray_win32.h"
 #include "platform/windows_win32.h"
 #include "search/member_search_win32.h"
-#include "settings/options_dialog_win32.h"
+#include "options/options_dialog_win32.h"
 
 namespace {
 

@@ -1,0 +1,317 @@
+#include <functional>
+
+#include "options/options_fixture.h"
+#include "options/options_files.h"
+#include "options/options_save.h"
+#include "store/member_database.h"
+
+namespace kolvane {
+namespace {
+
+using C = Ctl;
+
+// Check boxes and lists as their value, fields as their text; "-" marks a disabled control, "~" a hidden one.
+std::string Describe(const OptionsForm& form) {
+    std::string text;
+    for (const OptionsControl& c : AllControls()) {
+        const ControlState& s = form[c.id];
+        if (c.kind == CtlKind::Check || c.kind == CtlKind::List)
+            text += std::string(c.name) + "=" + std::to_string(s.value);
+        else if (c.kind == CtlKind::Edit || c.kind == CtlKind::EditList)
+            text += std::string(c.name) + "'" + s.text + "'";
+        else continue;
+        text += std::string(s.enabled ? "" : "-") + (s.shown ? "" : "~") + " ";
+    }
+    return text;
+}
+
+TEST(OptionsTest, EmptyKeyShowsTheDefaults) {
+    OptionsSystem s;
+    s.p.registry.DeleteValue(kSettingsKey.root, kSettingsKey.path, "Database");
+    EXPECT_EQ(Describe(OptionsLoad(s.hub)),
+              "CAutostart=0 CRefreshDialog=1 CÖffnen=0 CDorvenhal=1 CPostleitzahl=1 CTipsTricks=0-~ CNoTooltipps=0 "
+              "CMenüanzeige=1 CNoCompany=0 CNoSupport=0 CNoStatus=0 CCheckNr=0 CAddContract=1 COneUser=0 CSecurity=0 "
+              "CAutoUpdate=1 CInternetUpdate=1~ CPackageUpdate=1 CUpdRecovery=1 CQuittungVerboten=0 CReceiptPrint=0 "
+              "CBarCodeKey=0 CLastPaytyp=1 CBarcode=1 CStartbild=0 CTemporary=1 CKlicker=1 CNumlock=1 CStartApp=0 "
+              "CMaustaste=0 CSteuererklärung=1 CExplorer=1 CDrucker=0 CDienststellen=1 CBibliothek=1 CBeiträge=1 "
+              "CShowNoContacts=1 CVersetzung=0 CMailIntern=0 tVereinsname'Kelmsdorfer Lohnsteuerberatung' "
+              "tBarCodeFont'' tBarCodeSize'' TImages'' TBelege'' TPdfViewer'' tPdfDrucker=0~ CViewBescheide=1 "
+              "CCheckBeitrag=1 CScanDocs=1 CScanDate=0 CExtScanner=0 CAddButtons=0 CViewLokalfile=0 CUnterschrift=0 "
+              "tDatFile'C:\\Orvintal\\' tMdbFile'' cMDBUsed=0 cSQLUsed=0 cMDBAddin=0 CAutoDataImport=0 "
+              "cMdbFileRythm=0 cMdbOverwrite=0 cPelmondo=1 cNoTmpBeitrag=1 cNoKillDB=1 cStateMarkView=0 "
+              "TAnfang1'001' TEnde1'890' TAnfang2'900' TEnde2'999' LKalender=0 CShowNoContactsDeaktiviert=1- "
+              "tFormulare'' CAutoTaxBackup=0 CBackup1=1- CBackup2=1- CBackup3=1- CBackup4=1- CBackup5=1- "
+              "tAutoBackupFolder''- CAutoTaxTime=0- ");
+    EXPECT_EQ(s.p.ini.Read("C:\\Orvintal\\DATASAFE.INI", "AUTOFILE", "B5"), "1");
+    EXPECT_EQ(s.hub.settings.ReadInt(Setting::OneCalendar), 0);
+}
+
+// Stores prepared as peers leave them: each row sets up the system and names the controls it expects.
+TEST(OptionsTest, LoadingFollowsTheStores) {
+    const struct {
+        std::function<void(OptionsSystem&)> prepare;
+        std::string expected;  // the Describe() pieces that must appear
+    } cases[] = {
+        {[](OptionsSystem& s) { s.Set("ALizenz0", SzData("Verein Nord, ")); }, "tVereinsname'Verein Nord' "},
+        {[](OptionsSystem& s) { s.Set("ALizenz0", SzData("Verein,")); }, "tVereinsname'Verein' "},
+        {[](OptionsSystem& s) { s.p.files.Delete("C:\\Orvintal\\Data\\Plz.dat"); }, "CPostleitzahl=0- "},
+        {[](OptionsSystem& s) { s.Set("QuittungVerboten", DwordData(1)); }, "CQuittungVerboten=1- "},
+        {[](OptionsSystem& s) { s.Put(kDatabase, "[000]\r\n" + Line("B1", "8999")); }, "TAnfang2'9000' "},
+        {[](OptionsSystem& s) { s.Set("Maustaste", SzData("links")); }, "CMaustaste=0 "},
+        {[](OptionsSystem& s) { s.Set("Maustaste", SzData("3")); }, "CMaustaste=3 "},
+        {[](OptionsSystem& s) { s.Set("NoInfoSound", DwordData(1)), s.Set("Klicker", DwordData(0)); }, "CKlicker=0 "},
+        {[](OptionsSystem& s) { s.Set("MDBUsed", SzData("D:\\sql.mdb")); }, "tMdbFile'D:\\sql.mdb' cMDBUsed=1 "},
+        {[](OptionsSystem& s) { s.Set("Calendar", DwordData(7)); }, "LKalender=0 "},
+        {[](OptionsSystem& s) { s.Set("AutoUpdate", DwordData(0)); }, "CAutoUpdate=0 CInternetUpdate=1 CPackageUpdate=1~ "},
+        {[](OptionsSystem& s) { s.Set("AutoTaxBackup", SzData("1")); }, "CAutoTaxBackup=1 CBackup1=1 "},
+        {[](OptionsSystem& s) { s.Put("C:\\Orvintal\\Tips.dat", "[Ex]\r\nShow=1\r\n"); }, "CTipsTricks=1~ "},
+        {[](OptionsSystem& s) { s.Put("C:\\Orvintal\\SIGNUP.DAT"), s.Set("Unterschrift", DwordData(0)); }, "CUnterschrift=1 "},
+        {[](OptionsSystem& s) { s.Put("C:\\Windows\\Fonts\\Code-39-25.ttf"); }, "tBarCodeFont'Code-39-25' "},
+        {[](OptionsSystem& s) { s.Set("BarcodeFont", SzData("arial")), s.Set("BarcodeSize", SzData("9.5")); },
+         "tBarCodeFont'arial' tBarCodeSize'09' "},
+        {[](OptionsSystem& s) { s.Put("C:\\Orvintal\\DATASAFE.INI", "[AUTOFILE]\r\nB2=0\r\nB3=1\r\n"), s.Set("AutoTaxBackup", DwordData(1)); },
+         "CBackup1=0 CBackup2=0 CBackup3=1 "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        OptionsSystem s;
+        c.prepare(s);
+        EXPECT_NE(Describe(OptionsLoad(s.hub)).find(c.expected), std::string::npos) << Describe(OptionsLoad(s.hub));
+    }
+}
+
+// One row per interlock: the user's change, the answers given, the control's value afterwards and the box shown.
+TEST(OptionsTest, Interlocks) {
+    const struct {
+        C control;
+        int value;
+        std::string password;
+        std::deque<MsgAnswer> answers;
+        std::deque<std::optional<std::string>> typed;
+        int expected;
+        std::string title;  // of the one box shown, empty for none
+    } cases[] = {
+        {C::CExplorer, 0, "", {MsgAnswer::No}, {}, 1, "  Einstellungen"},
+        {C::CExplorer, 0, "", {MsgAnswer::Yes}, {}, 0, "  Einstellungen"},
+        {C::CQuittungVerboten, 0, "", {}, {}, 1, "  Einstellungen"},
+        {C::CQuittungVerboten, 1, "", {}, {}, 0, "  Einstellungen"},
+        {C::CQuittungVerboten, 0, "geheim", {}, {"Geheim"}, 1, ""},
+        {C::CQuittungVerboten, 0, "geheim", {}, {std::nullopt}, 1, ""},
+        {C::CQuittungVerboten, 0, "geheim", {}, {"geheim"}, 0, ""},
+        {C::CQuittungVerboten, 1, "geheim", {}, {}, 1, ""},
+        {C::CUnterschrift, 1, "", {MsgAnswer::Yes}, {}, 1, " Brekkan Orvintal"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        OptionsSystem s;
+        s.Put(kDatabase, "[000]\r\n" + Line("PaySecurity", c.password) + Line("A1", "001"));
+        OptionsForm form = OptionsLoad(s.hub);
+        s.p.dialogs.answers = c.answers;
+        s.p.dialogs.typed = c.typed;
+        form[c.control].value = c.value;
+        OptionsOnEvent(s.hub, form, c.control, OptionsEvent::Click);
+        EXPECT_EQ(form[c.control].value, c.expected);
+        if (!c.typed.empty()) {
+            EXPECT_TRUE(s.p.dialogs.asked.at(0).hidden);
+        }
+        EXPECT_EQ(s.p.dialogs.shown.empty() ? "" : s.p.dialogs.shown[0].title, c.title);
+    }
+    // The signature assistant is missing: the user is told after the offer.
+    OptionsSystem s;
+    OptionsForm form = OptionsLoad(s.hub);
+    form[C::CUnterschrift].value = 1;
+    s.p.dialogs.answers = {MsgAnswer::Yes};
+    OptionsOnEvent(s.hub, form, C::CUnterschrift, OptionsEvent::Click);
+    EXPECT_EQ(s.p.dialogs.shown.at(1).text, "Die Anwendung ''SignChk.exe'' für Unterschriften konnte nicht gefunden werden. ");
+    // At 640 x 480 the printer submenu cannot be switched on.
+    s.p.windows.screen = {640, 480};
+    form[C::CDrucker].value = 1;
+    OptionsOnEvent(s.hub, form, C::CDrucker, OptionsEvent::Click);
+    EXPECT_EQ(form[C::CDrucker].value, 0);
+    EXPECT_EQ(s.p.dialogs.shown.back().title, " Druckerauswahl");
+}
+
+TEST(OptionsTest, FieldsPagesAndTimers) {
+    OptionsSystem s;
+    OptionsForm form = OptionsLoad(s.hub);
+    form[C::TAnfang1].text = "7";
+    form[C::TEnde1].text = "x1";
+    OptionsOnEvent(s.hub, form, C::TEnde2, OptionsEvent::FocusOut);
+    EXPECT_EQ(form[C::TAnfang1].text + form[C::TEnde1].text, "007x1");
+    OptionsOnEvent(s.hub, form, C::TEnde1, OptionsEvent::Enter);
+    EXPECT_EQ(form.focus, C::TAnfang2);
+
+    // The SQL rules run only while page 5 shows.
+    form[C::CAutoDataImport].value = 1;
+    OptionsTimer1Tick(form);
+    EXPECT_TRUE(form[C::CAutoDataImport].enabled);
+    OptionsShowPage(form, 5);
+    EXPECT_EQ(form.focus, C::cMDBUsed);
+    OptionsTimer1Tick(form);
+    EXPECT_EQ(form[C::CAutoDataImport].value, 0);
+    EXPECT_FALSE(form[C::tMdbFile].enabled);
+    form[C::cMDBUsed].value = 1;
+    OptionsTimer1Tick(form);
+    EXPECT_TRUE(form[C::tMdbFile].enabled);
+    EXPECT_EQ(form[C::cPelmondo].value + form[C::cPelmondo].enabled, 0);
+
+    // The help tip shows for three ticks, then goes for good.
+    std::string shown;
+    for (int tick = 0; tick < 5; ++tick) OptionsTooltipTick(form), shown += form.tooltipShown ? "1" : "0";
+    EXPECT_EQ(shown, "11100");
+}
+
+// A second Ok writes nothing: the first one stored every missing value, and a peer's change made while the
+// window was open survives under controls the user left alone.
+TEST(OptionsSaveTest, WritesOnlyWhatChangedOrIsMissing) {
+    OptionsSystem s;
+    OptionsForm first = OptionsLoad(s.hub);
+    ASSERT_EQ(OptionsSave(s.hub, first), OptionsOutcome::Saved);
+    OptionsForm form = OptionsLoad(s.hub);
+    const auto registry = s.p.registry.Dump();
+    const std::string database = s.Ranges();
+    s.Set("AutoUpdate", DwordData(0));
+    form[C::CRefreshDialog].value = 0;
+    form[C::CMaustaste].value = 2;
+    form[C::TEnde2].text = "1500";
+    EXPECT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Saved);
+    const std::string key = "HKLM\\Software\\Brekkan\\Orvintal\\";
+    EXPECT_EQ(OptionsSystem::Diff(registry, s.p.registry.Dump()),
+              (std::vector<std::string>{"-" + key + "AutoUpdate=4:" + std::string("\1\0\0\0", 4),
+                                        "-" + key + "Maustaste=4:" + std::string(4, '\0'),
+                                        "-" + key + "RefreshDialog=4:" + std::string("\1\0\0\0", 4),
+                                        "+" + key + "AutoUpdate=4:" + std::string(4, '\0'),
+                                        "+" + key + "Maustaste=4:" + std::string("\2\0\0\0", 4),
+                                        "+" + key + "RefreshDialog=4:" + std::string(4, '\0')}));
+    EXPECT_NE(s.Ranges(), database);
+    EXPECT_EQ(MemberDatabase(s.p.os, kDatabase).Read("000", "B2"), "1500");
+    EXPECT_EQ(s.p.dialogs.shown.size(), 0u);
+}
+
+// Every check runs before anything is written: a refused save changes neither the registry nor the database.
+TEST(OptionsSaveTest, ChecksComeFirst) {
+    const char* order = "Fehlerhafte Vergabe der Lizenz-Nummern. \nZahlen müssen pro Feld immer größer werden.";
+    const char* gap = "Fehlerhafte Vergabe der Lizenz-Nummern. \nDie Haupt- und Nebenstelle benötigen 3 freie Stellen.";
+    const char* digits = "In Orvintal sind max. 4-stellige Mitgliedsnummern erlaubt. ";
+    const struct {
+        std::array<const char*, 4> ranges;
+        std::function<void(OptionsForm&)> edit;
+        std::string message;  // empty: saved
+        C focus;
+        std::string storedA1;
+    } cases[] = {
+        {{"001", "890", "892", "999"}, {}, gap, C::TAnfang2, "001"},
+        {{"001", "890", "894", "999"}, {}, "", C::TAnfang1, "001"},
+        {{"001", "999", "1003", "1999"}, {}, "", C::TAnfang1, "001"},
+        {{"001", "890", "900", "9999"}, {}, digits, C::TEnde2, "001"},
+        {{"001", "890", "900", "10000"}, {}, digits, C::TEnde2, "001"},
+        {{"001", "890", "900", "9998"}, {}, "", C::TAnfang1, "001"},
+        {{"12", "890", "900", "999"}, {}, "", C::TAnfang1, "012"},
+        {{"x", "890", "900", "999"}, {}, order, C::TAnfang1, "001"},
+        {{"001", "890", "900", "+999"}, {}, order, C::TAnfang1, "001"},
+        {{"500", "400", "900", "999"}, {}, order, C::TAnfang1, "001"},
+        {{"001", "890", "900", "999"}, [](OptionsForm& f) { f[C::cMDBUsed].value = 1; },
+         "Bitte geben Sie den Speicherort der SQL-Datenbank an.  \nDeaktivieren Sie ggf. die Verwendung der Datenbank.",
+         C::tMdbFile, "001"},
+        {{"001", "890", "900", "999"}, [](OptionsForm& f) { f[C::tDatFile].text = "C:\\Nirgends"; },
+         "Der Ordner für die Datenbanken wurde nicht gefunden:\nC:\\Nirgends\\", C::tDatFile, "001"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        OptionsSystem s;
+        OptionsForm form = OptionsLoad(s.hub);
+        for (std::size_t i = 0; i < 4; ++i) form[kRangeFields[i]].text = c.ranges[i];
+        if (c.edit) c.edit(form);
+        form[C::CSecurity].value = 1;
+        const auto registry = s.p.registry.Dump();
+        const std::string database = s.Ranges();
+        const auto outcome = OptionsSave(s.hub, form);
+        EXPECT_EQ(outcome.has_value(), c.message.empty());
+        EXPECT_EQ(s.p.dialogs.shown.empty() ? "" : s.p.dialogs.shown[0].text, c.message);
+        if (!c.message.empty()) {
+            EXPECT_EQ(form.focus, c.focus);
+            EXPECT_EQ(s.p.registry.Dump(), registry);
+            EXPECT_EQ(s.Ranges(), database);
+        }
+        EXPECT_EQ(MemberDatabase(s.p.os, kDatabase).Read("000", "A1"), c.storedA1);
+    }
+}
+
+// A write the registry refuses stops the save with the setting's name; the window stays open.
+TEST(OptionsSaveTest, FailedWriteIsReported) {
+    OptionsSystem s;
+    OptionsForm form = OptionsLoad(s.hub);
+    s.p.registry.SetReadOnly(kSettingsKey.root, kSettingsKey.path, true);
+    EXPECT_EQ(OptionsSave(s.hub, form), std::nullopt);
+    ASSERT_EQ(s.p.dialogs.shown.size(), 1u);
+    EXPECT_NE(s.p.dialogs.shown[0].text.find("''RefreshDialog''"), std::string::npos);
+}
+
+TEST(OptionsSaveTest, SqlAutostartAndPrinterFolder) {
+    OptionsSystem s;
+    s.Set("MdbOverwrite", DwordData(1));
+    s.Set("Pelmondo", DwordData(0));
+    s.p.registry.Put(kPdfPrinterKey.root, kPdfPrinterKey.path, "AutoSaveDir", SzData("C:\\Weg"));
+    RegCreateKey(s.p.registry, kRunKey.root, kRunKey.path, "");
+    OptionsForm form = OptionsLoad(s.hub);
+    form[C::CAutostart].value = 1;
+    form[C::TBelege].text = "C:\\Orvintal\\Belege\\";
+    EXPECT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Saved);
+    EXPECT_FALSE(s.hub.settings.Exists(Setting::MdbOverwrite));
+    EXPECT_EQ(s.hub.settings.ReadInt(Setting::Pelmondo), 1);
+    std::string text;
+    RegGetSetting(s.p.registry, s.p.kernel, kRunKey.root, kRunKey.path, "Orvintal", text);
+    EXPECT_EQ(text, "\"C:\\Orvintal\\kolvane.exe\"");
+    EXPECT_EQ(s.p.ini.Read("C:\\Orvintal\\SETUP.INI", "Setup", "Win64Dir"), "C:\\Orvintal\\KOLVANE.EXE");
+    RegGetSetting(s.p.registry, s.p.kernel, kPdfPrinterKey.root, kPdfPrinterKey.path, "AutoSaveDir", text);
+    EXPECT_EQ(text, "C:\\Orvintal\\Belege");
+    form = OptionsLoad(s.hub);
+    form[C::CAutostart].value = 0;
+    form[C::TBelege].text = "D:\\";
+    EXPECT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Saved);
+    EXPECT_FALSE(s.p.registry.QueryValue(kRunKey.root, kRunKey.path, "Orvintal"));
+    RegGetSetting(s.p.registry, s.p.kernel, kPdfPrinterKey.root, kPdfPrinterKey.path, "AutoSaveDir", text);
+    EXPECT_EQ(text, "D:\\");
+}
+
+// The explorer's place changes only with a new hub: asked once, then handed over to a new process.
+TEST(OptionsSaveTest, VersetzungRestartsTheHub) {
+    OptionsSystem s;
+    s.Set("Versetzung", DwordData(0));
+    s.Put("C:\\Orvintal\\KOLVANE.EXE");
+    OptionsForm form = OptionsLoad(s.hub);
+    form[C::CShowNoContacts].value = 0;  // alone no reason once the place is stored
+    EXPECT_EQ(OptionsSave(s.hub, (form = OptionsLoad(s.hub), form)), OptionsOutcome::Saved);
+    EXPECT_TRUE(s.p.dialogs.shown.empty());
+    form[C::CVersetzung].value = 1;
+    s.p.dialogs.answers = {MsgAnswer::Ok};
+    EXPECT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Restarting);
+    EXPECT_EQ(s.p.windows.GetText(s.hub.Root), "Brekkan Orvintal  Zweite Instanz");
+    EXPECT_EQ(s.p.shell.started.at(0).commandLine, "\"C:\\Orvintal\\KOLVANE.EXE\"");
+    EXPECT_TRUE(SentClose(s.p, s.hub));
+}
+
+// The database folder changes only to a folder that is there, after the question; the ranges go to the database
+// they were read from. An empty receipts folder leaves the PDF printer's folder alone.
+TEST(OptionsSaveTest, DatabaseFolderAndReceipts) {
+    for (const MsgAnswer answer : {MsgAnswer::Retry, MsgAnswer::Cancel}) {
+        OptionsSystem s;
+        s.Put("D:\\Neu\\DATEX.DAT", "[000]\r\n");
+        s.p.registry.Put(kPdfPrinterKey.root, kPdfPrinterKey.path, "AutoSaveDir", SzData("C:\\Weg"));
+        OptionsForm form = OptionsLoad(s.hub);
+        form[C::tDatFile].text = "d:\\neu";
+        form[C::TBelege].text = "";
+        form[C::TEnde2].text = "1500";
+        s.p.dialogs.answers = {answer};
+        EXPECT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Saved);
+        const char* folder = answer == MsgAnswer::Retry ? "d:\\neu\\" : "C:\\Orvintal\\";
+        EXPECT_EQ(s.hub.LrDatabase, folder);
+        EXPECT_EQ(s.hub.settings.ReadText(Setting::Database), folder);
+        EXPECT_EQ(MemberDatabase(s.p.os, kDatabase).Read("000", "B2"), "1500");
+        EXPECT_EQ(s.p.files.ReadAll("D:\\Neu\\DATEX.DAT"), "[000]\r\n");
+        EXPECT_EQ(s.p.registry.QueryValue(kPdfPrinterKey.root, kPdfPrinterKey.path, "AutoSaveDir")->bytes, "C:\\Weg" + std::string(1, '\0'));
+    }
+}
+
+}  // namespace
+}  // namespace kolvane
