@@ -49,13 +49,4 @@ void RunCloseSequence(Hub& hub) {
     EndProgram(hub);
 }
 
-void SendCommand(Hub& hub, const std::string& caption, const std::string& text) {
-    WindowId window = hub.os.windows.Find(std::string(kHubClass), caption);
-    if (window == kNoWindow) return;
-    WindowId box = hub.os.windows.FindChild(window, kNoWindow, std::string(kCommandBoxClass), std::nullopt);
-    if (box == kNoWindow) return;
-    hub.os.windows.SetText(box, text);
-    PumpMessages(hub);
-}
-
 }  // namespace kolvane

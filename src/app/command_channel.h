@@ -1,6 +1,6 @@
 #pragma once
 // The one text protocol between the programs of the suite: a command written into the hidden text box
-// `Text1` of a program's main window. The hub obeys "$Ende$" and sends it to the picture-help component.
+// `Text1` of a program's main window. The hub obeys "$Ende$"; sending one is `SendCommand` of the hub.
 #include <string>
 
 #include "hub/hub.h"
@@ -12,8 +12,5 @@ namespace kolvane {
 void OnCommandText(Hub& hub, const std::string& text);
 // The orderly end of the hub; never returns.
 [[noreturn]] void RunCloseSequence(Hub& hub);
-// Puts the text into the first text box of the suite's top-level window with the caption; a program
-// that is not running (or has no box) gets nothing, and nobody is told.
-void SendCommand(Hub& hub, const std::string& caption, const std::string& text);
 
 }  // namespace kolvane

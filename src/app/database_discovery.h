@@ -15,8 +15,5 @@ void RestoreOrRotateDatabase(Hub& hub);
 // that exists but cannot be read or a network folder that cannot be reached, tells the user and leaves
 // everything as it is. Either way the hub closes; true then.
 bool RunFirstStartAssistantIfNew(Hub& hub);
-// After the sender data were confirmed: an unconfigured database goes to the agent and the hub closes
-// (true); otherwise the member number blocks are read for the hub's lifetime.
-bool CheckDatenbank(Hub& hub);
 
 }  // namespace kolvane

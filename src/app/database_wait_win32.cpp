@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "app/database_wait_resource.h"
-#include "app/hub_window_win32.h"
+#include "hub/tray_symbol_window_win32.h"
 #include "platform/handle_win32.h"
 
 namespace kolvane {

@@ -4,6 +4,7 @@
 
 #include "hub/database_backup.h"
 #include "hub/hub_database.h"
+#include "members/sender_data.h"
 #include "platform/text.h"
 #include "store/database_index.h"
 #include "store/member_record.h"
@@ -13,7 +14,6 @@ namespace kolvane {
 namespace {
 
 constexpr char kAgent[] = "HUBAGENT.EXE";
-constexpr char kWelcomeTitle[] = " Herzlich Willkommen";
 
 std::string ReadA1(Hub& hub, const std::string& bytes) {
     DamageNotice notice(hub.os.dialogs);
@@ -81,22 +81,6 @@ bool RunFirstStartAssistantIfNew(Hub& hub) {
     }
     RunAssistant(hub);
     return true;
-}
-
-bool CheckDatenbank(Hub& hub) {
-    const DatabaseIndex index = HubDatabase(hub).Load();
-    DamageNotice notice(hub.os.dialogs);
-    if (index.Read(kHeaderSection, "A1", notice).empty()) {
-        Welcome(hub,
-                "Bitte geben Sie nachfolgenden Ihre Beratungsstellen ein. \n"
-                "Für spätere Änderungen benutzen Sie bitte den Menüpunkt \n"
-                "Beratungsstellen in Ihrem Orvintal Explorer.");
-        StartComponent(hub, kAgent, "", ShowState::Normal);
-        CloseHub(hub);
-        return true;
-    }
-    hub.memberRanges = index.ReadRanges(notice);
-    return false;
 }
 
 }  // namespace kolvane

@@ -12,8 +12,6 @@ namespace kolvane {
 namespace {
 
 constexpr char kPictureBoxClass[] = "ThunderRT6PictureBoxDC";
-constexpr char kTraySymbolCaption[] = "Brekkan Orvintalº ";
-constexpr int kTwipsPerPixel = 15;
 constexpr HubTimer kTimers[] = {HubTimer::Timer1, HubTimer::Timer2, HubTimer::Timer3, HubTimer::Timer4,
                                 HubTimer::Timer5};
 
@@ -118,18 +116,6 @@ void SwitchHubTimer(const HubWindows& windows, HubTimer timer, bool on) {
         SetTimer(windows.Root, id, static_cast<UINT>(TimerPeriodMs(timer)), nullptr);
     else
         KillTimer(windows.Root, id);
-}
-
-TraySymbolWindow::TraySymbolWindow(HINSTANCE instance)
-    : window_(CreateWindowExA(WS_EX_APPWINDOW, kHubClass, kTraySymbolCaption, WS_OVERLAPPED | WS_CAPTION,
-                              GetSystemMetrics(SM_CXSCREEN) - 4000 / kTwipsPerPixel,
-                              GetSystemMetrics(SM_CYSCREEN) + 2000 / kTwipsPerPixel, 240, 60, nullptr, nullptr,
-                              instance, nullptr)) {
-    if (window_) ShowWindow(window_, SW_SHOWNOACTIVATE);
-}
-
-TraySymbolWindow::~TraySymbolWindow() {
-    if (window_) DestroyWindow(window_);
 }
 
 }  // namespace kolvane

@@ -23,18 +23,4 @@ bool CreateHubWindows(HINSTANCE instance, HubWindows& windows);
 // The hook behind `Hub::switchTimer`: the timer's number is the id of a window timer of `Root`.
 void SwitchHubTimer(const HubWindows& windows, HubTimer timer, bool on);
 
-// The off-screen window `TraySymbol`: while a dialog of the otherwise invisible hub is open, it is the
-// dialog's owner with a button in the task bar. Shown while this object lives.
-class TraySymbolWindow {
-public:
-    explicit TraySymbolWindow(HINSTANCE instance);
-    ~TraySymbolWindow();
-    TraySymbolWindow(const TraySymbolWindow&) = delete;
-    TraySymbolWindow& operator=(const TraySymbolWindow&) = delete;
-    HWND get() const { return window_; }
-
-private:
-    HWND window_;
-};
-
 }  // namespace kolvane

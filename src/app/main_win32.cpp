@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "app/resource.h"
+#include "hub/hub_icon_resource.h"
 #include "app/database_wait_win32.h"
 #include "app/hub_window_win32.h"
 #include "app/splash_win32.h"
@@ -92,11 +92,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     HubMenu menu;
     menu.popupView = &popup;
     menu.printerDialog = &printerDialog;
-    menu.gate.prompt = &prompt;
-    menu.changeView = &change;
+    hub.accessGate.prompt = &prompt;
+    hub.kennwortView = &change;
     menu.aboutView = &about;
     Win32SuchenView search(instance);
-    menu.searchView = &search;
+    hub.suchenView = &search;
     const MenuAttachment attachment(hub, menu);
     windows.hub = &hub;
 

@@ -1,6 +1,6 @@
 #include "app/splash_win32.h"
 
-#include "app/resource.h"
+#include "app/splash_resource.h"
 #include "platform/windows_win32.h"
 
 namespace kolvane {

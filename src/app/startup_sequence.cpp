@@ -11,7 +11,7 @@
 #include "app/tray_symbol.h"
 #include "launcher/admin_rights.h"
 #include "launcher/hub_menu.h"
-#include "launcher/launch.h"
+#include "hub/hint_message.h"
 #include "platform/dates.h"
 #include "platform/text.h"
 #include "settings/registry_keys.h"
@@ -323,10 +323,7 @@ void WelcomeNewInstallation(Hub& hub) {
     if (!hub.settings.Exists(Setting::FirstRun) || hub.settings.Exists(Setting::ALizenz1) ||
         WindowExists(hub, kEnvironmentCaption))
         return;
-    hub.os.dialogs.ShowMessage({"Bitte geben Sie nachfolgenden Ihre Beratungsstellen ein. \n"
-                               "Für spätere Änderungen benutzen Sie bitte den Menüpunkt \n"
-                               "Beratungsstellen in Ihrem Orvintal Explorer.",
-                               " Herzlich Willkommen", MsgButtons::Ok, MsgIcon::Information});
+    hub.os.dialogs.ShowMessage({kEnterOfficesText, kWelcomeTitle, MsgButtons::Ok, MsgIcon::Information});
     ShowSenderData(hub);
 }
 

@@ -2,14 +2,11 @@
 
 #include "app/splash.h"
 #include "launcher/hub_menu.h"
-#include "launcher/launch.h"
+#include "hub/hint_message.h"
 
 namespace kolvane {
 
 namespace {
-
-constexpr std::size_t kBalloonTitleMax = 63;
-constexpr std::size_t kBalloonTextMax = 255;
 
 bool StartComplete(const Hub& hub) { return hub.symbolTag == "1"; }
 
@@ -25,21 +22,6 @@ void ShowSplash(Hub& hub) {
 void UnloadSplash(Hub& hub) {
     if (hub.splashView && hub.splashView->Loaded()) hub.splashView->Unload();
 }
-
-void AddTrayIcon(Hub& hub) { hub.os.tray.Add(TrayPicture::Starting, kTrayTip); }
-
-void ShowReadyIcon(Hub& hub) {
-    hub.symbolTag = "1";
-    hub.os.tray.Modify(TrayPicture::Ready, kTrayTip);
-}
-
-void RemoveTrayIcon(Hub& hub) { hub.os.tray.Remove(); }
-
-void ShowTrayBalloon(Hub& hub, const std::string& title, const std::string& text, BalloonIcon icon) {
-    hub.os.tray.ShowBalloon(title.substr(0, kBalloonTitleMax), text.substr(0, kBalloonTextMax), icon);
-}
-
-void OnTaskbarCreated(Hub& hub) { hub.os.tray.Restore(); }
 
 void OnSymbolMouse(Hub& hub, int lParam) {
     if (lParam != kSymbolLeftPress && lParam != kSymbolRightPress) return;

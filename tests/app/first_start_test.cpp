@@ -1,5 +1,6 @@
 #include "app/database_discovery.h"
 #include "hub/hub_fixture.h"
+#include "members/sender_data.h"
 
 namespace kolvane {
 namespace {

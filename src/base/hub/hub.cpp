@@ -36,6 +36,15 @@ MsgAnswer Message(Hub& hub, const std::string& text, MsgButtons buttons, MsgIcon
 
 void CloseHub(Hub& hub) { hub.os.windows.SetText(hub.Text1, kCloseCommand); }
 
+void SendCommand(Hub& hub, const std::string& caption, const std::string& text) {
+    WindowId window = hub.os.windows.Find(std::string(kHubClass), caption);
+    if (window == kNoWindow) return;
+    WindowId box = hub.os.windows.FindChild(window, kNoWindow, std::string(kCommandBoxClass), std::nullopt);
+    if (box == kNoWindow) return;
+    hub.os.windows.SetText(box, text);
+    hub.os.clock.Pump(0);
+}
+
 void EnableTimer(Hub& hub, HubTimer timer, bool on) {
     hub.timers[static_cast<int>(timer)] = on;
     if (hub.switchTimer) hub.switchTimer(timer, on);

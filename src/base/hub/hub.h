@@ -27,6 +27,16 @@ class DatabaseWaitView;
 class AbsenderView;
 class LizenzierungView;
 class OptionenView;
+class PasswortView;
+class KennwortView;
+class SuchenView;
+
+// The access password's prompt in front of the menu, the options window and the password change: one for the
+// whole hub, so that nothing gets past an unanswered prompt.
+struct AccessGate {
+    PasswortView* prompt = nullptr;  // null: a needed prompt cannot be shown and the gate stays shut
+    bool promptOpen = false;
+};
 
 enum class HubTimer { Timer1 = 1, Timer2, Timer3, Timer4, Timer5 };
 
@@ -55,6 +65,9 @@ struct Hub {
     AbsenderView* absenderView = nullptr;
     LizenzierungView* lizenzierungView = nullptr;
     OptionenView* optionenView = nullptr;
+    KennwortView* kennwortView = nullptr;
+    SuchenView* suchenView = nullptr;
+    AccessGate accessGate;
     MemberRanges memberRanges;  // the member number blocks, read from the database at start
     std::string bTrayiconTag;            // today's update check: "1" done already, "0" the reminder was shown
     bool deadlineCheckWaiting = false;   // the deadline check waits its seconds before the component starts
@@ -76,6 +89,9 @@ void ShowHelpTopic(Hub& hub, const std::string& topic);
 MsgAnswer Message(Hub& hub, const std::string& text, MsgButtons buttons, MsgIcon icon);
 // Closes the hub the one orderly way: "$Ende$" into its own command box.
 void CloseHub(Hub& hub);
+// Puts the text into the first text box of the suite's top-level window with the caption; a program
+// that is not running (or has no box) gets nothing, and nobody is told.
+void SendCommand(Hub& hub, const std::string& caption, const std::string& text);
 void EnableTimer(Hub& hub, HubTimer timer, bool on);
 bool TimerEnabled(const Hub& hub, HubTimer timer);
 bool WindowExists(Hub& hub, const std::string& caption);

@@ -2,8 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/command_channel.h"
-#include "app/tray_symbol.h"
+#include "hub/tray_icon.h"
 #include "platform/ini_codec.h"
 #include "platform/text.h"
 #include "store/crypt.h"

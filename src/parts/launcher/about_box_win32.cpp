@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/resource.h"
-#include "app/hub_window_win32.h"
+#include "launcher/about_box_resource.h"
+#include "hub/tray_symbol_window_win32.h"
 #include "platform/handle_win32.h"
 
 namespace kolvane {

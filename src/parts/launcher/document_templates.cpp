@@ -4,7 +4,7 @@
 #include <string>
 
 #include "launcher/component_table.h"
-#include "options/settings_action.h"
+#include "options/options_window.h"
 #include "hub/let_events_run.h"
 
 namespace kolvane {

@@ -52,8 +52,8 @@ void BuildMenu(Hub& hub, const MenuLayout& layout) {
 
 void HideMenuEntry(Hub&, const std::string&) {}
 
-bool Kennwoerter(Hub& hub, HubMenu& menu) {
-    if (!PassAccessGate(hub, menu.gate)) return false;
+bool Kennwoerter(Hub& hub) {
+    if (!PassAccessGate(hub, hub.accessGate)) return false;
     LetEventsRun(hub);
     hub.os.windows.SetForeground(hub.Root);
     LetEventsRun(hub);
@@ -61,11 +61,6 @@ bool Kennwoerter(Hub& hub, HubMenu& menu) {
 }
 
 int Menueanzeige(Hub&, HubMenu& menu) { return menu.popupView ? menu.popupView->Track(menu.popup) : 0; }
-
-void OpenPasswordChange(Hub& hub) {
-    HubMenu* menu = MenuOf(hub);
-    if (menu && menu->changeView) ChangeAccessPassword(hub, menu->gate, *menu->changeView);
-}
 
 // A press while another is still passing the password or has the popup open does nothing: the popup is
 // shown once, and nothing gets past an unanswered prompt. The chosen entry runs after the popup has closed,
@@ -77,7 +72,7 @@ void ShowHubMenu(Hub& hub, bool leftButton) {
     int chosen = 0;
     {
         FlagScope opening(menu->opening);
-        if (!Kennwoerter(hub, *menu)) return;
+        if (!Kennwoerter(hub)) return;
         if (quickAction == 0) chosen = Menueanzeige(hub, *menu);
     }
     if (quickAction != 0) RunQuickAction(hub, *menu, quickAction);

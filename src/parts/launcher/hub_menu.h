@@ -12,7 +12,6 @@
 namespace kolvane {
 
 class AboutView;
-class SuchenView;
 
 inline constexpr char kContributionsAdministration[] = "Beitragsverwaltung";
 inline constexpr char kContributionsPayments[] = "Beitragszahlungen";
@@ -21,7 +20,6 @@ struct HubMenu {
     PopupMenu popup;
     FormPrinters printers;
     std::string tItemNr;  // the number of the entry chosen last
-    AccessGate gate;
     bool opening = false;  // a press is passing the password or the popup is open
     // The caption of the hub window's own contributions entry: it chooses the contributions program, and
     // `Pelmondo` changes it only when it holds 1 or 0.
@@ -29,9 +27,7 @@ struct HubMenu {
     // The windows, provided by the Win32 program or a test; a missing one is simply not shown.
     PopupView* popupView = nullptr;
     PrinterDialog* printerDialog = nullptr;
-    KennwortView* changeView = nullptr;
     AboutView* aboutView = nullptr;
-    SuchenView* searchView = nullptr;
 };
 
 // Makes the menu the hub's menu for as long as this object lives. The hub's state has no place of its own
@@ -59,13 +55,9 @@ void HideMenuEntry(Hub& hub, const std::string& entry);
 // it too, or with `Maustaste` 1 to 8 runs that quick action instead; both only behind the access password.
 void ShowHubMenu(Hub& hub, bool leftButton);
 
-// The options dialog's "Zugriffsberechtigungen ": the change dialog of the access password, behind the prompt
-// when a password is set. Nothing while the prompt is open or when the program has no window for it.
-void OpenPasswordChange(Hub& hub);
-
 // `Kennwörter` without the menu: the access password when needed, then the hub window in front (so that the
 // popup closes when the user clicks elsewhere). False when the user may not go on.
-bool Kennwoerter(Hub& hub, HubMenu& menu);
+bool Kennwoerter(Hub& hub);
 // `Menüanzeige`: shows the popup and returns the chosen entry's number, or 0.
 int Menueanzeige(Hub& hub, HubMenu& menu);
 

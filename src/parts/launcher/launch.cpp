@@ -18,9 +18,4 @@ void StartUnchecked(Hub& hub, std::string_view program, std::string_view switche
     hub.os.shell.StartProcess(ComponentCommandLine(hub, program, switches), ShowState::Normal);
 }
 
-void HintMessage(Hub& hub, const std::string& text) {
-    hub.settings.WriteText(Setting::Infotip, text);
-    StartComponent(hub, kHintfeed, kShowHintSwitch, ShowState::Normal);
-}
-
 }  // namespace kolvane

@@ -1,6 +1,5 @@
 #pragma once
-// How the hub starts a component program of its folder, and the hint message that the info component
-// shows as a balloon.
+// How the menu starts a component program of its folder.
 #include <string>
 #include <string_view>
 
@@ -8,10 +7,6 @@
 #include "launcher/menu_entries.h"
 
 namespace kolvane {
-
-inline constexpr char kHintfeed[] = "HINTFEED.EXE";
-inline constexpr char kHintfeedCaption[] = "Brekkan Hintfeed";
-inline constexpr char kShowHintSwitch[] = " /me";
 
 // The quoted full path of a program of the component folder followed by its switches exactly as they stand:
 // a switch that needs a separating blank carries it itself (" /a"), the others follow the quote ("/2").
@@ -24,8 +19,5 @@ bool StandardLaunch(Hub& hub, std::string_view program, std::string_view switche
 // Starts the program without looking for it first; a failed start goes unnoticed, as for the mail
 // contacts, whose program is a library the system starts all the same.
 void StartUnchecked(Hub& hub, std::string_view program, std::string_view switches);
-
-// Puts the text into `Infotip` and starts the info component, which shows it as a balloon.
-void HintMessage(Hub& hub, const std::string& text);
 
 }  // namespace kolvane

@@ -17,7 +17,7 @@ constexpr std::array<ActionKey, 8> kQuickActions{ActionKey::Verwaltung,   Action
 }  // namespace
 
 void cP_Click(Hub& hub, HubMenu& menu, int itemNr) {
-    if (menu.gate.promptOpen || !menu.popup.Has(itemNr)) return;
+    if (hub.accessGate.promptOpen || !menu.popup.Has(itemNr)) return;
     menu.tItemNr = std::to_string(itemNr);
     for (int k = 0; k < kActionKeyCount; ++k) {
         const auto key = static_cast<ActionKey>(k);

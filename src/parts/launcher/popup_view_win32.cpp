@@ -1,6 +1,6 @@
 #include "launcher/popup_view_win32.h"
 
-#include "app/resource.h"
+#include "launcher/menu_pictures_resource.h"
 #include "launcher/menu_placement.h"
 #include "platform/handle_win32.h"
 

@@ -11,6 +11,7 @@
 
 #include "hub/hub.h"
 #include "hub/modal_window.h"
+#include "members/number_ranges_window.h"
 
 namespace kolvane {
 
@@ -45,9 +46,5 @@ public:
     virtual void Lock() = 0;
     virtual void Hide() = 0;
 };
-
-// The options tools' "Nummernkreis festlegen ": the window, when the program has a view for it; a second
-// opening brings the open window to the front.
-void ShowMemberRanges(Hub& hub);
 
 }  // namespace kolvane

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/hub_window_win32.h"
+#include "hub/tray_symbol_window_win32.h"
 #include "members/members_resource.h"
 #include "platform/window_text_win32.h"
 

@@ -3,7 +3,6 @@
 #include <optional>
 #include <vector>
 
-#include "app/database_discovery.h"
 #include "hub/hub_database.h"
 #include "platform/ini_codec.h"
 #include "platform/text.h"
@@ -164,6 +163,19 @@ bool AbsenderSave(Hub& hub, AbsenderForm& form) {
     SaveToSettings(hub, form);
     CheckDatenbank(hub);
     return true;
+}
+
+bool CheckDatenbank(Hub& hub) {
+    const DatabaseIndex index = HubDatabase(hub).Load();
+    DamageNotice notice(hub.os.dialogs);
+    if (index.Read(kHeaderSection, "A1", notice).empty()) {
+        hub.os.dialogs.ShowMessage({kEnterOfficesText, kWelcomeTitle, MsgButtons::Ok, MsgIcon::Information});
+        StartComponent(hub, "HUBAGENT.EXE", "", ShowState::Normal);
+        CloseHub(hub);
+        return true;
+    }
+    hub.memberRanges = index.ReadRanges(notice);
+    return false;
 }
 
 void AbsenderFolders(Hub& hub) { StartComponent(hub, "HUBAGENT.EXE", " /dir", ShowState::Normal); }

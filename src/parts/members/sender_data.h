@@ -9,6 +9,7 @@
 
 #include "hub/hub.h"
 #include "hub/modal_window.h"
+#include "members/sender_data_window.h"
 
 namespace kolvane {
 
@@ -72,8 +73,15 @@ public:
     virtual void ShowModal(Hub& hub, AbsenderForm& form) = 0;
 };
 
-// Opens the window from the menu or the start, when the program has a view for it; a second opening brings
-// the open window to the front, so that no two windows edit the same data.
-void ShowSenderData(Hub& hub);
+// The welcome that asks a new installation for its advice centres before the window opens.
+inline constexpr char kWelcomeTitle[] = " Herzlich Willkommen";
+inline constexpr char kEnterOfficesText[] =
+    "Bitte geben Sie nachfolgenden Ihre Beratungsstellen ein. \n"
+    "Für spätere Änderungen benutzen Sie bitte den Menüpunkt \n"
+    "Beratungsstellen in Ihrem Orvintal Explorer.";
+
+// After the sender data were confirmed: an unconfigured database goes to the agent and the hub closes
+// (true); otherwise the member number blocks are read for the hub's lifetime.
+bool CheckDatenbank(Hub& hub);
 
 }  // namespace kolvane

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/hub_window_win32.h"
+#include "hub/tray_symbol_window_win32.h"
 #include "platform/handle_win32.h"
 #include "platform/window_text_win32.h"
 #include "options/options_resource.h"

@@ -2,7 +2,7 @@
 // below when the user changes a control (and a few of them once while loading).
 #include <algorithm>
 
-#include "launcher/hub_menu.h"
+#include "password/access_gate.h"
 #include "platform/ini_codec.h"
 #include "options/folder_buttons.h"
 #include "options/options_files.h"
@@ -164,8 +164,7 @@ void OptionsShowPage(OptionsForm& form, int page) {
 bool OptionsActivated(Hub& hub, OptionsForm& form) {
     if (form.passwordAsked) return true;
     form.passwordAsked = true;
-    HubMenu* menu = MenuOf(hub);
-    return !menu || AskStoredPassword(hub, menu->gate);
+    return AskStoredPassword(hub, hub.accessGate);
 }
 
 void OptionsTimer1Tick(OptionsForm& form) {

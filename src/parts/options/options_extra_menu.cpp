@@ -1,11 +1,11 @@
 // `BOptions` of the window `Optionen`: the popup of further settings tools, most of them assistants in other
 // programs of the suite.
-#include "launcher/hub_menu.h"
-#include "members/number_ranges.h"
+#include "members/number_ranges_window.h"
 #include "options/options_files.h"
 #include "options/options_save.h"
 #include "options/options_tools.h"
 #include "options/settings_backup.h"
+#include "password/password_change_window.h"
 
 namespace kolvane {
 namespace {

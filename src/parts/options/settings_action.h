@@ -1,11 +1,12 @@
 #pragma once
-// "Einstellungen ... ": the options dialog. The popup menu is built once from the menu-layout settings, so
+// The restart rule after the options dialog: the popup menu is built once from the menu-layout settings, so
 // a change of one of them restarts the hub, whose new instance builds the menu anew.
 #include <array>
 #include <cstdint>
 #include <string>
 
 #include "hub/hub.h"
+#include "options/options_window.h"
 
 namespace kolvane {
 
@@ -21,7 +22,4 @@ bool RestartHub(Hub& hub, const std::string& handOverCaption);
 // Compared with the values before a change of settings: when they differ the hub hands over to a new
 // instance of itself and closes. Should the new instance not start, this one stays and says so.
 void RestartIfMenuLayoutChanged(Hub& hub, const MenuLayoutValues& before);
-// The options dialog followed by the restart rule.
-void RunSettingsAction(Hub& hub);
-
 }  // namespace kolvane

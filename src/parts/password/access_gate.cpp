@@ -46,4 +46,8 @@ void ChangeAccessPassword(Hub& hub, AccessGate& gate, KennwortView& view) {
     view.ShowModal(hub, form);
 }
 
+void OpenPasswordChange(Hub& hub) {
+    if (hub.kennwortView) ChangeAccessPassword(hub, hub.accessGate, *hub.kennwortView);
+}
+
 }  // namespace kolvane

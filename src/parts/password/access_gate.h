@@ -2,14 +2,10 @@
 // The access password in front of the hub menu (`Kennwörter`) and in front of its change dialog.
 #include "hub/hub.h"
 #include "password/password_change.h"
+#include "password/password_change_window.h"
 #include "password/password_prompt.h"
 
 namespace kolvane {
-
-struct AccessGate {
-    PasswortView* prompt = nullptr;  // null: a needed prompt cannot be shown and the gate stays shut
-    bool promptOpen = false;
-};
 
 // Asks for the password when this run has not passed the prompt yet and a password is set, and marks the
 // run as passed (`Encoder` = 1). True when the user may go on to the menu or a quick action; false while the

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/resource.h"
-#include "app/hub_window_win32.h"
+#include "password/password_resource.h"
+#include "hub/tray_symbol_window_win32.h"
 #include "platform/window_text_win32.h"
 
 namespace kolvane {

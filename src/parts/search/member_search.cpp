@@ -4,7 +4,6 @@
 #include <charconv>
 
 #include "hub/flag_scope.h"
-#include "launcher/hub_menu.h"
 #include "search/member_scan.h"
 #include "search/search_history.h"
 #include "search/search_term.h"
@@ -191,10 +190,11 @@ void MemberSearch::RowReleased(int row) {
 }
 
 void ShowMemberSearch(Hub& hub) {
-    HubMenu* menu = MenuOf(hub);
-    if (!menu || !menu->searchView) return;
-    MemberSearch search(hub, *menu->searchView);
-    menu->searchView->Run(search);
+    WindowId open = hub.os.windows.Find(std::nullopt, kMemberSearchCaption);
+    if (open != kNoWindow) return hub.os.windows.SetForeground(open);
+    if (!hub.suchenView) return;
+    MemberSearch search(hub, *hub.suchenView);
+    hub.suchenView->Run(search);
 }
 
 }  // namespace kolvane

@@ -9,6 +9,7 @@
 
 #include "hub/hub.h"
 #include "search/member_match.h"
+#include "search/member_search_window.h"
 #include "search/result_actions.h"
 
 namespace kolvane {
@@ -97,8 +98,5 @@ private:
     std::optional<double> promptAt_;  // when the prompt replaces the hit count
     std::string promptText_;
 };
-
-// Opens the member search window; nothing when the program has no window for it.
-void ShowMemberSearch(Hub& hub);
 
 }  // namespace kolvane

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "app/hub_window_win32.h"
+#include "hub/tray_symbol_window_win32.h"
 #include "platform/handle_win32.h"
 #include "search/member_search_resource.h"
 

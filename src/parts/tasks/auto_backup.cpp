@@ -1,6 +1,6 @@
 #include "tasks/auto_backup.h"
 
-#include "app/tray_symbol.h"
+#include "hub/tray_icon.h"
 #include "platform/dates.h"
 #include "hub/let_events_run.h"
 

@@ -1,6 +1,6 @@
 #include "tasks/case_folder_watch.h"
 
-#include "app/tray_symbol.h"
+#include "hub/tray_icon.h"
 #include "hub/let_events_run.h"
 
 namespace kolvane {

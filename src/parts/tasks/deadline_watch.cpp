@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "hub/flag_scope.h"
-#include "launcher/launch.h"
+#include "hub/hint_message.h"
 #include "platform/dates.h"
 #include "settings/ini_store.h"
 #include "store/safe_ini_writer.h"

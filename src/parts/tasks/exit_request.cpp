@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "hub/shutdown.h"
-#include "app/tray_symbol.h"
+#include "hub/tray_icon.h"
 #include "hub/let_events_run.h"
 
 namespace kolvane {

@@ -1,7 +1,7 @@
 #include "tasks/start_completion.h"
 
-#include "app/tray_symbol.h"
-#include "launcher/launch.h"
+#include "hub/tray_icon.h"
+#include "hub/hint_message.h"
 #include "hub/let_events_run.h"
 
 namespace kolvane {

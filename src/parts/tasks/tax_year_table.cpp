@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
-#include "launcher/launch.h"
+#include "hub/hint_message.h"
 #include "platform/ini_codec.h"
 #include "settings/ini_store.h"
 #include "store/safe_ini_writer.h"

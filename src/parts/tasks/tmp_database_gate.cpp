@@ -1,7 +1,7 @@
 #include "tasks/tmp_database_gate.h"
 
 #include "hub/busy_pointer.h"
-#include "launcher/launch.h"
+#include "hub/hint_message.h"
 #include "hub/let_events_run.h"
 
 namespace kolvane {

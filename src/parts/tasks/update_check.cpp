@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "launcher/launch.h"
+#include "hub/hint_message.h"
 #include "platform/dates.h"
 #include "store/safe_ini_writer.h"
 #include "tasks/tax_year_table.h"

@@ -62,7 +62,7 @@ struct Launcher {
         hub.symbolTag = "1";
         PutDatabase("");
         p.files.Put(DatabaseFile(hub, "DATEX.IHP"), "IHP");  // the temporary database is ready: no waits
-        hubMenu.gate.prompt = &prompt;
+        hub.accessGate.prompt = &prompt;
     }
     std::string Database() const { return DatabaseFile(hub, "DATEX.DAT"); }
     void PutDatabase(const std::string& password) { p.files.Put(Database(), DatabaseWithPassword(password)); }

@@ -34,13 +34,13 @@ TEST_F(AccessGateTest, PromptOnlyWhereThisRunHasNotPassedAndThePasswordCanBeRead
         else s.p.files.Delete(s.Database());
         s.hub.settings.WriteInt(Setting::Encoder, c.encoder);
         s.prompt.typed.assign(c.typed.begin(), c.typed.end());
-        EXPECT_TRUE(PassAccessGate(s.hub, s.hubMenu.gate));
+        EXPECT_TRUE(PassAccessGate(s.hub, s.hub.accessGate));
         EXPECT_EQ(s.prompt.shown, c.typed.empty() ? 0 : 1);
         EXPECT_EQ(Outcome(s.prompt.afterEach, s.hub.settings.ReadInt(Setting::Encoder), s.p.dialogs.shown.size()), c.outcome);
     }
     PutDatabase("Geheim");
-    hubMenu.gate.prompt = nullptr;  // no window for a needed prompt: the gate stays shut
-    EXPECT_FALSE(PassAccessGate(hub, hubMenu.gate));
+    hub.accessGate.prompt = nullptr;  // no window for a needed prompt: the gate stays shut
+    EXPECT_FALSE(PassAccessGate(hub, hub.accessGate));
     EXPECT_EQ(hub.settings.ReadInt(Setting::Encoder), 0);
 }
 
@@ -50,21 +50,21 @@ TEST_F(AccessGateTest, PromptOnlyWhereThisRunHasNotPassedAndThePasswordCanBeRead
 TEST_F(AccessGateTest, ChangeDialogOnlyBehindTheCurrentPasswordAndNothingPastAnOpenPrompt) {
     struct : KennwortView { int shown = 0; void ShowModal(Hub&, KennwortForm&) override { ++shown; } } change;
     p.files.Delete(Database());
-    ChangeAccessPassword(hub, hubMenu.gate, change);
+    ChangeAccessPassword(hub, hub.accessGate, change);
     EXPECT_EQ(p.dialogs.shown.at(0).text, kPasswordUnreadable);
     PutDatabase("");
-    ChangeAccessPassword(hub, hubMenu.gate, change);
+    ChangeAccessPassword(hub, hub.accessGate, change);
     PutDatabase("Geheim");
     std::vector<bool> duringPrompt;
     prompt.whileOpen = [&] {
-        duringPrompt.push_back(PassAccessGate(hub, hubMenu.gate));
-        ChangeAccessPassword(hub, hubMenu.gate, change);
+        duringPrompt.push_back(PassAccessGate(hub, hub.accessGate));
+        ChangeAccessPassword(hub, hub.accessGate, change);
     };
     prompt.typed = {"Geheim"};
-    ChangeAccessPassword(hub, hubMenu.gate, change);
+    ChangeAccessPassword(hub, hub.accessGate, change);
     EXPECT_EQ(std::pair(prompt.shown, change.shown), std::pair(1, 2));
     prompt.typed = {"geheim"};
-    EXPECT_THROW(ChangeAccessPassword(hub, hubMenu.gate, change), ProcessTerminated);
+    EXPECT_THROW(ChangeAccessPassword(hub, hub.accessGate, change), ProcessTerminated);
     EXPECT_EQ(std::tuple(change.shown, SentClose(p, hub), hub.settings.ReadInt(Setting::Encoder), duringPrompt),
               std::tuple(2, true, 0, std::vector<bool>(2, false)));
 }
