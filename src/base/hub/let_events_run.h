@@ -1,5 +1,6 @@
 #pragma once
-// What the timer ticks share: letting pending window messages run, and the short pause after a start.
+// What the long operations and the timer ticks of every part share: letting pending window messages run, and
+// the short pause after a start.
 #include "hub/hub.h"
 
 namespace kolvane {

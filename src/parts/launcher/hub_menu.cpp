@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "hub/flag_scope.h"
+#include "password/access_gate.h"
 #include "launcher/menu_dispatch.h"
 #include "hub/let_events_run.h"
 

@@ -7,7 +7,6 @@
 #include "launcher/menu_builder.h"
 #include "launcher/menu_views.h"
 #include "launcher/popup_menu.h"
-#include "password/access_gate.h"
 
 namespace kolvane {
 

@@ -9,6 +9,7 @@
 #include "hub/hub_fixture.h"
 #include "launcher/component_table.h"
 #include "launcher/menu_dispatch.h"
+#include "password/password_prompt.h"
 
 namespace kolvane {
 
