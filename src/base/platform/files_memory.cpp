@@ -160,7 +160,12 @@ std::optional<std::string> MemoryFiles::ReadAll(const std::string& path) {
     return bytes;
 }
 
+std::optional<bool> MemoryFiles::Hooked(FileChange::Kind kind, const std::string& path, const std::string& to) const {
+    return onChange ? onChange(FileChange{kind, path, to}) : std::nullopt;
+}
+
 bool MemoryFiles::WriteAll(const std::string& path, const std::string& bytes) {
+    if (const auto hooked = Hooked(FileChange::Kind::WriteAll, path)) return *hooked;
     std::ofstream out(HostPath(path), std::ios::binary | std::ios::trunc);
     if (!out) return false;
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -169,24 +174,28 @@ bool MemoryFiles::WriteAll(const std::string& path, const std::string& bytes) {
 }
 
 bool MemoryFiles::Copy(const std::string& from, const std::string& to) {
+    if (const auto hooked = Hooked(FileChange::Kind::Copy, from, to)) return *hooked;
     std::error_code ec;
     if (!fs::is_regular_file(HostPath(from), ec)) return false;
     return fs::copy_file(HostPath(from), HostPath(to), fs::copy_options::overwrite_existing, ec) && !ec;
 }
 
 bool MemoryFiles::Replace(const std::string& from, const std::string& to) {
+    if (const auto hooked = Hooked(FileChange::Kind::Replace, from, to)) return *hooked;
     std::error_code ec;
     fs::rename(HostPath(from), HostPath(to), ec);
     return !ec;
 }
 
 bool MemoryFiles::Delete(const std::string& path) {
+    if (const auto hooked = Hooked(FileChange::Kind::Delete, path)) return *hooked;
     std::error_code ec;
     if (!fs::is_regular_file(HostPath(path), ec)) return false;
     return fs::remove(HostPath(path), ec);
 }
 
 bool MemoryFiles::CreateFolder(const std::string& path) {
+    if (const auto hooked = Hooked(FileChange::Kind::CreateFolder, path)) return *hooked;
     std::error_code ec;
     return fs::create_directory(HostPath(path), ec);
 }

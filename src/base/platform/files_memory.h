@@ -2,14 +2,28 @@
 // Files for tests: Windows paths ("C:\Prog\DATEX.DAT", "\\server\share\x") are mapped onto real files in a
 // temporary host folder, with the names compared without regard to case as Windows does.
 #include <filesystem>
+#include <functional>
 
 #include "platform/files.h"
 
 namespace kolvane {
 
+// A change the program asks of its files: the file written, copied, replaced, deleted or created, and for a copy
+// or a replace the file it lands on.
+struct FileChange {
+    enum class Kind { WriteAll, Copy, Replace, Delete, CreateFolder } kind;
+    std::string path;
+    std::string to;
+};
+
 class MemoryFiles : public Files {
 public:
     explicit MemoryFiles(std::filesystem::path root);
+
+    // Runs before every change, so that a test sees the changes in their order or makes them fail as a peer
+    // program holding a file or a full disk does: no value lets the change happen, a value ends the call with
+    // that result and changes nothing.
+    std::function<std::optional<bool>(const FileChange&)> onChange;
 
     // The host path that a Windows path maps to (existing components matched without regard to case).
     std::string HostPath(const std::string& windowsPath) const;
@@ -31,6 +45,8 @@ public:
     bool CreateFolder(const std::string& path) override;
 
 private:
+    std::optional<bool> Hooked(FileChange::Kind kind, const std::string& path, const std::string& to = "") const;
+
     std::filesystem::path root_;
 };
 

@@ -110,13 +110,12 @@ TEST(DatabaseBackupTest, RotationFailingAtEachChangeKeepsTheGenerations) {
         s.Put(kDat, heute);
         s.Put(kBak, gestern);
         s.Put(kOld, vorgestern);
-        HookedFiles files(s.p.root);
         int changes = 0;
-        files.beforeWriteAll = [&](const std::string&) { return ++changes != failAt; };
-        files.beforeReplace = [&] { return ++changes != failAt; };
-        Platform os{s.p.registry, s.p.ini, s.p.windows, s.p.tray, s.p.shell, s.p.kernel,
-                    files,        s.p.clock, s.p.dialogs, s.p.md5, s.p.network, s.p.locks};
-        Hub hub(os);
+        s.p.files.onChange = [&](const FileChange& change) -> std::optional<bool> {
+            const bool counted = change.kind == FileChange::Kind::WriteAll || change.kind == FileChange::Kind::Replace;
+            return counted && ++changes == failAt ? std::optional(false) : std::nullopt;
+        };
+        Hub hub(s.p.os);
         hub.LrDatabase = "D:\\Daten\\";
         RotateBackups(hub);
         EXPECT_EQ(s.p.files.List("D:\\Daten", "*.new"), std::vector<std::string>{});

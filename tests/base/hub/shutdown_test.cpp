@@ -12,16 +12,7 @@ std::string Entry(const std::string& section, const std::string& name, const std
     return "[" + section + "]" + lineEnd + "PCName=" + *Crypt(name) + lineEnd;
 }
 
-// The test platform's files and icon seen through doors that note the replaces, deletes and the icon's removal.
-struct LoggingFiles : MemoryFiles {
-    LoggingFiles(const std::filesystem::path& root, EventLog& log) : MemoryFiles(root), log(log) {}
-    bool Replace(const std::string& from, const std::string& to) override {
-        return log.push_back("replace " + to), MemoryFiles::Replace(from, to);
-    }
-    bool Delete(const std::string& path) override { return log.push_back("delete " + path), MemoryFiles::Delete(path); }
-    EventLog& log;
-};
-
+// The test platform's icon seen through a door that notes its removal.
 struct LoggingTray : MemoryTray {
     explicit LoggingTray(EventLog& log) : log(log) {}
     bool Remove() override { return log.push_back("icon removed"), MemoryTray::Remove(); }
@@ -44,6 +35,12 @@ protected:
         tray.Add(TrayPicture::Ready, "Orvintal");
         for (bool& on : hub.timers) on = true;
         p.files.Put(kList, Entry("001", "BERATUNG1"));
+        // The replaces and deletes land in the log.
+        p.files.onChange = [this](const FileChange& change) -> std::optional<bool> {
+            if (change.kind == FileChange::Kind::Replace) log.push_back("replace " + change.to);
+            if (change.kind == FileChange::Kind::Delete) log.push_back("delete " + change.path);
+            return std::nullopt;
+        };
         hub.settings.WriteText(Setting::PCName, "BERATUNG1");
     }
     bool Run(const std::function<void()>& path) {
@@ -55,16 +52,15 @@ protected:
     EventLog log;
     MemoryPlatform p;
     LoggingRegistry registry{p.registry, log};
-    LoggingFiles files{p.root, log};
     LoggingTray tray{log};
-    Platform os{registry, p.ini, p.windows, tray, p.shell, p.kernel, files, p.clock, p.dialogs, p.md5, p.network, p.locks};
+    Platform os{registry, p.ini, p.windows, tray, p.shell, p.kernel, p.files, p.clock, p.dialogs, p.md5, p.network, p.locks};
     Hub hub{os};
 };
 
 TEST_F(ShutdownTest, EndeRunsTheCloseSequenceInItsOrder) {
     hub.settings.WriteInt(Setting::NoKillIHP, 0);
     hub.settings.WriteText(Setting::DB_IHP, "0");
-    for (const char* file : {"C:\\Daten\\DATEX.IHP", "C:\\Orvintal\\DATEX.IHP", "C:\\Daten\\DATEX.CCP"}) files.Put(file, "x");
+    for (const char* file : {"C:\\Daten\\DATEX.IHP", "C:\\Orvintal\\DATEX.IHP", "C:\\Daten\\DATEX.CCP"}) p.files.Put(file, "x");
     for (const char* text : {"$ende$", "$Ende$ ", "$Ende$\r\n"})
         EXPECT_FALSE(Run([&] { p.windows.SetText(hub.Text1, text); }) || !log.empty()) << "only the exact command closes";
 
@@ -93,21 +89,21 @@ TEST_F(ShutdownTest, OnlyTheMatchingSectionLeavesTheWorkstationList) {
     };
     for (const auto& [list, name, expected] : cases) {
         SCOPED_TRACE(list.value_or("no list"));
-        files.Delete(kList);
-        if (list) files.Put(kList, *list);
+        p.files.Delete(kList);
+        if (list) p.files.Put(kList, *list);
         hub.settings.WriteText(Setting::PCName, name);
         ASSERT_FALSE(Run([&] { RemoveWorkstation(hub); }));
-        EXPECT_EQ(files.ReadAll(kList), expected ? expected : list);
+        EXPECT_EQ(p.files.ReadAll(kList), expected ? expected : list);
         EXPECT_EQ(log.empty(), !expected) << "written only when an entry goes";
     }
 }
 
 // Unloading the window, and a resize of the visible window (a minimize), remove the icon first.
 TEST_F(ShutdownTest, UnloadAndResizeRemoveTheIconFirst) {
-    for (const char* file : {"C:\\Daten\\DATEX.IHP", "C:\\Orvintal\\DATEX.IHP"}) files.Put(file, "x");
+    for (const char* file : {"C:\\Daten\\DATEX.IHP", "C:\\Orvintal\\DATEX.IHP"}) p.files.Put(file, "x");
     ASSERT_TRUE(Run([&] { UnloadHubWindow(hub); }));
     EXPECT_EQ(log, (EventLog{"icon removed", "replace C:\\Daten\\DATEX.PCN", "delete C:\\Orvintal\\DATEX.IHP", "set Encoder"}));
-    EXPECT_TRUE(files.Exists("C:\\Daten\\DATEX.IHP"));
+    EXPECT_TRUE(p.files.Exists("C:\\Daten\\DATEX.IHP"));
     EXPECT_FALSE(MutexHeld());
 
     EXPECT_FALSE(Run([&] { OnHubResize(hub, false); }) || !log.empty());

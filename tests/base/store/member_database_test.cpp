@@ -19,7 +19,7 @@ TEST_F(MemberDatabaseTest, WritesScrambledKeysAndValuesAsThePeersDo) {
     EXPECT_EQ(db.Delete("000", "SIZE"), SaveResult::Saved);
     // Worked out by hand: "A1" -> 0x41^0x93, 0x31^0x99; "001" -> 0x30^0x93, 0x30^0x99, 0x31^0x96.
     EXPECT_EQ(File(), "[000]\r\n\xD2\xA8=\xA3\xA9\xA7\r\n[001]\r\n" + Line("SIZE", "7"));
-    EXPECT_EQ(files.replaces, 2) << "deleting a missing key writes nothing";
+    EXPECT_EQ(replaces, 2) << "deleting a missing key writes nothing";
     EXPECT_EQ(db.Read("000", "a1"), "") << "plain key names differ in case after scrambling, as the peers see them";
     EXPECT_EQ(MemberDatabase(os, "c:\\orvintal\\datex.DAT").Read("000", "A1"), "001");
     const auto other = p.locks.TryLock(LockFileOf(kDatabase));
@@ -40,13 +40,13 @@ TEST_F(MemberDatabaseTest, RefusedAndFailedSavesChangeNothing) {
         {"neu", SaveResult::Missing, [&] { p.files.Delete(kDatabase); }},
         {"neu", SaveResult::Damaged, [&] { Put(""); }},
         {"neu", SaveResult::Damaged, [&] { Put("[Setup]\r\nx=1\r\n"); }},
-        {"neu", SaveResult::Failed, [&] { files.beforeWriteAll = [](const std::string&) { return false; }; }},
+        {"neu", SaveResult::Failed, [&] { beforeWriteAll = [](const std::string&) { return false; }; }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.value));
         Put("[000]\r\n" + Line("Key", "alt") + Line("Other", "alt"));
         p.dialogs.shown.clear();
-        files.beforeWriteAll = nullptr;
+        beforeWriteAll = nullptr;
         c.arrange();
         const std::string before = File();
         const DatabaseValue record[] = {{"Other", "neu"}, {"Key", c.value}};
@@ -79,7 +79,7 @@ TEST_F(MemberDatabaseTest, ReadsWriteNothingAndTellOfDamage) {
     DamageNotice pass(p.dialogs);
     EXPECT_EQ(db.Load().Read("012", "NAME", pass), "Heil");
     EXPECT_EQ(p.dialogs.shown.size(), 2u);
-    EXPECT_EQ(files.replaces, 0);
+    EXPECT_EQ(replaces, 0);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ TEST_F(SafeIniWriterTest, TheFileIsNeverHalfWrittenAndWaitsEnd) {
                    double seconds = 0; std::string key = "k"; } cases[] = {
         {"the file is missing: it is not created", [&] { p.files.Delete(kDatabase); }, SaveResult::Missing,
          "<missing>"},
-        {"the value is as wanted", [&] { Put(after), files.beforeReplace = [] { return ADD_FAILURE(), false; }; },
+        {"the value is as wanted", [&] { Put(after), beforeReplace = [] { return ADD_FAILURE(), false; }; },
          SaveResult::Saved, after},
         {"the edit is refused", [] {}, SaveResult::Refused, before, 0, "bad=key"},
         {"another writer of ours keeps the lock",
@@ -32,22 +32,22 @@ TEST_F(SafeIniWriterTest, TheFileIsNeverHalfWrittenAndWaitsEnd) {
              held = p.locks.TryLock(LockFileOf(kDatabase));
              p.clock.Schedule(3, [&] { held.reset(); });
          }, SaveResult::Saved, after, 3},
-        {"a peer holds the file open five times", [&] { files.beforeReplace = [&] { return ++refusals > 5; }; },
+        {"a peer holds the file open five times", [&] { beforeReplace = [&] { return ++refusals > 5; }; },
          SaveResult::Saved, after, 1.25},
-        {"a peer keeps the file open", [&] { files.beforeReplace = [] { return false; }; }, SaveResult::Busy, before,
+        {"a peer keeps the file open", [&] { beforeReplace = [] { return false; }; }, SaveResult::Busy, before,
          10},
         {"a peer writes while the new content is written",
-         [&] { files.beforeWriteAll = [&](const std::string&) { return peer() || true; }; }, SaveResult::Saved,
+         [&] { beforeWriteAll = [&](const std::string&) { return peer() || true; }; }, SaveResult::Saved,
          "[000]\r\nk=w\r\npeer=1\r\n"},
-        {"a peer writes while it holds the file open", [&] { files.beforeReplace = [&] { return !peer(); }; },
+        {"a peer writes while it holds the file open", [&] { beforeReplace = [&] { return !peer(); }; },
          SaveResult::Saved, "[000]\r\nk=w\r\npeer=1\r\n", 0.25},
         {"a full disk leaves half a temporary file", [&] {
-             files.beforeWriteAll = [&](const std::string& path) { return p.files.Put(path, "half"), false; };
+             beforeWriteAll = [&](const std::string& path) { return p.files.Put(path, "half"), false; };
          }, SaveResult::Failed, before},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Put(before), files.beforeWriteAll = nullptr, files.beforeReplace = nullptr, refusals = 0;
+        Put(before), beforeWriteAll = nullptr, beforeReplace = nullptr, refusals = 0;
         c.arrange();
         const double start = p.clock.Elapsed();
         EXPECT_EQ(Set(c.key), c.result);

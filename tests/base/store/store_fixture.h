@@ -12,23 +12,6 @@
 
 namespace kolvane {
 
-// The platform's files with hooks in front of the writing operations; a hook that returns false fails
-// the call.
-class HookedFiles : public MemoryFiles {
-public:
-    using MemoryFiles::MemoryFiles;
-    std::function<bool(const std::string& path)> beforeWriteAll;
-    std::function<bool()> beforeReplace;
-    int replaces = 0;  // attempts, failed ones included
-    bool WriteAll(const std::string& path, const std::string& bytes) override {
-        return (!beforeWriteAll || beforeWriteAll(path)) && MemoryFiles::WriteAll(path, bytes);
-    }
-    bool Replace(const std::string& from, const std::string& to) override {
-        ++replaces;
-        return (!beforeReplace || beforeReplace()) && MemoryFiles::Replace(from, to);
-    }
-};
-
 inline constexpr char kDatabase[] = "C:\\Orvintal\\DATEX.DAT";
 
 // One line "key=value" as the member administration writes it, both scrambled.
@@ -36,15 +19,25 @@ inline std::string Line(std::string_view key, std::string_view value) {
     return *Crypt(key) + "=" + *Crypt(value) + "\r\n";
 }
 
+// Hooks in front of the writes and replaces of the files: one that returns false fails the call.
 class StoreTest : public ::testing::Test {
 protected:
+    StoreTest() {
+        files.onChange = [this](const FileChange& change) -> std::optional<bool> {
+            if (change.kind == FileChange::Kind::Replace && (++replaces, beforeReplace) && !beforeReplace()) return false;
+            if (change.kind == FileChange::Kind::WriteAll && beforeWriteAll && !beforeWriteAll(change.path)) return false;
+            return std::nullopt;
+        };
+    }
     void Put(const std::string& bytes) { p.files.Put(kDatabase, bytes); }
     std::string File() { return p.files.ReadAll(kDatabase).value_or("<missing>"); }
 
     MemoryPlatform p;
-    HookedFiles files{p.root};
-    Platform os{p.registry, p.ini, p.windows, p.tray, p.shell, p.kernel, files, p.clock, p.dialogs, p.md5,
-                p.network, p.locks};
+    MemoryFiles& files = p.files;
+    Platform& os = p.os;
+    std::function<bool(const std::string& path)> beforeWriteAll;
+    std::function<bool()> beforeReplace;
+    int replaces = 0;  // attempts, failed ones included
 };
 
 }  // namespace kolvane

@@ -38,7 +38,7 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
         EXPECT_FALSE(FindActionKey(text).has_value()) << text;
 
     using Stored = std::vector<std::pair<const char*, RegData>>;
-    using Fault = FaultyFiles::CopyFault;
+    using Fault = CopyFault;
     struct Case {
         ActionKey key;
         std::vector<std::string> files, outcome;
@@ -116,7 +116,7 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
         for (const char* left : {"Quickwrite", "Quickload"}) s.Store(left, DwordData(1));  // from the last run
         for (const auto& [name, data] : c.stored) s.Store(name, data);
         for (const RegKeyPath& key : c.keys) RegCreateKey(s.p.registry, key.root, key.path, "");
-        s.files.copyFault = c.fault;
+        s.copyFault = c.fault;
         std::string seen;
         const auto look = [&] { seen += c.seen ? s.hub.settings.ReadText(*c.seen) + ";" : ""; };
         s.p.shell.onStart = [&](const MemoryShell::Started&) {

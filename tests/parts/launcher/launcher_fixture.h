@@ -43,19 +43,16 @@ struct RecordingMenu : MenuEntries {
     void Disable(int itemNr) override { disabled.push_back(itemNr); }
 };
 
-// The short copy reports success but holds only the first half.
-struct FaultyFiles : MemoryFiles {
-    using MemoryFiles::MemoryFiles;
-    enum class CopyFault { None, Refused, Truncated } copyFault = CopyFault::None;
-    bool Copy(const std::string& from, const std::string& to) override {
-        if (copyFault == CopyFault::None) return MemoryFiles::Copy(from, to);
-        const std::string bytes = ReadAll(from).value_or("");
-        return copyFault == CopyFault::Truncated && WriteAll(to, bytes.substr(0, bytes.size() / 2));
-    }
-};
+// A refused copy fails; a short one reports success but holds only the first half.
+enum class CopyFault { None, Refused, Truncated };
 
 struct Launcher {
     Launcher() {
+        p.files.onChange = [this](const FileChange& change) -> std::optional<bool> {
+            if (change.kind != FileChange::Kind::Copy || copyFault == CopyFault::None) return std::nullopt;
+            const std::string bytes = p.files.ReadAll(change.path).value_or("");
+            return copyFault == CopyFault::Truncated && (p.files.Put(change.to, bytes.substr(0, bytes.size() / 2)), true);
+        };
         hub.Root = p.windows.Create(kHubClass, kHubCaption);
         hub.Text1 = p.windows.Create(kCommandBoxClass, "", hub.Root);
         RegCreateKey(p.registry, kSettingsKey.root, kSettingsKey.path, "");
@@ -115,9 +112,8 @@ struct Launcher {
     }
 
     MemoryPlatform p;
-    FaultyFiles files{p.root};
-    Platform os{p.registry, p.ini, p.windows, p.tray, p.shell, p.kernel, files, p.clock, p.dialogs, p.md5, p.network, p.locks};
-    Hub hub{os};
+    CopyFault copyFault = CopyFault::None;
+    Hub hub{p.os};
     RecordingMenu menu;
     FakePasswortView prompt;
     HubMenu hubMenu;

@@ -93,7 +93,7 @@ TEST_F(SearchTest, StopCloseAndEnterDuringAScan) {
     EXPECT_FALSE(p.files.Exists(ProgramFile(hub, kSearchCopy))) << "a blank term starts nothing";
     // A failed copy: the database itself is read, not the copy of yesterday.
     p.files.Put(ProgramFile(hub, kSearchCopy), ConfiguredDatabase() + Member("003", {"Müller", "Old", "", "", "", "", "", "", "", ""}));
-    files.copyFault = FaultyFiles::CopyFault::Refused;
+    copyFault = CopyFault::Refused;
     Search("müller");
     EXPECT_EQ(Rows().size(), 3u);
 
