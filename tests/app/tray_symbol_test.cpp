@@ -34,15 +34,6 @@ TEST(SplashTest, LoadsOnceWithTheLastRegisteredOwner) {
     }
 }
 
-TEST(TraySymbolTest, BalloonIsCutToTheFieldsOfTheIconRecord) {
-    InstalledSystem s;
-    AddTrayIcon(s.hub);
-    ShowTrayBalloon(s.hub, std::string(64, 'T'), std::string(256, '\xE4'), BalloonIcon::Warning);
-    ASSERT_EQ(s.p.tray.balloons.size(), 1u);
-    const MemoryTray::Balloon& b = s.p.tray.balloons[0];
-    EXPECT_EQ(std::tie(b.title, b.text, b.icon), std::tuple(std::string(63, 'T'), std::string(255, '\xE4'), BalloonIcon::Warning));
-}
-
 // While the start is not complete a left press starts the info component unless its window is open already; once
 // the start is complete, the menu opens instead.
 TEST(TraySymbolTest, PressesOnTheIcon) {
