@@ -29,26 +29,28 @@ AbsenderForm Typed(std::array<std::string, kSenderFieldCount> texts) { return {s
 TEST(SenderDataTest, OpensFromBothStoresAndSavesToBothInOneReplace) {
     SenderSystem s;
     s.p.files.Put(kDatabase, ConfiguredDatabase() + "ALizenz1=Alt\r\n" + Line("ALizenz2", "Alte Str. 1") +
-                                 Line("BS1", "Mitte"));
+                                 Line("ALizenz4", "030 1234") + Line("BS1", "Mitte"));
     s.hub.settings.WriteText(Setting::ALizenz2, "Neue Str. 2");
     s.hub.settings.WriteText(Setting::Steuernummer, "12/345/67890");
     s.hub.settings.WriteInt(Setting::AddContract, 0);
     AbsenderForm form = AbsenderLoad(s.hub);
-    EXPECT_EQ(std::tuple(form.texts[0], form.texts[1], form.texts[SenderFieldOf(Office::Branch, kTaxNumberRow)], form.bAddContract),
-              std::tuple("", "Neue Str. 2", "12/345/67890", false));
+    EXPECT_EQ(std::tuple(form.texts[0], form.texts[1], form.texts[3], form.texts[SenderFieldOf(Office::Branch, kTaxNumberRow)],
+                         form.bAddContract),
+              std::tuple("", "Neue Str. 2", "030 1234", "12/345/67890", false));
 
     form.texts[SenderFieldOf(Office::Main, 0)] = "LStHV Musterstadt";
     form.texts[SenderFieldOf(Office::Main, kLocationRow)] = "10115 Berlin";
     form.texts[SenderFieldOf(Office::Main, kIdRow)] = "10/10";
     form.texts[SenderFieldOf(Office::Branch, kLocationRow)] = "20095  Hamburg ";
     form.bAddContract = true;
+    s.hub.memberRanges.A1 = 0;
     ASSERT_TRUE(AbsenderSave(s.hub, form));
-    std::string expected = ConfiguredDatabase() + Line("ALizenz2", "Neue Str. 2") + Line("BS1", "Mitte");
+    std::string expected = ConfiguredDatabase() + Line("ALizenz2", "Neue Str. 2") + Line("ALizenz4", "030 1234") + Line("BS1", "Mitte");
     for (std::size_t field = 0; field < kSenderFieldCount; ++field)
-        if (field % kSenderRows != kTaxNumberRow && field != 1) expected += Line(kSenderFields[field].name, form.texts[field]);
+        if (field % kSenderRows != kTaxNumberRow && field != 1 && field != 3) expected += Line(kSenderFields[field].name, form.texts[field]);
     expected += Line("BS2", "Hamburg");
     EXPECT_EQ(s.File(), expected);
-    EXPECT_EQ(s.Settings(), "LStHV Musterstadt|1|12/345/67890|LStHV Musterstadt|Neue Str. 2|10115 Berlin|||10/10|||"
+    EXPECT_EQ(s.Settings(), "LStHV Musterstadt|1|12/345/67890|LStHV Musterstadt|Neue Str. 2|10115 Berlin|030 1234||10/10|||"
                             "20095  Hamburg ||||");
     EXPECT_EQ(s.hub.memberRanges.A1, 1) << "the database check ran";
     EXPECT_TRUE(s.p.dialogs.shown.empty());
@@ -93,16 +95,34 @@ TEST(SenderDataTest, RefusedSaveChangesNothingStored) {
     }
 }
 
-// The ID gets its "/" while being typed, not again once the user deletes it; an empty ID is accepted.
+// The ID gets its "/" while being typed, not again once the user deletes it. Leaving the box for another control
+// checks it; turning to another program or to Abbrechen does not, and a second Ok behind the box saves nothing.
 TEST(SenderDataTest, AdviceCentreIdAndEnterOrder) {
     EXPECT_EQ(AbsenderIdTyped("1", "10"), "10/");
     EXPECT_EQ(AbsenderIdTyped("10/", "10"), "10");
-    SenderSystem s;
-    AbsenderForm form;
-    for (const char* id : {"", "10/10", "99/01"}) {
-        form.texts[SenderFieldOf(Office::Main, kIdRow)] = id;
-        EXPECT_TRUE(AbsenderLeaveId(s.hub, form, SenderFieldOf(Office::Main, kIdRow)));
+    const std::vector<MessageBoxRequest> refused{
+        {"Die Beratungsstelle (''10/10'') wurde fehlerhaft eingegeben.    ", " 1/010", MsgButtons::Ok, MsgIcon::Critical}};
+    const std::size_t id = SenderFieldOf(Office::Main, kIdRow);
+    const struct { const char* id; FocusMove move; bool kept; std::vector<MessageBoxRequest> boxes; } cases[] = {
+        {"", FocusMove::InWindow, true, {}},       {"99/01", FocusMove::InWindow, true, {}},
+        {"1/010", FocusMove::InWindow, false, refused}, {"1/010", FocusMove::ToAbbrechen, true, {}},
+        {"1/010", FocusMove::OutOfWindow, true, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        SenderSystem s;
+        AbsenderForm form;
+        form.texts[id] = c.id;
+        EXPECT_EQ(AbsenderLeave(s.hub, form, id, c.move), c.kept);
+        EXPECT_EQ(std::tuple(form.texts[id], s.p.dialogs.shown), std::tuple(std::string(c.kept ? c.id : ""), c.boxes));
     }
+    SenderSystem s;
+    AbsenderForm form = Typed({});
+    form.texts[id] = "1/010";
+    int boxes = 0;
+    bool again = true;
+    s.p.dialogs.whileOpen = [&] { again = boxes++ == 0 ? AbsenderSave(s.hub, form) : again; };
+    EXPECT_EQ(std::tuple(AbsenderSave(s.hub, form), again, s.p.dialogs.shown), std::tuple(false, false, refused));
     EXPECT_EQ(AbsenderNextOnEnter(SenderFieldOf(Office::Main, kTaxNumberRow)), SenderFieldOf(Office::Branch, 0));
     EXPECT_EQ(AbsenderNextOnEnter(SenderFieldOf(Office::Branch, kIdRow)), kSenderReady);
 }
