@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The member number blocks from the options window's extra menu: the window shows the stored blocks, the
-# confirmed ones are backed up and stored, and the reorganisation component is started with " /a".
+# confirmed ones are backed up and stored (the window takes no input while its box is open), and the
+# reorganisation component is started with " /a".
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 
@@ -21,7 +22,9 @@ pass "the window shows the stored blocks, each start as the block's first number
 for typed in "1 890" "2 900"; do peer dialog-set "$WINDOW" $((FIELD + ${typed%% *})) "${typed#* }"; done
 screenshot number-ranges
 peer dialog-click "$WINDOW" 1 || fail "cannot click Ok"
-reply OK " Orvintal Reorganisation" "Werten: 890 und 899"
+peer wait-box 30 | grep -qF "Werten: 890 und 899" || fail "no reorganisation question"
+! peer dialog-enabled "$WINDOW" || fail "the window takes input while its box is open"
+answer OK " Orvintal Reorganisation"
 reply OK "$WINDOW " "Sicherungskopie der Datenbank wurde erfolgreich erstellt"
 reply OK "$WINDOW " "Bereinigung der Datenbank jetzt"
 wait_for 30 "the reorganisation component" stub_started RESTARTR.EXE ' /a'
