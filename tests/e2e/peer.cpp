@@ -350,10 +350,7 @@ const Command kCommands[] = {
          return true;
      }},
     // Whether the dialog takes input: Windows disables the owner of an open message box.
-    {"dialog-enabled", 1, "CAPTION", [](char** args) {
-         HWND dialog = FindWindowA(kDialogClass, args[0]);
-         return dialog && IsWindowEnabled(dialog);
-     }},
+    {"dialog-enabled", 1, "CAPTION", [](char** args) { return IsWindowEnabled(FindWindowA(kDialogClass, args[0])) != 0; }},
     // The character a password field shows for each one typed; nothing when the field shows what is typed.
     {"dialog-password-char", 2, "CAPTION CONTROL-ID", [](char** args) {
          HWND item = DialogItem(args);

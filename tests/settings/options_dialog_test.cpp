@@ -28,15 +28,5 @@ TEST_F(OptionsDialogTest, PasswordOncePerOpeningAndOneWindow) {
     EXPECT_EQ(view.fronts, 1);
 }
 
-// A second Ok while the first one's box is open saves nothing.
-TEST_F(OptionsDialogTest, ASaveBehindItsBoxIsNotRunAgain) {
-    OptionsForm form = OptionsLoad(hub);
-    form[Ctl::TAnfang1].text = "x";
-    std::optional<OptionsOutcome> again = OptionsOutcome::Saved;
-    p.dialogs.whileOpen = [&] { again = p.dialogs.shown.size() == 1 ? OptionsConfirm(hub, form) : again; };
-    EXPECT_EQ(OptionsConfirm(hub, form), std::nullopt);
-    EXPECT_EQ(std::pair(again, p.dialogs.shown.size()), std::pair(std::optional<OptionsOutcome>(), std::size_t{1}));
-}
-
 }  // namespace
 }  // namespace kolvane

@@ -36,9 +36,9 @@ TEST(TimerScheduleTest, ATickNeverRunsInsideItselfButOtherTimersTicksDo) {
 
 // Each timer's period, and the hours of the day ("x") in which each `AutoTaxTime` opens the backup window.
 TEST(TimerScheduleTest, PeriodsAndBackupWindows) {
-    const std::pair<HubTimer, int> periods[] = {{HubTimer::Timer1, 8000}, {HubTimer::Timer2, 65000},
-                                                {HubTimer::Timer3, 10000}, {HubTimer::Timer4, 5000}, {HubTimer::Timer5, 33000}};
-    for (const auto& [timer, ms] : periods) EXPECT_EQ(TimerPeriodMs(timer), ms) << static_cast<int>(timer);
+    for (const auto& [timer, ms] : {std::pair{HubTimer::Timer1, 8000}, {HubTimer::Timer2, 65000}, {HubTimer::Timer3, 10000},
+                                    {HubTimer::Timer4, 5000}, {HubTimer::Timer5, 33000}})
+        EXPECT_EQ(TimerPeriodMs(timer), ms) << static_cast<int>(timer);
     const std::pair<int, const char*> windows[] = {{0, "..........xx............"}, {1, ".............xx........."},
                                                    {2, "..................xx...."}, {3, "........................"}};
     for (const auto& [autoTaxTime, hours] : windows) {
