@@ -135,9 +135,9 @@ TEST(NumberRangesTest, ConfirmedBlocksAreBackedUpStoredAndReorganised) {
     EXPECT_FALSE(again);
     EXPECT_EQ(std::tuple(s.File(kDatabase), s.File(kBackup), s.File("C:\\Orvintal\\DATEX.OLD"), s.p.shell.recycled),
               std::tuple(Blocks("001", "890", "999", "1999"), kStored, kBackedUp, std::vector<std::string>{"C:\\Orvintal\\DATEX.OLD"}));
-    EXPECT_EQ(s.p.shell.started, (std::vector<Started>{{"\"C:\\Orvintal\\RESTARTR.EXE\" /a", ShowState::Normal}}));
-    EXPECT_EQ(std::tuple(s.p.clock.Elapsed(), s.view.calls, s.p.windows.pointers.back(), s.hub.memberRanges),
-              std::tuple(2 + 3 + 3 + 3 * 5 + 2, "lock hide ", MousePointer::Default, MemberRanges{1, 890, 999, 1999}));
+    EXPECT_EQ(std::tuple(s.p.shell.started, s.p.clock.Elapsed(), s.view.calls, s.p.windows.pointers.back(), s.hub.memberRanges),
+              std::tuple(std::vector<Started>{{"\"C:\\Orvintal\\RESTARTR.EXE\" /a", ShowState::Normal}}, 2 + 3 + 3 + 3 * 5 + 2,
+                         "lock hide ", MousePointer::Default, MemberRanges{1, 890, 999, 1999}));
     EXPECT_EQ(s.p.dialogs.shown,
               (std::vector{Question("890", "999", "1999"),
                            InWindow("Eine Sicherungskopie der Datenbank wurde erfolgreich erstellt.    \n"

@@ -39,9 +39,8 @@ TEST(TimerScheduleTest, PeriodsAndBackupWindows) {
     for (const auto& [timer, ms] : {std::pair{HubTimer::Timer1, 8000}, {HubTimer::Timer2, 65000}, {HubTimer::Timer3, 10000},
                                     {HubTimer::Timer4, 5000}, {HubTimer::Timer5, 33000}})
         EXPECT_EQ(TimerPeriodMs(timer), ms) << static_cast<int>(timer);
-    const std::pair<int, const char*> windows[] = {{0, "..........xx............"}, {1, ".............xx........."},
-                                                   {2, "..................xx...."}, {3, "........................"}};
-    for (const auto& [autoTaxTime, hours] : windows) {
+    for (const auto& [autoTaxTime, hours] : {std::pair{0, "..........xx............"}, {1, ".............xx........."},
+                                             {2, "..................xx...."}, {3, "........................"}}) {
         std::string open;
         for (int hour = 0; hour < 24; ++hour) open += InBackupWindow(autoTaxTime, hour) ? 'x' : '.';
         EXPECT_EQ(open, hours) << autoTaxTime;
