@@ -9,7 +9,8 @@ OPTIONS=' Einstellungen'
 WINDOW=' Orvintal Lizenzierung'
 FIELD=651  # TAnfang1, TEnde1, TAnfang2, TEnde2 follow
 
-reply() { peer wait-box 30 | grep -qF "$3" || fail "no box \"$3\""; answer "$1" "$2"; }
+# Each box is owned by the window, which Windows disables while the box is open.
+reply() { peer wait-box 30 | grep -qF "$3" && ! peer dialog-enabled "$WINDOW" || fail "no box \"$3\" or input behind it"; answer "$1" "$2"; }
 
 start_hub_ready
 choose_entry "Einstellungen ... "
@@ -22,9 +23,7 @@ pass "the window shows the stored blocks, each start as the block's first number
 for typed in "1 890" "2 900"; do peer dialog-set "$WINDOW" $((FIELD + ${typed%% *})) "${typed#* }"; done
 screenshot number-ranges
 peer dialog-click "$WINDOW" 1 || fail "cannot click Ok"
-peer wait-box 30 | grep -qF "Werten: 890 und 899" || fail "no reorganisation question"
-! peer dialog-enabled "$WINDOW" || fail "the window takes input while its box is open"
-answer OK " Orvintal Reorganisation"
+reply OK " Orvintal Reorganisation" "Werten: 890 und 899"
 reply OK "$WINDOW " "Sicherungskopie der Datenbank wurde erfolgreich erstellt"
 reply OK "$WINDOW " "Bereinigung der Datenbank jetzt"
 wait_for 30 "the reorganisation component" stub_started RESTARTR.EXE ' /a'

@@ -39,11 +39,8 @@ struct RangeSystem : InstalledSystem {
 // Each stored start is shown as the block's first number, so that confirming what is shown stores it again; the
 // number format comes only when a field is left.
 TEST(NumberRangesTest, OpensWithTheFirstNumbersOfTheBlocks) {
-    const std::pair<std::string, Fields> cases[] = {
-        {kStored, {"001", "890", "900", "999"}},
-        {Blocks("004", "890", "8999", "9999"), {"005", "890", "9000", "9999"}},
-        {Blocks("0", "12", "x", ""), {"1", "12", "x", ""}},
-    };
+    const std::pair<std::string, Fields> cases[] = {{kStored, {"001", "890", "900", "999"}},
+        {Blocks("004", "890", "8999", "9999"), {"005", "890", "9000", "9999"}}, {Blocks("0", "12", "x", ""), {"1", "12", "x", ""}}};
     for (const auto& [database, shown] : cases) {
         RangeSystem s;
         s.Put(kDatabase, database);
@@ -121,14 +118,10 @@ TEST(NumberRangesTest, RefusedBlocksChangeNothing) {
 TEST(NumberRangesTest, ConfirmedBlocksAreBackedUpStoredAndReorganised) {
     RangeSystem s;
     s.Put("C:\\Orvintal\\DATEX.OLD", "older");
-    s.p.clock.Schedule(1, [&] {
-        const WindowId starting = s.p.windows.Create("ThunderRT6FormDC", "Brekkan Reorganisation");
-        s.p.clock.Schedule(5.5, [&s, starting] {
-            s.p.windows.Destroy(starting);
-            const WindowId working = s.p.windows.Create("ThunderRT6FormDC", " Reorganisation");
-            s.p.clock.Schedule(12, [&s, working] { s.p.windows.Destroy(working); });
-        });
-    });
+    WindowId starting = kNoWindow, working = kNoWindow;
+    s.p.clock.Schedule(1, [&] { starting = s.p.windows.Create("ThunderRT6FormDC", "Brekkan Reorganisation"); });
+    s.p.clock.Schedule(6.5, [&] { s.p.windows.Destroy(starting), working = s.p.windows.Create("ThunderRT6FormDC", " Reorganisation"); });
+    s.p.clock.Schedule(18.5, [&] { s.p.windows.Destroy(working); });
     bool again = true;
     s.p.dialogs.whileOpen = [&] { again = s.p.dialogs.shown.size() == 1 ? LizenzierungConfirm(s.hub, s.form, s.view) : again; };
     ASSERT_TRUE(s.Confirm({"1", "890", "1000", "1999"}));

@@ -106,8 +106,7 @@ TEST(SenderDataTest, AdviceCentreIdAndEnterOrder) {
         {"1/010", FocusMove::InWindow, false}, {"1/010", FocusMove::ToAbbrechen, true}, {"1/010", FocusMove::OutOfWindow, true}};
     for (const auto& [typed, move, kept] : cases) {
         SenderSystem s;
-        AbsenderForm form;
-        form.texts[id] = typed;
+        AbsenderForm form = Typed({"", "", "", "", "", typed});
         const bool left = AbsenderLeave(s.hub, form, id, move);
         EXPECT_EQ(std::tuple(left, form.texts[id], s.p.dialogs.shown), std::tuple(kept, kept ? typed : "", kept ? std::vector<MessageBoxRequest>{} : refused))
             << typed << static_cast<int>(move);
