@@ -2,8 +2,8 @@
 // programs of the suite.
 #include "launcher/hub_menu.h"
 #include "members/number_ranges.h"
+#include "settings/options_dialog.h"
 #include "settings/options_files.h"
-#include "settings/options_save.h"
 #include "settings/options_tools.h"
 #include "settings/settings_backup.h"
 
@@ -22,7 +22,7 @@ void Assistant(Hub& hub, OptionsForm& form, const std::string& program, const st
     if (!ProgramFileExists(hub, program)) return;
     if (OptionsAsk(hub, "Möchten Sie die Einstellungen vor der Anzeige des Assistenten übernehmen ?   ",
                    MsgButtons::YesNo, MsgIcon::Exclamation, " Assistent für Einstellungen") == MsgAnswer::Yes) {
-        const auto outcome = OptionsSave(hub, form);
+        const auto outcome = OptionsConfirm(hub, form);
         if (!outcome) return;
         form.closing = outcome;
     } else if (closes) {
