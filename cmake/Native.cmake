@@ -30,6 +30,8 @@ else()
   set(test_prefix "unit.")
 endif()
 gtest_discover_tests(kolvane_tests TEST_PREFIX ${test_prefix} DISCOVERY_TIMEOUT 60)
+# Every picture the user guide shows is in docs/bilder/ and taken by an end-to-end scenario.
+add_test(NAME ${test_prefix}guide_pictures COMMAND bash ${CMAKE_SOURCE_DIR}/docs/refresh-pictures.sh --check)
 add_subdirectory(tests/fuzz)
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/bench/CMakeLists.txt AND NOT KOLVANE_SANITIZE)

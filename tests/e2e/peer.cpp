@@ -349,6 +349,8 @@ const Command kCommands[] = {
          Print(std::to_string(GetDlgCtrlID(GetParent(thread.hwndFocus) == dialog ? thread.hwndFocus : GetParent(thread.hwndFocus))));
          return true;
      }},
+    // Whether the dialog takes input: Windows disables the owner of an open message box.
+    {"dialog-enabled", 1, "CAPTION", [](char** args) { return IsWindowEnabled(FindWindowA(kDialogClass, args[0])) != 0; }},
     // The character a password field shows for each one typed; nothing when the field shows what is typed.
     {"dialog-password-char", 2, "CAPTION CONTROL-ID", [](char** args) {
          HWND item = DialogItem(args);

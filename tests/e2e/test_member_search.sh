@@ -18,6 +18,7 @@ result_menu_read() { peer menu-read 1 | grep -q $'\tMitgliederverwaltung $'; }
 open_in_administration() {
     peer list-click "$SEARCH" $VNAMEN 0 || fail "cannot click the first hit"
     wait_for 10 "the result menu" result_menu_read
+    screenshot search-menu
     peer menu-choose "Mitgliederverwaltung " 5 || fail "cannot choose Mitgliederverwaltung"
 }
 

@@ -20,14 +20,9 @@ open_menu 516
 menu="$E2E_ARTIFACTS/menu.txt"
 peer menu-read 5 | sed 's/$/|/' >"$menu"
 screenshot menu
-# An entry with its trailing blanks, a separator, submenus two deep; no printer is installed in the test's
-# Wine, so the printer submenu holds only the printer control panel; nothing greyed.
-while IFS= read -r line; do
-    grep -qxF "$line" "$menu" || fail "no menu line '$line'"
-done <<<$'0\tenabled\tMitglieder verwalten  |\n0\tseparator\t|\n2\tenabled\tKontakte hinzufügen|\n0\tenabled\tInformationen ... |'
-[ "$(grep -A2 -F 'Druckerverwaltung' "$menu" | cut -f1,3)" = $'0\tDruckerverwaltung |\n1\tDrucker verwalten ...|\n0\tDatensicherung|' ] ||
-    fail "the printer submenu holds more than the printer control panel"
-! grep -q grayed "$menu" || fail "greyed entries: $(grep grayed "$menu")"
+# Every entry as the menu shows it with these settings: depth, state, caption with its trailing blanks. No printer
+# is installed in the test's Wine, so the printer submenu holds only the printer control panel; nothing greyed.
+diff "$E2E_DIR/menu_captions.txt" "$menu" >&2 || fail "the menu differs from menu_captions.txt (< expected, > read)"
 pass "menu: $(wc -l <"$menu") entries"
 peer menu-close 10 || fail "Esc does not close the menu"
 

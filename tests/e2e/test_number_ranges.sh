@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The member number blocks from the options window's extra menu: the window shows the stored blocks, the
-# confirmed ones are backed up and stored, and the reorganisation component is started with " /a".
+# confirmed ones are backed up and stored (the window takes no input while its box is open), and the
+# reorganisation component is started with " /a".
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 
@@ -8,7 +9,8 @@ OPTIONS=' Einstellungen'
 WINDOW=' Orvintal Lizenzierung'
 FIELD=651  # TAnfang1, TEnde1, TAnfang2, TEnde2 follow
 
-reply() { peer wait-box 30 | grep -qF "$3" || fail "no box \"$3\""; answer "$1" "$2"; }
+# Each box is owned by the window, which Windows disables while the box is open.
+reply() { peer wait-box 30 | grep -qF "$3" && ! peer dialog-enabled "$WINDOW" || fail "no box \"$3\" or input behind it"; answer "$1" "$2"; }
 
 start_hub_ready
 choose_entry "Einstellungen ... "

@@ -22,6 +22,7 @@ press_icon 516
 peer wait-window "#32770" "$PROMPT" 20 >/dev/null || fail "no password prompt"
 expect_field "$PROMPT" $USER_NAME 'Lohnsteuerhilfe Musterstadt e.V.'
 wait_for 10 "the focus in the password field" prints $PASSWORD peer dialog-focus "$PROMPT"
+screenshot password-prompt
 pass "right press asks for the password, user name: the registered owner, the focus in the password field"
 
 # Presses and the quick action arrive while the prompt waits. They are posted to the hub's window before the

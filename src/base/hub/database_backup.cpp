@@ -27,17 +27,23 @@ void ReportBackupKept(Hub& hub, const std::string& text) {
     hub.os.dialogs.ShowMessage({text, kDatabaseErrorTitle, MsgButtons::Ok, MsgIcon::Exclamation});
 }
 
-// A network folder has no recycle bin: a "deleted" backup would be gone for good, so it is renamed.
-void SetBackupAside(Hub& hub, const std::string& backup) {
+// A network folder has no recycle bin: a "deleted" backup would be gone for good, so it is renamed beside it
+// under the day's name. What became of it, or nothing when it stayed where it was.
+std::optional<std::string> PutAway(Hub& hub, const std::string& backup) {
+    if (!IsUncPath(hub.LrDatabase)) {
+        if (!hub.os.shell.MoveToRecycleBin(backup)) return std::nullopt;
+        return std::string("liegt im Papierkorb");
+    }
     const DateTime now = hub.os.clock.Now();
     const std::string stem = DatabaseFile(hub, "DATEX_" + DottedIsoDate(now.year, now.month, now.day));
+    const std::string extension = backup.substr(backup.rfind('.'));
     for (int number = 1; number <= kMaxAsideNames; ++number) {
-        const std::string aside = stem + (number == 1 ? "" : "_" + std::to_string(number)) + ".BAK";
-        if (!hub.os.files.Exists(aside)) {
-            hub.os.files.Replace(backup, aside);
-            return;
-        }
+        const std::string aside = stem + (number == 1 ? "" : "_" + std::to_string(number)) + extension;
+        if (hub.os.files.Exists(aside)) continue;
+        if (!hub.os.files.Replace(backup, aside)) return std::nullopt;
+        return "heißt jetzt " + aside.substr(hub.LrDatabase.size());
     }
+    return std::nullopt;
 }
 
 void Restore(Hub& hub) {
@@ -62,10 +68,7 @@ void BeginWithNewDatabase(Hub& hub) {
     hub.settings.WriteInt(Setting::FirstRun, 0);
     const std::string backup = DatabaseFile(hub, kBackup);
     if (!hub.os.files.Exists(backup)) return;
-    if (IsUncPath(hub.LrDatabase))
-        SetBackupAside(hub, backup);
-    else
-        hub.os.shell.MoveToRecycleBin(backup);
+    PutAway(hub, backup);
     Wait(hub, 1);
 }
 
@@ -92,7 +95,7 @@ CopyResult CopyDatabase(Files& files, const std::string& from, const std::string
     return ReplaceFileWith(files, to, *bytes) ? CopyResult::Copied : CopyResult::Failed;
 }
 
-BackupResult BackUpDatabase(Hub& hub) {
+BackupResult BackUpDatabase(Hub& hub, OlderBackup older) {
     const std::string database = DatabaseFile(hub, std::string(kDatabaseFileName));
     const std::optional<std::string> bytes = hub.os.files.ReadAll(database);
     if (!bytes) return BackupResult::Unreadable;
@@ -112,7 +115,7 @@ BackupResult BackUpDatabase(Hub& hub) {
     // DATEX.OLD either as it was or already holding what DATEX.BAK holds.
     const std::string backup = DatabaseFile(hub, kBackup);
     const std::string temporary = TemporaryFileOf(backup);
-    const auto fail = [&](const char* kept) {
+    const auto fail = [&](const std::string& kept) {
         hub.os.files.Delete(temporary);
         ReportBackupKept(hub, std::string("Die Datensicherung DATEX.BAK konnte nicht angelegt werden "
                                           "(Datenträger voll, keine Schreibrechte oder die Datei wird von einem "
@@ -124,10 +127,18 @@ BackupResult BackUpDatabase(Hub& hub) {
     // Only a sound backup becomes the older generation; a damaged one is simply replaced.
     bool olderReplaced = false;
     if (hub.os.files.Exists(backup)) {
-        switch (CopyDatabase(hub.os.files, backup, DatabaseFile(hub, kOlderBackup))) {
-            case CopyResult::Copied: olderReplaced = true; break;
-            case CopyResult::Unsound: break;
-            case CopyResult::Failed: return fail(kBothKept);
+        const std::optional<std::string> previous = hub.os.files.ReadAll(backup);
+        if (!previous) return fail(kBothKept);
+        if (ClassifyDatabase(*previous) == DatabaseState::Sound) {
+            const std::string olderBackup = DatabaseFile(hub, kOlderBackup);
+            std::string olderKept = kBothKept;
+            if (older == OlderBackup::Recoverable && hub.os.files.Exists(olderBackup)) {
+                const std::optional<std::string> putAway = PutAway(hub, olderBackup);
+                if (!putAway) return fail(kBothKept);
+                olderKept = "DATEX.BAK ist unverändert, das bisherige DATEX.OLD " + *putAway + ".";
+            }
+            if (!ReplaceFileWith(hub.os.files, olderBackup, *previous)) return fail(olderKept);
+            olderReplaced = true;
         }
     }
     if (!hub.os.files.Replace(temporary, backup))
@@ -140,7 +151,7 @@ void RotateBackups(Hub& hub) {
     if (IsToday(hub, hub.os.files.ModifiedTime(DatabaseFile(hub, kBackup)))) return;
     // A database held by another program just now gets the day's backup at the next start; a file that is
     // no database is reported by the first-use check, which ends the start.
-    if (BackUpDatabase(hub) == BackupResult::Made) Wait(hub, 1);
+    if (BackUpDatabase(hub, OlderBackup::Dropped) == BackupResult::Made) Wait(hub, 1);
 }
 
 void OfferRestore(Hub& hub) {

@@ -33,9 +33,15 @@ enum class BackupResult {
     NotMade,     // the database is damaged or a step failed: the user was told, the backups are as they were
 };
 
+// What becomes of the DATEX.OLD that a backup replaces.
+enum class OlderBackup {
+    Dropped,      // the daily rotation: another one follows tomorrow
+    Recoverable,  // before a reorganisation that deletes members: to the recycle bin, on a share renamed aside
+};
+
 // The database becomes DATEX.BAK and the previous DATEX.BAK becomes DATEX.OLD, each file replaced in one step,
 // so that no backup is gone before its successor exists.
-BackupResult BackUpDatabase(Hub& hub);
+BackupResult BackUpDatabase(Hub& hub, OlderBackup older);
 // Once a day, the same backup.
 void RotateBackups(Hub& hub);
 // The database is missing and DATEX.BAK exists: the user chooses to restore it, to begin with a new

@@ -19,6 +19,7 @@ MsgAnswer FirstButton(MsgButtons buttons) {
 
 MsgAnswer MemoryDialogs::ShowMessage(const MessageBoxRequest& request) {
     shown.push_back(request);
+    if (whileOpen) whileOpen();
     if (answers.empty()) return FirstButton(request.buttons);
     MsgAnswer answer = answers.front();
     answers.pop_front();

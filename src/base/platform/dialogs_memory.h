@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes for tests: answers are scripted in advance, every box shown is recorded.
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/dialogs.h"
@@ -11,6 +12,8 @@ class MemoryDialogs : public Dialogs {
 public:
     std::deque<MsgAnswer> answers;  // taken in order; when empty, the box's first button is the answer
     std::vector<MessageBoxRequest> shown;
+    // Runs while a message box is open, as the events a real box lets through (a second click on the window).
+    std::function<void()> whileOpen;
     std::vector<std::string> printers{"Kyocera FS-1020"};
     // Input boxes: answers taken in order (nothing: cancelled); when empty, the default text is confirmed.
     std::deque<std::optional<std::string>> typed;

@@ -75,6 +75,12 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
     return FALSE;
 }
 
+BOOL CALLBACK TakeFrontWindow(HWND window, LPARAM found) {
+    if (!::IsWindowVisible(window) || !::IsWindowEnabled(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;  // the windows come in their order on screen, the front one first
+}
+
 UINT FlagsOf(const MessageBoxRequest& request) {
     UINT flags = MB_SETFOREGROUND;
     for (const auto& style : kButtonStyles)
@@ -86,8 +92,15 @@ UINT FlagsOf(const MessageBoxRequest& request) {
 
 }  // namespace
 
+HWND Win32Dialogs::Owner() const {
+    if (const HWND active = ::GetActiveWindow()) return active;
+    HWND front = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), TakeFrontWindow, reinterpret_cast<LPARAM>(&front));
+    return front ? front : owner_;
+}
+
 MsgAnswer Win32Dialogs::ShowMessage(const MessageBoxRequest& request) {
-    int id = ::MessageBoxA(owner_, request.text.c_str(), request.title.c_str(), FlagsOf(request));
+    int id = ::MessageBoxA(Owner(), request.text.c_str(), request.title.c_str(), FlagsOf(request));
     for (const auto& answer : kAnswers)
         if (answer.id == id) return answer.answer;
     // A box that could not be shown answers as if it had been cancelled: nothing is done on its behalf.
@@ -98,7 +111,7 @@ std::optional<std::string> Win32Dialogs::AskText(const InputBoxRequest& request)
     InputBox box{&request, {}};
     // The template is a resource of the program; without it (a test program) no box can be shown.
     const INT_PTR result = ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_INPUTBOX),
-                                             ::GetActiveWindow() ? ::GetActiveWindow() : owner_, InputBoxProc,
+                                             Owner(), InputBoxProc,
                                              reinterpret_cast<LPARAM>(&box));
     if (result != IDOK) return std::nullopt;
     return box.answer;

@@ -11,9 +11,9 @@ public:
     // owner may be NULL: the boxes then belong to no window.
     explicit Win32Dialogs(HWND owner) : owner_(owner) {}
 
-    // Brought to the foreground, since the hub has no visible window of its own.
+    // Owned by the window in front that asks (see Owner), brought to the foreground.
     MsgAnswer ShowMessage(const MessageBoxRequest& request) override;
-    // From the program's own template; owned by the active window (the dialog that asks), else the hub's.
+    // From the program's own template, owned like a message box.
     std::optional<std::string> AskText(const InputBoxRequest& request) override;
     // Local printers and printer connections of the user.
     std::vector<std::string> PrinterNames() override;
@@ -25,7 +25,10 @@ public:
     int ChooseMenuEntry(const std::vector<std::string>& entries) override;
 
 private:
-    HWND Owner() const { return ::GetActiveWindow() ? ::GetActiveWindow() : owner_; }
+    // The window in front that asks: Windows disables it while its box is open, so that a second click cannot
+    // run the same handler again behind the box. The hub's thread's active window, else (another program in
+    // front) its topmost visible enabled window, else the hidden hub window.
+    HWND Owner() const;
     HWND owner_;
 };
 

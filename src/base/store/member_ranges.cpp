@@ -23,10 +23,9 @@ MemberRanges ParseMemberRanges(const std::array<std::string_view, 4>& values) {
     return ranges;
 }
 
-std::string FormatMemberNumber(int number) {
-    constexpr std::size_t kShownDigits = 3;
+std::string FormatMemberNumber(int number, std::size_t digits) {
     std::string text = std::to_string(number);
-    return text.size() < kShownDigits ? std::string(kShownDigits - text.size(), '0') + text : text;
+    return text.size() < digits ? std::string(digits - text.size(), '0') + text : text;
 }
 
 }  // namespace kolvane

@@ -37,8 +37,9 @@ inline constexpr std::size_t kMaxMemberDigits = 4;
 // A member number as the suite writes it: one to four ASCII digits. Nothing for any other text.
 std::optional<int> ParseMemberNumber(std::string_view text);
 
-// A member number as the suite shows it: at least three digits, with leading zeros ("012").
-std::string FormatMemberNumber(int number);
+// A member number as the suite shows it: at least three digits, with leading zeros ("012"); or at least as many
+// digits as a text it replaces had ("0100" one up is "0101").
+std::string FormatMemberNumber(int number, std::size_t digits = 3);
 
 // The ranges from the four header values as read (plain text, in the order of kRangeKeys). A value
 // counts as a number only when it is one to four ASCII digits, as member numbers are; anything else

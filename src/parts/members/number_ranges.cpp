@@ -5,6 +5,7 @@
 
 #include "hub/busy_pointer.h"
 #include "hub/database_backup.h"
+#include "hub/flag_scope.h"
 #include "hub/hub_database.h"
 #include "platform/ini_codec.h"
 #include "platform/text.h"
@@ -96,7 +97,8 @@ bool ConfirmReorganisation(Hub& hub, const std::array<std::string, 4>& stored) {
 }
 
 bool BackUp(Hub& hub) {
-    switch (BackUpDatabase(hub)) {
+    // The reorganisation that follows deletes members: the older backup it replaces stays recoverable.
+    switch (BackUpDatabase(hub, OlderBackup::Recoverable)) {
         case BackupResult::Made:
             TellInWindow(hub, kBackupMade);
             hub.os.clock.Pump(0);
@@ -139,8 +141,8 @@ LizenzierungForm LizenzierungLoad(Hub& hub) {
         form.fields[field] = index.Read(kHeaderSection, kRangeKeys[field].key, notice);
     for (std::size_t start : {TAnfang1, TAnfang2})
         if (const std::optional<int> stored = Number(form.fields[start]))
-            form.fields[start] = FormatMemberNumber(start == TAnfang1 && *stored <= 1 ? 1 : *stored + 1);
-    LizenzierungLeave(form);
+            form.fields[start] = FormatMemberNumber(start == TAnfang1 && *stored <= 1 ? 1 : *stored + 1,
+                                                     IniTrim(form.fields[start]).size());
     return form;
 }
 
@@ -150,6 +152,8 @@ void LizenzierungLeave(LizenzierungForm& form) {
 }
 
 bool LizenzierungConfirm(Hub& hub, LizenzierungForm& form, LizenzierungView& view) {
+    const ReentryGuard guard(form.confirming);
+    if (!guard.Entered()) return false;
     const std::optional<std::array<int, 4>> blocks = CheckBlocks(hub, form);
     if (!blocks) return false;
     const std::array<std::string, 4> stored = StoredBlocks(*blocks);

@@ -23,16 +23,19 @@ enum RangeField : std::size_t { TAnfang1, TEnde1, TAnfang2, TEnde2, kRangeReady 
 struct LizenzierungForm {
     std::array<std::string, 4> fields;
     std::size_t focus = TAnfang1;  // where the cursor goes when the window stays open
+    bool confirming = false;       // `bReady` is under way (its boxes and waits let messages run)
 };
 
 class LizenzierungView;
 
-// The blocks as the database holds them, each start shown as the block's first number.
+// The blocks as the database holds them, each start shown as the block's first number with the stored text's
+// digits; the number format comes when the user leaves a field.
 LizenzierungForm LizenzierungLoad(Hub& hub);
 // Leaving a field: every field holding a number shows it with at least three digits.
 void LizenzierungLeave(LizenzierungForm& form);
 // `bReady`: checks the blocks, backs the database up, stores the blocks and offers the reorganisation. False
-// while the window stays open: the user was told why, the fields show what was typed, nothing was stored.
+// while the window stays open: the user was told why, the fields show what was typed, nothing was stored; or a
+// confirm was under way already.
 bool LizenzierungConfirm(Hub& hub, LizenzierungForm& form, LizenzierungView& view);
 // `bHilfe`.
 void LizenzierungHelp(Hub& hub);

@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "hub/flag_scope.h"
 #include "hub/hub_database.h"
 #include "platform/ini_codec.h"
 #include "platform/text.h"
@@ -56,6 +57,16 @@ std::string PlaceOf(std::string_view location) {
     const std::size_t blank = location.find(' ');
     if (blank == std::string_view::npos || blank < 2) return {};
     return std::string(IniTrim(location.substr(blank + 1)));
+}
+
+// An accepted ID stays; otherwise the user is told, and the box is emptied and gets the focus.
+bool IdKept(Hub& hub, AbsenderForm& form, std::size_t field) {
+    std::string& id = form.texts[field];
+    if (IdAccepted(id)) return true;
+    hub.os.dialogs.ShowMessage({kIdRefused, " " + id, MsgButtons::Ok, MsgIcon::Critical});
+    id.clear();
+    form.focus = field;
+    return false;
 }
 
 // Every text the database is to hold must read back as typed; the user mends the first one that would not.
@@ -124,17 +135,10 @@ std::string AbsenderIdTyped(const std::string& before, const std::string& now) {
     return now.size() == 2 && before.size() < 2 ? now + "/" : now;
 }
 
-bool AbsenderLeaveId(Hub& hub, AbsenderForm& form, std::size_t field) {
-    std::string& id = form.texts[field];
-    if (IdAccepted(id)) return true;
-    hub.os.dialogs.ShowMessage({kIdRefused, " " + id, MsgButtons::Ok, MsgIcon::Critical});
-    id.clear();
-    form.focus = field;
-    return false;
-}
-
-void AbsenderLeaveTaxNumber(AbsenderForm& form) {
-    form.texts[SenderFieldOf(Office::Branch, kTaxNumberRow)] = form.texts[SenderFieldOf(Office::Main, kTaxNumberRow)];
+bool AbsenderLeave(Hub& hub, AbsenderForm& form, std::size_t field, FocusMove move) {
+    if (field == SenderFieldOf(Office::Main, kTaxNumberRow))
+        form.texts[SenderFieldOf(Office::Branch, kTaxNumberRow)] = form.texts[field];
+    return move != FocusMove::InWindow || field % kSenderRows != kIdRow || IdKept(hub, form, field);
 }
 
 void AbsenderDesignation(Hub& hub, Office office) {
@@ -147,8 +151,10 @@ void AbsenderDesignation(Hub& hub, Office office) {
 }
 
 bool AbsenderSave(Hub& hub, AbsenderForm& form) {
+    const ReentryGuard guard(form.saving);
+    if (!guard.Entered()) return false;
     for (Office office : kOffices)
-        if (!AbsenderLeaveId(hub, form, SenderFieldOf(office, kIdRow))) return false;
+        if (!IdKept(hub, form, SenderFieldOf(office, kIdRow))) return false;
     if (!StorableInDatabase(hub, form)) return false;
     switch (SaveToDatabase(hub, form)) {
         case SaveResult::Saved:

@@ -43,6 +43,7 @@ struct AbsenderForm {
     std::array<std::string, kSenderFieldCount> texts;
     bool bAddContract = false;
     std::size_t focus = 0;  // where the cursor goes when the window stays open
+    bool saving = false;    // `bReady` is under way (the database check may ask and wait)
 };
 
 // What the window shows on opening: the database's values, overruled by the settings key's.
@@ -51,15 +52,17 @@ AbsenderForm AbsenderLoad(Hub& hub);
 std::size_t AbsenderNextOnEnter(std::size_t field);
 // An ID box's text after a change by typing: "/" follows the first two characters as soon as they are there.
 std::string AbsenderIdTyped(const std::string& before, const std::string& now);
-// Leaving an ID box: an accepted text stays; otherwise the user is told, the box is emptied and keeps the
-// focus (false).
-bool AbsenderLeaveId(Hub& hub, AbsenderForm& form, std::size_t field);
-// Leaving the main office's tax number: the branch office's box, which cannot be edited, shows the same.
-void AbsenderLeaveTaxNumber(AbsenderForm& form);
+// Where the focus went from a box that was left.
+enum class FocusMove { InWindow, ToAbbrechen, OutOfWindow };
+// Leaving a box: the main office's tax number is copied into the branch office's box, which cannot be edited.
+// An ID box's accepted text stays; otherwise the user is told, the box is emptied and keeps the focus (false).
+// The ID is not checked when the user turns to another program, nor when the focus goes to `bAbbrechen` (by a
+// click or Tab), which leaves without storing; the save checks the IDs again in any case.
+bool AbsenderLeave(Hub& hub, AbsenderForm& form, std::size_t field, FocusMove move);
 // `bALizenzCaption` / `bBLizenzCaption`: asks for the office's designation and stores a new one.
 void AbsenderDesignation(Hub& hub, Office office);
 // `bReady`: stores the data and checks the database. False when the window stays open: the user was told
-// why, the focus is on the box to mend, and nothing stored has changed.
+// why, the focus is on the box to mend, and nothing stored has changed; or a save was under way already.
 bool AbsenderSave(Hub& hub, AbsenderForm& form);
 // `bOrdner`: the agent's folder settings.
 void AbsenderFolders(Hub& hub);

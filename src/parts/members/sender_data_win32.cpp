@@ -100,15 +100,16 @@ void OnFieldChanged(HWND dialog, AbsenderForm& form, std::size_t field) {
     SendDlgItemMessageA(dialog, FieldId(field), EM_SETSEL, shown.size(), shown.size());
 }
 
-// Checks run only when the focus moves on inside the window, not when the user turns to another program.
 void OnFieldLeft(HWND dialog, Absender& absender, std::size_t field) {
-    if (!IsChild(dialog, GetFocus())) return;
+    const HWND to = GetFocus();
+    const FocusMove move = !IsChild(dialog, to)                ? FocusMove::OutOfWindow
+                           : to == GetDlgItem(dialog, IDCANCEL) ? FocusMove::ToAbbrechen
+                                                                : FocusMove::InWindow;
     AbsenderForm& form = *absender.form;
-    if (field % kSenderRows == kIdRow && !AbsenderLeaveId(*absender.hub, form, field)) {
+    if (!AbsenderLeave(*absender.hub, form, field, move)) {
         SetDlgItemTextA(dialog, FieldId(field), "");
         FocusOnForm(dialog, form);
     } else if (field == SenderFieldOf(Office::Main, kTaxNumberRow)) {
-        AbsenderLeaveTaxNumber(form);
         SetDlgItemTextA(dialog, FieldId(SenderFieldOf(Office::Branch, kTaxNumberRow)),
                         form.texts[SenderFieldOf(Office::Branch, kTaxNumberRow)].c_str());
     }

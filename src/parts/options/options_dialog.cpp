@@ -1,6 +1,15 @@
 #include "options/options_dialog.h"
 
+#include "hub/flag_scope.h"
+#include "options/options_save.h"
+
 namespace kolvane {
+
+std::optional<OptionsOutcome> OptionsConfirm(Hub& hub, OptionsForm& form) {
+    const ReentryGuard guard(form.saving);
+    if (!guard.Entered()) return std::nullopt;
+    return OptionsSave(hub, form);
+}
 
 OptionsOutcome ShowOptionsDialog(Hub& hub) {
     OptionenView* view = hub.optionenView;

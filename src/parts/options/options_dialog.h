@@ -13,6 +13,10 @@ public:
     virtual OptionsOutcome ShowModal(Hub& hub, OptionsForm& form) = 0;
 };
 
+// `BReady`, and the save an assistant asks for: the save, once at a time. Nothing when the window stays open (see
+// OptionsSave) or a save is under way already.
+std::optional<OptionsOutcome> OptionsConfirm(Hub& hub, OptionsForm& form);
+
 // The modal options dialog; returns once the user has closed it. A second opening while the window is open
 // brings that one to the front.
 OptionsOutcome ShowOptionsDialog(Hub& hub);

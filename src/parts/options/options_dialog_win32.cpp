@@ -8,7 +8,6 @@
 #include "platform/handle_win32.h"
 #include "platform/window_text_win32.h"
 #include "options/options_resource.h"
-#include "options/options_save.h"
 
 namespace kolvane {
 namespace {
@@ -253,7 +252,7 @@ void ShowTooltip(HWND dialog, const OptionsForm& form) {
 
 void Save(HWND dialog, Optionen& w) {
     ReadForm(w);
-    if (const auto outcome = OptionsSave(*w.hub, *w.form)) {
+    if (const auto outcome = OptionsConfirm(*w.hub, *w.form)) {
         w.outcome = *outcome;
         EndDialog(dialog, IDOK);
         return;

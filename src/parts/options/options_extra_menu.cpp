@@ -1,8 +1,8 @@
 // `BOptions` of the window `Optionen`: the popup of further settings tools, most of them assistants in other
 // programs of the suite.
 #include "members/number_ranges_window.h"
+#include "options/options_dialog.h"
 #include "options/options_files.h"
-#include "options/options_save.h"
 #include "options/options_tools.h"
 #include "options/settings_backup.h"
 #include "password/password_change_window.h"
@@ -22,7 +22,7 @@ void Assistant(Hub& hub, OptionsForm& form, const std::string& program, const st
     if (!ProgramFileExists(hub, program)) return;
     if (OptionsAsk(hub, "Möchten Sie die Einstellungen vor der Anzeige des Assistenten übernehmen ?   ",
                    MsgButtons::YesNo, MsgIcon::Exclamation, " Assistent für Einstellungen") == MsgAnswer::Yes) {
-        const auto outcome = OptionsSave(hub, form);
+        const auto outcome = OptionsConfirm(hub, form);
         if (!outcome) return;
         form.closing = outcome;
     } else if (closes) {

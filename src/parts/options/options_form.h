@@ -47,6 +47,7 @@ struct OptionsForm {
     bool passwordAsked = false;  // the access password was asked at this opening
     std::optional<Ctl> focus;    // where the view puts the focus next
     std::optional<OptionsOutcome> closing;  // a tool has closed the window: the view ends it with this
+    bool saving = false;         // a save is under way (its boxes and waits let messages run)
     int fontTarget = 0;          // which of the four font settings the font pair shows
     bool fontPicked = false;     // the user chose an entry in the font pair since it was filled
     bool printerPicked = false;  // the user chose an entry in the printer list since it was filled

@@ -1,5 +1,6 @@
 #include "tasks/timer_schedule.h"
 
+#include "hub/flag_scope.h"
 #include "tasks/auto_backup.h"
 #include "tasks/case_folder_watch.h"
 #include "tasks/exit_request.h"
@@ -28,30 +29,13 @@ const TimerEntry& EntryOf(HubTimer timer) {
     return kTimers[0];  // every HubTimer has its entry
 }
 
-// Marks a timer's tick as running for as long as it lasts, so that its own waits cannot start it again.
-class RunningTick {
-public:
-    explicit RunningTick(bool& running) : running_(running), entered_(!running) { running_ = true; }
-    ~RunningTick() {
-        if (entered_) running_ = false;
-    }
-    RunningTick(const RunningTick&) = delete;
-    RunningTick& operator=(const RunningTick&) = delete;
-    // False when a tick of the same timer is running already.
-    bool Entered() const { return entered_; }
-
-private:
-    bool& running_;
-    bool entered_;
-};
-
 }  // namespace
 
 int TimerPeriodMs(HubTimer timer) { return EntryOf(timer).periodMs; }
 
 void OnTimer(Hub& hub, HubTimer timer) {
     if (!TimerEnabled(hub, timer)) return;
-    RunningTick running(hub.tickRunning[static_cast<int>(timer)]);
+    const ReentryGuard running(hub.tickRunning[static_cast<int>(timer)]);
     if (running.Entered()) EntryOf(timer).tick(hub);
 }
 

@@ -48,6 +48,7 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
         std::vector<std::string> after = {};
         Fault fault = Fault::None;
         std::vector<RegKeyPath> keys = {};
+        DateTime today = {2027, 1, 31, 9, 0, 0};
     };
     const std::vector<std::string> calendar = {"DATEBOOK.EXE", "DATEBOOK.MAP", "DAYPLAN.MAP"};
     const RegKeyPath dayplan = kCalendarAppDayplanKey, datebook = kCalendarAppDatebookKey;
@@ -76,6 +77,7 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
         // An old date reminds of the update search at the next start; in January the first of this year is too recent.
         {A::UpdateType_2, {"UPDCTRL.DLL"}, {"%UPDCTRL.DLL\" /v", "01.01.2026;01.01.2026;"}, {}, Setting::Updates},
         {A::UpdateType_2, {"UPDCTRL.EXE"}, {"%UPDCTRL.EXE\" /p", "01.01.2026;01.01.2026;"}, {}, Setting::Updates},
+        {.key = A::UpdateType_2, .files = {"UPDCTRL.DLL"}, .outcome = {"%UPDCTRL.DLL\" /v", "01.01.2027;01.01.2027;"}, .seen = Setting::Updates, .today = {2027, 2, 1}},
         {A::UpdateType_2, {}, {"disabled 7", ";"}, {}, Setting::Updates},
         {A::ElsterOnline, {}, {"open https://portal.example.de/eportal/login/sicherheitsstick"}, {{"PortalUrl", SzData("https://portal.example.de/")}}},
         {A::BerechnungWeg, {"WAYCHECK.EXE"}, {"%WAYCHECK.EXE\"/2"}},
@@ -111,7 +113,7 @@ TEST(ComponentTable, EachActionStartsWhatItsFilesAndSettingsChoose) {
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
         Launcher s;
-        s.p.clock.Set({2027, 1, 31, 9, 0, 0});
+        s.p.clock.Set(c.today);
         for (const std::string& file : c.files) s.Put(file);
         for (const char* left : {"Quickwrite", "Quickload"}) s.Store(left, DwordData(1));  // from the last run
         for (const auto& [name, data] : c.stored) s.Store(name, data);

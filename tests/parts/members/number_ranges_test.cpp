@@ -36,94 +36,106 @@ struct RangeSystem : InstalledSystem {
     LizenzierungForm form;
 };
 
-// Each stored start is shown as the block's first number, so that confirming what is shown stores it again.
+// Each stored start is shown as the block's first number, so that confirming what is shown stores it again; the
+// number format comes only when a field is left.
 TEST(NumberRangesTest, OpensWithTheFirstNumbersOfTheBlocks) {
-    const std::pair<std::string, Fields> cases[] = {
-        {kStored, {"001", "890", "900", "999"}},
-        {Blocks("004", "890", "8999", "9999"), {"005", "890", "9000", "9999"}},
-        {Blocks("0", "12", "x", ""), {"001", "012", "x", ""}},
-    };
+    const std::pair<std::string, Fields> cases[] = {{kStored, {"001", "890", "900", "999"}},
+        {Blocks("004", "890", "8999", "9999"), {"005", "890", "9000", "9999"}}, {Blocks("0", "12", "x", ""), {"1", "12", "x", ""}}};
     for (const auto& [database, shown] : cases) {
         RangeSystem s;
         s.Put(kDatabase, database);
         EXPECT_EQ(LizenzierungLoad(s.hub).fields, shown);
     }
+    LizenzierungForm left{{"1", "12", "x", ""}};
+    LizenzierungLeave(left);
+    EXPECT_EQ(left.fields, (Fields{"001", "012", "x", ""}));
+}
+
+MessageBoxRequest Refusal(const char* text) { return {text, " Orvintal Lizenzierung", MsgButtons::Ok, MsgIcon::Critical}; }
+MessageBoxRequest InWindow(std::string text, MsgButtons buttons = MsgButtons::Ok) {
+    return {std::move(text), " Orvintal Lizenzierung ", buttons, MsgIcon::Exclamation};
+}
+MessageBoxRequest CleanUp() {
+    return InWindow("Fehlerhafte oder unbenutzte Nummern werden gelöscht.   \nGelöschte Mitglieder können nicht wiederhergestellt "
+                    "werden.   \nEine Datensicherung kann die Datenverluste verhindern.\n\nBereinigung der Datenbank jetzt durchführen ?   ",
+                    MsgButtons::OkCancel);
+}
+MessageBoxRequest Question(const char* end1, const char* start2, const char* end2) {
+    return {std::string("Sie sind dabei Mitglieder ohne gültige Nummer zu löschen.    \n"
+                        "Nummern zwischen den Beratungsstellen werden nun entfernt    \n"
+                        "und anschließend wird die Datenbank geprüft und kompremiert.    \n\nEinträge zwischen den Werten: ") +
+                end1 + " und " + start2 + " sowie alle Werte     \nnach der Nummer: " + end2 +
+                " werden aus der Datenbank entfernt.\n\nMöchten Sie wirklich mit der Reorganisation fortfahren ?",
+            " Orvintal Reorganisation", MsgButtons::OkCancel, MsgIcon::Exclamation};
 }
 
 // A block that is not one to four digits, out of order or too close to the other one is refused with its
-// message: nothing is backed up, stored or started. Numbers compare as numbers, not as texts.
+// message: nothing is backed up, stored or started. Numbers compare as numbers, not as texts. Five numbers
+// between the blocks pass to the confirmation; Cancel there stores nothing, nor does a database that cannot be
+// backed up; a cancelled clean-up keeps the stored blocks and starts nothing. The last box is compared.
 TEST(NumberRangesTest, RefusedBlocksChangeNothing) {
-    const char* order = "Sie haben Fehler bei der Vergabe der Lizenz-Nummern gemacht.   \nWerte müssen";
+    const MessageBoxRequest order = Refusal("Sie haben Fehler bei der Vergabe der Lizenz-Nummern gemacht.   \n"
+                                            "Werte müssen Zahlen sein und pro Feld immer größer werden.");
     const struct {
         Fields typed;
-        const char* text;  // the start of the message
-        std::size_t focus;
-        const char* end1;  // TEnde1 afterwards
+        MessageBoxRequest box;
+        std::size_t focus = TAnfang1;
+        const char* end1 = "890";  // TEnde1 afterwards
+        std::vector<MsgAnswer> answers = {MsgAnswer::Cancel};
+        std::string database = kStored, backup = kBackedUp;
     } cases[] = {
-        {{"001", "890", "894", "999"}, "Sie haben Fehler bei der Vergabe der Lizenz-Nummern gemacht.   \nZwischen", TEnde1, "888"},
-        {{"001", "890", "12a", "999"}, order, TAnfang1, "890"},
-        {{"001", "890", "900", "20000"}, "In Orvintal sind max. 4-stellige Mitgliedsnummern erlaubt. ", TEnde2, "890"},
-        {{"900", "890", "950", "999"}, order, TAnfang1, "890"},
+        {{"001", "890", "894", "999"},
+         InWindow("Sie haben Fehler bei der Vergabe der Lizenz-Nummern gemacht.   \nZwischen der Haupt- und Nebenstelle "
+                  "müssen Zahlen frei bleiben.   \nMindestens 5 Zähler Abstand zwischen den Beratungsstellen."),
+         TEnde1, "888"},
+        {{"001", "890", "895", "999"}, Question("890", "894", "999")},
+        {{"001", "890", "12a", "999"}, order},
+        {{"001", "890", "900", "20000"}, Refusal("In Orvintal sind max. 4-stellige Mitgliedsnummern erlaubt. "), TEnde2},
+        {{"900", "890", "950", "999"}, order},
         {{"001", "1000", "900", "1999"}, order, TAnfang1, "1000"},
         {{"001", "", "900", "999"}, order, TAnfang1, ""},
+        {{"001", "890", "950", "999"}, InWindow("Die Datenbank C:\\Orvintal\\DATEX.DAT fehlt, ist leer oder kann gerade nicht gelesen "
+                  "werden.\nEs wurde keine Sicherungskopie erstellt, und die Nummernkreise bleiben unverändert."),
+         TAnfang1, "890", {MsgAnswer::Ok}, "<missing>"},
+        {{"001", "890", "950", "999"}, CleanUp(), TAnfang1, "890", {MsgAnswer::Ok, MsgAnswer::Ok, MsgAnswer::Cancel},
+         Blocks("001", "890", "949", "999"), kStored},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         RangeSystem s;
-        EXPECT_FALSE(s.Confirm(c.typed));
-        ASSERT_EQ(s.p.dialogs.shown.size(), 1u);
-        EXPECT_EQ(s.p.dialogs.shown[0].text.rfind(c.text, 0), 0u) << s.p.dialogs.shown[0].text;
-        EXPECT_EQ(std::tuple(s.form.focus, s.form.fields[TEnde1], s.File(kDatabase), s.File(kBackup), s.p.shell.started.size()),
-                  std::tuple(c.focus, std::string(c.end1), kStored, kBackedUp, 0u));
+        if (c.database == "<missing>") s.p.files.Delete(kDatabase);
+        s.p.dialogs.answers.assign(c.answers.begin(), c.answers.end());
+        EXPECT_EQ(s.Confirm(c.typed), c.answers.size() == 3);
+        EXPECT_EQ(std::tuple(s.p.dialogs.shown.back(), s.form.focus, s.form.fields[TEnde1], s.File(kDatabase), s.File(kBackup),
+                             s.p.shell.started.size()),
+                  std::tuple(c.box, c.focus, std::string(c.end1), c.database, c.backup, 0u));
     }
 }
 
-// Confirmed blocks: the database is backed up (the previous backup becomes the older one), each start is stored
-// one below the first number, the reorganisation component gets the database and is waited for by its windows.
+// Confirmed blocks: the database is backed up (the previous backup becomes the older one, the older one goes to
+// the recycle bin), each start is stored one below the first number, the reorganisation component gets the
+// database and is waited for by its windows. A second Ok behind the boxes runs nothing.
 TEST(NumberRangesTest, ConfirmedBlocksAreBackedUpStoredAndReorganised) {
     RangeSystem s;
-    s.p.clock.Schedule(1, [&] {
-        const WindowId starting = s.p.windows.Create("ThunderRT6FormDC", "Brekkan Reorganisation");
-        s.p.clock.Schedule(5.5, [&s, starting] {
-            s.p.windows.Destroy(starting);
-            const WindowId working = s.p.windows.Create("ThunderRT6FormDC", " Reorganisation");
-            s.p.clock.Schedule(12, [&s, working] { s.p.windows.Destroy(working); });
-        });
-    });
+    s.Put("C:\\Orvintal\\DATEX.OLD", "older");
+    WindowId starting = kNoWindow, working = kNoWindow;
+    s.p.clock.Schedule(1, [&] { starting = s.p.windows.Create("ThunderRT6FormDC", "Brekkan Reorganisation"); });
+    s.p.clock.Schedule(6.5, [&] { s.p.windows.Destroy(starting), working = s.p.windows.Create("ThunderRT6FormDC", " Reorganisation"); });
+    s.p.clock.Schedule(18.5, [&] { s.p.windows.Destroy(working); });
+    bool again = true;
+    s.p.dialogs.whileOpen = [&] { again = s.p.dialogs.shown.size() == 1 ? LizenzierungConfirm(s.hub, s.form, s.view) : again; };
     ASSERT_TRUE(s.Confirm({"1", "890", "1000", "1999"}));
-    EXPECT_EQ(std::tuple(s.File(kDatabase), s.File(kBackup), s.File("C:\\Orvintal\\DATEX.OLD")),
-              std::tuple(Blocks("001", "890", "999", "1999"), kStored, kBackedUp));
-    EXPECT_EQ(s.p.shell.started, (std::vector<Started>{{"\"C:\\Orvintal\\RESTARTR.EXE\" /a", ShowState::Normal}}));
-    EXPECT_EQ(std::tuple(s.p.clock.Elapsed(), s.view.calls, s.p.windows.pointers.back(), s.hub.memberRanges),
-              std::tuple(2 + 3 + 3 + 3 * 5 + 2, "lock hide ", MousePointer::Default, MemberRanges{1, 890, 999, 1999}));
-    ASSERT_EQ(s.p.dialogs.shown.size(), 3u);
-    EXPECT_EQ(s.p.dialogs.shown[0].title, " Orvintal Reorganisation");
-    EXPECT_NE(s.p.dialogs.shown[0].text.find("Werten: 890 und 999 sowie alle Werte     \nnach der Nummer: 1999 werden"),
-              std::string::npos);
-}
-
-// Cancel at the confirmation keeps what was typed and makes no backup; a database that cannot be backed up is
-// not changed either; a cancelled clean-up keeps the stored blocks and starts nothing.
-TEST(NumberRangesTest, NothingStoredWithoutBackupAndNothingStartedWithoutConsent) {
-    const std::string cleanedUp = Blocks("001", "890", "949", "999");
-    const struct {
-        std::vector<MsgAnswer> answers;
-        bool missing, closes;
-        std::string database, backup;
-    } cases[] = {
-        {{MsgAnswer::Cancel}, false, false, kStored, kBackedUp},
-        {{MsgAnswer::Ok}, true, false, "<missing>", kBackedUp},
-        {{MsgAnswer::Ok, MsgAnswer::Ok, MsgAnswer::Cancel}, false, true, cleanedUp, kStored},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(&c - cases);
-        RangeSystem s;
-        if (c.missing) s.p.files.Delete(kDatabase);
-        s.p.dialogs.answers.assign(c.answers.begin(), c.answers.end());
-        EXPECT_EQ(s.Confirm({"001", "890", "950", "999"}), c.closes);
-        EXPECT_EQ(std::tuple(s.form.fields, s.File(kDatabase), s.File(kBackup), s.p.shell.started.size()),
-                  std::tuple(Fields{"001", "890", "950", "999"}, c.database, c.backup, 0u));
-    }
+    EXPECT_FALSE(again);
+    EXPECT_EQ(std::tuple(s.File(kDatabase), s.File(kBackup), s.File("C:\\Orvintal\\DATEX.OLD"), s.p.shell.recycled),
+              std::tuple(Blocks("001", "890", "999", "1999"), kStored, kBackedUp, std::vector<std::string>{"C:\\Orvintal\\DATEX.OLD"}));
+    EXPECT_EQ(std::tuple(s.p.shell.started, s.p.clock.Elapsed(), s.view.calls, s.p.windows.pointers.back(), s.hub.memberRanges),
+              std::tuple(std::vector<Started>{{"\"C:\\Orvintal\\RESTARTR.EXE\" /a", ShowState::Normal}}, 2 + 3 + 3 + 3 * 5 + 2,
+                         "lock hide ", MousePointer::Default, MemberRanges{1, 890, 999, 1999}));
+    EXPECT_EQ(s.p.dialogs.shown,
+              (std::vector{Question("890", "999", "1999"),
+                           InWindow("Eine Sicherungskopie der Datenbank wurde erfolgreich erstellt.    \n"
+                                    "Verwenden Sie ''DATEX.BAK'' für eine eventl. Rücksicherung."),
+                           CleanUp()}));
 }
 
 // The wait for the reorganisation ends within its bound, and "$Ende$" during it ends the hub the orderly way.

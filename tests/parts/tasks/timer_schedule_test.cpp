@@ -1,5 +1,6 @@
 #include "tasks/timer_schedule.h"
 
+#include "tasks/auto_backup.h"
 #include "timer_fixture.h"
 
 namespace kolvane {
@@ -31,6 +32,19 @@ TEST(TimerScheduleTest, ATickNeverRunsInsideItselfButOtherTimersTicksDo) {
     EnableTimer(s.hub, HubTimer::Timer5, true);
     s.p.clock.Schedule(0.5, [&s] { OnTimer(s.hub, HubTimer::Timer5); });
     EXPECT_TRUE(s.Tick(HubTimer::Timer4)) << "the exit request ends the hub during the wait";
+}
+
+// Each timer's period, and the hours of the day ("x") in which each `AutoTaxTime` opens the backup window.
+TEST(TimerScheduleTest, PeriodsAndBackupWindows) {
+    for (const auto& [timer, ms] : {std::pair{HubTimer::Timer1, 8000}, {HubTimer::Timer2, 65000}, {HubTimer::Timer3, 10000},
+                                    {HubTimer::Timer4, 5000}, {HubTimer::Timer5, 33000}})
+        EXPECT_EQ(TimerPeriodMs(timer), ms) << static_cast<int>(timer);
+    for (const auto& [autoTaxTime, hours] : {std::pair{0, "..........xx............"}, {1, ".............xx........."},
+                                             {2, "..................xx...."}, {3, "........................"}}) {
+        std::string open;
+        for (int hour = 0; hour < 24; ++hour) open += InBackupWindow(autoTaxTime, hour) ? 'x' : '.';
+        EXPECT_EQ(open, hours) << autoTaxTime;
+    }
 }
 
 }  // namespace
