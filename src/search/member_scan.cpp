@@ -18,8 +18,10 @@ constexpr int kProgressMax = 100;
 
 std::vector<int> SearchNumbers(const MemberRanges& r) {
     std::vector<int> numbers;
-    const auto inRange1 = [&](int n) { return n >= r.A1 && n <= r.A2; };
-    for (int n = std::max(r.A1, 1); n <= r.A2; ++n) numbers.push_back(n);
+    // A walk from A1 that starts beyond A2 never meets it and runs on up to B2.
+    const int last1 = r.A1 > r.A2 ? r.B2 : r.A2;
+    const auto inRange1 = [&](int n) { return n >= r.A1 && n <= last1; };
+    for (int n = std::max(r.A1, 1); n <= last1; ++n) numbers.push_back(n);
     for (int n = std::max(r.B1, 1); n <= r.B2; ++n)
         if (!inRange1(n)) numbers.push_back(n);
     return numbers;

@@ -10,8 +10,9 @@ namespace kolvane {
 
 inline constexpr char kSearchCopy[] = "DATEX.NET";
 
-// Range 1, then range 2, each number once: ranges that overlap (B1 not above A2) or run backwards would
-// otherwise make the search visit numbers twice or never end. The header "000" is no member.
+// Range 1, then range 2, each number once: ranges that overlap (B1 not above A2) would otherwise make the
+// search visit numbers twice or never end. A backward range 1 (A1 above A2) runs from A1 up to B2, as a
+// walk that jumps from A2 to B1 would. The header "000" is no member.
 std::vector<int> SearchNumbers(const MemberRanges& ranges);
 
 // The progress bar's value after member n, or -1 where the bar keeps its value (beyond 99).

@@ -32,6 +32,17 @@ int Coordinate(Hub& hub, Setting setting, int low, int high, int size) {
 
 int IntoArea(int at, int size, int low, int high) { return std::max(low, std::min(at, high - size)); }
 
+constexpr int kTwipsPerInch = 1440;
+
+TwipsRect ToTwips(const ScreenRect& r, ScreenDpi dpi) {
+    const auto twips = [](int pixels, int perInch) { return pixels * kTwipsPerInch / perInch; };
+    return {twips(r.left, dpi.x), twips(r.top, dpi.y), twips(r.right, dpi.x), twips(r.bottom, dpi.y)};
+}
+
+bool Touches(const TwipsRect& a, const TwipsRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
 int IdNumber(const std::string& id) {
     int n = -1;
     const auto [end, error] = std::from_chars(id.data(), id.data() + id.size(), n);
@@ -40,12 +51,18 @@ int IdNumber(const std::string& id) {
 
 }  // namespace
 
-TwipsRect PlaceSearchWindow(Hub& hub, int width, int height, const TwipsRect& screen, const TwipsRect& area) {
-    const int top = IntoArea(Coordinate(hub, Setting::HPos1, screen.top, screen.bottom, height), height, area.top,
-                             area.bottom);
-    const int left = IntoArea(Coordinate(hub, Setting::HPos2, screen.left, screen.right, width), width, area.left,
-                              area.right);
-    return {left, top, left + width, top + height};
+TwipsRect PlaceSearchWindow(Hub& hub, int width, int height, ScreenDpi dpi) {
+    const std::vector<Monitor> monitors = hub.os.windows.Monitors();
+    const TwipsRect screen = ToTwips(monitors.front().area, dpi);
+    const int top = Coordinate(hub, Setting::HPos1, screen.top, screen.bottom, height);
+    const int left = Coordinate(hub, Setting::HPos2, screen.left, screen.right, width);
+    const TwipsRect place{left, top, left + width, top + height};
+    if (std::ranges::any_of(monitors, [&](const Monitor& m) { return Touches(place, ToTwips(m.area, dpi)); }))
+        return place;
+    const TwipsRect area = ToTwips(monitors.front().workArea, dpi);
+    const int intoTop = IntoArea(top, height, area.top, area.bottom);
+    const int intoLeft = IntoArea(left, width, area.left, area.right);
+    return {intoLeft, intoTop, intoLeft + width, intoTop + height};
 }
 
 void MemberSearch::Load() {
