@@ -6,6 +6,13 @@ namespace {
 
 constexpr char kCouple[] = "True";
 
+// What a row shows besides the number.
+constexpr MemberKeySet kRowKeys =
+    MemberKeysOf({&MemberRecord::NAME, &MemberRecord::MANN, &MemberRecord::FRAU, &MemberRecord::PAAR});
+constexpr MemberKeySet kIdentKeys = MemberKeysOf({&MemberRecord::IDENTNR});
+constexpr MemberKeySet kNameKeys = kRowKeys | MemberKeysOf({&MemberRecord::FAIDX, &MemberRecord::IDENTNR});
+constexpr MemberKeySet kAddressKeys = MemberKeysOf({&MemberRecord::STRASSE, &MemberRecord::ORT});
+
 std::string Joined(const MemberRecord& m) { return m.MANN + " und " + m.FRAU; }
 
 // A couple's record names both; "PAAR" says whether it is one.
@@ -15,12 +22,20 @@ std::string ByWife(const MemberRecord& m) { return m.FRAU.empty() ? m.MANN : Joi
 
 }  // namespace
 
-void MemberMatcher::Match(const MemberRecord& m, std::string_view section, std::vector<HitRow>& rows) {
-    const auto add = [&](const std::string& firstNames) { rows.push_back({std::string(section), m.NAME, firstNames}); };
-    if (mode_.identMode) {
-        if (Found(m.IDENTNR)) add(ByCouple(m));
-        return;
+void MemberMatcher::Match(const DatabaseIndex& index, int n, DamageNotice& notice, std::vector<HitRow>& rows) {
+    if (!mode_.identMode) {
+        index.ReadMember(n, notice, member_, mode_.addresses ? kNameKeys | kAddressKeys : kNameKeys);
+        return MatchName(n, rows);
     }
+    index.ReadMember(n, notice, member_, kIdentKeys);
+    if (!Found(member_.IDENTNR)) return;
+    index.ReadMember(n, notice, member_, kRowKeys);
+    rows.push_back({MemberSection(n), member_.NAME, ByCouple(member_)});
+}
+
+void MemberMatcher::MatchName(int n, std::vector<HitRow>& rows) {
+    const MemberRecord& m = member_;
+    const auto add = [&](const std::string& firstNames) { rows.push_back({MemberSection(n), m.NAME, firstNames}); };
     std::string firstNames = ByCouple(m);
     if (Found(m.FAIDX)) add(firstNames);
     if (Found(m.IDENTNR)) add(firstNames);

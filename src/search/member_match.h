@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "search/german_fold.h"
-#include "store/member_record.h"
+#include "store/database_index.h"
 
 namespace kolvane {
 
@@ -24,18 +24,22 @@ struct SearchMode {
     bool addresses = false;     // `BWohnorte`: street and place are searched too
 };
 
-// A pass over many members: the term folded once, one buffer for the folded fields.
+// A pass over many members: the term folded once, one record and one buffer for the folded fields. Only
+// the keys that the mode reads are unscrambled, when it reads them: a damaged value that the search does
+// not look at (an e-mail address, a date of leaving) neither costs time nor raises the damage notice.
 class MemberMatcher {
 public:
     MemberMatcher(std::string_view term, SearchMode mode) : term_(term), mode_(mode) {}
-    // Appends the member's rows to rows.
-    void Match(const MemberRecord& member, std::string_view section, std::vector<HitRow>& rows);
+    // Appends the rows of member n to rows.
+    void Match(const DatabaseIndex& index, int n, DamageNotice& notice, std::vector<HitRow>& rows);
 
 private:
     bool Found(const std::string& field) { return term_.FoundIn(field, scratch_); }
+    void MatchName(int n, std::vector<HitRow>& rows);
 
     FoldedTerm term_;
     SearchMode mode_;
+    MemberRecord member_;
     std::string scratch_;
 };
 

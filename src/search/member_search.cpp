@@ -95,7 +95,10 @@ void MemberSearch::SearchPressed() {
 }
 
 void MemberSearch::Search() {
-    const FlagScope running(running_);  // from the start: the beep below lets events run
+    // Running, with `BSuchen` (the stop request) off, from the start: the beep below lets events run, and
+    // an `Abbrechen` among them must stop this search.
+    const FlagScope running(running_);
+    form_.BSuchenEnabled = false;
     const SearchTerm term = RecognizeTerm(form_.Text1);
     if (term.identNumber) {
         form_.bSteuerNr = true;
@@ -106,7 +109,7 @@ void MemberSearch::Search() {
     }
     if (term.postcode) form_.BWohnorte = true;
     promptAt_.reset();
-    form_.BSuchenEnabled = false;
+    if (StopRequested()) return End();
     form_.optionsEnabled = false;
     form_.VNamen.clear();
     ++form_.listGeneration;
@@ -118,17 +121,22 @@ void MemberSearch::Search() {
     LetEventsRun(hub_);
     DamageNotice notice(hub_.os.dialogs);  // one notice for the whole scan
     MemberMatcher matcher(term.text, {term.identMode, form_.BErweitert, form_.BWohnorte});
-    MemberRecord member;
     for (int n : SearchNumbers(index.ReadRanges(notice))) {
-        if (form_.BSuchenEnabled || closing_) break;  // `BAbbrechen`, or the window is closing
-        index.ReadMember(n, notice, member);
-        matcher.Match(member, MemberSection(n), form_.VNamen);
+        if (StopRequested()) break;
+        matcher.Match(index, n, notice, form_.VNamen);
         if (const int p = SearchProgress(n); p >= 0) form_.PBar = p;
         Show();
         LetEventsRun(hub_);
     }
-    if (closing_) return;
-    Finish(form_.VNamen.size());
+    End();
+}
+
+// `BAbbrechen` enables `BSuchen`; a closing window stops the search as well.
+bool MemberSearch::StopRequested() const { return form_.BSuchenEnabled || closing_; }
+
+// A search, through or stopped, reports what it found; a closing window takes it along unreported.
+void MemberSearch::End() {
+    if (!closing_) Finish(form_.VNamen.size());
 }
 
 void MemberSearch::Finish(std::size_t hits) {

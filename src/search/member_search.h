@@ -93,6 +93,8 @@ private:
     void Search();
     void Show() { view_.Update(form_); }
     void StopScan();
+    bool StopRequested() const;
+    void End();
     void Finish(std::size_t hits);
 
     Hub& hub_;

@@ -138,6 +138,10 @@ TEST_F(SearchTest, HistoryNewestFirstWithoutDuplicatesAtMost51) {
     const std::vector<std::string>& h = Form().history;
     EXPECT_EQ(std::tuple(h.size(), h[0], h[21], h[50], GetNames(hub) == h), std::tuple(51u, "T120", "t121", "t150", true));
     EXPECT_EQ(p.files.ReadAll(DatabaseFile(hub, kHistoryFile))->find("151="), std::string::npos);
+    // Kept as the file gives them back, so that the next search finds them there.
+    for (const char* term : {"Mueller ", " Schmidt", "\"Meier\"", "\"\"", "Mueller ", " Schmidt", "\"Meier\""})
+        Search(term);
+    EXPECT_EQ(std::vector(h.begin(), h.begin() + 4), (std::vector<std::string>{"Meier", "Schmidt", "Mueller", "T120"}));
 }
 
 }  // namespace
