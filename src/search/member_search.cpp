@@ -8,7 +8,7 @@
 #include "search/member_scan.h"
 #include "search/search_history.h"
 #include "search/search_term.h"
-#include "store/member_database.h"
+#include "store/database_index.h"
 #include "tasks/tick_events.h"
 
 namespace kolvane {
@@ -117,7 +117,7 @@ void MemberSearch::Search() {
     form_.PBarVisible = true;
     Show();
 
-    const DatabaseIndex index = MemberDatabase(hub_.os, SearchFile(hub_)).Load();
+    const DatabaseIndex index(SearchBytes(hub_));
     LetEventsRun(hub_);
     DamageNotice notice(hub_.os.dialogs);  // one notice for the whole scan
     MemberMatcher matcher(term.text, {term.identMode, form_.BErweitert, form_.BWohnorte});

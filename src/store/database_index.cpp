@@ -199,10 +199,20 @@ MemberRecord DatabaseIndex::ReadMember(int number, DamageNotice& notice) const {
     return record;
 }
 
-void DatabaseIndex::ReadMember(int number, DamageNotice& notice, MemberRecord& record, MemberKeySet keys) const {
+const DatabaseIndex::MemberFields* DatabaseIndex::FieldsOf(int number) const {
     const std::uint32_t at = number >= 0 && number < kMemberNumbers ? byNumber_[static_cast<std::size_t>(number)]
                                                                     : kNone;
-    const MemberFields* fields = at == kNone ? nullptr : &memberFields_[sections_[at].fields];
+    return at == kNone ? nullptr : &memberFields_[sections_[at].fields];
+}
+
+void DatabaseIndex::ReadStoredMember(int number, MemberKeySet keys, StoredMember& stored) const {
+    const MemberFields* fields = FieldsOf(number);
+    for (std::size_t k = 0; k < kMemberKeys.size(); ++k)
+        if (keys & 1u << k) stored[k] = fields == nullptr ? std::string_view() : Stored((*fields)[k]);
+}
+
+void DatabaseIndex::ReadMember(int number, DamageNotice& notice, MemberRecord& record, MemberKeySet keys) const {
+    const MemberFields* fields = FieldsOf(number);
     for (std::size_t k = 0; k < kMemberKeys.size(); ++k) {
         if ((keys & 1u << k) == 0) continue;
         std::string& field = record.*kMemberKeys[k].field;

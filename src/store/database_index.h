@@ -36,6 +36,10 @@ public:
     MemberRecord ReadMember(int number, DamageNotice& notice) const;
     void ReadMember(int number, DamageNotice& notice, MemberRecord& record,
                     MemberKeySet keys = kAllMemberKeys) const;
+    // The stored (scrambled) values of the keys asked for, as the profile functions return them, at their
+    // places in kMemberKeys; empty when missing. For a pass that looks at values before unscrambling them.
+    using StoredMember = std::array<std::string_view, kMemberKeys.size()>;
+    void ReadStoredMember(int number, MemberKeySet keys, StoredMember& stored) const;
     // The header's number ranges with their fallbacks.
     MemberRanges ReadRanges(DamageNotice& notice) const;
 
@@ -63,6 +67,7 @@ private:
     void NoteMemberField(const IniLine& entry, std::uint16_t& unseen);
 
     const Section* FindSection(std::string_view section) const;
+    const MemberFields* FieldsOf(int number) const;  // nothing for a number without a section
     std::string_view Lines(const Section& section) const;
     std::string_view Stored(StoredSpan span) const;
 

@@ -1,0 +1,35 @@
+#include "search/stored_value_filter.h"
+
+#include <string>
+
+#include "search/german_fold.h"
+
+namespace kolvane {
+
+StoredValueFilter::StoredValueFilter(std::string_view foldedTerm) : shortest_((foldedTerm.size() + 1) / 2) {
+    for (std::size_t position = 0; position < kCryptKey.size(); ++position) {
+        for (int b = 0; b < 256; ++b) {
+            // The blanks in front only bring the byte to its key position; they unscramble without fault.
+            std::string probe(position, ' ');
+            probe += static_cast<char>(b);
+            const std::optional<std::string> plain = Crypt(probe);
+            unsigned char& look = bytes_[position][static_cast<std::size_t>(b)];
+            if (!plain) look = kDamaged;
+            else if (foldedTerm.empty() || FoldGerman(plain->substr(position)).find(foldedTerm[0]) != std::string::npos)
+                look = kMayStart;
+        }
+    }
+}
+
+StoredLook StoredValueFilter::Look(std::string_view stored) const {
+    static_assert(kCryptKey.size() == 4, "one turn of the key per step below");
+    const auto at = [&](std::size_t i) { return bytes_[i % 4][static_cast<unsigned char>(stored[i])]; };
+    unsigned seen = 0;
+    std::size_t i = 0;
+    for (; i + 4 <= stored.size(); i += 4) seen |= at(i) | at(i + 1) | at(i + 2) | at(i + 3);
+    for (; i < stored.size(); ++i) seen |= at(i);
+    if (seen & kDamaged) return StoredLook::Damaged;
+    return (seen & kMayStart) && stored.size() >= shortest_ ? StoredLook::MayMatch : StoredLook::NoMatch;
+}
+
+}  // namespace kolvane
