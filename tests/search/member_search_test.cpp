@@ -66,6 +66,7 @@ TEST_F(SearchTest, EachModeListsTheMatchingFieldsInOrderFoldingGermanLetters) {
         {"jutta", false, false, {"042|Schmidt|Peter und Jutta"}, notice},
         {"jutta", true, false, {}, notice},
         {"Straße", false, true, {"001|Müller|Hans und Erika", "1500|Strasser|Eva"}, notice},
+        {"ehlbach", false, true, {"042|Schmidt|Peter"}, notice},  // begins inside the "ue" of "Mühlbach"
         {"12345678901", false, false, {"001|Müller|Hans und Erika"}, {}},
         {"10115", false, false, {"001|Müller|Hans und Erika", "042|Schmidt|Peter"}, notice},
         {"123/456", false, false, {"001|Müller|Hans und Erika"}, notice},

@@ -36,7 +36,7 @@ inline std::string SearchDatabase() {
            Member("001", {"Müller", "Hans", "Erika", "True", "12 345 678 901", "123/456/78901", "Hauptstraße 1",
                           "10115 Berlin", "hans müller&co@mueller.example", ""}) +
            Member("002", {"Mueller", "Karl", "", "", "98 765 432 109", "", "Müllerweg 3", "14467 Potsdam", "", ""}) + Damaged("AUSTRITT") +
-           Member("042", {"Schmidt", "Peter", "Jutta", "", "", "", "Am Markt 2", "10115 Berlin", "", "06.12.2026"}) +
+           Member("042", {"Schmidt", "Peter", "Jutta", "", "", "", "Am Mühlbach 2", "10115 Berlin", "", "06.12.2026"}) +
            Member("999", {"Schulz", "", "", "", "", "", "", "", "", ""}) +
            Member("1000", {"MÜLLER", "", "", "", "", "", "", "", "", ""}) + Damaged("MANN") +
            Member("1500", {"Strasser", "Eva", "", "", "", "", "", "", "eva.strasser", ""});
