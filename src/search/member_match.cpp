@@ -43,10 +43,7 @@ void MemberMatcher::Match(const DatabaseIndex& index, int n, DamageNotice& notic
     namesRead_ = false;
     if (mode_.identMode) {
         Look(kIdentKeys);
-        if (Found(kIDENTNR)) {
-            Look(kRowKeys);
-            Add(rows, false);
-        }
+        if (Found(kIDENTNR)) Add(rows, false);
         return;
     }
     Look(mode_.addresses ? kNameKeys | kAddressKeys : kNameKeys);
