@@ -53,12 +53,12 @@ std::string SearchBytes(Hub& hub) {
     Files& files = hub.os.files;
     const std::string database = DatabaseFile(hub, std::string(kDatabaseFileName));
     if (!files.Exists(database) || files.IsFolder(database)) return {};
-    const std::optional<std::string> bytes = files.ReadAll(database);
+    std::optional<std::string> bytes = files.ReadAll(database);
     if (!bytes) return {};
     const std::string copy = ProgramFile(hub, kSearchCopy);
     if (!Holds(files, copy, *bytes)) ReplaceFileWith(files, copy, *bytes);
     Wait(hub, 1);
-    return *bytes;
+    return std::move(*bytes);
 }
 
 }  // namespace kolvane

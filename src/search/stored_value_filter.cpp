@@ -21,15 +21,4 @@ StoredValueFilter::StoredValueFilter(std::string_view foldedTerm) : shortest_((f
     }
 }
 
-StoredLook StoredValueFilter::Look(std::string_view stored) const {
-    static_assert(kCryptKey.size() == 4, "one turn of the key per step below");
-    const auto at = [&](std::size_t i) { return bytes_[i % 4][static_cast<unsigned char>(stored[i])]; };
-    unsigned seen = 0;
-    std::size_t i = 0;
-    for (; i + 4 <= stored.size(); i += 4) seen |= at(i) | at(i + 1) | at(i + 2) | at(i + 3);
-    for (; i < stored.size(); ++i) seen |= at(i);
-    if (seen & kDamaged) return StoredLook::Damaged;
-    return (seen & kMayStart) && stored.size() >= shortest_ ? StoredLook::MayMatch : StoredLook::NoMatch;
-}
-
 }  // namespace kolvane

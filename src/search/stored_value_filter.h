@@ -16,7 +16,14 @@ enum class StoredLook { Damaged, NoMatch, MayMatch };
 class StoredValueFilter {
 public:
     explicit StoredValueFilter(std::string_view foldedTerm);
-    StoredLook Look(std::string_view stored) const;
+    // Called for every value of a scan: inline, one table look per byte.
+    StoredLook Look(std::string_view stored) const {
+        unsigned seen = 0;
+        for (std::size_t i = 0; i < stored.size(); ++i)
+            seen |= bytes_[i % kCryptKey.size()][static_cast<unsigned char>(stored[i])];
+        if (seen & kDamaged) return StoredLook::Damaged;
+        return (seen & kMayStart) && stored.size() >= shortest_ ? StoredLook::MayMatch : StoredLook::NoMatch;
+    }
 
 private:
     static constexpr unsigned char kDamaged = 1, kMayStart = 2;
