@@ -161,6 +161,72 @@ TEST(OptionsTest, FieldsPagesAndTimers) {
     EXPECT_EQ(shown, "11100");
 }
 
+// The settings key as "Name=value", numbers as numbers, in the store's order.
+std::string KeyText(OptionsSystem& s) {
+    const std::string key = "HKLM\\Software\\Brekkan\\Orvintal\\";
+    std::string text;
+    for (const std::string& line : s.p.registry.Dump()) {
+        const std::size_t equals = line.find('='), colon = line.find(':', equals);
+        if (!line.starts_with(key) || line.find('\\', key.size()) < equals) continue;
+        std::string value = line.substr(colon + 1);
+        if (line[equals + 1] == '4') value = std::to_string(*reinterpret_cast<const std::int32_t*>(value.data()));
+        text += line.substr(key.size(), equals - key.size()) + "=" + value.substr(0, value.find('\0')) + " ";
+    }
+    return text;
+}
+
+// The first Ok stores what loading shows, its corrections included, and every value that was missing.
+TEST(OptionsSaveTest, FirstSaveStoresWhatTheWindowShows) {
+    OptionsSystem s;
+    for (const auto& [name, data] : {std::pair{"Postleitzahl", DwordData(1)}, {"Calendar", DwordData(7)},
+                                     {"StartApp", DwordData(9)}, {"Maustaste", SzData("links")},
+                                     {"ALizenz0", SzData("Verein,")}, {"Unterschrift", DwordData(1)}})
+        s.Set(name, data);
+    s.Put("C:\\Orvintal\\DATASAFE.INI", "[AUTOFILE]\r\nB1=ja\r\nB2=1\r\nB3=0\r\n");
+    s.p.files.Delete("C:\\Orvintal\\Data\\Plz.dat");
+    OptionsForm form = OptionsLoad(s.hub);
+    ASSERT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Saved);
+    EXPECT_EQ(KeyText(s),
+              "AddButtons=0 AddContract=1 ALizenz0=Verein,  AutoBackupFolder= AutoTaxBackup=0 AutoTaxTime=0 AutoUpdate=1 "
+              "Barcode=1 Beiträge=1 Bescheide=1 Bibliothek=1 Calendar=0 CheckNr=0 ChkBeitrag=1 Database=C:\\Orvintal\\ "
+              "Dienststellen=1 Dorvenhal=1 Drucker=0 Explorer=1 ExtScanner=0 FirstRun=1 InternetUpdate=1 Klicker=1 "
+              "LastPayTyp=1 MailIntern=0 Maustaste=0 Menüanzeige=1 NoCompany=0 NoInfoSound=1 NoKillIHP=1 NoStatus=0 "
+              "NoSupport=0 NoTmpBeitrag=1 Numlock=1 OneCalendar=0 OneUser=0 PackageUpdate=1 Pelmondo=1 Postleitzahl=0 "
+              "QuittungVerboten=0 ReceiptPrint=0 RefreshDialog=1 ScanDate=0 ScanDocs=1 Security=0 ShowNoContacts=1 "
+              "StartApp=0 Startbild=0 StartTime=0 StateMarkView=0 Steuererklärung=1 Temporary=1 Unterschrift=0 "
+              "UpdRecovery=1 Versetzung=0 Öffnen=0 ");
+    EXPECT_EQ(s.p.files.ReadAll("C:\\Orvintal\\DATASAFE.INI"), "[AUTOFILE]\r\nB1=0\r\nB2=1\r\nB3=0\r\nB4=0\r\nB5=0\r\n");
+}
+
+// Every control bound to a setting changed away from what loading showed: each value stored from its control.
+TEST(OptionsSaveTest, EveryBindingWritesItsSetting) {
+    OptionsSystem s;
+    OptionsForm form = OptionsLoad(s.hub);
+    for (const OptionsControl& c : AllControls()) {
+        ControlState& state = form[c.id];
+        if (!c.setting || c.id == C::tDatFile) continue;
+        if (c.kind == CtlKind::Check) state.value = 1 - state.value;
+        else if (c.kind == CtlKind::List) state.value = static_cast<int>(state.items.size()) - 1;
+        else state.text = "X" + std::string(c.name);
+    }
+    form[C::TPdfViewer].text = "V";
+    form.pdfTools = {"", "E", "T", "D"};
+    EnableTimer(s.hub, HubTimer::Timer1, true);
+    ASSERT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Saved);
+    EXPECT_EQ(KeyText(s),
+              "AddButtons=1 AddContract=0 ALizenz0=XtVereinsname,  AutoBackupFolder=XtAutoBackupFolder AutoDataImport=1 "
+              "AutoTaxBackup=1 AutoTaxTime=2 AutoUpdate=0 Barcode=0 Beiträge=0 Belege=XTBelege Bescheide=0 Bibliothek=0 "
+              "Calendar=2 CheckNr=1 ChkBeitrag=0 Database=C:\\Orvintal\\ Dienststellen=0 Dorvenhal=0 Drucker=1 Explorer=0 "
+              "ExtScanner=1 FindListUser=1 FirstRun=1 Formulare=XtFormulare Images=XTImages InternetUpdate=0 Klicker=0 "
+              "LastPayTyp=0 MailIntern=1 Maustaste=8 MdbFileRythm=2 MdbOverwrite=1 MDBUsed=XtMdbFile Menüanzeige=0 "
+              "NoCompany=1 NoHintfeed=1 NoInfoSound=0 NoKillIHP=0 NoStatus=1 NoSupport=1 NoTmpBeitrag=0 Numlock=0 "
+              "OneCalendar=1 OneUser=1 PackageUpdate=0 PdfDocTool=T PdfDriver=D PdfEditor=E PdfViewer=V Pelmondo=0 "
+              "Postleitzahl=0 QuittungVerboten=1 ReceiptPrint=1 RefreshDialog=0 ScanDate=1 ScanDocs=0 Security=1 "
+              "ShowNoContacts=0 StartApp=4 Startbild=1 StartTime=0 StateMarkView=1 Steuererklärung=0 Temporary=0 "
+              "Unterschrift=1 UpdRecovery=0 Versetzung=1 ViewLokalfile=1 Öffnen=1 ");
+    EXPECT_FALSE(TimerEnabled(s.hub, HubTimer::Timer1));
+}
+
 // A second Ok writes nothing: the first one stored every missing value, and a peer's change made while the
 // window was open survives under controls the user left alone.
 TEST(OptionsSaveTest, WritesOnlyWhatChangedOrIsMissing) {
