@@ -52,6 +52,8 @@ public:
     virtual bool CreateFolder(const std::string& path) = 0;
     // Nothing when the file is missing, unreadable or open for writing elsewhere.
     virtual std::unique_ptr<HeldFile> Hold(const std::string& path) = 0;
+    // Whether an existing file can be opened for writing now: false while another program holds it against it.
+    virtual bool Writable(const std::string& path) = 0;
 };
 
 }  // namespace kolvane

@@ -216,4 +216,9 @@ std::unique_ptr<HeldFile> MemoryFiles::Hold(const std::string& path) {
     return held;
 }
 
+bool MemoryFiles::Writable(const std::string& path) {
+    std::error_code ec;
+    return !IsHeld(path) && fs::is_regular_file(HostPath(path), ec);
+}
+
 }  // namespace kolvane

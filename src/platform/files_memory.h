@@ -32,6 +32,7 @@ public:
     bool Delete(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
     std::unique_ptr<HeldFile> Hold(const std::string& path) override;
+    bool Writable(const std::string& path) override;
 
 private:
     bool IsHeld(const std::string& path) const;

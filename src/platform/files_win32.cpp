@@ -155,4 +155,9 @@ std::unique_ptr<HeldFile> Win32Files::Hold(const std::string& path) {
     return held;
 }
 
+bool Win32Files::Writable(const std::string& path) {
+    return static_cast<bool>(Handle(::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+}
+
 }  // namespace kolvane

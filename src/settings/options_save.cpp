@@ -111,7 +111,7 @@ bool DatabaseFilesWritable(Hub& hub, OptionsForm& form, bool& folderLeft) {
     const std::string backupList = folder + kBackupListFile;
     std::string busy;
     if (RangesChanged(form) && !hub.os.locks.TryLock(LockFileOf(database))) busy = database;
-    else if (hub.os.files.Exists(backupList) && !hub.os.files.Hold(backupList)) busy = backupList;
+    else if (hub.os.files.Exists(backupList) && !hub.os.files.Writable(backupList)) busy = backupList;
     if (busy.empty()) return true;
     hub.os.dialogs.ShowMessage({"Die Datei " + busy +
                                     " wird gerade an einem anderen Arbeitsplatz bearbeitet.\n"

@@ -1,3 +1,4 @@
+#include <fstream>
 #include <functional>
 
 #include "settings/options_fixture.h"
@@ -161,7 +162,7 @@ TEST(OptionsTest, FieldsPagesAndTimers) {
     EXPECT_EQ(shown, "11100");
 }
 
-// The settings key as "Name=value", numbers as numbers, in the store's order.
+// The settings key as "Name=value ", numbers as numbers, in the store's order.
 std::string KeyText(OptionsSystem& s) {
     const std::string key = "HKLM\\Software\\Brekkan\\Orvintal\\";
     std::string text;
@@ -175,112 +176,90 @@ std::string KeyText(OptionsSystem& s) {
     return text;
 }
 
-// The first Ok stores what loading shows, its corrections included, and every value that was missing.
-TEST(OptionsSaveTest, FirstSaveStoresWhatTheWindowShows) {
-    OptionsSystem s;
-    for (const auto& [name, data] : {std::pair{"Postleitzahl", DwordData(1)}, {"Calendar", DwordData(7)},
-                                     {"StartApp", DwordData(9)}, {"Maustaste", SzData("links")},
-                                     {"ALizenz0", SzData("Verein,")}, {"Unterschrift", DwordData(1)}})
-        s.Set(name, data);
-    s.Put("C:\\Orvintal\\DATASAFE.INI", "[AUTOFILE]\r\nB1=ja\r\nB2=1\r\nB3=0\r\n");
-    s.p.files.Delete("C:\\Orvintal\\Data\\Plz.dat");
-    OptionsForm form = OptionsLoad(s.hub);
-    ASSERT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Saved);
-    EXPECT_EQ(KeyText(s),
-              "AddButtons=0 AddContract=1 ALizenz0=Verein,  AutoBackupFolder= AutoTaxBackup=0 AutoTaxTime=0 AutoUpdate=1 "
-              "Barcode=1 Beiträge=1 Bescheide=1 Bibliothek=1 Calendar=0 CheckNr=0 ChkBeitrag=1 Database=C:\\Orvintal\\ "
-              "Dienststellen=1 Dorvenhal=1 Drucker=0 Explorer=1 ExtScanner=0 FirstRun=1 InternetUpdate=1 Klicker=1 "
-              "LastPayTyp=1 MailIntern=0 Maustaste=0 Menüanzeige=1 NoCompany=0 NoInfoSound=1 NoKillIHP=1 NoStatus=0 "
-              "NoSupport=0 NoTmpBeitrag=1 Numlock=1 OneCalendar=0 OneUser=0 PackageUpdate=1 Pelmondo=1 Postleitzahl=0 "
-              "QuittungVerboten=0 ReceiptPrint=0 RefreshDialog=1 ScanDate=0 ScanDocs=1 Security=0 ShowNoContacts=1 "
-              "StartApp=0 Startbild=0 StartTime=0 StateMarkView=0 Steuererklärung=1 Temporary=1 Unterschrift=0 "
-              "UpdRecovery=1 Versetzung=0 Öffnen=0 ");
-    EXPECT_EQ(s.p.files.ReadAll("C:\\Orvintal\\DATASAFE.INI"), "[AUTOFILE]\r\nB1=0\r\nB2=1\r\nB3=0\r\nB4=0\r\nB5=0\r\n");
-}
-
-// Every control bound to a setting changed away from what loading showed: each value stored from its control.
-TEST(OptionsSaveTest, EveryBindingWritesItsSetting) {
-    OptionsSystem s;
-    OptionsForm form = OptionsLoad(s.hub);
-    for (const OptionsControl& c : AllControls()) {
-        ControlState& state = form[c.id];
-        if (!c.setting || c.id == C::tDatFile) continue;
-        if (c.kind == CtlKind::Check) state.value = 1 - state.value;
-        else if (c.kind == CtlKind::List) state.value = static_cast<int>(state.items.size()) - 1;
-        else state.text = "X" + std::string(c.name);
+// The whole key after an Ok, one line of options_saved.txt per row: the first Ok on a key that loading corrects
+// (no street directory, a calendar and a start entry out of range, a mouse key that is no number, an association
+// name ending in ",", a signature flag without the file, a backup list with "ja"), and an Ok after every control
+// bound to a setting was changed.
+TEST(OptionsSaveTest, OkStoresWhatTheWindowShows) {
+    std::ifstream expected(KOLVANE_SOURCE_DIR "/tests/settings/options_saved.txt", std::ios::binary);
+    for (const bool changeAll : {false, true}) {
+        SCOPED_TRACE(changeAll);
+        OptionsSystem s;
+        for (const auto& [name, data] : {std::pair{"Postleitzahl", DwordData(1)}, {"Calendar", DwordData(7)},
+                                         {"StartApp", DwordData(9)}, {"Maustaste", SzData("links")},
+                                         {"ALizenz0", SzData("Verein,")}, {"Unterschrift", DwordData(1)}})
+            if (!changeAll) s.Set(name, data);
+        s.Put("C:\\Orvintal\\DATASAFE.INI", "[AUTOFILE]\r\nB1=ja\r\nB2=1\r\nB3=0\r\n");
+        if (!changeAll) s.p.files.Delete("C:\\Orvintal\\Data\\Plz.dat");
+        OptionsForm form = OptionsLoad(s.hub);
+        for (const OptionsControl& c : AllControls()) {
+            if (!changeAll || !c.setting || c.id == C::tDatFile) continue;
+            ControlState& state = form[c.id];
+            if (c.kind == CtlKind::Check) state.value = 1 - state.value;
+            else if (c.kind == CtlKind::List) state.value = static_cast<int>(state.items.size()) - 1;
+            else state.text = "X" + std::string(c.name);
+        }
+        if (changeAll) form[C::TPdfViewer].text = "V", form.pdfTools = {"", "E", "T", "D"};
+        EnableTimer(s.hub, HubTimer::Timer1, true);
+        ASSERT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Saved);
+        std::string line;
+        std::getline(expected, line);
+        EXPECT_EQ(KeyText(s), line);
+        EXPECT_EQ(TimerEnabled(s.hub, HubTimer::Timer1), !changeAll);
+        EXPECT_EQ(s.p.files.ReadAll("C:\\Orvintal\\DATASAFE.INI"), "[AUTOFILE]\r\nB1=0\r\nB2=1\r\nB3=0\r\nB4=0\r\nB5=0\r\n");
     }
-    form[C::TPdfViewer].text = "V";
-    form.pdfTools = {"", "E", "T", "D"};
-    EnableTimer(s.hub, HubTimer::Timer1, true);
-    ASSERT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Saved);
-    EXPECT_EQ(KeyText(s),
-              "AddButtons=1 AddContract=0 ALizenz0=XtVereinsname,  AutoBackupFolder=XtAutoBackupFolder AutoDataImport=1 "
-              "AutoTaxBackup=1 AutoTaxTime=2 AutoUpdate=0 Barcode=0 Beiträge=0 Belege=XTBelege Bescheide=0 Bibliothek=0 "
-              "Calendar=2 CheckNr=1 ChkBeitrag=0 Database=C:\\Orvintal\\ Dienststellen=0 Dorvenhal=0 Drucker=1 Explorer=0 "
-              "ExtScanner=1 FindListUser=1 FirstRun=1 Formulare=XtFormulare Images=XTImages InternetUpdate=0 Klicker=0 "
-              "LastPayTyp=0 MailIntern=1 Maustaste=8 MdbFileRythm=2 MdbOverwrite=1 MDBUsed=XtMdbFile Menüanzeige=0 "
-              "NoCompany=1 NoHintfeed=1 NoInfoSound=0 NoKillIHP=0 NoStatus=1 NoSupport=1 NoTmpBeitrag=0 Numlock=0 "
-              "OneCalendar=1 OneUser=1 PackageUpdate=0 PdfDocTool=T PdfDriver=D PdfEditor=E PdfViewer=V Pelmondo=0 "
-              "Postleitzahl=0 QuittungVerboten=1 ReceiptPrint=1 RefreshDialog=0 ScanDate=1 ScanDocs=0 Security=1 "
-              "ShowNoContacts=0 StartApp=4 Startbild=1 StartTime=0 StateMarkView=1 Steuererklärung=0 Temporary=0 "
-              "Unterschrift=1 UpdRecovery=0 Versetzung=1 ViewLokalfile=1 Öffnen=1 ");
-    EXPECT_FALSE(TimerEnabled(s.hub, HubTimer::Timer1));
 }
 
-// A second Ok writes nothing: the first one stored every missing value, and a peer's change made while the
-// window was open survives under controls the user left alone.
-TEST(OptionsSaveTest, WritesOnlyWhatChangedOrIsMissing) {
+// A second Ok writes only what the user changed: a peer's change made meanwhile to another value survives.
+TEST(OptionsSaveTest, SecondOkKeepsAPeersChange) {
     OptionsSystem s;
     OptionsForm first = OptionsLoad(s.hub);
     ASSERT_EQ(OptionsSave(s.hub, first), OptionsOutcome::Saved);
     OptionsForm form = OptionsLoad(s.hub);
-    const auto registry = s.p.registry.Dump();
-    const std::string database = s.Ranges();
     s.Set("AutoUpdate", DwordData(0));
     form[C::CRefreshDialog].value = 0;
-    form[C::CMaustaste].value = 2;
     form[C::TEnde2].text = "1500";
+    const auto registry = (s.Set("RefreshDialog", DwordData(0)), s.p.registry.Dump());
     EXPECT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Saved);
-    const std::string key = "HKLM\\Software\\Brekkan\\Orvintal\\";
-    EXPECT_EQ(OptionsSystem::Diff(registry, s.p.registry.Dump()),
-              (std::vector<std::string>{"-" + key + "AutoUpdate=4:" + std::string("\1\0\0\0", 4),
-                                        "-" + key + "Maustaste=4:" + std::string(4, '\0'),
-                                        "-" + key + "RefreshDialog=4:" + std::string("\1\0\0\0", 4),
-                                        "+" + key + "AutoUpdate=4:" + std::string(4, '\0'),
-                                        "+" + key + "Maustaste=4:" + std::string("\2\0\0\0", 4),
-                                        "+" + key + "RefreshDialog=4:" + std::string(4, '\0')}));
-    EXPECT_NE(s.Ranges(), database);
+    EXPECT_EQ(s.p.registry.Dump(), registry);
     EXPECT_EQ(MemberDatabase(s.p.os, kDatabase).Read("000", "B2"), "1500");
     EXPECT_EQ(s.p.dialogs.shown.size(), 0u);
 }
 
 // Every check runs before anything is written: a refused save changes neither the registry nor the database.
 TEST(OptionsSaveTest, ChecksComeFirst) {
-    const char* order = "Fehlerhafte Vergabe der Lizenz-Nummern. \nZahlen müssen pro Feld immer größer werden.";
-    const char* gap = "Fehlerhafte Vergabe der Lizenz-Nummern. \nDie Haupt- und Nebenstelle benötigen 3 freie Stellen.";
-    const char* digits = "In Orvintal sind max. 4-stellige Mitgliedsnummern erlaubt. ";
+    auto range = [](const char* text, MsgIcon icon) {
+        return MessageBoxRequest{text, " Brekkan Mitgliederbereich", MsgButtons::Ok, icon};
+    };
+    const auto order = range("Fehlerhafte Vergabe der Lizenz-Nummern. \nZahlen müssen pro Feld immer größer werden.",
+                             MsgIcon::Critical);
+    const auto gap = range("Fehlerhafte Vergabe der Lizenz-Nummern. \nDie Haupt- und Nebenstelle benötigen 3 freie Stellen.",
+                           MsgIcon::Exclamation);
+    const auto digits = range("In Orvintal sind max. 4-stellige Mitgliedsnummern erlaubt. ", MsgIcon::Exclamation);
+    auto options = [](const char* text) { return MessageBoxRequest{text, "  Einstellungen", MsgButtons::Ok, MsgIcon::Exclamation}; };
     const struct {
         std::array<const char*, 4> ranges;
         std::function<void(OptionsForm&)> edit;
-        std::string message;  // empty: saved
+        std::optional<MessageBoxRequest> box;  // nothing: saved
         C focus;
         std::string storedA1;
     } cases[] = {
         {{"001", "890", "892", "999"}, {}, gap, C::TAnfang2, "001"},
-        {{"001", "890", "894", "999"}, {}, "", C::TAnfang1, "001"},
-        {{"001", "999", "1003", "1999"}, {}, "", C::TAnfang1, "001"},
+        {{"001", "890", "894", "999"}, {}, {}, C::TAnfang1, "001"},
+        {{"001", "890", "893", "999"}, {}, gap, C::TAnfang2, "001"},
+        {{"001", "999", "1003", "1999"}, {}, {}, C::TAnfang1, "001"},
         {{"001", "890", "900", "9999"}, {}, digits, C::TEnde2, "001"},
         {{"001", "890", "900", "10000"}, {}, digits, C::TEnde2, "001"},
-        {{"001", "890", "900", "9998"}, {}, "", C::TAnfang1, "001"},
-        {{"12", "890", "900", "999"}, {}, "", C::TAnfang1, "012"},
+        {{"001", "890", "900", "9998"}, {}, {}, C::TAnfang1, "001"},
+        {{"12", "890", "900", "999"}, {}, {}, C::TAnfang1, "012"},
         {{"x", "890", "900", "999"}, {}, order, C::TAnfang1, "001"},
         {{"001", "890", "900", "+999"}, {}, order, C::TAnfang1, "001"},
         {{"500", "400", "900", "999"}, {}, order, C::TAnfang1, "001"},
         {{"001", "890", "900", "999"}, [](OptionsForm& f) { f[C::cMDBUsed].value = 1; },
-         "Bitte geben Sie den Speicherort der SQL-Datenbank an.  \nDeaktivieren Sie ggf. die Verwendung der Datenbank.",
+         options("Bitte geben Sie den Speicherort der SQL-Datenbank an.  \nDeaktivieren Sie ggf. die Verwendung der Datenbank."),
          C::tMdbFile, "001"},
         {{"001", "890", "900", "999"}, [](OptionsForm& f) { f[C::tDatFile].text = "C:\\Nirgends"; },
-         "Der Ordner für die Datenbanken wurde nicht gefunden:\nC:\\Nirgends\\", C::tDatFile, "001"},
+         options("Der Ordner für die Datenbanken wurde nicht gefunden:\nC:\\Nirgends\\"), C::tDatFile, "001"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
@@ -292,14 +271,50 @@ TEST(OptionsSaveTest, ChecksComeFirst) {
         const auto registry = s.p.registry.Dump();
         const std::string database = s.Ranges();
         const auto outcome = OptionsSave(s.hub, form);
-        EXPECT_EQ(outcome.has_value(), c.message.empty());
-        EXPECT_EQ(s.p.dialogs.shown.empty() ? "" : s.p.dialogs.shown[0].text, c.message);
-        if (!c.message.empty()) {
+        EXPECT_EQ(outcome.has_value(), !c.box);
+        EXPECT_EQ(s.p.dialogs.shown, c.box ? std::vector{*c.box} : std::vector<MessageBoxRequest>{});
+        if (c.box) {
             EXPECT_EQ(form.focus, c.focus);
             EXPECT_EQ(s.p.registry.Dump(), registry);
             EXPECT_EQ(s.Ranges(), database);
         }
         EXPECT_EQ(MemberDatabase(s.p.os, kDatabase).Read("000", "A1"), c.storedA1);
+    }
+}
+
+// The database folder's files are checked before the first write, and the message names the cause; a folder that
+// is gone does not keep the user from changing to another one.
+TEST(OptionsSaveTest, DatabaseFolderCheckedBeforeTheFirstWrite) {
+    const std::string gone = "\\\\Server\\Weg\\", busy = " wird gerade an einem anderen Arbeitsplatz bearbeitet.\n"
+                                                       "Bitte versuchen Sie es in einigen Sekunden noch einmal.";
+    const MessageBoxRequest change{"Möchten Sie den Ordner für die Datenbanken wirklich ändern ?  ", " Brekkan Orvintal",
+                                   MsgButtons::RetryCancel, MsgIcon::Exclamation};
+    const struct {
+        std::string folder, held, chosen, text;  // text: the box that stops the save, none when it goes on
+    } cases[] = {
+        {gone, "", "", "Der Ordner für die Datenbanken ist nicht erreichbar:\n" + gone +
+                           "\nPrüfen Sie die Verbindung zum Netzwerk oder wählen Sie einen anderen Ordner."},
+        {gone, "", "D:\\Neu", ""},
+        {"C:\\Orvintal\\", "C:\\Orvintal\\DATEX.DAT.lck", "", "Die Datei C:\\Orvintal\\DATEX.DAT" + busy},
+        {"C:\\Orvintal\\", "C:\\Orvintal\\DATASAFE.INI", "", "Die Datei C:\\Orvintal\\DATASAFE.INI" + busy},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        OptionsSystem s;
+        s.Put("D:\\Neu\\DATEX.DAT", "[000]\r\n");
+        s.hub.LrDatabase = c.folder;
+        OptionsForm form = OptionsLoad(s.hub);
+        for (std::size_t i = 0; i < 4; ++i) form[kRangeFields[i]].text = std::array{"001", "890", "900", "1500"}[i];
+        if (!c.chosen.empty()) form[C::tDatFile].text = c.chosen;
+        const auto lock = c.held.ends_with(".lck") ? s.p.locks.TryLock(c.held) : nullptr;
+        const auto held = c.held.ends_with(".INI") ? s.p.files.Hold(c.held) : nullptr;
+        const auto registry = s.p.registry.Dump();
+        EXPECT_EQ(OptionsSave(s.hub, form).has_value(), c.text.empty());
+        const MessageBoxRequest stop{c.text, "  Einstellungen", MsgButtons::Ok, MsgIcon::Exclamation};
+        EXPECT_EQ(s.p.dialogs.shown, std::vector{c.text.empty() ? change : stop});
+        EXPECT_TRUE(c.text.empty() || s.p.registry.Dump() == registry);
+        EXPECT_EQ(s.hub.LrDatabase, c.text.empty() ? "D:\\Neu\\" : c.folder);
+        EXPECT_EQ(s.Ranges(), "[000]\r\n" + Line("A1", "001") + Line("A2", "890") + Line("B1", "900") + Line("B2", "999"));
     }
 }
 

@@ -22,6 +22,7 @@ public:
     bool CreateFolder(const std::string& path) override;
     // The packer never needs a file kept from others.
     std::unique_ptr<HeldFile> Hold(const std::string&) override { return nullptr; }
+    bool Writable(const std::string&) override { return false; }
 };
 
 }  // namespace kolvane
