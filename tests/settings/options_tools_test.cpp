@@ -63,15 +63,6 @@ TEST(OptionsPdfTest, SwitchKeepsEveryPathAndAsksBeforeThePrinter) {
     OptionsOnEvent(s.hub, form, C::tPdfDrucker, OptionsEvent::FocusOut);
     EXPECT_EQ(form.pdfTools[mnxPdfDriver], "Fax");
     EXPECT_EQ(form.pdfShown, mnxPdfViewer);
-    // Browsing offers programs only, under either entry of the filter.
-    for (int tool = 0; tool < 3; ++tool)
-        OptionsToolButton(s.hub, form, C::BPdfViewer), OptionsToolButton(s.hub, form, C::BPdfViewerDownload);
-    EXPECT_EQ(s.p.dialogs.fileDialogs,
-              (std::vector<FileDialogRequest>{
-                  {"PDF-Viewer ...", "PDF-Dokumentenbetrachter (*.exe)|*.exe|Alle Dateitypen (*.*)|*.exe", "", ""},
-                  {"PDF-Editor ...", "PDF-Dokumenten-Editor (*.exe)|*.exe|Alle Dateitypen (*.*)|*.exe", "", ""},
-                  {"PDF-DocTool/Toolkit ...", "PDF-DocTool/Toolkit (*.exe)|pdftk.exe|Alle Dateitypen (*.*)|*.exe",
-                   "pdftk.exe", ""}}));
 }
 
 TEST(OptionsExtraMenuTest, EveryEntryStartsItsCommandLine) {
