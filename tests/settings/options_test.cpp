@@ -220,15 +220,14 @@ TEST(OptionsSaveTest, SecondOkKeepsAPeersChange) {
 
 // Every check runs before anything is written: a refused save changes neither the registry nor the database.
 TEST(OptionsSaveTest, ChecksComeFirst) {
-    auto range = [](const char* text, MsgIcon icon) {
-        return MessageBoxRequest{text, " Brekkan Mitgliederbereich", MsgButtons::Ok, icon};
-    };
-    const auto order = range("Fehlerhafte Vergabe der Lizenz-Nummern. \nZahlen müssen pro Feld immer größer werden.",
-                             MsgIcon::Critical);
-    const auto gap = range("Fehlerhafte Vergabe der Lizenz-Nummern. \nDie Haupt- und Nebenstelle benötigen 3 freie Stellen.",
-                           MsgIcon::Exclamation);
-    const auto digits = range("In Orvintal sind max. 4-stellige Mitgliedsnummern erlaubt. ", MsgIcon::Exclamation);
-    auto options = [](const char* text) { return MessageBoxRequest{text, "  Einstellungen", MsgButtons::Ok, MsgIcon::Exclamation}; };
+    using M = MessageBoxRequest;
+    const char* ranges = " Brekkan Mitgliederbereich";
+    const M order{"Fehlerhafte Vergabe der Lizenz-Nummern. \nZahlen müssen pro Feld immer größer werden.", ranges,
+                  MsgButtons::Ok, MsgIcon::Critical};
+    const M gap{"Fehlerhafte Vergabe der Lizenz-Nummern. \nDie Haupt- und Nebenstelle benötigen 3 freie Stellen.", ranges,
+                MsgButtons::Ok, MsgIcon::Exclamation};
+    const M digits{"In Orvintal sind max. 4-stellige Mitgliedsnummern erlaubt. ", ranges, MsgButtons::Ok, MsgIcon::Exclamation};
+    auto options = [](const char* text) { return M{text, "  Einstellungen", MsgButtons::Ok, MsgIcon::Exclamation}; };
     const struct {
         std::array<const char*, 4> ranges;
         std::function<void(OptionsForm&)> edit;
