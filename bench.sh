@@ -66,8 +66,11 @@ if {"IndexScan", "ProfileCallPerKey", "RawRead"} <= scan.keys():
               f"({scan['LineBreaks'][1] / c:.1f}x (c))")
     if "SurnameSearch" in scan:
         search = scan["SurnameSearch"][1]
-        print(f"  surname search (copy, scan with German folding, rows): {search:.3f} ms, "
-              f"{search / a:.2f}x (a)  (target: at most 2x (a) and under 10 ms)")
+        print(f"  surname search (read, scan with German folding, rows): {search:.3f} ms, "
+              f"{search / a:.2f}x (a)  (target: below (a))")
+    if "FirstSearch" in scan:
+        first = scan["FirstSearch"][1]
+        print(f"  the same writing the copy DATEX.NET afresh: {first:.3f} ms, {first / a:.2f}x (a)")
     if "StoreScan" in scan and "PlatformRead" in scan:
         print(f"  through the platform's file read: scan {scan['StoreScan'][1]:.3f} ms, read "
               f"{scan['PlatformRead'][1]:.3f} ms, ratio {scan['StoreScan'][1] / scan['PlatformRead'][1]:.1f}x")

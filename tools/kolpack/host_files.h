@@ -20,6 +20,9 @@ public:
     bool Replace(const std::string& from, const std::string& to) override;
     bool Delete(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
+    // The packer never needs a file kept from others.
+    std::unique_ptr<HeldFile> Hold(const std::string&) override { return nullptr; }
+    bool Writable(const std::string&) override { return false; }
 };
 
 }  // namespace kolvane

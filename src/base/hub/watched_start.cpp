@@ -8,19 +8,18 @@ constexpr double kSecondsPerDay = 86400;
 }  // namespace
 
 bool StartAndAwait(Hub& hub, const std::string& commandLine, ShowState show, double maxSeconds) {
-    return StartAndAwaitExit(hub, commandLine, show, maxSeconds).has_value();
+    return StartAndAwaitExit(hub, commandLine, show, maxSeconds).exitCode.has_value();
 }
 
-std::optional<unsigned long> StartAndAwaitExit(Hub& hub, const std::string& commandLine, ShowState show,
-                                               double maxSeconds) {
+WatchedEnd StartAndAwaitExit(Hub& hub, const std::string& commandLine, ShowState show, double maxSeconds) {
     std::unique_ptr<StartedProcess> process = hub.os.shell.StartWatchedProcess(commandLine, show);
-    if (!process) return std::nullopt;
+    if (!process) return {};
     const double start = hub.os.clock.Timer();
     for (;;) {
-        if (process->Ended()) return process->ExitCode();
+        if (process->Ended()) return {true, process->ExitCode()};
         double waited = hub.os.clock.Timer() - start;
         if (waited < 0) waited += kSecondsPerDay;  // past midnight
-        if (waited >= maxSeconds) return std::nullopt;
+        if (waited >= maxSeconds) return {true, std::nullopt};
         hub.os.clock.Pump(kLookInterval);
     }
 }

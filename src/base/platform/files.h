@@ -23,6 +23,14 @@ public:
     virtual std::int64_t Read(char* buffer, std::size_t size) = 0;
 };
 
+// A file held open for reading: others may read it, but none may write, rename or delete it until the holder
+// goes. Its bytes are read through the holding handle, so they are what any reader gets meanwhile.
+class HeldFile {
+public:
+    virtual ~HeldFile() = default;
+    std::string bytes;
+};
+
 class Files {
 public:
     virtual ~Files() = default;
@@ -42,6 +50,10 @@ public:
     virtual bool Replace(const std::string& from, const std::string& to) = 0;
     virtual bool Delete(const std::string& path) = 0;
     virtual bool CreateFolder(const std::string& path) = 0;
+    // Nothing when the file is missing, unreadable or open for writing elsewhere.
+    virtual std::unique_ptr<HeldFile> Hold(const std::string& path) = 0;
+    // Whether an existing file can be opened for writing now: false while another program holds it against it.
+    virtual bool Writable(const std::string& path) = 0;
 };
 
 }  // namespace kolvane

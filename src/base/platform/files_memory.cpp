@@ -55,6 +55,19 @@ std::time_t ToTimeT(const FileTime& t) {
     return std::mktime(&tm);
 }
 
+class MemoryHeldFile final : public HeldFile {
+public:
+    MemoryHeldFile(std::shared_ptr<std::set<std::string>> held, std::string host)
+        : held_(std::move(held)), host_(std::move(host)) {
+        held_->insert(host_);
+    }
+    ~MemoryHeldFile() override { held_->erase(host_); }
+
+private:
+    std::shared_ptr<std::set<std::string>> held_;
+    std::string host_;
+};
+
 }  // namespace
 
 bool MatchesPattern(const std::string& name, const std::string& pattern) {
@@ -164,8 +177,11 @@ std::optional<bool> MemoryFiles::Hooked(FileChange::Kind kind, const std::string
     return onChange ? onChange(FileChange{kind, path, to}) : std::nullopt;
 }
 
+bool MemoryFiles::IsHeld(const std::string& path) const { return held_->contains(HostPath(path)); }
+
 bool MemoryFiles::WriteAll(const std::string& path, const std::string& bytes) {
     if (const auto hooked = Hooked(FileChange::Kind::WriteAll, path)) return *hooked;
+    if (IsHeld(path)) return false;
     std::ofstream out(HostPath(path), std::ios::binary | std::ios::trunc);
     if (!out) return false;
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -176,12 +192,13 @@ bool MemoryFiles::WriteAll(const std::string& path, const std::string& bytes) {
 bool MemoryFiles::Copy(const std::string& from, const std::string& to) {
     if (const auto hooked = Hooked(FileChange::Kind::Copy, from, to)) return *hooked;
     std::error_code ec;
-    if (!fs::is_regular_file(HostPath(from), ec)) return false;
+    if (IsHeld(to) || !fs::is_regular_file(HostPath(from), ec)) return false;
     return fs::copy_file(HostPath(from), HostPath(to), fs::copy_options::overwrite_existing, ec) && !ec;
 }
 
 bool MemoryFiles::Replace(const std::string& from, const std::string& to) {
     if (const auto hooked = Hooked(FileChange::Kind::Replace, from, to)) return *hooked;
+    if (IsHeld(from) || IsHeld(to)) return false;
     std::error_code ec;
     fs::rename(HostPath(from), HostPath(to), ec);
     return !ec;
@@ -190,7 +207,7 @@ bool MemoryFiles::Replace(const std::string& from, const std::string& to) {
 bool MemoryFiles::Delete(const std::string& path) {
     if (const auto hooked = Hooked(FileChange::Kind::Delete, path)) return *hooked;
     std::error_code ec;
-    if (!fs::is_regular_file(HostPath(path), ec)) return false;
+    if (IsHeld(path) || !fs::is_regular_file(HostPath(path), ec)) return false;
     return fs::remove(HostPath(path), ec);
 }
 
@@ -198,6 +215,19 @@ bool MemoryFiles::CreateFolder(const std::string& path) {
     if (const auto hooked = Hooked(FileChange::Kind::CreateFolder, path)) return *hooked;
     std::error_code ec;
     return fs::create_directory(HostPath(path), ec);
+}
+
+std::unique_ptr<HeldFile> MemoryFiles::Hold(const std::string& path) {
+    const auto bytes = ReadAll(path);
+    if (!bytes) return nullptr;
+    auto held = std::make_unique<MemoryHeldFile>(held_, HostPath(path));
+    held->bytes = *bytes;
+    return held;
+}
+
+bool MemoryFiles::Writable(const std::string& path) {
+    std::error_code ec;
+    return !IsHeld(path) && fs::is_regular_file(HostPath(path), ec);
 }
 
 }  // namespace kolvane

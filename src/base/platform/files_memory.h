@@ -3,6 +3,8 @@
 // temporary host folder, with the names compared without regard to case as Windows does.
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <set>
 
 #include "platform/files.h"
 
@@ -43,11 +45,16 @@ public:
     bool Replace(const std::string& from, const std::string& to) override;
     bool Delete(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
+    std::unique_ptr<HeldFile> Hold(const std::string& path) override;
+    bool Writable(const std::string& path) override;
 
 private:
     std::optional<bool> Hooked(FileChange::Kind kind, const std::string& path, const std::string& to = "") const;
+    bool IsHeld(const std::string& path) const;
 
     std::filesystem::path root_;
+    // The host paths of the files held open: writing, replacing and deleting them fails, as on Windows.
+    std::shared_ptr<std::set<std::string>> held_ = std::make_shared<std::set<std::string>>();
 };
 
 // Matches a file name against a pattern with '*' and '?', without regard to case, as FindFirstFile does

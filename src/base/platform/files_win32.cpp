@@ -45,6 +45,25 @@ bool WriteCompletely(HANDLE file, const std::string& bytes) {
     return ::FlushFileBuffers(file) != FALSE;
 }
 
+// The reader owns the holding handle; its bytes are read through it once.
+class Win32HeldFile final : public HeldFile {
+public:
+    explicit Win32HeldFile(Handle file) : reader(std::move(file)) {}
+    Win32FileReader reader;
+};
+
+std::optional<std::string> ReadThrough(FileReader& reader) {
+    std::string bytes;
+    for (;;) {
+        std::size_t had = bytes.size();
+        bytes.resize(had + kReadAllBlock);
+        std::int64_t read = reader.Read(bytes.data() + had, kReadAllBlock);
+        if (read < 0) return std::nullopt;
+        bytes.resize(had + static_cast<std::size_t>(read));
+        if (read == 0) return bytes;
+    }
+}
+
 }  // namespace
 
 bool Win32Files::Exists(const std::string& path) {
@@ -99,15 +118,7 @@ std::unique_ptr<FileReader> Win32Files::OpenRead(const std::string& path) {
 std::optional<std::string> Win32Files::ReadAll(const std::string& path) {
     auto reader = OpenRead(path);
     if (!reader) return std::nullopt;
-    std::string bytes;
-    for (;;) {
-        std::size_t had = bytes.size();
-        bytes.resize(had + kReadAllBlock);
-        std::int64_t read = reader->Read(bytes.data() + had, kReadAllBlock);
-        if (read < 0) return std::nullopt;
-        bytes.resize(had + static_cast<std::size_t>(read));
-        if (read == 0) return bytes;
-    }
+    return ReadThrough(*reader);
 }
 
 bool Win32Files::WriteAll(const std::string& path, const std::string& bytes) {
@@ -130,5 +141,23 @@ bool Win32Files::Replace(const std::string& from, const std::string& to) {
 bool Win32Files::Delete(const std::string& path) { return ::DeleteFileA(path.c_str()) != FALSE; }
 
 bool Win32Files::CreateFolder(const std::string& path) { return ::CreateDirectoryA(path.c_str(), nullptr) != FALSE; }
+
+// Shared for reading only: the open fails while another handle may write, and none may write, rename or delete the
+// file after it.
+std::unique_ptr<HeldFile> Win32Files::Hold(const std::string& path) {
+    Handle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return nullptr;
+    auto held = std::make_unique<Win32HeldFile>(std::move(file));
+    auto bytes = ReadThrough(held->reader);
+    if (!bytes) return nullptr;
+    held->bytes = std::move(*bytes);
+    return held;
+}
+
+bool Win32Files::Writable(const std::string& path) {
+    return static_cast<bool>(Handle(::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+}
 
 }  // namespace kolvane

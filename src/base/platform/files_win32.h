@@ -22,6 +22,8 @@ public:
     bool Delete(const std::string& path) override;
     // False when the folder exists already or its parent is missing.
     bool CreateFolder(const std::string& path) override;
+    std::unique_ptr<HeldFile> Hold(const std::string& path) override;
+    bool Writable(const std::string& path) override;
 };
 
 }  // namespace kolvane

@@ -24,6 +24,7 @@ bool MemoryShell::StartProcess(const std::string& commandLine, ShowState show) {
 }
 
 std::unique_ptr<StartedProcess> MemoryShell::StartWatchedProcess(const std::string& commandLine, ShowState show) {
+    if (watchedStartFails) return nullptr;
     started.push_back({commandLine, show, true});
     Started record = started.back();
     if (onStart) onStart(record);

@@ -29,6 +29,7 @@ public:
     // Asked on every look at a watched process whether it has ended; unset, every process ends at once.
     std::function<bool(const Started&)> hasEnded;
     unsigned long exitCode = 0;  // of every watched process
+    bool watchedStartFails = false;  // as for a program that is missing or may not run
 
     bool StartProcess(const std::string& commandLine, ShowState show) override;
     std::unique_ptr<StartedProcess> StartWatchedProcess(const std::string& commandLine, ShowState show) override;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kolvane {
 
@@ -18,6 +19,18 @@ enum class MousePointer { Default, Hourglass, ArrowHourglass };
 struct ScreenSize {
     int width = 0;
     int height = 0;
+};
+
+// A rectangle on the virtual screen, in pixels; right and bottom lie just outside.
+struct ScreenRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
+};
+
+// One display: all of it, and its work area (without the task bar and other docked bars).
+struct Monitor {
+    ScreenRect area;
+    ScreenRect workArea;
 };
 
 enum class ShowState : int { Hidden = 0, Normal = 1, Minimized = 2, Maximized = 3, NoActivate = 4, Show = 5 };
@@ -37,6 +50,8 @@ public:
     virtual void Show(WindowId window, ShowState state) = 0;
     virtual void SetPointer(MousePointer pointer) = 0;
     virtual ScreenSize Screen() = 0;
+    // The displays attached now, the primary one first.
+    virtual std::vector<Monitor> Monitors() = 0;
 };
 
 }  // namespace kolvane

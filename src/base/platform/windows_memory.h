@@ -42,6 +42,8 @@ public:
     std::vector<MousePointer> pointers;  // every pointer set, in order
     ScreenSize screen{1024, 768};
     ScreenSize Screen() override { return screen; }
+    std::vector<Monitor> monitors{{{0, 0, 1024, 768}, {0, 0, 1024, 728}}};
+    std::vector<Monitor> Monitors() override { return monitors; }
 
 private:
     WindowId Next(WindowId parent, WindowId after, const std::optional<std::string>& windowClass,

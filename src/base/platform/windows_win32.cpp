@@ -12,6 +12,19 @@ const char* OrNull(const std::optional<std::string>& text) { return text ? text-
 // One thread, one pointer: the user-interface thread is the only one that sets or shows it.
 HCURSOR chosenPointer = nullptr;
 
+ScreenRect ToScreenRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, LPRECT, LPARAM found) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetMonitorInfoA(handle, &info)) return TRUE;
+    auto& monitors = *reinterpret_cast<std::vector<Monitor>*>(found);
+    const Monitor monitor{ToScreenRect(info.rcMonitor), ToScreenRect(info.rcWork)};
+    if (info.dwFlags & MONITORINFOF_PRIMARY) monitors.insert(monitors.begin(), monitor);
+    else monitors.push_back(monitor);
+    return TRUE;
+}
+
 }  // namespace
 
 WindowId Win32Windows::Find(const std::optional<std::string>& windowClass, const std::optional<std::string>& caption) {
@@ -68,5 +81,17 @@ bool ShowChosenPointer() {
 }
 
 ScreenSize Win32Windows::Screen() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+std::vector<Monitor> Win32Windows::Monitors() {
+    std::vector<Monitor> monitors;
+    ::EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    if (monitors.empty()) {  // no monitor answered: the primary screen as the system metrics give it
+        RECT work{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+        const ScreenRect area = ToScreenRect(work);
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        monitors.push_back({area, ToScreenRect(work)});
+    }
+    return monitors;
+}
 
 }  // namespace kolvane

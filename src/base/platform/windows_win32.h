@@ -26,6 +26,7 @@ public:
     // Shown at once and kept over the program's windows that ask ShowChosenPointer on WM_SETCURSOR.
     void SetPointer(MousePointer pointer) override;
     ScreenSize Screen() override;
+    std::vector<Monitor> Monitors() override;
 };
 
 // For WM_SETCURSOR: shows the busy pointer while one is chosen and returns true; false leaves the

@@ -45,7 +45,6 @@ struct StoredMemberKeys {
     std::array<std::uint16_t, 256> byFirstByte{};
     std::array<std::uint16_t, 256> byLastByte{};
 };
-static_assert(kMemberKeys.size() <= 16, "one bit per member key");
 static_assert(std::ranges::all_of(kMemberKeys, [](const MemberKey& key) { return key.key.size() <= 8; }),
               "every member key fits one word (scrambling keeps the length)");
 
@@ -85,8 +84,6 @@ std::string_view Text(std::string_view lines, IniSpan span) { return lines.subst
 std::string_view ReadEntry(std::string_view lines, const IniLine& entry) {
     return entry.hasValue ? IniReadBack(Text(lines, entry.value)) : std::string_view();
 }
-
-constexpr auto kAllMemberKeys = static_cast<std::uint16_t>((1u << kMemberKeys.size()) - 1);
 
 // Which of the member keys not yet met (a bit each in unseen) an entry's name is, or -1. end is where
 // the file's bytes end.
@@ -202,11 +199,22 @@ MemberRecord DatabaseIndex::ReadMember(int number, DamageNotice& notice) const {
     return record;
 }
 
-void DatabaseIndex::ReadMember(int number, DamageNotice& notice, MemberRecord& record) const {
+const DatabaseIndex::MemberFields* DatabaseIndex::FieldsOf(int number) const {
     const std::uint32_t at = number >= 0 && number < kMemberNumbers ? byNumber_[static_cast<std::size_t>(number)]
                                                                     : kNone;
-    const MemberFields* fields = at == kNone ? nullptr : &memberFields_[sections_[at].fields];
+    return at == kNone ? nullptr : &memberFields_[sections_[at].fields];
+}
+
+void DatabaseIndex::ReadStoredMember(int number, MemberKeySet keys, StoredMember& stored) const {
+    const MemberFields* fields = FieldsOf(number);
+    for (std::size_t k = 0; k < kMemberKeys.size(); ++k)
+        if (keys & 1u << k) stored[k] = fields == nullptr ? std::string_view() : Stored((*fields)[k]);
+}
+
+void DatabaseIndex::ReadMember(int number, DamageNotice& notice, MemberRecord& record, MemberKeySet keys) const {
+    const MemberFields* fields = FieldsOf(number);
     for (std::size_t k = 0; k < kMemberKeys.size(); ++k) {
+        if ((keys & 1u << k) == 0) continue;
         std::string& field = record.*kMemberKeys[k].field;
         if (fields == nullptr) {
             field.clear();

@@ -30,10 +30,16 @@ public:
     // The plain value of a plain key: the key scrambled for the lookup, the value unscrambled.
     std::string Read(std::string_view section, std::string_view key, DamageNotice& notice) const;
     // Every member key of a member's section; missing keys and sections read as empty, and so does every
-    // number of more than four digits. The second form reads into a record that a pass over many members
-    // uses again, so that its texts keep their buffers.
+    // number of more than four digits. The second form reads only the keys asked for, into a record that a
+    // pass over many members uses again, so that its texts keep their buffers; the other fields stay as
+    // they were. A damaged value raises the notice only when its key is read.
     MemberRecord ReadMember(int number, DamageNotice& notice) const;
-    void ReadMember(int number, DamageNotice& notice, MemberRecord& record) const;
+    void ReadMember(int number, DamageNotice& notice, MemberRecord& record,
+                    MemberKeySet keys = kAllMemberKeys) const;
+    // The stored (scrambled) values of the keys asked for, as the profile functions return them, at their
+    // places in kMemberKeys; empty when missing. For a pass that looks at values before unscrambling them.
+    using StoredMember = std::array<std::string_view, kMemberKeys.size()>;
+    void ReadStoredMember(int number, MemberKeySet keys, StoredMember& stored) const;
     // The header's number ranges with their fallbacks.
     MemberRanges ReadRanges(DamageNotice& notice) const;
 
@@ -61,6 +67,7 @@ private:
     void NoteMemberField(const IniLine& entry, std::uint16_t& unseen);
 
     const Section* FindSection(std::string_view section) const;
+    const MemberFields* FieldsOf(int number) const;  // nothing for a number without a section
     std::string_view Lines(const Section& section) const;
     std::string_view Stored(StoredSpan span) const;
 

@@ -2,6 +2,8 @@
 // The layout of the member database DATEX.DAT: the header section, one section per member named by its
 // number, and the keys of a member record. Key names here are plain; the file holds them scrambled.
 #include <array>
+#include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -43,6 +45,19 @@ inline constexpr std::array<MemberKey, 10> kMemberKeys{{
     {"MAIL", &MemberRecord::MAIL},
     {"AUSTRITT", &MemberRecord::AUSTRITT},
 }};
+
+// Some of the member keys, a bit per entry of kMemberKeys: a reader unscrambles only the keys it needs.
+using MemberKeySet = std::uint16_t;
+static_assert(kMemberKeys.size() <= 16, "one bit per member key");
+inline constexpr auto kAllMemberKeys = static_cast<MemberKeySet>((1u << kMemberKeys.size()) - 1);
+
+constexpr MemberKeySet MemberKeysOf(std::initializer_list<std::string MemberRecord::*> fields) {
+    unsigned set = 0;
+    for (auto field : fields)
+        for (std::size_t k = 0; k < kMemberKeys.size(); ++k)
+            if (kMemberKeys[k].field == field) set |= 1u << k;
+    return static_cast<MemberKeySet>(set);
+}
 
 // The section of member number n: three digits at least ("007", "042"), larger numbers as they are
 // ("100", "1000"). Numbers below 0 have no section and give the empty text.

@@ -2,17 +2,14 @@
 // Where the popup menu opens: beside the notification-area icon, on the side of it that faces the middle of
 // the screen, so that it opens upwards from a task bar at the bottom, downwards from one at the top and
 // sideways from one at the left or right, and never covers the icon itself.
+#include "platform/windows.h"
+
 namespace kolvane {
 
 struct ScreenPoint {
     int x = 0;
     int y = 0;
     friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
-};
-
-struct ScreenRect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
 };
 
 struct MenuPlacement {

@@ -348,6 +348,7 @@ void Initialise(HWND dialog, Optionen& w) {
     SetWindowSubclass(w.controls[Index(Ctl::TPdfViewer)], EraseKeys, 0, DWORD_PTR(dialog));
     ShowForm(w, true);
     OptionsShowPage(*w.form, 1);
+    w.form->focus.reset();  // the focus waits for the password and then goes to `BReady`
     ShowPage(dialog, w);
     if (w.form->timer1) SetTimer(dialog, kTimer1, kTimer1Interval, nullptr);
     if (w.form->tooltipTimer) SetTimer(dialog, kTimerTooltipps, kTooltippsInterval, nullptr);

@@ -4,6 +4,7 @@
 // member database; the events carry out the interlocks; the save (options_save.h) writes it back. The Win32
 // view only copies this state to its controls and back.
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,7 +35,6 @@ enum class OptionsOutcome {
 struct OptionsForm {
     std::array<ControlState, kControlCount> controls;
     std::array<std::string, kPdfTools> pdfTools;
-    std::array<std::string, kPdfTools> loadedPdfTools;
     PdfTool pdfShown = mnxPdfViewer;  // the tool whose path `TPdfViewer` shows
     std::string databaseFolder;       // the folder the member ranges were read from, with its backslash
     std::string paySecurity;          // the contributions password
@@ -52,9 +52,14 @@ struct OptionsForm {
     bool fontPicked = false;     // the user chose an entry in the font pair since it was filled
     bool printerPicked = false;  // the user chose an entry in the printer list since it was filled
     bool formsChosen = false;    // the forms folder was chosen by its button and differs from the stored one
-    // The controls as loading left them: a value is written back only when its control differs from this or
-    // the value is missing, so that a peer's change made while the window was open survives an Ok.
+    // The controls as loading left them: what the user changed.
     std::array<ControlState, kControlCount> loaded;
+    // The settings key (nothing for a missing value) and the shared files' keys, DATASAFE.INI's B1 ... B5 and
+    // Tips.dat's Show, as the window found them. A value is written back only when what its control gives
+    // differs from this or the value is missing: the corrections of loading are stored, and a peer's change
+    // made while the window was open to a value left alone here survives an Ok.
+    std::array<std::optional<std::string>, kSettingCount> stored;
+    std::map<std::string, std::string> storedKeys;
 
     ControlState& operator[](Ctl c) { return controls[Index(c)]; }
     const ControlState& operator[](Ctl c) const { return controls[Index(c)]; }

@@ -162,8 +162,11 @@ void LoadBackup(Loading& l) {
     const std::string file = l.form.databaseFolder + kBackupListFile;
     if (!l.hub.os.files.Exists(file))
         for (int part = 1; part <= 5; ++part) IniWriteString(l.hub.os.ini, file, kBackupSection, BackupKey(part), "1");
-    for (int part = 1; part <= 5; ++part)
-        l[kBackupParts[part - 1]].value = IniReadString(l.hub.os.ini, file, kBackupSection, BackupKey(part)) == "1";
+    for (int part = 1; part <= 5; ++part) {
+        const std::string& key = l.form.storedKeys[BackupKey(part)] =
+            IniReadString(l.hub.os.ini, file, kBackupSection, BackupKey(part));
+        l[kBackupParts[part - 1]].value = key == "1";
+    }
 }
 
 void LoadFormsAndMouse(Loading& l) {
@@ -185,7 +188,7 @@ void LoadSignature(Loading& l) { l[C::CUnterschrift].value = ProgramFileExists(l
 void LoadTips(Loading& l) {
     const std::string file = ProgramFile(l.hub, kTipsFile);
     l[C::CTipsTricks].enabled = l.hub.os.files.Exists(file);
-    l[C::CTipsTricks].value = IniReadString(l.hub.os.ini, file, "Ex", "Show") == "1";
+    l[C::CTipsTricks].value = (l.form.storedKeys["Show"] = IniReadString(l.hub.os.ini, file, "Ex", "Show")) == "1";
 }
 
 void StartTimers(Loading& l) { l.form.tooltipTimer = l.form.timer1 = true; }
@@ -202,6 +205,8 @@ void OptionsLoadRanges(Hub& hub, OptionsForm& form) {
 
 OptionsForm OptionsLoad(Hub& hub) {
     OptionsForm form;
+    for (std::size_t s = 0; s < kSettingCount; ++s)
+        if (std::string value; hub.settings.Get(static_cast<Setting>(s), value)) form.stored[s] = value;
     form.databaseFolder = hub.LrDatabase;
     FillFixedLists(form);
     Loading l{hub, form};
@@ -231,7 +236,6 @@ OptionsForm OptionsLoad(Hub& hub) {
     StartTimers(l);
     OptionsOnEvent(hub, form, C::CAutoTaxBackup, OptionsEvent::Change);
     form.loaded = form.controls;
-    form.loadedPdfTools = form.pdfTools;
     return form;
 }
 

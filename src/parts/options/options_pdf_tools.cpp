@@ -16,7 +16,7 @@ struct PdfToolState {
     const char* suggestion;
     const char* address;  // the maker's public download page
     const char* title;
-    const char* filter;
+    const char* filter;  // programs only, under every entry: the path becomes a program that the components start
     const char* fileName;
 };
 
@@ -24,15 +24,15 @@ constexpr PdfToolState kStates[kPdfTools] = {
     {"&PDF-Viewer zur Dokumentenanzeige:", "Pdf-Editor ",
      "Bitte wählen Sie einen PDF-Viewer zur Anzeige der Dokumente aus. ",
      "Installieren Sie eventuell den Adobe® Acrobat Reader:", "https://get.adobe.com/de/reader/", "PDF-Viewer ...",
-     "PDF-Dokumentenbetrachter (*.exe)|*.exe|Alle Dateitypen (*.*)|*.*", ""},
+     "PDF-Dokumentenbetrachter (*.exe)|*.exe|Alle Dateitypen (*.*)|*.exe", ""},
     {"&PDF-Editor zum Bearbeiten der Dokumente:", "Pdf-Converter ",
      "Bitte wählen Sie einen PDF-Editor zum Bearbeiten der Dokumente aus. ",
      "Installieren Sie eventuell den Nitro® PDF-Editor:", "https://www.gonitro.com/de/pdf-editor", "PDF-Editor ...",
-     "PDF-Dokumenten-Editor (*.exe)|*.exe|Alle Dateitypen (*.*)|*.*", ""},
+     "PDF-Dokumenten-Editor (*.exe)|*.exe|Alle Dateitypen (*.*)|*.exe", ""},
     {"&PDF-Treiber zur Konvertierung:", "Pdf-Drucker ",
      "Bitte wählen Sie einen PDF-Toolkit zum Zusammenfügen der Belege und Dokumente aus. ",
      "Installieren Sie eventuell den Pdftk free Toolkit:", "https://www.pdflabs.com/tools/pdftk-the-pdf-toolkit/",
-     "PDF-DocTool/Toolkit ...", "PDF-DocTool/Toolkit (*.exe)|pdftk.exe|Alle Dateitypen (*.*)|*.*", "pdftk.exe"},
+     "PDF-DocTool/Toolkit ...", "PDF-DocTool/Toolkit (*.exe)|pdftk.exe|Alle Dateitypen (*.*)|*.exe", "pdftk.exe"},
     {"&PDF-Drucker für Listen/Formulare:", "Pdf-Viewer ",
      "Bitte wählen Sie einen PDF-Drucker zum Zusammenfügen der Dokumente aus. ",
      "Installieren Sie eventuell den Pdf24® PDF-Drucker:", "https://www.pdf24.org/de/", "", "", ""},

@@ -1,7 +1,8 @@
 // `BReady` of the window `Optionen`: every check first, so that a stopped save has changed nothing stored; then
-// the writes in the order the suite's programs expect. A value is written only when its control changed since
-// the window was opened or the value is missing: whatever a peer stored meanwhile under an untouched control
-// stays. A write that fails stops the save with a message naming the setting; the window stays open.
+// the writes in the order the suite's programs expect. A value is written only when what its control gives
+// differs from what the store held when the window was opened, or the value is missing: whatever a peer stored
+// meanwhile under an untouched control stays. A write that fails stops the save with a message naming the
+// setting; the window stays open.
 #include <algorithm>
 #include <optional>
 
@@ -15,6 +16,7 @@
 #include "settings/registry_keys.h"
 #include "settings/registry_store.h"
 #include "store/member_database.h"
+#include "store/safe_ini_writer.h"
 
 namespace kolvane {
 namespace {
@@ -77,13 +79,44 @@ bool RangesValid(Hub& hub, OptionsForm& form) {
     return true;
 }
 
+bool FolderChanges(Hub& hub, const OptionsForm& form) {
+    return !EqualsNoCase(FolderWithBackslash(std::string(IniTrim(form[C::tDatFile].text))), hub.LrDatabase);
+}
+
 // The database folder changes only to a folder that is there.
 bool DatabaseFolderExists(Hub& hub, OptionsForm& form) {
     const std::string folder = FolderWithBackslash(std::string(IniTrim(form[C::tDatFile].text)));
-    if (EqualsNoCase(folder, hub.LrDatabase) || (!folder.empty() && hub.os.files.IsFolder(folder))) return true;
+    if (!FolderChanges(hub, form) || (!folder.empty() && hub.os.files.IsFolder(folder))) return true;
     hub.os.dialogs.ShowMessage({"Der Ordner für die Datenbanken wurde nicht gefunden:\n" + folder, DialogTitle(),
                                 MsgButtons::Ok, MsgIcon::Exclamation});
     form.focus = C::tDatFile;
+    return false;
+}
+
+// The backup list and the member ranges go into the database folder. That they can be written is checked before
+// the first write, so that the message names the cause; a folder that is gone does not keep the user from
+// changing to another one: what would go into it is left out then.
+bool DatabaseFilesWritable(Hub& hub, OptionsForm& form, bool& folderLeft) {
+    const std::string& folder = form.databaseFolder;
+    if (!hub.os.files.IsFolder(folder)) {
+        folderLeft = FolderChanges(hub, form);
+        if (folderLeft) return true;
+        hub.os.dialogs.ShowMessage({"Der Ordner für die Datenbanken ist nicht erreichbar:\n" + folder +
+                                        "\nPrüfen Sie die Verbindung zum Netzwerk oder wählen Sie einen anderen Ordner.",
+                                    DialogTitle(), MsgButtons::Ok, MsgIcon::Exclamation});
+        form.focus = C::tDatFile;
+        return false;
+    }
+    const std::string database = folder + std::string(kDatabaseFileName);
+    const std::string backupList = folder + kBackupListFile;
+    std::string busy;
+    if (RangesChanged(form) && !hub.os.locks.TryLock(LockFileOf(database))) busy = database;
+    else if (hub.os.files.Exists(backupList) && !hub.os.files.Writable(backupList)) busy = backupList;
+    if (busy.empty()) return true;
+    hub.os.dialogs.ShowMessage({"Die Datei " + busy +
+                                    " wird gerade an einem anderen Arbeitsplatz bearbeitet.\n"
+                                    "Bitte versuchen Sie es in einigen Sekunden noch einmal.",
+                                DialogTitle(), MsgButtons::Ok, MsgIcon::Exclamation});
     return false;
 }
 
@@ -98,16 +131,20 @@ struct Writing {
     int previousVersetzung = 0;
     OptionsOutcome outcome = OptionsOutcome::Saved;
 
+    bool databaseFolderLeft = false;  // the folder cannot be reached and is being changed: nothing goes into it
+
     Setting SettingOf(C c) const { return *ControlOf(c).setting; }
-    bool Due(C c, Setting s) const { return form.Changed(c) || !hub.settings.Exists(s); }
+    bool Due(Setting s, const std::string& value) const {
+        return form.stored[static_cast<std::size_t>(s)] != value || !hub.settings.Exists(s);
+    }
     void Note(bool written, std::string_view name) {
         if (!written && failed.empty()) failed = name;
     }
     void Note(bool written, Setting s) { Note(written, EntryOf(s).name); }
-    void Flag(C c, std::optional<Setting> s = std::nullopt) {
-        const Setting setting = s.value_or(SettingOf(c));
-        if (Due(c, setting)) Note(hub.settings.WriteInt(setting, form.Checked(c) ? 1 : 0), setting);
+    void Number(Setting s, std::int16_t value) {
+        if (Due(s, std::to_string(value))) Note(hub.settings.WriteInt(s, value), s);
     }
+    void Flag(C c, std::optional<Setting> s = std::nullopt) { Number(s.value_or(SettingOf(c)), form.Checked(c) ? 1 : 0); }
     void Flags(std::initializer_list<C> controls) {
         for (C c : controls) Flag(c);
     }
@@ -115,16 +152,14 @@ struct Writing {
     void FlagIfChanged(C c) {
         if (form.Changed(c)) Note(hub.settings.WriteInt(SettingOf(c), form.Checked(c) ? 1 : 0), SettingOf(c));
     }
-    void Index(C c) {
-        if (Due(c, SettingOf(c))) Note(hub.settings.WriteInt(SettingOf(c), static_cast<std::int16_t>(form[c].value)), SettingOf(c));
+    void Index(C c) { Number(SettingOf(c), static_cast<std::int16_t>(form[c].value)); }
+    void Text(Setting s, const std::string& text) {
+        if (Due(s, text)) Note(hub.settings.WriteText(s, text), s);
     }
-    void Text(Setting s, const std::string& text, bool due) {
-        if (due) Note(hub.settings.WriteText(s, text), s);
-    }
-    void Text(C c) { Text(SettingOf(c), form[c].text, Due(c, SettingOf(c))); }
+    void Text(C c) { Text(SettingOf(c), form[c].text); }
     void Remove(Setting s) { Note(!hub.settings.Exists(s) || hub.settings.Delete(s), s); }
-    void Ini(const std::string& file, const char* section, const std::string& key, const char* value, bool changed) {
-        if (changed || IniReadString(hub.os.ini, file, section, key).empty())
+    void Ini(const std::string& file, const char* section, const std::string& key, const char* value) {
+        if (form.storedKeys[key] != value || IniReadString(hub.os.ini, file, section, key).empty())
             Note(IniWriteString(hub.os.ini, file, section, key, value), key);
     }
 };
@@ -166,12 +201,14 @@ void WorkplaceAndMenuFlags(Writing& w) {
              C::CShowNoContacts});
 }
 
-void Versetzung(Writing& w) {
+void PreviousVersetzung(Writing& w) {
     if (w.form.Changed(C::CShowNoContacts)) w.previousVersetzung = w.form[C::CVersetzung].value + 1;
     std::int32_t stored = 0;
     if (w.hub.settings.Get(S::Versetzung, stored)) w.previousVersetzung = stored;
-    w.Flag(C::CVersetzung);
 }
+
+// Written last: a save stopped on the way leaves the old value, and the next Ok still asks for the restart.
+void Versetzung(Writing& w) { w.Flag(C::CVersetzung); }
 
 void DocumentFlags(Writing& w) {
     w.Flags({C::CViewBescheide, C::CCheckBeitrag, C::CScanDocs, C::CScanDate, C::CExtScanner});
@@ -184,9 +221,7 @@ void DocumentFlags(Writing& w) {
 
 void PdfTools(Writing& w) {
     constexpr Setting kTools[] = {S::PdfViewer, S::PdfEditor, S::PdfDocTool, S::PdfDriver};
-    for (std::size_t tool = 0; tool < kPdfTools; ++tool)
-        w.Text(kTools[tool], w.form.pdfTools[tool],
-               w.form.pdfTools[tool] != w.form.loadedPdfTools[tool] || !w.hub.settings.Exists(kTools[tool]));
+    for (std::size_t tool = 0; tool < kPdfTools; ++tool) w.Text(kTools[tool], w.form.pdfTools[tool]);
     w.Text(C::TImages);
 }
 
@@ -229,15 +264,14 @@ void Backup(Writing& w) {
 
 void BackupParts(Writing& w) {
     constexpr C kParts[] = {C::CBackup1, C::CBackup2, C::CBackup3, C::CBackup4, C::CBackup5};
-    for (int part = 1; part <= 5; ++part) {
-        const C c = kParts[part - 1];
-        w.Ini(w.form.databaseFolder + kBackupListFile, kBackupSection, BackupKey(part), w.form.Checked(c) ? "1" : "0",
-              w.form.Changed(c));
-    }
+    if (w.databaseFolderLeft) return;
+    for (int part = 1; part <= 5; ++part)
+        w.Ini(w.form.databaseFolder + kBackupListFile, kBackupSection, BackupKey(part),
+              w.form.Checked(kParts[part - 1]) ? "1" : "0");
 }
 
 void AssociationName(Writing& w) {
-    w.Text(S::ALizenz0, w.form[C::tVereinsname].text + ", ", w.Due(C::tVereinsname, S::ALizenz0));
+    w.Text(S::ALizenz0, w.form[C::tVereinsname].text + ", ");
 }
 
 void DatabaseFolder(Writing& w) {
@@ -251,14 +285,12 @@ void DatabaseFolder(Writing& w) {
 }
 
 void Tips(Writing& w) {
-    w.Ini(ProgramFile(w.hub, kTipsFile), "Ex", "Show", w.form.Checked(C::CTipsTricks) ? "1" : "0",
-          w.form.Changed(C::CTipsTricks));
+    w.Ini(ProgramFile(w.hub, kTipsFile), "Ex", "Show", w.form.Checked(C::CTipsTricks) ? "1" : "0");
 }
 
 void Calendar(Writing& w) {
     w.Index(C::LKalender);
-    if (w.Due(C::LKalender, S::OneCalendar))
-        w.Note(w.hub.settings.WriteInt(S::OneCalendar, w.form[C::LKalender].value == 0 ? 0 : 1), S::OneCalendar);
+    w.Number(S::OneCalendar, w.form[C::LKalender].value == 0 ? 0 : 1);
 }
 
 void FormsAndMouse(Writing& w) {
@@ -268,7 +300,7 @@ void FormsAndMouse(Writing& w) {
 
 // Into the database the ranges were read from, all four or none.
 void MemberRanges(Writing& w) {
-    if (!RangesChanged(w.form)) return;
+    if (!RangesChanged(w.form) || w.databaseFolderLeft) return;
     MemberDatabase database(w.hub.os, w.form.databaseFolder + std::string(kDatabaseFileName));
     std::array<DatabaseValue, 4> values;
     for (std::size_t i = 0; i < kRangeFields.size(); ++i) values[i] = {kRangeKeys[i].key, w.form[kRangeFields[i]].text};
@@ -298,18 +330,21 @@ using Step = void (*)(Writing&);
 
 // The hub menu's entries follow the menu switches through the menu's construction: the settings action restarts
 // the hub when a switch changed, unless this save has restarted it already.
-constexpr Step kSteps[] = {Autostart,      GeneralFlags,   BarCodeKey,      WorkplaceAndMenuFlags, Versetzung,
-                           DocumentFlags,  PdfTools,       PdfPrinterFolder, Receipts,             Contributions,
-                           Backup,         BackupParts,    AssociationName, DatabaseFolder,        Tips,
-                           Calendar,       FormsAndMouse,  MemberRanges,    UpdateTimer,           Restart};
+constexpr Step kSteps[] = {Autostart,     GeneralFlags,  BarCodeKey,       WorkplaceAndMenuFlags, PreviousVersetzung,
+                           DocumentFlags, PdfTools,      PdfPrinterFolder, Receipts,              Contributions,
+                           Backup,        BackupParts,   AssociationName,  DatabaseFolder,        Tips,
+                           Calendar,      FormsAndMouse, MemberRanges,     Versetzung,            UpdateTimer,
+                           Restart};
 
 }  // namespace
 
 std::optional<OptionsOutcome> OptionsSave(Hub& hub, OptionsForm& form) {
-    if (!SqlDatabaseNamed(hub, form) || !RangesValid(hub, form) || !DatabaseFolderExists(hub, form)) return std::nullopt;
+    Writing w(hub, form);
+    if (!SqlDatabaseNamed(hub, form) || !RangesValid(hub, form) || !DatabaseFolderExists(hub, form) ||
+        !DatabaseFilesWritable(hub, form, w.databaseFolderLeft))
+        return std::nullopt;
     if (!form[C::tMdbFile].enabled) form[C::tMdbFile].text.clear();
     form.pdfTools[form.pdfShown] = form[C::TPdfViewer].text;
-    Writing w(hub, form);
     for (Step step : kSteps) {
         step(w);
         if (w.stopped) return std::nullopt;

@@ -31,8 +31,8 @@ std::string ImportCommand(Hub& hub, const std::string& file) {
 
 void Refuse(Hub& hub, const std::string& text) { OptionsAsk(hub, text, MsgButtons::Ok, MsgIcon::Exclamation); }
 
-// The file is read once; what was checked is what the editor gets, however the original changes meanwhile.
-std::optional<std::string> CheckedCopy(Hub& hub, const std::string& file) {
+// The file is read once, and checked before anything is asked.
+std::optional<std::string> CheckedFile(Hub& hub, const std::string& file) {
     const auto bytes = hub.os.files.ReadAll(file);
     if (!bytes) {
         Refuse(hub, "Die Datei konnte nicht gelesen werden:\n" + file);
@@ -42,12 +42,28 @@ std::optional<std::string> CheckedCopy(Hub& hub, const std::string& file) {
         Refuse(hub, *refusal);
         return std::nullopt;
     }
-    const std::string copy = hub.os.kernel.TempFolder() + kPrivateCopy;
-    if (!hub.os.files.WriteAll(copy, *bytes)) {
-        Refuse(hub, "Die Datei konnte nicht für die Wiederherstellung kopiert werden.");
-        return std::nullopt;
-    }
-    return copy;
+    return bytes;
+}
+
+// What was checked is what the editor gets: a private copy, held open so that nothing can change or swap it
+// until the editor is done; a copy that is not the checked bytes once held is not used.
+std::unique_ptr<HeldFile> HeldCopy(Hub& hub, const std::string& copy, const std::string& bytes) {
+    std::unique_ptr<HeldFile> held;
+    if (hub.os.files.WriteAll(copy, bytes)) held = hub.os.files.Hold(copy);
+    if (held && held->bytes == bytes) return held;
+    held.reset();
+    hub.os.files.Delete(copy);
+    Refuse(hub, "Die Datei konnte nicht für die Wiederherstellung kopiert werden.");
+    return nullptr;
+}
+
+std::string EditorFailure(const WatchedEnd& end) {
+    if (!end.started) return "Die Registrierung konnte nicht gestartet werden. Die Einstellungen wurden nicht geladen.";
+    if (!end.exitCode)
+        return "Die Registrierung hat das Laden der Einstellungen nicht rechtzeitig beendet.\n"
+               "Prüfen Sie die Einstellungen, bevor Sie Orvintal neu starten.";
+    return "Die Einstellungen konnten nicht geladen werden (Fehler " + std::to_string(*end.exitCode) +
+           ").\nPrüfen Sie die Einstellungen, bevor Sie Orvintal neu starten.";
 }
 
 }  // namespace
@@ -61,26 +77,22 @@ void ExportSettings(Hub& hub) {
 void ImportSettings(Hub& hub, OptionsForm& form) {
     const auto file = hub.os.dialogs.ChooseFile({"Öffnen ...", kRegFilter, "", ""});
     if (!file || file->empty() || !hub.os.files.Exists(*file)) return;
-    const auto copy = CheckedCopy(hub, *file);
-    if (!copy) return;
-    if (OptionsAsk(hub,
+    const auto bytes = CheckedFile(hub, *file);
+    if (!bytes ||
+        OptionsAsk(hub,
                    "Möchten Sie wirklich die Einstellungen wiederherstellen ?\n"
                    "Änderungen an den Optionen werden nicht gespeichert.\n"
                    "Danach muss Orvintal neu gestartet werden.",
-                   MsgButtons::YesNo, MsgIcon::Exclamation) != MsgAnswer::Yes) {
-        hub.os.files.Delete(*copy);
+                   MsgButtons::YesNo, MsgIcon::Exclamation) != MsgAnswer::Yes)
         return;
-    }
-    const auto exitCode = StartAndAwaitExit(hub, ImportCommand(hub, *copy), ShowState::Minimized, kImportSeconds);
-    form.closing = OptionsOutcome::Cancelled;
-    if (exitCode) hub.os.files.Delete(*copy);  // an editor still at work keeps its file
-    if (exitCode != 0ul) {
-        Refuse(hub, exitCode ? "Die Einstellungen konnten nicht geladen werden (Fehler " + std::to_string(*exitCode) +
-                                   ").\nPrüfen Sie die Einstellungen, bevor Sie Orvintal neu starten."
-                             : "Die Registrierung hat das Laden der Einstellungen nicht rechtzeitig beendet.\n"
-                               "Prüfen Sie die Einstellungen, bevor Sie Orvintal neu starten.");
-        return;
-    }
+    const std::string copy = hub.os.kernel.TempFolder() + kPrivateCopy;
+    auto held = HeldCopy(hub, copy, *bytes);
+    if (!held) return;
+    const WatchedEnd end = StartAndAwaitExit(hub, ImportCommand(hub, copy), ShowState::Minimized, kImportSeconds);
+    held.reset();
+    if (end.exitCode || !end.started) hub.os.files.Delete(copy);  // an editor still at work keeps its file
+    if (end.started) form.closing = OptionsOutcome::Cancelled;
+    if (end.exitCode != 0ul) return Refuse(hub, EditorFailure(end));
     if (OptionsAsk(hub, "Möchten Sie jetzt Orvintal aktualisieren und neu starten ? ", MsgButtons::OkCancel,
                    MsgIcon::Exclamation) == MsgAnswer::Ok)
         StartComponent(hub, "CLOSEALL.EXE", " /restart", ShowState::Normal);

@@ -1,10 +1,28 @@
 #include "search/member_match.h"
 
+#include <bit>
+
 namespace kolvane {
 
 namespace {
 
 constexpr char kCouple[] = "True";
+
+constexpr std::size_t KeyOf(std::string MemberRecord::*field) {
+    return static_cast<std::size_t>(std::countr_zero(MemberKeysOf({field})));
+}
+
+constexpr std::size_t kNAME = KeyOf(&MemberRecord::NAME), kMANN = KeyOf(&MemberRecord::MANN),
+                      kFRAU = KeyOf(&MemberRecord::FRAU), kIDENTNR = KeyOf(&MemberRecord::IDENTNR),
+                      kFAIDX = KeyOf(&MemberRecord::FAIDX), kSTRASSE = KeyOf(&MemberRecord::STRASSE),
+                      kORT = KeyOf(&MemberRecord::ORT);
+
+// What a row shows besides the number.
+constexpr MemberKeySet kRowKeys =
+    MemberKeysOf({&MemberRecord::NAME, &MemberRecord::MANN, &MemberRecord::FRAU, &MemberRecord::PAAR});
+constexpr MemberKeySet kIdentKeys = MemberKeysOf({&MemberRecord::IDENTNR});
+constexpr MemberKeySet kNameKeys = kRowKeys | MemberKeysOf({&MemberRecord::FAIDX, &MemberRecord::IDENTNR});
+constexpr MemberKeySet kAddressKeys = MemberKeysOf({&MemberRecord::STRASSE, &MemberRecord::ORT});
 
 std::string Joined(const MemberRecord& m) { return m.MANN + " und " + m.FRAU; }
 
@@ -15,28 +33,56 @@ std::string ByWife(const MemberRecord& m) { return m.FRAU.empty() ? m.MANN : Joi
 
 }  // namespace
 
-void MemberMatcher::Match(const MemberRecord& m, std::string_view section, std::vector<HitRow>& rows) {
-    const auto add = [&](const std::string& firstNames) { rows.push_back({std::string(section), m.NAME, firstNames}); };
+MemberMatcher::MemberMatcher(std::string_view term, SearchMode mode)
+    : term_(term), filter_(FoldGerman(term)), mode_(mode) {}
+
+void MemberMatcher::Match(const DatabaseIndex& index, int n, DamageNotice& notice, std::vector<HitRow>& rows) {
+    index_ = &index;
+    notice_ = &notice;
+    n_ = n;
+    namesRead_ = false;
     if (mode_.identMode) {
-        if (Found(m.IDENTNR)) add(ByCouple(m));
+        Look(kIdentKeys);
+        if (Found(kIDENTNR)) Add(rows, false);
         return;
     }
-    std::string firstNames = ByCouple(m);
-    if (Found(m.FAIDX)) add(firstNames);
-    if (Found(m.IDENTNR)) add(firstNames);
-    if (Found(m.NAME)) {
-        firstNames = ByWife(m);
-        add(firstNames);
+    Look(mode_.addresses ? kNameKeys | kAddressKeys : kNameKeys);
+    MatchName(rows);
+}
+
+void MemberMatcher::Look(MemberKeySet keys) {
+    index_->ReadStoredMember(n_, keys, stored_);
+    for (std::size_t k = 0; k < kMemberKeys.size(); ++k) {
+        if ((keys & 1u << k) == 0) continue;
+        looks_[k] = filter_.Look(stored_[k]);
+        if (looks_[k] == StoredLook::Damaged) notice_->Unscramble(stored_[k]);
+    }
+}
+
+bool MemberMatcher::Found(std::size_t key) {
+    return looks_[key] == StoredLook::MayMatch && CryptInto(stored_[key], plain_) && term_.FoundIn(plain_, scratch_);
+}
+
+void MemberMatcher::Add(std::vector<HitRow>& rows, bool byWife) {
+    if (!namesRead_) index_->ReadMember(n_, *notice_, member_, kRowKeys);
+    namesRead_ = true;
+    rows.push_back({MemberSection(n_), member_.NAME, byWife ? ByWife(member_) : ByCouple(member_)});
+}
+
+void MemberMatcher::MatchName(std::vector<HitRow>& rows) {
+    bool byWife = false;  // the rule of the first names, as the last match set it
+    if (Found(kFAIDX)) Add(rows, byWife);
+    if (Found(kIDENTNR)) Add(rows, byWife);
+    if (Found(kNAME)) {
+        Add(rows, byWife = true);
     } else if (!mode_.surnamesOnly) {
-        for (const std::string* first : {&m.MANN, &m.FRAU}) {
-            if (!Found(*first)) continue;
-            firstNames = ByWife(m);
-            add(firstNames);
+        for (std::size_t first : {kMANN, kFRAU}) {
+            if (Found(first)) Add(rows, byWife = true);
         }
     }
     if (!mode_.addresses) return;
-    if (Found(m.STRASSE)) add(firstNames);
-    if (Found(m.ORT)) add(firstNames);
+    if (Found(kSTRASSE)) Add(rows, byWife);
+    if (Found(kORT)) Add(rows, byWife);
 }
 
 }  // namespace kolvane

@@ -1,12 +1,14 @@
 #pragma once
 // The hit rows one member gives for a term. A member whose several fields match is listed once per
 // matching field, in the order of the fields below, so that the user sees why each row is there.
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "search/german_fold.h"
-#include "store/member_record.h"
+#include "search/stored_value_filter.h"
+#include "store/database_index.h"
 
 namespace kolvane {
 
@@ -24,19 +26,36 @@ struct SearchMode {
     bool addresses = false;     // `BWohnorte`: street and place are searched too
 };
 
-// A pass over many members: the term folded once, one buffer for the folded fields.
+// A pass over many members: the term folded once, one record and one buffer for the folded fields. Only
+// the keys that the mode reads are looked at, when it reads them: a damaged value that the search does not
+// read (an e-mail address, a date of leaving) neither costs time nor raises the damage notice. A value is
+// unscrambled only when it can hold the term, and a row's names only when a row is added.
 class MemberMatcher {
 public:
-    MemberMatcher(std::string_view term, SearchMode mode) : term_(term), mode_(mode) {}
-    // Appends the member's rows to rows.
-    void Match(const MemberRecord& member, std::string_view section, std::vector<HitRow>& rows);
+    MemberMatcher(std::string_view term, SearchMode mode);
+    // Appends the rows of member n to rows.
+    void Match(const DatabaseIndex& index, int n, DamageNotice& notice, std::vector<HitRow>& rows);
 
 private:
-    bool Found(const std::string& field) { return term_.FoundIn(field, scratch_); }
+    // Looks at the stored values of the keys; a damaged one raises the notice and reads as empty.
+    void Look(MemberKeySet keys);
+    bool Found(std::size_t key);
+    void MatchName(std::vector<HitRow>& rows);
+    // A row with the first names of the couple (by "PAAR") or, after a name match, with the wife's.
+    void Add(std::vector<HitRow>& rows, bool byWife);
 
     FoldedTerm term_;
+    StoredValueFilter filter_;
     SearchMode mode_;
-    std::string scratch_;
+    // The member at hand.
+    const DatabaseIndex* index_ = nullptr;
+    DamageNotice* notice_ = nullptr;
+    int n_ = 0;
+    DatabaseIndex::StoredMember stored_;
+    std::array<StoredLook, kMemberKeys.size()> looks_{};
+    bool namesRead_ = false;
+    MemberRecord member_;
+    std::string plain_, scratch_;
 };
 
 }  // namespace kolvane

@@ -7,7 +7,7 @@
 #include "search/member_scan.h"
 #include "search/search_history.h"
 #include "search/search_term.h"
-#include "store/member_database.h"
+#include "store/database_index.h"
 #include "hub/let_events_run.h"
 
 namespace kolvane {
@@ -31,6 +31,17 @@ int Coordinate(Hub& hub, Setting setting, int low, int high, int size) {
 
 int IntoArea(int at, int size, int low, int high) { return std::max(low, std::min(at, high - size)); }
 
+constexpr int kTwipsPerInch = 1440;
+
+TwipsRect ToTwips(const ScreenRect& r, ScreenDpi dpi) {
+    const auto twips = [](int pixels, int perInch) { return pixels * kTwipsPerInch / perInch; };
+    return {twips(r.left, dpi.x), twips(r.top, dpi.y), twips(r.right, dpi.x), twips(r.bottom, dpi.y)};
+}
+
+bool Touches(const TwipsRect& a, const TwipsRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
 int IdNumber(const std::string& id) {
     int n = -1;
     const auto [end, error] = std::from_chars(id.data(), id.data() + id.size(), n);
@@ -39,12 +50,18 @@ int IdNumber(const std::string& id) {
 
 }  // namespace
 
-TwipsRect PlaceSearchWindow(Hub& hub, int width, int height, const TwipsRect& screen, const TwipsRect& area) {
-    const int top = IntoArea(Coordinate(hub, Setting::HPos1, screen.top, screen.bottom, height), height, area.top,
-                             area.bottom);
-    const int left = IntoArea(Coordinate(hub, Setting::HPos2, screen.left, screen.right, width), width, area.left,
-                              area.right);
-    return {left, top, left + width, top + height};
+TwipsRect PlaceSearchWindow(Hub& hub, int width, int height, ScreenDpi dpi) {
+    const std::vector<Monitor> monitors = hub.os.windows.Monitors();
+    const TwipsRect screen = ToTwips(monitors.front().area, dpi);
+    const int top = Coordinate(hub, Setting::HPos1, screen.top, screen.bottom, height);
+    const int left = Coordinate(hub, Setting::HPos2, screen.left, screen.right, width);
+    const TwipsRect place{left, top, left + width, top + height};
+    if (std::ranges::any_of(monitors, [&](const Monitor& m) { return Touches(place, ToTwips(m.area, dpi)); }))
+        return place;
+    const TwipsRect area = ToTwips(monitors.front().workArea, dpi);
+    const int intoTop = IntoArea(top, height, area.top, area.bottom);
+    const int intoLeft = IntoArea(left, width, area.left, area.right);
+    return {intoLeft, intoTop, intoLeft + width, intoTop + height};
 }
 
 void MemberSearch::Load() {
@@ -77,7 +94,10 @@ void MemberSearch::SearchPressed() {
 }
 
 void MemberSearch::Search() {
-    const FlagScope running(running_);  // from the start: the beep below lets events run
+    // Running, with `BSuchen` (the stop request) off, from the start: the beep below lets events run, and
+    // an `Abbrechen` among them must stop this search.
+    const FlagScope running(running_);
+    form_.BSuchenEnabled = false;
     const SearchTerm term = RecognizeTerm(form_.Text1);
     if (term.identNumber) {
         form_.bSteuerNr = true;
@@ -88,7 +108,7 @@ void MemberSearch::Search() {
     }
     if (term.postcode) form_.BWohnorte = true;
     promptAt_.reset();
-    form_.BSuchenEnabled = false;
+    if (StopRequested()) return End();
     form_.optionsEnabled = false;
     form_.VNamen.clear();
     ++form_.listGeneration;
@@ -96,21 +116,26 @@ void MemberSearch::Search() {
     form_.PBarVisible = true;
     Show();
 
-    const DatabaseIndex index = MemberDatabase(hub_.os, SearchFile(hub_)).Load();
+    const DatabaseIndex index(SearchBytes(hub_));
     LetEventsRun(hub_);
     DamageNotice notice(hub_.os.dialogs);  // one notice for the whole scan
     MemberMatcher matcher(term.text, {term.identMode, form_.BErweitert, form_.BWohnorte});
-    MemberRecord member;
     for (int n : SearchNumbers(index.ReadRanges(notice))) {
-        if (form_.BSuchenEnabled || closing_) break;  // `BAbbrechen`, or the window is closing
-        index.ReadMember(n, notice, member);
-        matcher.Match(member, MemberSection(n), form_.VNamen);
+        if (StopRequested()) break;
+        matcher.Match(index, n, notice, form_.VNamen);
         if (const int p = SearchProgress(n); p >= 0) form_.PBar = p;
         Show();
         LetEventsRun(hub_);
     }
-    if (closing_) return;
-    Finish(form_.VNamen.size());
+    End();
+}
+
+// `BAbbrechen` enables `BSuchen`; a closing window stops the search as well.
+bool MemberSearch::StopRequested() const { return form_.BSuchenEnabled || closing_; }
+
+// A search, through or stopped, reports what it found; a closing window takes it along unreported.
+void MemberSearch::End() {
+    if (!closing_) Finish(form_.VNamen.size());
 }
 
 void MemberSearch::Finish(std::size_t hits) {

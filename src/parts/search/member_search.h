@@ -46,10 +46,16 @@ struct TwipsRect {
     int left = 0, top = 0, right = 0, bottom = 0;
 };
 
-// Where the window opens: the stored position, or centred on the screen in a direction without one; then
-// moved into the work area, so that a position stored on a larger or a second screen never puts the
-// window out of reach.
-TwipsRect PlaceSearchWindow(Hub& hub, int width, int height, const TwipsRect& screen, const TwipsRect& workArea);
+// The screen's pixels per inch, across and down; a twip is 1/1440 inch.
+struct ScreenDpi {
+    int x = 96, y = 96;
+};
+
+// Where the window of width and height (twips) opens: the stored position, or centred on the primary
+// screen in a direction without one. A window left on a second screen stays there; only one that would
+// touch no screen at all (a screen gone, a smaller resolution) is moved into the primary work area, so
+// that it never opens out of reach.
+TwipsRect PlaceSearchWindow(Hub& hub, int width, int height, ScreenDpi dpi);
 
 class MemberSearch;
 
@@ -88,6 +94,8 @@ private:
     void Search();
     void Show() { view_.Update(form_); }
     void StopScan();
+    bool StopRequested() const;
+    void End();
     void Finish(std::size_t hits);
 
     Hub& hub_;

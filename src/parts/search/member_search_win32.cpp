@@ -163,13 +163,13 @@ void Win32SuchenView::Load() {
     }
     SendMessageA(list, LVM_SETCOLUMNWIDTH, kColumns.size() - 1, LVSCW_AUTOSIZE_USEHEADER);
     AddTip(dialog_, GetDlgItem(dialog_, IDC_SUCHEN_ANZAHL), kAnzahlTip);
-    RECT window{}, area{};
+    RECT window{};
     GetWindowRect(dialog_, &window);
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     const TwipsRect size = ToTwips(dialog_, {0, 0, window.right - window.left, window.bottom - window.top});
-    const TwipsRect place =
-        PlaceSearchWindow(search_->Owner(), size.right, size.bottom, ToTwips(dialog_, screen), ToTwips(dialog_, area));
+    HDC screen = GetDC(dialog_);
+    const ScreenDpi dpi{GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
+    ReleaseDC(dialog_, screen);
+    const TwipsRect place = PlaceSearchWindow(search_->Owner(), size.right, size.bottom, dpi);
     SetWindowPos(dialog_, nullptr, Twips(dialog_, place.left, LOGPIXELSX, false),
                  Twips(dialog_, place.top, LOGPIXELSY, false), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     search_->Load();
@@ -177,9 +177,20 @@ void Win32SuchenView::Load() {
     SetFocus(GetDlgItem(dialog_, IDC_SUCHEN_TEXT1));
 }
 
+// Where the window stands when it is shown normally: a minimized window's own rectangle lies far off
+// the screen (-32000), so its normal placement is kept instead. That one is in workspace coordinates,
+// which start at the primary work area's corner.
 TwipsRect Win32SuchenView::Place() const {
     RECT window{};
     GetWindowRect(dialog_, &window);
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (IsIconic(dialog_) && GetWindowPlacement(dialog_, &placement)) {
+        RECT area{};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+        window = placement.rcNormalPosition;
+        OffsetRect(&window, area.left, area.top);
+    }
     return ToTwips(dialog_, window);
 }
 

@@ -1,6 +1,5 @@
 #include "search/result_actions.h"
 
-#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <tuple>
@@ -46,9 +45,11 @@ int Number(const std::string& id) {
     return n;
 }
 
-MemberRecord ReadMember(Hub& hub, const std::string& id) {
+// One value of the member's record; the others stay scrambled, so that a damage elsewhere in the record
+// does not stop the user with a notice about a value this action never uses.
+std::string ReadMemberValue(Hub& hub, const std::string& id, std::string_view key) {
     if (!Numeric(id)) return {};
-    return HubDatabase(hub).ReadMember(Number(id));
+    return HubDatabase(hub).Read(MemberSection(Number(id)), key);
 }
 
 void Tell(Hub& hub, const std::string& text, MsgIcon icon) {
@@ -83,7 +84,7 @@ void SimpleHandOver(Hub& hub, const ObjekteItem& item, const HitRow& hit) {
 // A running member administration takes the member into its open window; a second copy is never started.
 void OpenInAdministration(Hub& hub, const HitRow& hit) {
     const std::string id = FormattedId(hit.id);
-    if (Numeric(hit.id) && !Departed(hub, ReadMember(hub, hit.id).AUSTRITT)) HandOver(hub, hit.id);
+    if (Numeric(hit.id) && !Departed(hub, ReadMemberValue(hub, hit.id, "AUSTRITT"))) HandOver(hub, hit.id);
     Windows& windows = hub.os.windows;
     if (windows.Find(std::string(kAdministrationMainClass), std::string(kMemberAdministrationCaption)) == kNoWindow) {
         hub.settings.WriteText(Setting::LastUser, id);
@@ -98,23 +99,25 @@ void OpenInAdministration(Hub& hub, const HitRow& hit) {
     if (box != kNoWindow) windows.SetText(box, id);
 }
 
-// Letters, digits and the few marks of an address stay; everything else is percent-encoded, so that the
-// address cannot add fields of its own to the mail ("?", "&") or end the text early.
+// Only what would break the address is percent-encoded: "?", "&" and "#" would start fields of their own
+// or cut the address, "%" would be read as an escape, blanks and control characters end the text early.
+// Everything else (umlauts included) goes to the mail program as the member administration stored it.
 std::string PercentEncoded(const std::string& address) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
     for (char c : address) {
         const auto b = static_cast<unsigned char>(c);
-        if (std::isalnum(b) && b < 0x80) out += c;
-        else if (std::string_view("@.-_~+").find(c) != std::string_view::npos) out += c;
-        else out += {'%', kHex[b >> 4], kHex[b & 15]};
+        if (b <= ' ' || b == 0x7F || std::string_view("?&#%").find(c) != std::string_view::npos)
+            out += {'%', kHex[b >> 4], kHex[b & 15]};
+        else
+            out += c;
     }
     return out;
 }
 
 void SendMail(Hub& hub, const HitRow& hit) {
     if (Numeric(hit.id)) HandOver(hub, hit.id);
-    const std::string address = ReadMember(hub, hit.id).MAIL;
+    const std::string address = ReadMemberValue(hub, hit.id, "MAIL");
     if (address.empty()) return;
     if (address.find('@') == std::string::npos || address.find_first_of("\r\n") != std::string::npos) {
         Tell(hub, "Die E-Mail-Adresse \"" + address + kBadMailAddress, MsgIcon::Exclamation);
@@ -139,10 +142,9 @@ void OpenTaxReturn(Hub& hub, int i, const HitRow& hit) {
     const int year = Number(dir);
     std::string folder = hub.settings.ReadText(Setting::Erklaerungen);
     if (!folder.empty() && !folder.ends_with('\\')) folder += '\\';
-    // With conversion on, last year's return stands for this year's: the returns program carries it over.
-    const bool exists = hub.os.files.Exists(ReturnFile(folder, year, hit.id)) ||
-                        (hub.settings.ReadInt(Setting::Konvertierung) != 0 &&
-                         hub.os.files.Exists(ReturnFile(folder, year - 1, hit.id)));
+    // Only a return of year Y itself lets the tax data program stay closed: a member with last year's
+    // alone is starting this year's, the usual case at the start of each tax year.
+    const bool exists = hub.os.files.Exists(ReturnFile(folder, year, hit.id));
     if (Numeric(hit.id)) hub.settings.WriteText(Setting::LastUser, FormattedId(hit.id));
     hub.settings.WriteText(Setting::Jahrgang, dir);
     hub.settings.WriteText(Setting::Steuerjahr, std::to_string(year % 100));
@@ -200,7 +202,7 @@ void LoadTaxYears(Hub& hub, ObjekteMenu& menu) {
 }
 
 void PrepareObjekteMenu(Hub& hub, ObjekteMenu& menu, const HitRow& hit) {
-    menu.mails = !ReadMember(hub, hit.id).MAIL.empty();
+    menu.mails = !ReadMemberValue(hub, hit.id, "MAIL").empty();
 }
 
 void RunObjekteEntry(Hub& hub, ObjekteMenu& menu, ObjekteEntry entry, const HitRow& hit) {

@@ -15,6 +15,13 @@ constexpr int kFirstKey = 100;
 
 std::string Key(std::size_t i) { return std::to_string(kFirstKey + static_cast<int>(i)); }
 
+// The term as the file gives it back once written: blanks around it and matching outer quotes go, and
+// what is left may have such blanks again ("\" Meier \""), until nothing more goes.
+std::string AsReadBack(std::string_view term) {
+    for (std::string_view shorter; (shorter = IniReadBack(IniTrim(term))) != term;) term = shorter;
+    return std::string(term);
+}
+
 }  // namespace
 
 std::vector<std::string> GetNames(Hub& hub) {
@@ -27,7 +34,9 @@ std::vector<std::string> GetNames(Hub& hub) {
     return names;
 }
 
-void AddToHistory(std::vector<std::string>& history, const std::string& term) {
+void AddToHistory(std::vector<std::string>& history, const std::string& typed) {
+    const std::string term = AsReadBack(typed);
+    if (term.empty()) return;
     std::erase_if(history, [&](const std::string& old) { return EqualsNoCase(old, term); });
     history.insert(history.begin(), term);
     if (history.size() > kHistorySize) history.resize(kHistorySize);

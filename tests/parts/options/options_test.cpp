@@ -1,3 +1,4 @@
+#include <fstream>
 #include <functional>
 
 #include "options/options_fixture.h"
@@ -53,15 +54,12 @@ TEST(OptionsTest, LoadingFollowsTheStores) {
         std::string expected;  // the Describe() pieces that must appear
     } cases[] = {
         {[](OptionsSystem& s) { s.Set("ALizenz0", SzData("Verein Nord, ")); }, "tVereinsname'Verein Nord' "},
-        {[](OptionsSystem& s) { s.Set("ALizenz0", SzData("Verein,")); }, "tVereinsname'Verein' "},
         {[](OptionsSystem& s) { s.p.files.Delete("C:\\Orvintal\\Data\\Plz.dat"); }, "CPostleitzahl=0- "},
         {[](OptionsSystem& s) { s.Set("QuittungVerboten", DwordData(1)); }, "CQuittungVerboten=1- "},
         {[](OptionsSystem& s) { s.Put(kDatabase, "[000]\r\n" + Line("B1", "8999")); }, "TAnfang2'9000' "},
-        {[](OptionsSystem& s) { s.Set("Maustaste", SzData("links")); }, "CMaustaste=0 "},
         {[](OptionsSystem& s) { s.Set("Maustaste", SzData("3")); }, "CMaustaste=3 "},
         {[](OptionsSystem& s) { s.Set("NoInfoSound", DwordData(1)), s.Set("Klicker", DwordData(0)); }, "CKlicker=0 "},
         {[](OptionsSystem& s) { s.Set("MDBUsed", SzData("D:\\sql.mdb")); }, "tMdbFile'D:\\sql.mdb' cMDBUsed=1 "},
-        {[](OptionsSystem& s) { s.Set("Calendar", DwordData(7)); }, "LKalender=0 "},
         {[](OptionsSystem& s) { s.Set("AutoUpdate", DwordData(0)); }, "CAutoUpdate=0 CInternetUpdate=1 CPackageUpdate=1~ "},
         {[](OptionsSystem& s) { s.Set("AutoTaxBackup", SzData("1")); }, "CAutoTaxBackup=1 CBackup1=1 "},
         {[](OptionsSystem& s) { s.Put("C:\\Orvintal\\Tips.dat", "[Ex]\r\nShow=1\r\n"); }, "CTipsTricks=1~ "},
@@ -161,60 +159,97 @@ TEST(OptionsTest, FieldsPagesAndTimers) {
     EXPECT_EQ(shown, "11100");
 }
 
-// A second Ok writes nothing: the first one stored every missing value, and a peer's change made while the
-// window was open survives under controls the user left alone.
-TEST(OptionsSaveTest, WritesOnlyWhatChangedOrIsMissing) {
+// The stored settings as "Name=value ", in the table's order.
+std::string KeyText(OptionsSystem& s) {
+    std::string text;
+    for (std::size_t i = 0; i < AllSettings().size(); ++i)
+        if (std::string value; s.hub.settings.Get(static_cast<Setting>(i), value))
+            text += std::string(AllSettings()[i].name) + "=" + value + " ";
+    return text;
+}
+
+// The whole key after an Ok, one line of options_saved.txt per row: the first Ok on a key that loading corrects
+// (no street directory, a calendar and a start entry out of range, a mouse key that is no number, an association
+// name ending in ",", a signature flag without the file, a backup list with "ja"), and an Ok after every control
+// bound to a setting was changed.
+TEST(OptionsSaveTest, OkStoresWhatTheWindowShows) {
+    std::ifstream expected(KOLVANE_SOURCE_DIR "/tests/parts/options/options_saved.txt", std::ios::binary);
+    for (const bool changeAll : {false, true}) {
+        SCOPED_TRACE(changeAll);
+        OptionsSystem s;
+        for (const auto& [name, data] : {std::pair{"Postleitzahl", DwordData(1)}, {"Calendar", DwordData(7)},
+                                         {"StartApp", DwordData(9)}, {"Maustaste", SzData("links")},
+                                         {"ALizenz0", SzData("Verein,")}, {"Unterschrift", DwordData(1)}})
+            if (!changeAll) s.Set(name, data);
+        s.Put("C:\\Orvintal\\DATASAFE.INI", "[AUTOFILE]\r\nB1=ja\r\nB2=1\r\nB3=0\r\n");
+        if (!changeAll) s.p.files.Delete("C:\\Orvintal\\Data\\Plz.dat");
+        OptionsForm form = OptionsLoad(s.hub);
+        for (const OptionsControl& c : AllControls()) {
+            if (!changeAll || !c.setting || c.id == C::tDatFile) continue;
+            ControlState& state = form[c.id];
+            if (c.kind == CtlKind::Check) state.value = 1 - state.value;
+            else if (c.kind == CtlKind::List) state.value = static_cast<int>(state.items.size()) - 1;
+            else state.text = "X" + std::string(c.name);
+        }
+        if (changeAll) form[C::TPdfViewer].text = "V", form.pdfTools = {"", "E", "T", "D"};
+        EnableTimer(s.hub, HubTimer::Timer1, true);
+        ASSERT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Saved);
+        std::string line;
+        std::getline(expected, line);
+        EXPECT_EQ(KeyText(s), line);
+        EXPECT_EQ(TimerEnabled(s.hub, HubTimer::Timer1), !changeAll);
+        EXPECT_EQ(s.p.files.ReadAll("C:\\Orvintal\\DATASAFE.INI"), "[AUTOFILE]\r\nB1=0\r\nB2=1\r\nB3=0\r\nB4=0\r\nB5=0\r\n");
+    }
+}
+
+// A second Ok writes only what the user changed: a peer's change made meanwhile to another value survives.
+TEST(OptionsSaveTest, SecondOkKeepsAPeersChange) {
     OptionsSystem s;
     OptionsForm first = OptionsLoad(s.hub);
     ASSERT_EQ(OptionsSave(s.hub, first), OptionsOutcome::Saved);
     OptionsForm form = OptionsLoad(s.hub);
-    const auto registry = s.p.registry.Dump();
-    const std::string database = s.Ranges();
     s.Set("AutoUpdate", DwordData(0));
     form[C::CRefreshDialog].value = 0;
-    form[C::CMaustaste].value = 2;
     form[C::TEnde2].text = "1500";
+    const auto registry = (s.Set("RefreshDialog", DwordData(0)), s.p.registry.Dump());
     EXPECT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Saved);
-    const std::string key = "HKLM\\Software\\Brekkan\\Orvintal\\";
-    EXPECT_EQ(OptionsSystem::Diff(registry, s.p.registry.Dump()),
-              (std::vector<std::string>{"-" + key + "AutoUpdate=4:" + std::string("\1\0\0\0", 4),
-                                        "-" + key + "Maustaste=4:" + std::string(4, '\0'),
-                                        "-" + key + "RefreshDialog=4:" + std::string("\1\0\0\0", 4),
-                                        "+" + key + "AutoUpdate=4:" + std::string(4, '\0'),
-                                        "+" + key + "Maustaste=4:" + std::string("\2\0\0\0", 4),
-                                        "+" + key + "RefreshDialog=4:" + std::string(4, '\0')}));
-    EXPECT_NE(s.Ranges(), database);
+    EXPECT_EQ(s.p.registry.Dump(), registry);
     EXPECT_EQ(MemberDatabase(s.p.os, kDatabase).Read("000", "B2"), "1500");
     EXPECT_EQ(s.p.dialogs.shown.size(), 0u);
 }
 
 // Every check runs before anything is written: a refused save changes neither the registry nor the database.
 TEST(OptionsSaveTest, ChecksComeFirst) {
-    const char* order = "Fehlerhafte Vergabe der Lizenz-Nummern. \nZahlen müssen pro Feld immer größer werden.";
-    const char* gap = "Fehlerhafte Vergabe der Lizenz-Nummern. \nDie Haupt- und Nebenstelle benötigen 3 freie Stellen.";
-    const char* digits = "In Orvintal sind max. 4-stellige Mitgliedsnummern erlaubt. ";
+    using M = MessageBoxRequest;
+    const char* ranges = " Brekkan Mitgliederbereich";
+    const M order{"Fehlerhafte Vergabe der Lizenz-Nummern. \nZahlen müssen pro Feld immer größer werden.", ranges,
+                  MsgButtons::Ok, MsgIcon::Critical};
+    const M gap{"Fehlerhafte Vergabe der Lizenz-Nummern. \nDie Haupt- und Nebenstelle benötigen 3 freie Stellen.", ranges,
+                MsgButtons::Ok, MsgIcon::Exclamation};
+    const M digits{"In Orvintal sind max. 4-stellige Mitgliedsnummern erlaubt. ", ranges, MsgButtons::Ok, MsgIcon::Exclamation};
+    auto options = [](const char* text) { return M{text, "  Einstellungen", MsgButtons::Ok, MsgIcon::Exclamation}; };
     const struct {
         std::array<const char*, 4> ranges;
         std::function<void(OptionsForm&)> edit;
-        std::string message;  // empty: saved
+        std::optional<MessageBoxRequest> box;  // nothing: saved
         C focus;
         std::string storedA1;
     } cases[] = {
         {{"001", "890", "892", "999"}, {}, gap, C::TAnfang2, "001"},
-        {{"001", "890", "894", "999"}, {}, "", C::TAnfang1, "001"},
-        {{"001", "999", "1003", "1999"}, {}, "", C::TAnfang1, "001"},
+        {{"001", "890", "894", "999"}, {}, {}, C::TAnfang1, "001"},
+        {{"001", "999", "1003", "1999"}, {}, {}, C::TAnfang1, "001"},
         {{"001", "890", "900", "9999"}, {}, digits, C::TEnde2, "001"},
         {{"001", "890", "900", "10000"}, {}, digits, C::TEnde2, "001"},
-        {{"001", "890", "900", "9998"}, {}, "", C::TAnfang1, "001"},
-        {{"12", "890", "900", "999"}, {}, "", C::TAnfang1, "012"},
+        {{"001", "890", "900", "9998"}, {}, {}, C::TAnfang1, "001"},
+        {{"12", "890", "900", "999"}, {}, {}, C::TAnfang1, "012"},
         {{"x", "890", "900", "999"}, {}, order, C::TAnfang1, "001"},
         {{"001", "890", "900", "+999"}, {}, order, C::TAnfang1, "001"},
         {{"500", "400", "900", "999"}, {}, order, C::TAnfang1, "001"},
         {{"001", "890", "900", "999"}, [](OptionsForm& f) { f[C::cMDBUsed].value = 1; },
-         "Bitte geben Sie den Speicherort der SQL-Datenbank an.  \nDeaktivieren Sie ggf. die Verwendung der Datenbank.",
+         options("Bitte geben Sie den Speicherort der SQL-Datenbank an.  \nDeaktivieren Sie ggf. die Verwendung der Datenbank."),
          C::tMdbFile, "001"},
         {{"001", "890", "900", "999"}, [](OptionsForm& f) { f[C::tDatFile].text = "C:\\Nirgends"; },
-         "Der Ordner für die Datenbanken wurde nicht gefunden:\nC:\\Nirgends\\", C::tDatFile, "001"},
+         options("Der Ordner für die Datenbanken wurde nicht gefunden:\nC:\\Nirgends\\"), C::tDatFile, "001"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
@@ -226,14 +261,62 @@ TEST(OptionsSaveTest, ChecksComeFirst) {
         const auto registry = s.p.registry.Dump();
         const std::string database = s.Ranges();
         const auto outcome = OptionsSave(s.hub, form);
-        EXPECT_EQ(outcome.has_value(), c.message.empty());
-        EXPECT_EQ(s.p.dialogs.shown.empty() ? "" : s.p.dialogs.shown[0].text, c.message);
-        if (!c.message.empty()) {
+        EXPECT_EQ(outcome.has_value(), !c.box);
+        EXPECT_EQ(s.p.dialogs.shown, c.box ? std::vector{*c.box} : std::vector<MessageBoxRequest>{});
+        if (c.box) {
             EXPECT_EQ(form.focus, c.focus);
             EXPECT_EQ(s.p.registry.Dump(), registry);
             EXPECT_EQ(s.Ranges(), database);
         }
         EXPECT_EQ(MemberDatabase(s.p.os, kDatabase).Read("000", "A1"), c.storedA1);
+    }
+}
+
+// The database folder's files are checked before the first write, and the message names the cause; a folder that
+// is gone does not keep the user from changing to another one. The folder changes only after the question; the
+// ranges go to the database they were read from.
+TEST(OptionsSaveTest, DatabaseFolderCheckedBeforeTheFirstWrite) {
+    const std::string gone = "\\\\Server\\Weg\\", busy = " wird gerade an einem anderen Arbeitsplatz bearbeitet.\n"
+                                                       "Bitte versuchen Sie es in einigen Sekunden noch einmal.";
+    const MessageBoxRequest change{"Möchten Sie den Ordner für die Datenbanken wirklich ändern ?  ", " Brekkan Orvintal",
+                                   MsgButtons::RetryCancel, MsgIcon::Exclamation};
+    const std::string here = "C:\\Orvintal\\";
+    const struct {
+        std::string folder, held, chosen, text;  // text: the box that stops the save, none when it goes on
+        MsgAnswer answer = MsgAnswer::Retry;
+        std::string ranges = "[000]\r\n" + Line("A1", "001") + Line("A2", "890") + Line("B1", "900") + Line("B2", "999");
+    } cases[] = {
+        {gone, "", "", "Der Ordner für die Datenbanken ist nicht erreichbar:\n" + gone +
+                           "\nPrüfen Sie die Verbindung zum Netzwerk oder wählen Sie einen anderen Ordner."},
+        {gone, "", "D:\\Neu", ""},
+        {here, "", "d:\\neu", "", MsgAnswer::Retry, ""},
+        {here, "", "D:\\Neu", "", MsgAnswer::Cancel, ""},
+        {here, here + "DATEX.DAT.lck", "", "Die Datei C:\\Orvintal\\DATEX.DAT" + busy},
+        {here, here + "DATASAFE.INI", "", "Die Datei C:\\Orvintal\\DATASAFE.INI" + busy},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        OptionsSystem s;
+        s.Put("D:\\Neu\\DATEX.DAT", "[000]\r\n");
+        s.hub.LrDatabase = c.folder;
+        s.Set("Database", SzData(c.folder));
+        OptionsForm form = OptionsLoad(s.hub);
+        for (std::size_t i = 0; i < 4; ++i) form[kRangeFields[i]].text = std::array{"001", "890", "900", "1500"}[i];
+        if (!c.chosen.empty()) form[C::tDatFile].text = c.chosen;
+        const auto lock = c.held.ends_with(".lck") ? s.p.locks.TryLock(c.held) : nullptr;
+        const auto held = c.held.ends_with(".INI") ? s.p.files.Hold(c.held) : nullptr;
+        const auto registry = s.p.registry.Dump();
+        s.p.dialogs.answers = {c.answer};
+        EXPECT_EQ(OptionsSave(s.hub, form).has_value(), c.text.empty());
+        const MessageBoxRequest stop{c.text, "  Einstellungen", MsgButtons::Ok, MsgIcon::Exclamation};
+        EXPECT_EQ(s.p.dialogs.shown, std::vector{c.text.empty() ? change : stop});
+        EXPECT_TRUE(c.text.empty() || s.p.registry.Dump() == registry);
+        const std::string folder = c.text.empty() && c.answer == MsgAnswer::Retry ? c.chosen + "\\" : c.folder;
+        EXPECT_EQ(s.hub.LrDatabase + "|" + s.hub.settings.ReadText(Setting::Database), folder + "|" + folder);
+        EXPECT_EQ(s.Ranges(), c.ranges.empty() ? "[000]\r\n" + Line("A1", "001") + Line("A2", "890") + Line("B1", "900") +
+                                                     Line("B2", "1500")
+                                               : c.ranges);
+        EXPECT_EQ(s.p.files.ReadAll("D:\\Neu\\DATEX.DAT"), "[000]\r\n");
     }
 }
 
@@ -289,28 +372,6 @@ TEST(OptionsSaveTest, VersetzungRestartsTheHub) {
     EXPECT_EQ(s.p.windows.GetText(s.hub.Root), "Brekkan Orvintal  Zweite Instanz");
     EXPECT_EQ(s.p.shell.started.at(0).commandLine, "\"C:\\Orvintal\\KOLVANE.EXE\"");
     EXPECT_TRUE(SentClose(s.p, s.hub));
-}
-
-// The database folder changes only to a folder that is there, after the question; the ranges go to the database
-// they were read from. An empty receipts folder leaves the PDF printer's folder alone.
-TEST(OptionsSaveTest, DatabaseFolderAndReceipts) {
-    for (const MsgAnswer answer : {MsgAnswer::Retry, MsgAnswer::Cancel}) {
-        OptionsSystem s;
-        s.Put("D:\\Neu\\DATEX.DAT", "[000]\r\n");
-        s.p.registry.Put(kPdfPrinterKey.root, kPdfPrinterKey.path, "AutoSaveDir", SzData("C:\\Weg"));
-        OptionsForm form = OptionsLoad(s.hub);
-        form[C::tDatFile].text = "d:\\neu";
-        form[C::TBelege].text = "";
-        form[C::TEnde2].text = "1500";
-        s.p.dialogs.answers = {answer};
-        EXPECT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Saved);
-        const char* folder = answer == MsgAnswer::Retry ? "d:\\neu\\" : "C:\\Orvintal\\";
-        EXPECT_EQ(s.hub.LrDatabase, folder);
-        EXPECT_EQ(s.hub.settings.ReadText(Setting::Database), folder);
-        EXPECT_EQ(MemberDatabase(s.p.os, kDatabase).Read("000", "B2"), "1500");
-        EXPECT_EQ(s.p.files.ReadAll("D:\\Neu\\DATEX.DAT"), "[000]\r\n");
-        EXPECT_EQ(s.p.registry.QueryValue(kPdfPrinterKey.root, kPdfPrinterKey.path, "AutoSaveDir")->bytes, "C:\\Weg" + std::string(1, '\0'));
-    }
 }
 
 }  // namespace

@@ -99,48 +99,63 @@ TEST(OptionsExtraMenuTest, EveryEntryStartsItsCommandLine) {
     }
 }
 
-// One file per kind of bad input; a good file is imported from a private copy and the restart offered.
-TEST(OptionsExtraMenuTest, ImportChecksTheFileAndTheEditorsEnd) {
-    const std::string header = "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Brekkan\\Orvintal]\r\n";
-    static constexpr char kUnicode[] = "\xFF\xFE" "W\0i\0n\0d\0o\0w\0s\0 \0R\0e\0g\0i\0s\0t\0r\0y\0 \0E\0d\0"
-                                "i\0t\0o\0r\0 \0V\0e\0r\0s\0i\0o\0n\0 \0005\0.\0000\0000\0\r\0\n\0";
-    const std::string unicode(kUnicode, sizeof kUnicode - 1);
+// A checked file is copied only after the yes and held while the editor reads it: swapping it then fails. The
+// copy goes afterwards, also when the editor could not be started. The refusals themselves: settings_file_check.
+TEST(OptionsExtraMenuTest, ImportAsksThenRunsTheEditorOnAHeldCopy) {
+    const std::string good = "REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\Brekkan\\Orvintal]\r\n\"Pfad\"=\"x\"\r\n";
+    const std::string title = "  Einstellungen";
+    const MessageBoxRequest ask{"Möchten Sie wirklich die Einstellungen wiederherstellen ?\nÄnderungen an den Optionen "
+                                "werden nicht gespeichert.\nDanach muss Orvintal neu gestartet werden.",
+                                title, MsgButtons::YesNo, MsgIcon::Exclamation};
+    const MessageBoxRequest restart{"Möchten Sie jetzt Orvintal aktualisieren und neu starten ? ", title,
+                                    MsgButtons::OkCancel, MsgIcon::Exclamation};
+    auto told = [&](const char* text) { return MessageBoxRequest{text, title, MsgButtons::Ok, MsgIcon::Exclamation}; };
     const struct {
         std::string file;
+        A answer;
         unsigned long exitCode;
-        bool accepted;
+        bool startFails;
+        std::vector<MessageBoxRequest> boxes;
     } cases[] = {
-        {header + "\"Pfad\"=\"C:\\\\a \\\"b\\\"\"\r\n\"Bin\"=hex:01,\\\r\n  02\r\n", 0, true},
-        {unicode, 0, true},
-        {header + "\"Pfad\"=\"x\"\r\n", 1, true},
-        {"Windows Registry Editor Version 5.00\r\n", 0, false},
-        {header + "[HKEY_LOCAL_MACHINE\\Software\\Brekkan\\Orvintal2]\r\n", 0, false},
-        {header + "[HKEY_CURRENT_USER\\Software\\Brekkan\\Orvintal]\r\n", 0, false},
-        {header + "[-HKEY_LOCAL_MACHINE\\Software\\Brekkan\\Orvintal]\r\n", 0, false},
-        {header + "\"Database\"=-\r\n", 0, false},
-        {header + "\"Pfad\"=\"x\"\r[-HKEY_LOCAL_MACHINE\\Software]\r\n", 0, false},
-        {"REGEDIT4\r\n\"Database\"=\"x\"\r\n", 0, false},
+        {good, A::Yes, 0, false, {ask, restart}},
+        {good, A::No, 0, false, {ask}},
+        {good, A::Yes, 1, false, {ask, told("Die Einstellungen konnten nicht geladen werden (Fehler 1).\nPrüfen Sie die "
+                                            "Einstellungen, bevor Sie Orvintal neu starten.")}},
+        {good, A::Yes, 0, true,
+         {ask, told("Die Registrierung konnte nicht gestartet werden. Die Einstellungen wurden nicht geladen.")}},
+        {"REGEDIT4\r\n[-HKEY_LOCAL_MACHINE\\Software]\r\n", A::Yes, 0, false,
+         {told("Die Datei würde Einträge der Registrierung löschen und wird nicht geladen.")}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         OptionsSystem s;
-        s.Put("C:\\CLOSEALL.REG", c.file);
+        s.Put("C:\\SICHER.REG", c.file);
         s.Put("C:\\Orvintal\\CLOSEALL.EXE");
         s.p.files.CreateFolder(s.p.kernel.TempFolder());
         s.p.shell.exitCode = c.exitCode;
+        s.p.shell.watchedStartFails = c.startFails;
         s.p.kernel.systemFolder = "C:\\Windows\\System32";  // a 32-bit system: the registry editor itself
+        const std::string copy = s.p.kernel.TempFolder() + "KOLVANE.REG";
+        std::optional<std::string> read;
+        s.p.shell.onStart = [&](const MemoryShell::Started& started) {
+            if (!started.watched) return;
+            read = s.p.files.ReadAll(copy);
+            EXPECT_FALSE(s.p.files.WriteAll(copy, "REGEDIT4\r\n[-HKEY_LOCAL_MACHINE\\Software]\r\n"));
+        };
         OptionsForm form = OptionsLoad(s.hub);
         s.p.dialogs.menuChoices = {12};
-        s.p.dialogs.files = {"C:\\CLOSEALL.REG"};
-        s.p.dialogs.answers = {A::Yes, A::Ok};
+        s.p.dialogs.files = {"C:\\SICHER.REG"};
+        s.p.dialogs.answers = {c.answer, A::Ok};
         OptionsExtraMenu(s.hub, form);
-        const bool restarted = c.accepted && c.exitCode == 0;
-        std::vector<std::string> expected;
-        if (c.accepted) expected.push_back("Regedit.exe /s \"" + s.p.kernel.TempFolder() + "KOLVANE.REG\"");
-        if (restarted) expected.push_back("\"C:\\Orvintal\\CLOSEALL.EXE\" /restart");
-        EXPECT_EQ(Started(s), expected);
-        EXPECT_EQ(s.p.dialogs.shown.back().buttons, restarted ? MsgButtons::OkCancel : MsgButtons::Ok);
-        EXPECT_EQ(form.closing.has_value(), c.accepted);
+        const bool ran = c.boxes.size() == 2 && !c.startFails;
+        std::vector<std::string> started;
+        if (ran) started.push_back("Regedit.exe /s \"" + copy + "\"");
+        if (c.boxes.back() == restart) started.push_back("\"C:\\Orvintal\\CLOSEALL.EXE\" /restart");
+        EXPECT_EQ(s.p.dialogs.shown, c.boxes);
+        EXPECT_EQ(Started(s), started);
+        EXPECT_EQ(read, ran ? std::optional(c.file) : std::nullopt);
+        EXPECT_FALSE(s.p.files.Exists(copy));
+        EXPECT_EQ(form.closing.has_value(), ran);
     }
 }
 

@@ -18,25 +18,34 @@ TEST_F(SearchTest, EachResultEntryHandsTheMemberOverAsThePeersExpect) {
         const WindowId form = p.windows.Create("ThunderRT6FormDC", kMemberAdministrationCaption);
         p.windows.Create("ThunderRT6textbox", "", form);
     };
+    const auto box = [](const char* text, MsgIcon icon) {
+        return std::vector<MessageBoxRequest>{{text, "  Personen suchen", MsgButtons::Ok, icon}};
+    };
     struct Case {
         E entry;
         std::string id;
         std::vector<std::string> outcome;
         std::string values;
         std::function<void()> setup = nullptr;
+        std::vector<MessageBoxRequest> boxes = {};
     } cases[] = {
         {E::mnuKurzmitteilung, "042", {"%QUILL.EXE\" 042"}, "LastUser=042 Kurzmitteilung=042 "},
         {E::mnuInterface, "1000", {"%LINKPORT.EXE\" 1000"}, "LastUser=1000 Kurzmitteilung=1000 "},
-        {E::mnuQuittungen, "001", {"told Die Quittungen können"}, "",
-         [&] { hub.settings.WriteInt(Setting::QuittungVerboten, 1); }},
+        {E::mnuQuittungen, "001", {}, "", [&] { hub.settings.WriteInt(Setting::QuittungVerboten, 1); },
+         box("Die Quittungen können von diesem Computer nicht gedruckt werden. \n"
+             "Bitte wenden Sie sich an den Beratungsstellenleiter ...", MsgIcon::Critical)},
         {E::mnuBearbeiten, "042", {"%ACCOUNTS.EXE\" 042"}, "LastUser=042 "},  // left yesterday
         {E::mnuBearbeiten, "001", {}, "LastUser=001 Kurzmitteilung=001 ", administrationRuns},
         {E::mnuMails, "001",
-         {"Open mailto:hans@mueller.example?Subject=Kelmsdorfer Lohnsteuerberatung für Arbeitnehmer e.V.&Body="},
+         {"Open mailto:hans%20müller%26co@mueller.example?Subject=Kelmsdorfer Lohnsteuerberatung für Arbeitnehmer e.V.&Body="},
          "LastUser=001 Kurzmitteilung=001 "},
-        {E::mnuMails, "1500", {"told Die E-Mail-Adresse \"eva.strasser\""}, "LastUser=1500 Kurzmitteilung=1500 "},
+        {E::mnuMails, "1500", {}, "LastUser=1500 Kurzmitteilung=1500 ", nullptr,
+         box("Die E-Mail-Adresse \"eva.strasser\" kann nicht verwendet werden.\n"
+             "Bitte korrigieren Sie sie in der Mitgliederverwaltung.", MsgIcon::Exclamation)},
         {E::mnuSteuerFiles1, "042", {"%RETURNS.EXE\" 042"}, "LastUser=042 Jahrgang=2008 Steuerjahr=8 ",
          [&] { hub.settings.WriteText(Setting::Erklaerungen, "C:\\Returns"); }},
+        {E::mnuSteuerFiles1, "001", {"%Taxstore.exe\"", "%RETURNS.EXE\" 001"}, "LastUser=001 Jahrgang=2008 Steuerjahr=8 ",
+         [&] { p.files.Put("C:\\Returns\\2007\\001.ESt2007", ""); }},  // last year's alone
         {E::mnuSteuerFiles2, "001", {"%Taxstore.exe\"", "%RETURNS.EXE\" 001"}, "LastUser=001 Jahrgang=2012 Steuerjahr=12 "},
         {E::mnuUeberweisungen, "001", {"%FORMDESK.EXE\"", "waited 3000 ms"}, "",
          [&] { p.registry.Put(kTransferFormKey.root, kTransferFormKey.path, kKontodatenValue, DwordData(5)); }},
@@ -48,6 +57,7 @@ TEST_F(SearchTest, EachResultEntryHandsTheMemberOverAsThePeersExpect) {
         p.shell.started.clear(), p.shell.executed.clear(), p.dialogs.shown.clear();
         if (c.setup) c.setup();
         RunObjekteEntry(hub, Form().objekte, c.entry, {c.id, "Müller", "Hans und Erika"});
+        EXPECT_EQ(std::exchange(p.dialogs.shown, {}), c.boxes);
         EXPECT_EQ(Outcome(), c.outcome);
         std::string values;
         for (Setting s : handed)
@@ -60,7 +70,8 @@ TEST_F(SearchTest, EachResultEntryHandsTheMemberOverAsThePeersExpect) {
         return p.registry.QueryValue(kTransferFormKey.root, kTransferFormKey.path, name)->bytes;
     };
     EXPECT_EQ(transfer(kInhaberValue) + transfer(kKontodatenValue), SzData("Müller, Hans und Erika").bytes + DwordData(0).bytes);
-    // The menu over a hit: the tax years' captions, "E-Mail senden" only for a member with an address.
+    // The menu over a hit: the tax years' captions, "E-Mail senden" only for a member with an address; the
+    // damaged "AUSTRITT" of 002 is never read for it.
     search.Load();
     EXPECT_EQ(Form().objekte.Caption(kObjekteItems[2]) + "|" + Form().objekte.Caption(kObjekteItems[3]),
               " ESt 2008|ESt.-VJ. 200_ ");
@@ -69,6 +80,7 @@ TEST_F(SearchTest, EachResultEntryHandsTheMemberOverAsThePeersExpect) {
         search.RowReleased(0);
         EXPECT_EQ(Form().objekte.Enabled(E::mnuMails), mails) << id;
     }
+    EXPECT_TRUE(p.dialogs.shown.empty());
 }
 
 }  // namespace

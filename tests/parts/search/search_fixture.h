@@ -1,6 +1,7 @@
 #pragma once
 // A hub with its menu and a member database of a few hand-made members: a couple, a single member with a
-// wife's first names but no "PAAR", one who left yesterday, damaged values, umlauts in every spelling.
+// wife's first names but no "PAAR", one who left yesterday, damaged values, umlauts in every spelling,
+// numbers on both sides of 999/1000.
 // The search window is played by the test, which sends its events; a step may run in the middle of a scan.
 #include "launcher/launcher_fixture.h"
 #include "search/member_search.h"
@@ -33,9 +34,10 @@ inline std::string Damaged(std::string_view key) { return *Crypt(key) + "=\x92\x
 inline std::string SearchDatabase() {
     return ConfiguredDatabase() +
            Member("001", {"Müller", "Hans", "Erika", "True", "12 345 678 901", "123/456/78901", "Hauptstraße 1",
-                          "10115 Berlin", "hans@mueller.example", ""}) +
+                          "10115 Berlin", "hans müller&co@mueller.example", ""}) +
            Member("002", {"Mueller", "Karl", "", "", "98 765 432 109", "", "Müllerweg 3", "14467 Potsdam", "", ""}) + Damaged("AUSTRITT") +
-           Member("042", {"Schmidt", "Peter", "Jutta", "", "", "", "Am Markt 2", "10115 Berlin", "", "06.12.2026"}) +
+           Member("042", {"Schmidt", "Peter", "Jutta", "", "", "", "Am Mühlbach 2", "10115 Berlin", "", "06.12.2026"}) +
+           Member("999", {"Schulz", "", "", "", "", "", "", "", "", ""}) +
            Member("1000", {"MÜLLER", "", "", "", "", "", "", "", "", ""}) + Damaged("MANN") +
            Member("1500", {"Strasser", "Eva", "", "", "", "", "", "", "eva.strasser", ""});
 }
