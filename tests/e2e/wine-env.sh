@@ -12,19 +12,29 @@ wine_env_common() {
     export WINEARCH=win64
 }
 
-# Initialises the template prefix once; concurrent callers wait on a lock. Its windows are not managed:
-# without a window manager, Wine would wait for each hidden top-level window to be withdrawn until a time-out.
+# The Wine installation a template was made with: its version and whether it runs 32-bit programs (Debian's
+# wine32 adds the 32-bit loader; a prefix made before that has no 32-bit system libraries).
+wine_env_installation() {
+    wine --version 2>/dev/null
+    if [ -x /usr/lib/wine/wine ]; then echo "32-bit and 64-bit"; else echo "64-bit only"; fi
+}
+
+# Initialises the template prefix once per Wine installation; concurrent callers wait on a lock. Its windows
+# are not managed: without a window manager, Wine would wait for each hidden top-level window to be withdrawn
+# until a time-out.
 wine_env_template() {
-    local template=$WINE_ENV_ROOT/template
+    local template=$WINE_ENV_ROOT/template installation
+    installation=$(wine_env_installation)
     mkdir -p "$WINE_ENV_ROOT"
     (
         flock 9
-        if [ ! -f "$template/.ready" ] || ! grep -q '^"Managed"="N"' "$template/user.reg"; then
+        if [ "$(cat "$template/.ready" 2>/dev/null)" != "$installation" ] ||
+            ! grep -q '^"Managed"="N"' "$template/user.reg"; then
             rm -rf "$template"
             WINEPREFIX="$template" wineboot -i >/dev/null 2>&1 || true
             WINEPREFIX="$template" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
             WINEPREFIX="$template" wineserver -w
-            touch "$template/.ready"
+            printf '%s\n' "$installation" >"$template/.ready"
         fi
     ) 9>"$WINE_ENV_ROOT/template.lock"
     echo "$template"
