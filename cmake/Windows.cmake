@@ -21,6 +21,8 @@ file(GLOB platform_resources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/
 add_executable(KOLVANE WIN32 ${view_sources} ${platform_resources})
 set_target_properties(KOLVANE PROPERTIES OUTPUT_NAME KOLVANE SUFFIX .EXE)
 target_link_libraries(KOLVANE PRIVATE kolvane_win32)
+configure_file(${CMAKE_SOURCE_DIR}/src/app/kolvane.manifest.in ${CMAKE_BINARY_DIR}/generated/kolvane.manifest @ONLY)
+target_include_directories(KOLVANE PRIVATE ${CMAKE_BINARY_DIR}/generated)
 
 enable_testing()
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/wine/CMakeLists.txt)
