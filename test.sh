@@ -12,7 +12,7 @@ for preset in native native-asan win64 win32; do
 done
 
 # One ctest tree over the four test-carrying builds, so that a single summary closes the run: the 32-bit
-# release carries the end-to-end scenarios, the 64-bit build its one scenario of its own.
+# release carries the end-to-end scenarios, the 64-bit build its one scenario.
 mkdir -p build/all
 cat >build/all/CTestTestfile.cmake <<CTEST
 subdirs("$PWD/build/native" "$PWD/build/native-asan" "$PWD/build/win32" "$PWD/build/win64")

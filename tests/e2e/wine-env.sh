@@ -40,7 +40,8 @@ wine_env_template() {
     echo "$template"
 }
 
-# Sets WINEPREFIX to a fresh copy of the template and DISPLAY to a private Xvfb; both are removed on exit
+# Sets WINEPREFIX to a fresh copy of the template and DISPLAY to a private Xvfb (1280x800 unless WINE_ENV_SCREEN
+# names another size); both are removed on exit
 # (the prefix stays for a look when KOLVANE_KEEP_PREFIX is set).
 wine_env_prepare() {
     wine_env_common
@@ -53,7 +54,7 @@ wine_env_prepare() {
     # Xvfb picks a free display itself and names it once it accepts connections, so that tests running
     # side by side never share or race for one.
     local number="$WINEPREFIX/.xvfb-display"
-    Xvfb -displayfd 9 -screen 0 1280x800x24 -nolisten tcp 9>"$number" >/dev/null 2>&1 &
+    Xvfb -displayfd 9 -screen 0 "${WINE_ENV_SCREEN:-1280x800}x24" -nolisten tcp 9>"$number" >/dev/null 2>&1 &
     WINE_ENV_XVFB=$!
     for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.1; done
     [ -s "$number" ] || { echo "Xvfb did not start" >&2; return 1; }
