@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The hub at 150 and 200 % (Wine's LogPixels 144 and 192), each on a screen whose size at that scale is the
-# 1280x800 of the other scenarios. Screenshots for a look (whole and sharp, umlauts right, the system's buttons
+# The hub at 100, 150 and 200 % (Wine's LogPixels 96, 144 and 192), each on a screen whose size at that scale
+# is the 1280x800 of the other scenarios. Screenshots for a look (whole and sharp, umlauts right, the system's buttons
 # in German) of the restore prompt at the start (Ja, Nein, Abbrechen), the password prompt in front of the
 # menu, the menu, the search window with its hits, every options page, the sender window and, in a start
 # against an unreachable network database, the database wait window; each window must lie whole on the screen.
@@ -40,7 +40,7 @@ cancel() {
     peer dialog-click "$1" "$2" && peer wait-no-window "#32770" "$1" 10 >/dev/null || fail "Abbrechen leaves \"$1\""
 }
 
-for dpi in 144 192; do
+for dpi in 96 144 192; do
     width=$((1280 * dpi / 96)) height=$((800 * dpi / 96))
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1 &&
         wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d "${width}x$height" /f >/dev/null 2>&1 ||

@@ -12,19 +12,12 @@ wine_env_common() {
     export WINEARCH=win64
 }
 
-# The Wine installation a template was made with: its version and whether it runs 32-bit programs (Debian's
-# wine32 adds the 32-bit loader; a prefix made before that has no 32-bit system libraries).
-wine_env_installation() {
-    wine --version 2>/dev/null
-    if [ -x /usr/lib/wine/wine ]; then echo "32-bit and 64-bit"; else echo "64-bit only"; fi
-}
-
-# Initialises the template prefix once per Wine installation; concurrent callers wait on a lock. Its windows
-# are not managed: without a window manager, Wine would wait for each hidden top-level window to be withdrawn
-# until a time-out.
+# Initialises the template prefix once per Wine installation (a prefix made before Wine's 32-bit half came
+# lacks its 32-bit system libraries); concurrent callers wait on a lock. Its windows are not managed: without a
+# window manager, Wine would wait for each hidden top-level window to be withdrawn until a time-out.
 wine_env_template() {
     local template=$WINE_ENV_ROOT/template installation
-    installation=$(wine_env_installation)
+    installation="$(wine --version 2>/dev/null)$([ -x /usr/lib/wine/wine ] && echo ' with its 32-bit half')"
     mkdir -p "$WINE_ENV_ROOT"
     (
         flock 9
