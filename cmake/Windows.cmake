@@ -2,9 +2,8 @@
 enable_language(RC)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 1252")
 add_link_options(-static -static-libgcc -static-libstdc++)
-# The same sources give the same bytes: no time of the link in the programs, no folder of the build.
+# The same sources give the same bytes: no time of the link in the programs.
 add_link_options(-Wl,--no-insert-timestamp)
-add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=>)
 add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800 NOMINMAX WIN32_LEAN_AND_MEAN)
 
 file(GLOB platform_win32_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/*_win32.cpp)
