@@ -18,7 +18,12 @@ printf "$(scramble Key)=$(scramble Geheim)\r\n" >"$E2E_ARTIFACTS/key.line"
 LC_ALL=C sed -i "/^\[000\]\r\?$/r $E2E_ARTIFACTS/key.line" "$ORV_DIR/DATEX.DAT"
 mv "$ORV_DIR/DATEX.DAT" "$ORV_DIR/DATEX.BAK"
 
-shoot() { import -window root -crop "${width}x$height+0+0" +repage "$E2E_ARTIFACTS/$dpi-$1.png"; }
+# The shots at 100 % keep their plain names: the user guide shows them.
+shoot() {
+    local name=$dpi-$1
+    [ "$dpi" -ne 96 ] || name=$1
+    import -window root -crop "${width}x$height+0+0" +repage "$E2E_ARTIFACTS/$name.png"
+}
 
 # Once X shows the window and it lies whole on the screen: CAPTION NAME.
 shoot_window() {
