@@ -16,8 +16,8 @@ stop_demo() {
     export WINEPREFIX=$demo/prefix
     wine_env_common
     [ -f "$demo/display" ] && export DISPLAY=$(cat "$demo/display")
-    if [ -x "$repo/build/win64/tests/e2e/peer.exe" ]; then
-        timeout 20 wine "$repo/build/win64/tests/e2e/peer.exe" send-command "Brekkan Orvintal  " '$Ende$' >/dev/null 2>&1 || true
+    if [ -x "$repo/build/win32/tests/e2e/peer.exe" ]; then
+        timeout 20 wine "$repo/build/win32/tests/e2e/peer.exe" send-command "Brekkan Orvintal  " '$Ende$' >/dev/null 2>&1 || true
     fi
     timeout 20 wineserver -w 2>/dev/null || wineserver -k 2>/dev/null || true
     if [ -f "$demo/xvfb.pid" ]; then
@@ -35,7 +35,7 @@ fi
 install_prerequisites
 mkdir -p build
 build_preset native
-build_preset win64
+build_preset win32
 
 # A demo still running from an earlier call ends first; in a subshell, so that its display and prefix
 # do not become this start's.
@@ -57,21 +57,21 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 echo "$DISPLAY" >"$demo/display"
 
-tools/demo/make-demo.sh "$WINEPREFIX" build/win64 >/dev/null
+tools/demo/make-demo.sh "$WINEPREFIX" build/win32 >/dev/null
 # In a real installation the picture-help component builds the contributions index at the first start and
 # the hub waits for it; the demo's stand-in builds none, so the demo brings a fresh one along.
 touch "$WINEPREFIX/drive_c/Orvintal/DATEX.IHP"
 (cd "$WINEPREFIX/drive_c/Orvintal" && nohup wine 'C:\Orvintal\KOLVANE.EXE' >"$demo/hub.log" 2>&1 &)
-wine build/win64/tests/e2e/peer.exe wait-window ThunderRT6FormDC "Brekkan Orvintal  " 60 >/dev/null
+wine build/win32/tests/e2e/peer.exe wait-window ThunderRT6FormDC "Brekkan Orvintal  " 60 >/dev/null
 # The picture shows the menu as a user sees it: a right press on the icon opens it once the start is
 # complete (before that the hub ignores it); Esc closes it again.
 for _ in $(seq 30); do
-    wine build/win64/tests/e2e/peer.exe icon-event 516 >/dev/null 2>&1 || true
-    wine build/win64/tests/e2e/peer.exe menu-read 1 >/dev/null 2>&1 && break
+    wine build/win32/tests/e2e/peer.exe icon-event 516 >/dev/null 2>&1 || true
+    wine build/win32/tests/e2e/peer.exe menu-read 1 >/dev/null 2>&1 && break
 done
 sleep 1  # let the menu paint before the picture is taken
 import -window root "$demo/screenshot.png"
-wine build/win64/tests/e2e/peer.exe menu-close 5 >/dev/null 2>&1 || true
+wine build/win32/tests/e2e/peer.exe menu-close 5 >/dev/null 2>&1 || true
 
 echo "Der Hub läuft unter Wine (WINEPREFIX=$WINEPREFIX, DISPLAY=$DISPLAY)."
 echo "Bildschirmfoto: $demo/screenshot.png"

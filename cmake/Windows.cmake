@@ -2,6 +2,8 @@
 enable_language(RC)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 1252")
 add_link_options(-static -static-libgcc -static-libstdc++)
+# The same sources give the same bytes: no time of the link in the programs.
+add_link_options(-Wl,--no-insert-timestamp)
 add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800 NOMINMAX WIN32_LEAN_AND_MEAN)
 
 file(GLOB platform_win32_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/base/platform/*_win32.cpp)
@@ -21,8 +23,12 @@ file(GLOB platform_resources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/base/plat
 add_executable(KOLVANE WIN32 ${view_sources} ${platform_resources})
 set_target_properties(KOLVANE PROPERTIES OUTPUT_NAME KOLVANE SUFFIX .EXE)
 target_link_libraries(KOLVANE PRIVATE kolvane_win32)
+configure_file(${CMAKE_SOURCE_DIR}/src/app/kolvane.manifest.in ${CMAKE_BINARY_DIR}/generated/kolvane.manifest @ONLY)
+target_include_directories(KOLVANE PRIVATE ${CMAKE_BINARY_DIR}/generated)
 
 enable_testing()
+add_test(NAME release.reproducible COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/reproducible.sh
+         KOLVANE.EXE tools/kolpack/kolpack.exe)
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/wine/CMakeLists.txt)
   add_subdirectory(tests/wine)
 endif()

@@ -19,13 +19,15 @@ build=$1
 # The pictures the guide shows: ![...](bilder/NAME.png).
 guide_pictures() { grep -o '](bilder/[^)]*\.png)' "$GUIDE" | sed 's|^](bilder/||; s|\.png)$||' | sort -u; }
 
-# Each screenshot the scenarios take, one "SCENARIO NAME" a line; a name made in a loop ("options-page-$page")
+# Each screenshot the scenarios take (`screenshot NAME`, and the scale scenario's `shoot NAME` and
+# `shoot_window CAPTION NAME`), one "SCENARIO NAME" a line; a name made in a loop ("options-page-$page")
 # becomes a pattern ("options-page-*").
 scenario_screenshots() {
     local script scenario
     for script in "$SCENARIOS"/test_*.sh; do
         scenario=${script##*/test_}
-        sed -n 's/^[[:space:]]*screenshot[[:space:]]\{1,\}//p' "$script" | tr -d "\"'" |
+        sed -n -e 's/^[[:space:]]*\(screenshot\|shoot\)[[:space:]]\{1,\}//p' \
+            -e 's/^[[:space:]]*shoot_window[[:space:]].*[[:space:]]\([^[:space:]]*\)$/\1/p' "$script" | tr -d "\"'" |
             sed 's/\$[{]\{0,1\}[A-Za-z_][A-Za-z_0-9]*[}]\{0,1\}/*/g; s/^/'"${scenario%.sh}"' /'
     done
 }

@@ -44,7 +44,7 @@ LAUNCHES
 
 choose_entry "Informationen ... "
 peer wait-window "#32770" "$ABOUT" 20 >/dev/null || fail "no about box"
-version=$(grep -o 'KOLVANE_VERSION_TEXT "[^"]*"' "$E2E_REPO/src/app/version.h" | cut -d'"' -f2)
+version=$(sed -n "s/^#define KOLVANE_VERSION_[A-Z]* \([0-9]*\)$/\1/p" "$E2E_REPO/src/app/version.h" | paste -sd.)
 expect_field "$ABOUT" 301 "Brekkan Orvintal"
 expect_field "$ABOUT" 302 "Version $version"
 [[ $(peer dialog-get "$ABOUT" 303) == 'Brekkan Software GmbH\n'* ]] || fail "no maker's address in the about box"

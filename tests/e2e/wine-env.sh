@@ -12,25 +12,29 @@ wine_env_common() {
     export WINEARCH=win64
 }
 
-# Initialises the template prefix once; concurrent callers wait on a lock. Its windows are not managed:
-# without a window manager, Wine would wait for each hidden top-level window to be withdrawn until a time-out.
+# Initialises the template prefix once per Wine installation (a prefix made before Wine's 32-bit half came
+# lacks its 32-bit system libraries); concurrent callers wait on a lock. Its windows are not managed: without a
+# window manager, Wine would wait for each hidden top-level window to be withdrawn until a time-out.
 wine_env_template() {
-    local template=$WINE_ENV_ROOT/template
+    local template=$WINE_ENV_ROOT/template installation
+    installation="$(wine --version 2>/dev/null)$([ -x /usr/lib/wine/wine ] && echo ' with its 32-bit half')"
     mkdir -p "$WINE_ENV_ROOT"
     (
         flock 9
-        if [ ! -f "$template/.ready" ] || ! grep -q '^"Managed"="N"' "$template/user.reg"; then
+        if [ "$(cat "$template/.ready" 2>/dev/null)" != "$installation" ] ||
+            ! grep -q '^"Managed"="N"' "$template/user.reg"; then
             rm -rf "$template"
             WINEPREFIX="$template" wineboot -i >/dev/null 2>&1 || true
             WINEPREFIX="$template" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
             WINEPREFIX="$template" wineserver -w
-            touch "$template/.ready"
+            printf '%s\n' "$installation" >"$template/.ready"
         fi
     ) 9>"$WINE_ENV_ROOT/template.lock"
     echo "$template"
 }
 
-# Sets WINEPREFIX to a fresh copy of the template and DISPLAY to a private Xvfb; both are removed on exit
+# Sets WINEPREFIX to a fresh copy of the template and DISPLAY to a private Xvfb (1280x800 unless WINE_ENV_SCREEN
+# names another size); both are removed on exit
 # (the prefix stays for a look when KOLVANE_KEEP_PREFIX is set).
 wine_env_prepare() {
     wine_env_common
@@ -43,7 +47,7 @@ wine_env_prepare() {
     # Xvfb picks a free display itself and names it once it accepts connections, so that tests running
     # side by side never share or race for one.
     local number="$WINEPREFIX/.xvfb-display"
-    Xvfb -displayfd 9 -screen 0 1280x800x24 -nolisten tcp 9>"$number" >/dev/null 2>&1 &
+    Xvfb -displayfd 9 -screen 0 "${WINE_ENV_SCREEN:-1280x800}x24" -nolisten tcp 9>"$number" >/dev/null 2>&1 &
     WINE_ENV_XVFB=$!
     for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.1; done
     [ -s "$number" ] || { echo "Xvfb did not start" >&2; return 1; }

@@ -8,6 +8,7 @@
 //   change. Works under Wine only: the record arrives in the layout of Wine's shell32 (see WineNotifyData).
 #include "platform/clock_win32.h"
 #include "platform/file_lock_win32.h"
+#include "platform/handle_win32.h"
 #include "platform/registry_win32.h"
 #include "platform/tray_win32.h"
 #include "store/safe_ini_writer.h"
@@ -19,18 +20,20 @@ namespace {
 using namespace kolvane;
 using namespace std::string_literals;
 
-// HKEY_LOCAL_MACHINE\Software as the 32-bit programs see it: under Wow6432Node, nothing in the 64-bit view,
-// which this program, run as the 64-bit build, sees. The key goes with the run's throw-away prefix.
+// HKEY_LOCAL_MACHINE\Software as the 32-bit programs see it, whichever build this program is: in the 32-bit
+// view (Wow6432Node on a 64-bit system), nothing in the 64-bit one. The key goes with the run's throw-away prefix.
 void TestRegistryViews() {
     Win32Registry r;
     CHECK(r.CreateKey(RegRoot::LocalMachine, "Software\\KolvaneWTest", "") != KeyCreation::Failed &&
           r.SetValue(RegRoot::LocalMachine, "Software\\KolvaneWTest", "Frist", {RegType::Sz, "14.7.\0"s}), "written");
-    for (const auto& [key, found] : {std::pair{"Software\\Wow6432Node\\KolvaneWTest", true},
-                                     {"Software\\KolvaneWTest", false}}) {
+    for (const auto& [view, found] : {std::pair{KEY_WOW64_32KEY, true}, {KEY_WOW64_64KEY, false}}) {
         char data[16] = {};
         DWORD size = sizeof data;
-        RegGetValueA(HKEY_LOCAL_MACHINE, key, "Frist", RRF_RT_REG_SZ, nullptr, data, &size);
-        CHECK((std::string(data) == "14.7.") == found, key);
+        HKEY raw = nullptr;
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\KolvaneWTest", 0, KEY_QUERY_VALUE | view, &raw);
+        const Key key(raw);
+        RegGetValueA(key.get(), nullptr, "Frist", RRF_RT_REG_SZ, nullptr, data, &size);
+        CHECK((std::string(data) == "14.7.") == found, view == KEY_WOW64_32KEY ? "32-bit view" : "64-bit view");
     }
 }
 

@@ -123,11 +123,12 @@ desktop_settings() {
 EOF
 }
 
-# Settings of an installed system, in the 32-bit view of the registry where the suite's programs keep
-# them; the menu library counts as registered. A fresh installation has neither.
+# Settings of an installed system, written into the 32-bit view of the registry where the suite's programs
+# keep them (Wow6432Node under a 64-bit Windows); the menu library counts as registered. A fresh installation
+# has neither.
 installed_settings() {
     cat <<EOF
-[HKEY_LOCAL_MACHINE\\Software\\Wow6432Node\\Brekkan\\Orvintal]
+[HKEY_LOCAL_MACHINE\\Software\\Brekkan\\Orvintal]
 "FirstRun"=dword:00000001
 "Database"="${folder_win//\\/\\\\}\\\\"
 "StartTime"=dword:00000000
@@ -142,9 +143,6 @@ installed_settings() {
 [HKEY_LOCAL_MACHINE\\Software\\Classes\\CLSID\\$menu_library_class]
 @="PopupMenu"
 
-[HKEY_LOCAL_MACHINE\\Software\\Classes\\Wow6432Node\\CLSID\\$menu_library_class]
-@="PopupMenu"
-
 EOF
 }
 
@@ -154,6 +152,8 @@ reg="$prefix/drive_c/windows/temp/orvintal-demo.reg"
     desktop_settings
     [ $fresh -eq 1 ] || installed_settings
 } | write_cp1252 "$reg"
-WINEPREFIX=$prefix WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all wine regedit /S 'C:\windows\temp\orvintal-demo.reg'
+# The console tool, which takes the view; the registry editor of a Wine with its 32-bit half writes no key
+# whose path names Wow6432Node itself.
+WINEPREFIX=$prefix WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all wine reg import 'C:\windows\temp\orvintal-demo.reg' /reg:32
 rm -f "$reg"
 echo "$folder_win"

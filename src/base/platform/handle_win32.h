@@ -91,9 +91,13 @@ template <typename T>
 using GdiObject = UniqueHandle<ValueHandleTraits<T, DeleteGdiObject<T>>>;
 using Font = GdiObject<HFONT>;
 
-// The bold heading font of the hub's own windows, `pixels` high.
+// The bold heading font of the hub's own windows, `pixels` high at 100 % and larger by the screen's scale, as
+// the dialogs' own font grows with it.
 inline Font BoldHeadingFont(int pixels) {
-    return Font(::CreateFontA(-pixels, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+    HDC screen = ::GetDC(nullptr);
+    const int height = ::MulDiv(pixels, ::GetDeviceCaps(screen, LOGPIXELSY), USER_DEFAULT_SCREEN_DPI);
+    ::ReleaseDC(nullptr, screen);
+    return Font(::CreateFontA(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma"));
 }
 
