@@ -1,7 +1,7 @@
 #pragma once
-// The hidden hub window `Root` as the portable core sees it: the state its hidden controls carry and
-// the small helpers every part of the hub uses (files of the program and database folders, waits,
-// starting a component, message boxes, closing through the command box).
+// The hidden hub window `Root` as the portable core sees it: the state its hidden controls carry, the windows
+// that more than one part opens, and the small helpers every part of the hub uses (files of the program and
+// database folders, waits, starting a component, message boxes, closing through the command box).
 #include <functional>
 #include <memory>
 #include <string>
