@@ -177,7 +177,7 @@ bool CheckDatenbank(Hub& hub) {
     if (index.Read(kHeaderSection, "A1", notice).empty()) {
         hub.os.dialogs.ShowMessage({kEnterOfficesText, kWelcomeTitle, MsgButtons::Ok, MsgIcon::Information});
         StartComponent(hub, "HUBAGENT.EXE", "", ShowState::Normal);
-        CloseHub(hub);
+        CloseHub(hub, "Absenderdaten ohne Beratungsstelle, Übergabe an HUBAGENT.EXE");
         return true;
     }
     hub.memberRanges = index.ReadRanges(notice);
