@@ -158,6 +158,8 @@ bool AbsenderSave(Hub& hub, AbsenderForm& form) {
     if (!StorableInDatabase(hub, form)) return false;
     switch (SaveToDatabase(hub, form)) {
         case SaveResult::Saved:
+            hub.log.Write("Absenderdaten in DATEX.DAT gespeichert");
+            break;
         case SaveResult::Missing:  // never created here; the user was told, the settings key still takes the data
         case SaveResult::Damaged:
             break;
