@@ -78,9 +78,7 @@ expect_hub_gone
 
 # Support staff read each start and each end of this scenario, and who asked for it, in the diagnostic log.
 log=$(find "$WINEPREFIX/drive_c/users" -name KOLVANE.LOG -print -quit)
-[ -n "$log" ] || fail "no KOLVANE.LOG in the user's temporary folder"
 for line in 'Start vollständig' 'Start beendet: ein Hub läuft schon (zweiter Start)' \
     'Ende: Befehl $Ende$ eines anderen Programms' 'Ende: Hub-Fenster entladen' 'Ende: Hub-Fenster sichtbar geworden'; do
-    iconv -f CP1252 -t UTF-8 "$log" | grep -qF "$line" || fail "the log lacks \"$line\""
+    iconv -f CP1252 -t UTF-8 "${log:-/dev/null}" | grep -qF "$line" || fail "the diagnostic log lacks \"$line\""
 done
-pass "the diagnostic log holds the starts and the ends with who asked"

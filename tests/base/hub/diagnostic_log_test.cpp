@@ -1,10 +1,8 @@
 #include "hub/diagnostic_log.h"
 
-#include "hub/database_backup.h"
-#include "hub/shutdown.h"
 #include "app/startup_sequence.h"
-#include "hub_fixture.h"
-#include "launcher/component_table.h"
+#include "hub/database_backup.h"
+#include "launcher/launcher_fixture.h"
 #include "options/settings_action.h"
 #include "tasks/auto_backup.h"
 #include "tasks/exit_request.h"
@@ -13,50 +11,34 @@ namespace kolvane {
 namespace {
 
 constexpr char kLog[] = "C:\\Temp\\KOLVANE.LOG";
-constexpr char kOld[] = "C:\\Temp\\KOLVANE.OLD";
-constexpr char kStamp[] = "07.12.2026 09:00:00 ";
-
-struct NoMenu : MenuEntries {
-    void Disable(int) override {}
-};
 
 // Each way the hub ends leaves its last line saying who asked; a refused write names its call, its file and the
 // system's error.
 TEST(DiagnosticLogTest, EachEndAndEachRefusedWriteLeavesItsLine) {
-    NoMenu menu;
+    RecordingMenu menu;
     const struct {
-        const char* way;
         std::function<void(InstalledSystem&)> run;
-        const char* lastLine;
-        const char* earlierLine = "";
+        std::string lastLine, earlierLine = "";
     } cases[] = {
-        {"command box", [](InstalledSystem& s) { s.p.windows.SetText(s.hub.Text1, "$Ende$"); },
-         "Ende: Befehl $Ende$ eines anderen Programms"},
-        {"registry", [](InstalledSystem& s) { s.hub.settings.WriteInt(Setting::NowClose, 1), CloseRequestAndBackupTick(s.hub); },
+        {[](auto& s) { s.p.windows.SetText(s.hub.Text1, "$Ende$"); }, "Ende: Befehl $Ende$ eines anderen Programms"},
+        {[](auto& s) { s.hub.settings.WriteInt(Setting::NowClose, 1), CloseRequestAndBackupTick(s.hub); },
          "Ende: Registry (NowClose = 1)"},
-        {"exit file", [](InstalledSystem& s) { s.Put("C:\\Orvintal\\EXIT.SUB"), ExitRequestTick(s.hub); }, "Ende: Datei EXIT.SUB"},
-        {"menu", [&](InstalledSystem& s) { RunAction(s.hub, ActionKey::Beenden, {menu, 7}); }, "Ende: Menü Beenden"},
-        {"second start", [](InstalledSystem& s) { s.p.windows.Create(kHubClass, kHubCaption), RunStartup(s.hub); },
+        {[](auto& s) { s.Put("C:\\Orvintal\\EXIT.SUB"), ExitRequestTick(s.hub); }, "Ende: Datei EXIT.SUB"},
+        {[&](auto& s) { RunAction(s.hub, ActionKey::Beenden, {menu, 7}); }, "Ende: Menü Beenden"},
+        {[](auto& s) { s.p.windows.Create(kHubClass, kHubCaption), RunStartup(s.hub); },
          "Start beendet: ein Hub läuft schon (zweiter Start)"},
-        {"restart after the options", [](InstalledSystem& s) { s.Put("C:\\Orvintal\\KOLVANE.EXE"), RestartHub(s.hub, "x"); },
-         "Ende: Neustart nach den Optionen"},
-        {"refused write",
-         [](InstalledSystem& s) {
-             s.p.files.onChange = [](const FileChange& c) { return c.kind == FileChange::Kind::Append ? std::nullopt : std::optional(false); };
-             RotateBackups(s.hub);
-         },
-         "Datensicherung DATEX.BAK nicht angelegt",
+        {[](auto& s) { s.Put("C:\\Orvintal\\KOLVANE.EXE"), RestartHub(s.hub, "x"); }, "Ende: Neustart nach den Optionen"},
+        {[](auto& s) { s.p.files.onChange = AllButTheLogFail, RotateBackups(s.hub); }, "Datensicherung DATEX.BAK nicht angelegt",
          "Schreiben fehlgeschlagen: CreateFileA C:\\Orvintal\\DATEX.BAK.new: Fehler 5 (Zugriff verweigert)"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.way);
+        SCOPED_TRACE(c.lastLine);
         InstalledSystem s(true);
         s.hub.LrDatabase = "C:\\Orvintal\\";
-        s.p.files.CreateFolder("C:\\Temp");
+        s.Put(kLog);
         Ends([&] { c.run(s); });
         const std::string log = s.p.files.ReadAll(kLog).value_or("");
-        EXPECT_TRUE(log.ends_with(" " + std::string(c.lastLine) + "\r\n")) << log;
-        EXPECT_NE(log.find(c.earlierLine), std::string::npos) << log;
+        EXPECT_TRUE(log.ends_with(" " + c.lastLine + "\r\n") && log.find(c.earlierLine) != std::string::npos) << log;
     }
 }
 
@@ -65,19 +47,13 @@ TEST(DiagnosticLogTest, TheBoundAndTheOneOlderGenerationHold) {
     MemoryPlatform p;
     p.files.Put(kLog, "");
     DiagnosticLog log(p.files, p.clock, "C:\\Temp\\", 100);  // three lines of 32 bytes
-    const auto lines = [](int from, int to) {
-        std::string text;
-        for (int i = from; i <= to; ++i) text += kStamp + std::string("Ereignis ") + std::to_string(i) + "\r\n";
-        return text;
-    };
-    for (int i = 1; i <= 7; ++i) log.Write("Ereignis " + std::to_string(i));
-    EXPECT_EQ(p.files.ReadAll(kOld), lines(4, 6));
-    EXPECT_EQ(p.files.ReadAll(kLog), lines(7, 7));
-
-    p.files.onChange = [](const FileChange&) { return std::optional(false); };
-    for (int i = 8; i <= 10; ++i) log.Write("Ereignis " + std::to_string(i));
-    EXPECT_EQ(p.files.ReadAll(kLog), lines(7, 7));
-    EXPECT_EQ(p.files.ReadAll(kOld), lines(4, 6));
+    for (int i = 1; i <= 10; ++i) {
+        if (i == 8) p.files.onChange = [](const FileChange&) { return std::optional(false); };
+        log.Write("Ereignis " + std::to_string(i));
+    }
+    const std::string stamp = "07.12.2026 09:00:00 Ereignis ";
+    EXPECT_EQ(p.files.ReadAll("C:\\Temp\\KOLVANE.OLD"), stamp + "4\r\n" + stamp + "5\r\n" + stamp + "6\r\n");
+    EXPECT_EQ(p.files.ReadAll(kLog), stamp + "7\r\n");
 }
 
 }  // namespace
