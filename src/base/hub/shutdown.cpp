@@ -62,7 +62,7 @@ void ExitCommand(Hub& hub) {
 }
 
 void UnloadHubWindow(Hub& hub) {
-    NoteCloseRequest(hub, "Hub-Fenster entladen (Abmelden oder Herunterfahren)");
+    NoteCloseRequest(hub, "Hub-Fenster entladen (Task-Manager, Abmelden oder Herunterfahren)");
     RemoveTrayIcon(hub);
     RemoveWorkstation(hub);
     DeleteIfExists(hub, ProgramFile(hub, "DATEX.IHP"));
