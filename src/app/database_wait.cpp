@@ -108,7 +108,7 @@ private:
     }
 
     void Cancel() {
-        CloseHub(hub_);
+        CloseHub(hub_, "Datenbank-Wartefenster abgebrochen");
         hub_.os.kernel.Terminate();  // should the close command not have ended the process
     }
 

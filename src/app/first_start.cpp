@@ -52,7 +52,7 @@ void RunAssistant(Hub& hub) {
     if (ProgramFileExists(hub, kAgent))
         hub.os.shell.Execute("runas", ProgramFile(hub, kAgent), hub.os.kernel.CommandLine() + "/admin", "",
                              ShowState::Normal);
-    CloseHub(hub);
+    CloseHub(hub, "Erster Start, Übergabe an HUBAGENT.EXE");
 }
 
 }  // namespace
@@ -68,7 +68,7 @@ bool RunFirstStartAssistantIfNew(Hub& hub) {
                                        "beschädigt).\nSie wird nicht verändert, und die Datensicherungen bleiben "
                                        "erhalten.\nBitte prüfen Sie die Datei oder die Verbindung zum Server und "
                                        "starten Sie Orvintal danach erneut.");
-        CloseHub(hub);
+        CloseHub(hub, "Datenbank unlesbar");
         return true;
     }
     if (!exists && IsUncPath(hub.LrDatabase) && !hub.os.files.IsFolder(hub.LrDatabase)) {
@@ -76,7 +76,7 @@ bool RunFirstStartAssistantIfNew(Hub& hub) {
                                        " im Netzwerk ist nicht erreichbar.\nEs wird keine neue Datenbank angelegt. "
                                        "Bitte prüfen Sie die Verbindung zum Server und starten Sie Orvintal "
                                        "danach erneut.");
-        CloseHub(hub);
+        CloseHub(hub, "Datenbankordner im Netzwerk nicht erreichbar");
         return true;
     }
     RunAssistant(hub);

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "hub/shutdown.h"
 #include "hub/watched_start.h"
 #include "platform/dates.h"
 #include "settings/registry_keys.h"
@@ -75,7 +76,7 @@ void CheckComponent(Hub& hub, const SystemComponent& component) {
         if (hub.os.files.Exists(hub.os.kernel.SystemFolder() + "\\" + name) || InSystemFolders(hub, name)) return;
         Message(hub, "Die Systemkomponente ''" + name + "'' konnte nicht gefunden werden.   ", MsgButtons::Ok,
                 MsgIcon::Critical);
-        hub.os.kernel.Terminate();
+        EndStart(hub, "Systemkomponente " + name + " fehlt");
     }
     if (!component.menuLibrary && !InSystemFolders(hub, name))
         hub.os.shell.StartProcess(RegisterCommand(hub, name), ShowState::Hidden);

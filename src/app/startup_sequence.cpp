@@ -12,6 +12,8 @@
 #include "launcher/admin_rights.h"
 #include "launcher/hub_menu.h"
 #include "hub/hint_message.h"
+#include "hub/shutdown.h"
+#include "app/version.h"
 #include "platform/dates.h"
 #include "platform/text.h"
 #include "settings/registry_keys.h"
@@ -70,7 +72,7 @@ void EndIfAnotherHubRuns(Hub& hub) {
     if (WindowExists(hub, kHubCaption)) {
         if (hub.os.kernel.CommandLine() != kQuietSecondStart) StartComponent(hub, kHintfeed, " /x", ShowState::Normal);
         Wait(hub, 4);
-        hub.os.kernel.Terminate();
+        EndStart(hub, "ein Hub läuft schon (zweiter Start)");
     }
     hub.os.windows.SetText(hub.Root, kHubCaption);
 }
@@ -94,7 +96,7 @@ void TakeInstanceMutex(Hub& hub) {
         Wait(hub, 1);
     }
     StartComponent(hub, kHintfeed, " /x", ShowState::Normal);
-    hub.os.kernel.Terminate();
+    EndStart(hub, "der Mutex Orvintal gehört einem anderen Hub");
 }
 
 // ---- the sequence ----
@@ -109,7 +111,7 @@ void FirstRunOfInstallation(Hub& hub) {
     hub.settings.WriteInt(Setting::NoTmpBeitrag, 1);
     hub.settings.WriteInt(Setting::NoKillIHP, 1);
     StartComponent(hub, "HUBAGENT.EXE", "", ShowState::Normal);
-    hub.os.kernel.Terminate();
+    EndStart(hub, "erster Start der Installation, Übergabe an HUBAGENT.EXE");
 }
 
 void StartDelay(Hub& hub) {
@@ -159,7 +161,7 @@ void WaitWithHintsForNetworkDatabase(Hub& hub) {
     while (pass < kHintLoopLastPass && !DatabaseFileExists(hub, "DATEX.DAT")) {
         if (!WindowExists(hub, kHintfeedCaption) && ProgramFileExists(hub, kHintfeed)) {
             if (hub.settings.ReadInt(Setting::CloseExplorer) == 1) {
-                CloseHub(hub);
+                CloseHub(hub, "CloseExplorer beim Warten auf die Netzwerkdatenbank");
                 return;
             }
             StartComponent(hub, kHintfeed, " /n", ShowState::Normal);
@@ -182,7 +184,7 @@ void EnsureDatabaseAvailable(Hub& hub) {
         if (hub.settings.Exists(Setting::NoKillIHP)) hub.settings.WriteInt(Setting::NoKillIHP, 1);
         if (!NetworkDatabaseMissing(hub)) return;
         ShowDatabaseWaitWindow(hub);
-        if (hub.tag == "0") hub.os.kernel.Terminate();
+        if (hub.tag == "0") EndStart(hub, "Warten auf die Netzwerkdatenbank abgebrochen");
         if (hub.tag != "2") break;
     }
     if (!NetworkDatabaseMissing(hub)) return;
@@ -340,6 +342,7 @@ void UpdateDatabaseFingerprint(Hub& hub) {
         return;
     }
     if (CutAtNul(stored).substr(0, 32) == *digest) return;
+    hub.log.Write("Datenbank seit dem letzten Start verändert (HashFile)");
     hub.settings.WriteText(Setting::HashFile, *digest);
     if (auto time = hub.os.files.ModifiedTime(database))
         hub.settings.WriteText(Setting::MDBFileData, DottedIsoDate(time->year, time->month, time->day));
@@ -355,6 +358,7 @@ void UpdateDatabaseFingerprint(Hub& hub) {
 }  // namespace
 
 void RunStartup(Hub& hub) {
+    hub.log.Write("Start, Version " KOLVANE_VERSION_TEXT);
     DetectRestart(hub);
     EndIfAnotherHubRuns(hub);
     ActivatePreviousInstance(hub);
@@ -408,6 +412,7 @@ void RunStartup(Hub& hub) {
     if (DatabaseFileExists(hub, "EXIT.SUB")) hub.os.files.Delete(DatabaseFile(hub, "EXIT.SUB"));
     EnableTimer(hub, HubTimer::Timer5, true);
     Fristenchecker(hub);
+    hub.log.Write("Start vollständig");
 }
 
 }  // namespace kolvane

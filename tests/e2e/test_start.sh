@@ -75,3 +75,10 @@ expect_new_hub
 peer send-command "$HUB_CAPTION" '$Ende$' || fail "the new hub has no command box"
 peer send-command "$HUB_CAPTION" '$Ende$' || true
 expect_hub_gone
+
+# Support staff read each start and each end of this scenario, and who asked for it, in the diagnostic log.
+log=$(find "$WINEPREFIX/drive_c/users" -name KOLVANE.LOG -print -quit)
+for line in 'Start vollständig' 'Start beendet: ein Hub läuft schon (zweiter Start)' \
+    'Ende: Befehl $Ende$ eines anderen Programms' 'Ende: Hub-Fenster entladen' 'Ende: Hub-Fenster sichtbar geworden'; do
+    iconv -f CP1252 -t UTF-8 "${log:-/dev/null}" | grep -qF "$line" || fail "the diagnostic log lacks \"$line\""
+done

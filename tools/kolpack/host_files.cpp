@@ -117,6 +117,13 @@ bool HostFiles::WriteAll(const std::string& path, const std::string& bytes) {
     return false;
 }
 
+bool HostFiles::Append(const std::string& path, const std::string& bytes) {
+    std::ofstream out(Host(path), std::ios::binary | std::ios::app);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return static_cast<bool>(out);
+}
+
 bool HostFiles::Copy(const std::string& from, const std::string& to) {
     std::error_code ec;
     return fs::copy_file(Host(from), Host(to), fs::copy_options::overwrite_existing, ec) && !ec;

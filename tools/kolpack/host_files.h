@@ -16,6 +16,7 @@ public:
     std::unique_ptr<FileReader> OpenRead(const std::string& path) override;
     std::optional<std::string> ReadAll(const std::string& path) override;
     bool WriteAll(const std::string& path, const std::string& bytes) override;
+    bool Append(const std::string& path, const std::string& bytes) override;
     bool Copy(const std::string& from, const std::string& to) override;
     bool Replace(const std::string& from, const std::string& to) override;
     bool Delete(const std::string& path) override;

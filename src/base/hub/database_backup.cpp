@@ -53,6 +53,8 @@ void Restore(Hub& hub) {
         hub.os.files.Exists(DatabaseFile(hub, kOlderBackup)))
         CopyDatabase(hub.os.files, DatabaseFile(hub, kOlderBackup), database);
     Wait(hub, 1);
+    hub.log.Write(hub.os.files.Exists(database) ? "Datenbank aus der Datensicherung wiederhergestellt"
+                                                : "Wiederherstellung der Datenbank misslungen");
     if (hub.os.files.Exists(database)) {
         Message(hub, "Eine Sicherungsdatei der Datenbank wurde wiederhergestellt.   ", MsgButtons::Ok,
                 MsgIcon::Exclamation);
@@ -65,6 +67,7 @@ void Restore(Hub& hub) {
 }
 
 void BeginWithNewDatabase(Hub& hub) {
+    hub.log.Write("Keine Wiederherstellung: neue Datenbank gewählt");
     hub.settings.WriteInt(Setting::FirstRun, 0);
     const std::string backup = DatabaseFile(hub, kBackup);
     if (!hub.os.files.Exists(backup)) return;
@@ -76,7 +79,7 @@ void Quit(Hub& hub) {
     // The marker makes every program of the suite shut down too.
     ReplaceFileWith(hub.os.files, DatabaseFile(hub, kExitMarker), "\r\n");
     Wait(hub, 1);
-    CloseHub(hub);
+    CloseHub(hub, "Wiederherstellung abgebrochen (EXIT.SUB geschrieben)");
     hub.os.kernel.Terminate();  // should the close command not have ended the process
 }
 
@@ -117,6 +120,7 @@ BackupResult BackUpDatabase(Hub& hub, OlderBackup older) {
     const std::string temporary = TemporaryFileOf(backup);
     const auto fail = [&](const std::string& kept) {
         hub.os.files.Delete(temporary);
+        hub.log.Write("Datensicherung DATEX.BAK nicht angelegt");
         ReportBackupKept(hub, std::string("Die Datensicherung DATEX.BAK konnte nicht angelegt werden "
                                           "(Datenträger voll, keine Schreibrechte oder die Datei wird von einem "
                                           "anderen Programm benutzt).\n") + kept);
@@ -144,6 +148,8 @@ BackupResult BackUpDatabase(Hub& hub, OlderBackup older) {
     if (!hub.os.files.Replace(temporary, backup))
         return fail(olderReplaced ? "DATEX.BAK ist unverändert, DATEX.OLD enthält jetzt denselben Stand wie DATEX.BAK."
                                   : kBothKept);
+    hub.log.Write(olderReplaced ? "Datensicherung: DATEX.BAK nach DATEX.OLD, DATEX.DAT nach DATEX.BAK"
+                                : "Datensicherung: DATEX.DAT nach DATEX.BAK");
     return BackupResult::Made;
 }
 

@@ -5,7 +5,10 @@
 namespace kolvane {
 
 Hub::Hub(Platform& platform)
-    : os(platform), settings(platform.registry, platform.kernel), programFolder(platform.kernel.ProgramFolder()) {}
+    : os(platform),
+      settings(platform.registry, platform.kernel),
+      log(platform.files, platform.clock, platform.kernel.TempFolder()),
+      programFolder(platform.kernel.ProgramFolder()) {}
 
 std::string ProgramFile(const Hub& hub, const std::string& name) { return hub.programFolder + "\\" + name; }
 
@@ -34,7 +37,15 @@ MsgAnswer Message(Hub& hub, const std::string& text, MsgButtons buttons, MsgIcon
     return hub.os.dialogs.ShowMessage({text, std::string(kHubCaption) + " ", buttons, icon});
 }
 
-void CloseHub(Hub& hub) { hub.os.windows.SetText(hub.Text1, kCloseCommand); }
+void NoteCloseRequest(Hub& hub, const std::string& who) {
+    hub.closeRequest = who;
+    hub.log.Write("Schließen angefordert: " + who);
+}
+
+void CloseHub(Hub& hub, const std::string& who) {
+    NoteCloseRequest(hub, who);
+    hub.os.windows.SetText(hub.Text1, kCloseCommand);
+}
 
 void SendCommand(Hub& hub, const std::string& caption, const std::string& text) {
     WindowId window = hub.os.windows.Find(std::string(kHubClass), caption);

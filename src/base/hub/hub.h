@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "hub/diagnostic_log.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
 #include "store/member_ranges.h"
@@ -45,6 +46,7 @@ struct Hub {
 
     Platform& os;
     Settings settings;
+    DiagnosticLog log;
     std::string programFolder;  // the component folder, without trailing backslash
     std::string LrDatabase;     // the database folder, with trailing backslash once found
     std::string tag;            // the database wait window's reply: "0" cancel ... "3" component started
@@ -71,6 +73,7 @@ struct Hub {
     MemberRanges memberRanges;  // the member number blocks, read from the database at start
     std::string bTrayiconTag;            // today's update check: "1" done already, "0" the reminder was shown
     bool deadlineCheckWaiting = false;   // the deadline check waits its seconds before the component starts
+    std::string closeRequest;  // who asked the hub to close, for the log; empty: another program's command
 };
 
 std::string ProgramFile(const Hub& hub, const std::string& name);
@@ -87,8 +90,10 @@ bool StartComponent(Hub& hub, const std::string& program, const std::string& swi
 void ShowHelpTopic(Hub& hub, const std::string& topic);
 // A message box titled with the hub caption and one blank.
 MsgAnswer Message(Hub& hub, const std::string& text, MsgButtons buttons, MsgIcon icon);
-// Closes the hub the one orderly way: "$Ende$" into its own command box.
-void CloseHub(Hub& hub);
+// Records who asked the hub to close, in the log and for the line of its end.
+void NoteCloseRequest(Hub& hub, const std::string& who);
+// Closes the hub the one orderly way: "$Ende$" into its own command box. who: what asked for it, for the log.
+void CloseHub(Hub& hub, const std::string& who);
 // Puts the text into the first text box of the suite's top-level window with the caption; a program
 // that is not running (or has no box) gets nothing, and nobody is told.
 void SendCommand(Hub& hub, const std::string& caption, const std::string& text);

@@ -62,6 +62,7 @@ void ExitCommand(Hub& hub) {
 }
 
 void UnloadHubWindow(Hub& hub) {
+    NoteCloseRequest(hub, "Hub-Fenster entladen (Task-Manager, Abmelden oder Herunterfahren)");
     RemoveTrayIcon(hub);
     RemoveWorkstation(hub);
     DeleteIfExists(hub, ProgramFile(hub, "DATEX.IHP"));
@@ -71,6 +72,7 @@ void UnloadHubWindow(Hub& hub) {
 
 void OnHubResize(Hub& hub, bool visible) {
     if (!visible) return;
+    NoteCloseRequest(hub, "Hub-Fenster sichtbar geworden");
     hub.os.windows.Show(hub.Root, ShowState::Hidden);
     hub.os.clock.Pump(0);
     RemoveTrayIcon(hub);
@@ -79,9 +81,16 @@ void OnHubResize(Hub& hub, bool visible) {
 }
 
 void EndProgram(Hub& hub) {
+    hub.log.Write("Ende: " + (hub.closeRequest.empty() ? "Befehl $Ende$ eines anderen Programms" : hub.closeRequest));
     hub.mutex.reset();
     hub.os.kernel.Terminate();
     std::abort();  // not reached; the compiler does not carry [[noreturn]] through a virtual call
+}
+
+void EndStart(Hub& hub, const std::string& why) {
+    hub.log.Write("Start beendet: " + why);
+    hub.os.kernel.Terminate();
+    std::abort();  // not reached, as above
 }
 
 }  // namespace kolvane

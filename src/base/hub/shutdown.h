@@ -16,5 +16,7 @@ void RemoveWorkstation(Hub& hub);
 // The end of the process with exit code 0 once the tray icon is gone: the mutex is given back first, so
 // that a new hub can start at once.
 [[noreturn]] void EndProgram(Hub& hub);
+// The start-up's own end where it finds that it must not run: at once, without the close sequence.
+[[noreturn]] void EndStart(Hub& hub, const std::string& why);
 
 }  // namespace kolvane

@@ -45,6 +45,9 @@ public:
     virtual std::optional<std::string> ReadAll(const std::string& path) = 0;
     // Writes a new file or truncates an existing one; used only for temporary files that are then replaced.
     virtual bool WriteAll(const std::string& path, const std::string& bytes) = 0;
+    // Adds the bytes at the end of a file, which is created when missing: the diagnostic log's lines. A refusal
+    // is not reported as a refused write, since the log is the one listening.
+    virtual bool Append(const std::string& path, const std::string& bytes) = 0;
     virtual bool Copy(const std::string& from, const std::string& to) = 0;  // overwrites
     // MoveFileExA with replace-existing and write-through: the target is never left half-written.
     virtual bool Replace(const std::string& from, const std::string& to) = 0;

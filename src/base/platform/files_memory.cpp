@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "platform/text.h"
+#include "platform/write_failures.h"
 
 namespace kolvane {
 
@@ -174,7 +175,12 @@ std::optional<std::string> MemoryFiles::ReadAll(const std::string& path) {
 }
 
 std::optional<bool> MemoryFiles::Hooked(FileChange::Kind kind, const std::string& path, const std::string& to) const {
-    return onChange ? onChange(FileChange{kind, path, to}) : std::nullopt;
+    // The call that makes each change on Windows, by kind.
+    constexpr const char* kCalls[] = {"CreateFileA", "", "CopyFileA", "MoveFileExA", "DeleteFileA", "CreateDirectoryA"};
+    const auto hooked = onChange ? onChange(FileChange{kind, path, to}) : std::nullopt;
+    if (hooked == false && kind != FileChange::Kind::Append)
+        ReportWriteFailure({kCalls[static_cast<int>(kind)], to.empty() ? path : to, 5, "Zugriff verweigert"});
+    return hooked;
 }
 
 bool MemoryFiles::IsHeld(const std::string& path) const { return held_->contains(HostPath(path)); }
@@ -184,6 +190,15 @@ bool MemoryFiles::WriteAll(const std::string& path, const std::string& bytes) {
     if (IsHeld(path)) return false;
     std::ofstream out(HostPath(path), std::ios::binary | std::ios::trunc);
     if (!out) return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+bool MemoryFiles::Append(const std::string& path, const std::string& bytes) {
+    if (const auto hooked = Hooked(FileChange::Kind::Append, path)) return *hooked;
+    if (IsHeld(path)) return false;
+    std::ofstream out(HostPath(path), std::ios::binary | std::ios::app);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.flush();
     return static_cast<bool>(out);

@@ -13,7 +13,7 @@ namespace kolvane {
 // A change the program asks of its files: the file written, copied, replaced, deleted or created, and for a copy
 // or a replace the file it lands on.
 struct FileChange {
-    enum class Kind { WriteAll, Copy, Replace, Delete, CreateFolder } kind;
+    enum class Kind { WriteAll, Append, Copy, Replace, Delete, CreateFolder } kind;
     std::string path;
     std::string to;
 };
@@ -24,7 +24,8 @@ public:
 
     // Runs before every change, so that a test sees the changes in their order or makes them fail as a peer
     // program holding a file or a full disk does: no value lets the change happen, a value ends the call with
-    // that result and changes nothing.
+    // that result and changes nothing. A write made to fail is reported as the system reports a refused one
+    // (error 5, access denied), except an append, whose refusal the system does not report either.
     std::function<std::optional<bool>(const FileChange&)> onChange;
 
     // The host path that a Windows path maps to (existing components matched without regard to case).
@@ -41,6 +42,7 @@ public:
     std::unique_ptr<FileReader> OpenRead(const std::string& path) override;
     std::optional<std::string> ReadAll(const std::string& path) override;
     bool WriteAll(const std::string& path, const std::string& bytes) override;
+    bool Append(const std::string& path, const std::string& bytes) override;
     bool Copy(const std::string& from, const std::string& to) override;
     bool Replace(const std::string& from, const std::string& to) override;
     bool Delete(const std::string& path) override;

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "platform/handle_win32.h"
+#include "platform/write_failures_win32.h"
 
 namespace kolvane {
 
@@ -123,24 +124,39 @@ std::optional<std::string> Win32Files::ReadAll(const std::string& path) {
 
 bool Win32Files::WriteAll(const std::string& path, const std::string& bytes) {
     Handle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    if (WriteCompletely(file.get(), bytes)) return true;
+    if (!Reported(static_cast<bool>(file), "CreateFileA", path)) return false;
+    if (Reported(WriteCompletely(file.get(), bytes), "WriteFile", path)) return true;
     file.reset();
     ::DeleteFileA(path.c_str());
     return false;
 }
 
+bool Win32Files::Append(const std::string& path, const std::string& bytes) {
+    // Others may read the file meanwhile, and rotate it away between two lines.
+    Handle file(::CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && WriteCompletely(file.get(), bytes);
+}
+
 bool Win32Files::Copy(const std::string& from, const std::string& to) {
-    return ::CopyFileA(from.c_str(), to.c_str(), FALSE) != FALSE;
+    return Reported(::CopyFileA(from.c_str(), to.c_str(), FALSE), "CopyFileA", to);
 }
 
 bool Win32Files::Replace(const std::string& from, const std::string& to) {
-    return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    return Reported(::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),
+                    "MoveFileExA", to);
 }
 
-bool Win32Files::Delete(const std::string& path) { return ::DeleteFileA(path.c_str()) != FALSE; }
+bool Win32Files::Delete(const std::string& path) {
+    if (::DeleteFileA(path.c_str())) return true;
+    // A file that is not there is no refused write.
+    DWORD error = ::GetLastError();
+    return error != ERROR_FILE_NOT_FOUND && ReportedStatus(static_cast<LONG>(error), "DeleteFileA", path);
+}
 
-bool Win32Files::CreateFolder(const std::string& path) { return ::CreateDirectoryA(path.c_str(), nullptr) != FALSE; }
+bool Win32Files::CreateFolder(const std::string& path) {
+    return Reported(::CreateDirectoryA(path.c_str(), nullptr), "CreateDirectoryA", path);
+}
 
 // Shared for reading only: the open fails while another handle may write, and none may write, rename or delete the
 // file after it.

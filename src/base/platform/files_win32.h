@@ -17,6 +17,7 @@ public:
     std::optional<std::string> ReadAll(const std::string& path) override;
     // A file that could not be written completely is removed again.
     bool WriteAll(const std::string& path, const std::string& bytes) override;
+    bool Append(const std::string& path, const std::string& bytes) override;
     bool Copy(const std::string& from, const std::string& to) override;
     bool Replace(const std::string& from, const std::string& to) override;
     bool Delete(const std::string& path) override;

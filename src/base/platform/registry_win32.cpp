@@ -1,6 +1,7 @@
 #include "platform/registry_win32.h"
 
 #include "platform/handle_win32.h"
+#include "platform/write_failures_win32.h"
 
 namespace kolvane {
 
@@ -30,6 +31,16 @@ Key OpenKey(RegRoot root, const std::string& path, REGSAM access) {
     RootKey base = RootOf(root);
     HKEY key = nullptr;
     if (::RegOpenKeyExA(base.key, path.c_str(), 0, access | base.view, &key) != ERROR_SUCCESS) return Key();
+    return Key(key);
+}
+
+// A key opened to change one of its values; a refusal is reported by the value's name.
+Key OpenKeyToWrite(RegRoot root, const std::string& path, const std::string& name) {
+    RootKey base = RootOf(root);
+    HKEY key = nullptr;
+    if (!ReportedStatus(::RegOpenKeyExA(base.key, path.c_str(), 0, kWriteAccess | base.view, &key), "RegOpenKeyExA",
+                        name))
+        return Key();
     return Key(key);
 }
 
@@ -76,17 +87,21 @@ std::optional<RegData> Win32Registry::QueryValue(RegRoot root, const std::string
 }
 
 bool Win32Registry::SetValue(RegRoot root, const std::string& path, const std::string& name, const RegData& data) {
-    Key key = OpenKey(root, path, kWriteAccess);
+    Key key = OpenKeyToWrite(root, path, name);
     if (!key) return false;
-    return ::RegSetValueExA(key.get(), name.c_str(), 0, static_cast<DWORD>(data.type),
-                            reinterpret_cast<const BYTE*>(data.bytes.data()),
-                            static_cast<DWORD>(data.bytes.size())) == ERROR_SUCCESS;
+    return ReportedStatus(::RegSetValueExA(key.get(), name.c_str(), 0, static_cast<DWORD>(data.type),
+                                           reinterpret_cast<const BYTE*>(data.bytes.data()),
+                                           static_cast<DWORD>(data.bytes.size())),
+                          "RegSetValueExA", name);
 }
 
 bool Win32Registry::DeleteValue(RegRoot root, const std::string& path, const std::string& name) {
-    Key key = OpenKey(root, path, kWriteAccess);
+    // A value or key that is not there is no refused write: optional values are deleted whether present or not.
+    if (!KeyExists(root, path)) return false;
+    Key key = OpenKeyToWrite(root, path, name);
     if (!key) return false;
-    return ::RegDeleteValueA(key.get(), name.c_str()) == ERROR_SUCCESS;
+    LONG status = ::RegDeleteValueA(key.get(), name.c_str());
+    return status != ERROR_FILE_NOT_FOUND && ReportedStatus(status, "RegDeleteValueA", name);
 }
 
 }  // namespace kolvane

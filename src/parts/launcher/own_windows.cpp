@@ -15,6 +15,9 @@ void OpenSettings(Hub& hub, const ComponentRow&, const MenuEntryRef&) { RunSetti
 
 void OpenAboutBox(Hub& hub, const ComponentRow&, const MenuEntryRef&) { ShowAboutBox(hub); }
 
-void EndHub(Hub& hub, const ComponentRow&, const MenuEntryRef&) { ExitCommand(hub); }
+void EndHub(Hub& hub, const ComponentRow&, const MenuEntryRef&) {
+    NoteCloseRequest(hub, "Menü Beenden");
+    ExitCommand(hub);
+}
 
 }  // namespace kolvane

@@ -119,6 +119,7 @@ bool Store(Hub& hub, const std::array<std::string, 4>& stored) {
     std::array<DatabaseValue, 4> values;
     for (std::size_t i = 0; i < values.size(); ++i) values[i] = {kRangeKeys[i].key, stored[i]};
     if (HubDatabase(hub).Write(kHeaderSection, values) != SaveResult::Saved) return false;
+    hub.log.Write("Mitgliedsnummernbereiche A1 bis B2 in DATEX.DAT geändert");
     hub.memberRanges = ParseMemberRanges({stored[0], stored[1], stored[2], stored[3]});
     return true;
 }

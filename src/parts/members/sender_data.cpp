@@ -158,6 +158,8 @@ bool AbsenderSave(Hub& hub, AbsenderForm& form) {
     if (!StorableInDatabase(hub, form)) return false;
     switch (SaveToDatabase(hub, form)) {
         case SaveResult::Saved:
+            hub.log.Write("Absenderdaten in DATEX.DAT gespeichert");
+            break;
         case SaveResult::Missing:  // never created here; the user was told, the settings key still takes the data
         case SaveResult::Damaged:
             break;
@@ -177,7 +179,7 @@ bool CheckDatenbank(Hub& hub) {
     if (index.Read(kHeaderSection, "A1", notice).empty()) {
         hub.os.dialogs.ShowMessage({kEnterOfficesText, kWelcomeTitle, MsgButtons::Ok, MsgIcon::Information});
         StartComponent(hub, "HUBAGENT.EXE", "", ShowState::Normal);
-        CloseHub(hub);
+        CloseHub(hub, "Absenderdaten ohne Beratungsstelle, Übergabe an HUBAGENT.EXE");
         return true;
     }
     hub.memberRanges = index.ReadRanges(notice);

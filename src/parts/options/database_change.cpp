@@ -72,7 +72,8 @@ void ChangeDatabaseFolder(Hub& hub, OptionsForm& form) {
     if (database.Exists()) database.Delete(kHeaderSection, "SIZE");
     StartComponent(hub, "CLOSEALL.EXE", "", ShowState::Normal);
     form.closing = OptionsOutcome::Cancelled;
-    CloseHub(hub);
+    hub.log.Write("Datenbankordner in den Optionen geändert (Database)");
+    CloseHub(hub, "Neustart nach dem Wechsel des Datenbankordners");
 }
 
 }  // namespace kolvane

@@ -33,7 +33,7 @@ bool RestartHub(Hub& hub, const std::string& handOverCaption) {
         Message(hub, kRestartFailed, MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
-    CloseHub(hub);
+    CloseHub(hub, "Neustart nach den Optionen");
     return true;
 }
 

@@ -56,7 +56,7 @@ void PasswortHelp(Hub& hub) {
 
 // The command box runs the close sequence, which ends the process; should it not, the hub ends here all the same.
 void PasswortCancel(Hub& hub) {
-    CloseHub(hub);
+    CloseHub(hub, "Kennwortabfrage abgebrochen");
     EndProgram(hub);
 }
 

@@ -79,7 +79,7 @@ bool InBackupWindow(std::int32_t autoTaxTime, int hour) {
 void CloseRequestAndBackupTick(Hub& hub) {
     if (CloseRequested(hub)) {
         EnableTimer(hub, HubTimer::Timer2, false);
-        CloseHub(hub);
+        CloseHub(hub, "Registry (NowClose = 1)");
         return;
     }
     if (hub.timer3Tag == "0") AutomaticBackup(hub);

@@ -25,6 +25,7 @@ void OpenRequestedHelpTopic(Hub& hub) {
 
 void ExitRequestTick(Hub& hub) {
     if (!DatabaseFileExists(hub, "EXIT.SUB")) return;
+    NoteCloseRequest(hub, "Datei EXIT.SUB");
     OpenRequestedHelpTopic(hub);
     LetEventsRun(hub);
     EnableTimer(hub, HubTimer::Timer5, false);

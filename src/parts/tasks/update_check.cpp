@@ -74,7 +74,8 @@ void EndForTheManager(Hub& hub, const std::string& today) {
     hub.settings.WriteText(Setting::Updates, today);
     LetEventsRun(hub);
     Wait(hub, kBriefWaitSeconds);
-    CloseHub(hub);
+    hub.log.Write("Übergabe an die Aktualisierung");
+    CloseHub(hub, "Übergabe an die Aktualisierung");
 }
 
 // Nothing is recorded unless a manager really started.

@@ -52,6 +52,11 @@ inline RegData DwordData(std::int32_t value) {
     return {RegType::Dword, std::string(reinterpret_cast<const char*>(&value), sizeof value)};
 }
 
+// Every file change but the diagnostic log's own fails, as on a full disk.
+inline std::optional<bool> AllButTheLogFail(const FileChange& c) {
+    return c.kind == FileChange::Kind::Append ? std::nullopt : std::optional(false);
+}
+
 // Runs a path that may end the process; true when it did.
 template <typename Path>
 bool Ends(Path path) {

@@ -1,5 +1,7 @@
 #include "search/result_actions.h"
 
+#include "store/member_database.h"
+
 #include "search_fixture.h"
 
 namespace kolvane {
@@ -81,6 +83,20 @@ TEST_F(SearchTest, EachResultEntryHandsTheMemberOverAsThePeersExpect) {
         EXPECT_EQ(Form().objekte.Enabled(E::mnuMails), mails) << id;
     }
     EXPECT_TRUE(p.dialogs.shown.empty());
+}
+
+// Support staff read the diagnostic log; a search, a hand-over and a save whose writes the system refuses leave
+// their lines there, but nothing of the member: no name, no number.
+TEST_F(SearchTest, TheDiagnosticLogKeepsNothingOfTheMembers) {
+    Put("QUILL.EXE"), p.files.Put("C:\\Temp\\KOLVANE.LOG", "");
+    p.files.onChange = AllButTheLogFail;
+    Search("Müller");
+    RunObjekteEntry(hub, Form().objekte, E::mnuKurzmitteilung, {"042", "Schmidt", "Peter und Jutta"});
+    EXPECT_EQ(MemberDatabase(hub.os, Database()).Write("042", "NAME", "Schmidtke"), SaveResult::Failed);
+    const std::string log = p.files.ReadAll("C:\\Temp\\KOLVANE.LOG").value_or("");
+    for (const char* member : {"Müller", "Schmidt", "Peter", "042", "10115", "12 345"})
+        EXPECT_EQ(log.find(member), std::string::npos) << member << " in\n" << log;
+    EXPECT_NE(log.find("Schreiben fehlgeschlagen"), std::string::npos) << "the log was written";
 }
 
 }  // namespace
