@@ -1,6 +1,7 @@
 #include "app/database_wait.h"
 
 #include "hub/flag_scope.h"
+#include "platform/wait.h"
 #include "store/member_record.h"
 
 namespace kolvane {
@@ -11,13 +12,12 @@ constexpr char kTagCancel[] = "0";
 constexpr char kTagDatabaseBack[] = "1";
 constexpr char kTagRetry[] = "2";
 constexpr char kTagRepairStarted[] = "3";
-constexpr double kSecondsPerDay = 86400;
 // Periods are added up from the clock's readings; a check is not put off by a rounding error.
 constexpr double kTimerSlack = 0.001;
 
 class DatabaseWaitWindow final : public DatabaseWaitEvents {
 public:
-    explicit DatabaseWaitWindow(Hub& hub) : hub_(hub), view_(hub.databaseWaitView), last_(hub.os.clock.Timer()) {
+    explicit DatabaseWaitWindow(Hub& hub) : hub_(hub), view_(hub.databaseWaitView), stopwatch_(hub.os.clock) {
         form_.databaseFolder = hub.LrDatabase;
     }
 
@@ -58,7 +58,7 @@ public:
 
     void CheckDatabaseClicked(bool ticked) override {
         form_.checkDatabase = ticked;
-        sinceCheck_ = 0;  // a timer switched on counts its period from now
+        checkedAt_ = stopwatch_.Seconds();  // a timer switched on counts its period from now
         Refresh();
     }
 
@@ -78,16 +78,12 @@ public:
     }
 
     void Tick() override {
-        const double now = hub_.os.clock.Timer();
-        double passed = now - last_;
-        if (passed < 0) passed += kSecondsPerDay;
-        last_ = now;
+        const double now = stopwatch_.Seconds();
         if (closed_) return;
         form_.frame = NextFrame(form_.frame);
         if (!busy_ && form_.checkDatabase) {
-            sinceCheck_ += passed;
-            if (sinceCheck_ + kTimerSlack >= kDatabaseCheckSeconds) {
-                sinceCheck_ = 0;
+            if (now - checkedAt_ + kTimerSlack >= kDatabaseCheckSeconds) {
+                checkedAt_ = now;
                 CheckDatabase();
                 if (closed_) return;
             }
@@ -176,8 +172,8 @@ private:
     Hub& hub_;
     DatabaseWaitView* view_;
     DatabaseWaitForm form_;
-    double last_;
-    double sinceCheck_ = 0;
+    Stopwatch stopwatch_;
+    double checkedAt_ = 0;
     bool busy_ = false;
     bool closed_ = false;
 };

@@ -1,10 +1,11 @@
 #include "hub/watched_start.h"
 
+#include "platform/wait.h"
+
 namespace kolvane {
 
 namespace {
 constexpr double kLookInterval = 0.1;
-constexpr double kSecondsPerDay = 86400;
 }  // namespace
 
 bool StartAndAwait(Hub& hub, const std::string& commandLine, ShowState show, double maxSeconds) {
@@ -14,12 +15,10 @@ bool StartAndAwait(Hub& hub, const std::string& commandLine, ShowState show, dou
 WatchedEnd StartAndAwaitExit(Hub& hub, const std::string& commandLine, ShowState show, double maxSeconds) {
     std::unique_ptr<StartedProcess> process = hub.os.shell.StartWatchedProcess(commandLine, show);
     if (!process) return {};
-    const double start = hub.os.clock.Timer();
+    Stopwatch stopwatch(hub.os.clock);
     for (;;) {
         if (process->Ended()) return {true, process->ExitCode()};
-        double waited = hub.os.clock.Timer() - start;
-        if (waited < 0) waited += kSecondsPerDay;  // past midnight
-        if (waited >= maxSeconds) return {true, std::nullopt};
+        if (stopwatch.Seconds() >= maxSeconds) return {true, std::nullopt};
         hub.os.clock.Pump(kLookInterval);
     }
 }

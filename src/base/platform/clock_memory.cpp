@@ -56,24 +56,38 @@ void MemoryClock::Set(DateTime now) {
 }
 
 void MemoryClock::Advance(double seconds) {
-    const std::int64_t end = now_ + NanosOf(seconds);
-    RunUntil(end);
+    std::int64_t end = now_ + NanosOf(seconds);
+    for (auto next = NextDue(end); next != events_.end(); next = NextDue(end)) {
+        MoveTo(next->at);
+        const std::int64_t at = now_;
+        RunEvent(next);
+        // An event that set the clock back leaves the rest of the wait to run (one that waited itself has
+        // used some of it).
+        if (now_ < at) end -= at - now_;
+    }
     MoveTo(end);
 }
 
 // Each event runs at its own moment, the earliest first, so that what it does (a file that appears, a share
 // that comes back) is seen at that time by the rest of the wait, not only when the wait is over.
 void MemoryClock::RunUntil(std::int64_t end) {
-    for (;;) {
-        auto next = events_.end();
-        for (auto e = events_.begin(); e != events_.end(); ++e)
-            if (e->at <= end && (next == events_.end() || e->at < next->at)) next = e;
-        if (next == events_.end()) return;
+    for (auto next = NextDue(end); next != events_.end(); next = NextDue(end)) {
         MoveTo(next->at);
-        auto action = std::move(next->action);
-        events_.erase(next);
-        action();
+        RunEvent(next);
     }
+}
+
+std::vector<MemoryClock::Event>::iterator MemoryClock::NextDue(std::int64_t end) {
+    auto next = events_.end();
+    for (auto e = events_.begin(); e != events_.end(); ++e)
+        if (e->at <= end && (next == events_.end() || e->at < next->at)) next = e;
+    return next;
+}
+
+void MemoryClock::RunEvent(std::vector<Event>::iterator event) {
+    auto action = std::move(event->action);
+    events_.erase(event);
+    action();
 }
 
 void MemoryClock::MoveTo(std::int64_t at) {

@@ -31,6 +31,9 @@ private:
         std::function<void()> action;
     };
     void RunUntil(std::int64_t end);
+    // The earliest event due at or before end, or events_.end().
+    std::vector<Event>::iterator NextDue(std::int64_t end);
+    void RunEvent(std::vector<Event>::iterator event);
     void MoveTo(std::int64_t at);
 
     // Nanoseconds since 1970-01-01 00:00, local time. Whole numbers, because seconds held in a double this

@@ -9,29 +9,12 @@ namespace kolvane {
 
 namespace {
 
-// A time limit on the program's clock; crossing midnight moves the start back by a day, as Wait does.
-class Deadline {
-public:
-    Deadline(Clock& clock, double seconds) : clock_(clock), start_(clock.Timer()), seconds_(seconds) {}
-    bool Passed() {
-        const double now = clock_.Timer();
-        if (now < start_) start_ -= kSecondsPerDay;
-        return now - start_ >= seconds_;
-    }
-
-private:
-    static constexpr double kSecondsPerDay = 86400.0;
-    Clock& clock_;
-    double start_;
-    double seconds_;
-};
-
 std::unique_ptr<HeldFileLock> TakeLock(Clock& clock, FileLocks& locks, const std::string& path,
                                        const SafeWriteBounds& bounds) {
-    Deadline deadline(clock, bounds.lockSeconds);
+    Stopwatch stopwatch(clock);
     for (;;) {
         if (auto held = locks.TryLock(LockFileOf(path))) return held;
-        if (deadline.Passed()) return nullptr;
+        if (stopwatch.Seconds() >= bounds.lockSeconds) return nullptr;
         Wait(clock, bounds.retrySeconds);
     }
 }
@@ -66,7 +49,7 @@ SaveResult EditIniFile(Files& files, Clock& clock, FileLocks& locks, const std::
     if (!lock) return SaveResult::Busy;
 
     TemporaryFile temporary(files, TemporaryFileOf(path));
-    Deadline deadline(clock, bounds.replaceSeconds);
+    Stopwatch stopwatch(clock);
     for (;;) {
         // Each attempt starts from the file as it is now: a peer may have written it in the meantime.
         const std::optional<std::string> before = files.ReadAll(path);
@@ -82,7 +65,7 @@ SaveResult EditIniFile(Files& files, Clock& clock, FileLocks& locks, const std::
             // The replace goes ahead only over the content the edit started from.
             if (files.ReadAll(path) == before && files.Replace(temporary.Path(), path)) return SaveResult::Saved;
         }
-        if (deadline.Passed()) return SaveResult::Busy;
+        if (stopwatch.Seconds() >= bounds.replaceSeconds) return SaveResult::Busy;
         Wait(clock, bounds.retrySeconds);
     }
 }

@@ -26,6 +26,18 @@ TEST(MemoryClock, WaitsEndOnTimeAcrossMidnight) {
     }
 }
 
+// A clock set back inside a wait (a second, or an hour at the end of summer time) is no midnight: the wait
+// still ends after its own seconds, neither at once nor an hour later.
+TEST(MemoryClock, AClockSetBackNeitherCutsNorStretchesAWait) {
+    for (const DateTime setTo : {DateTime{2026, 10, 25, 2, 30, 0}, DateTime{2026, 10, 25, 1, 30, 0}}) {
+        SCOPED_TRACE(testing::Message() << "set back to " << setTo.hour << ":" << setTo.minute);
+        MemoryClock clock({2026, 10, 25, 2, 30, 0});
+        clock.Schedule(1, [&] { clock.Set(setTo); });
+        Wait(clock, 3);
+        EXPECT_NEAR(clock.Elapsed(), 3, 0.051);
+    }
+}
+
 // A peer's action inside a long wait happens at its own moment, in order, and sees that moment's time.
 TEST(MemoryClock, EventsInsideOneAdvanceRunAtTheirOwnTime) {
     MemoryClock clock({2026, 12, 7, 9, 0, 0});
