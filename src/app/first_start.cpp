@@ -55,6 +55,14 @@ void RunAssistant(Hub& hub) {
     CloseHub(hub, "Erster Start, Übergabe an HUBAGENT.EXE");
 }
 
+// A folder where no database may be made: a share that does not answer, or a drive letter that names no drive
+// (a network drive not connected), which would otherwise look like an empty local folder.
+bool DatabaseFolderUnreachable(Hub& hub) {
+    const std::string& folder = hub.LrDatabase;
+    if (IsUncPath(folder)) return !hub.os.files.IsFolder(folder);
+    return folder.size() >= 3 && folder[1] == ':' && folder[2] == '\\' && !hub.os.files.IsFolder(folder.substr(0, 3));
+}
+
 }  // namespace
 
 bool RunFirstStartAssistantIfNew(Hub& hub) {
@@ -71,12 +79,12 @@ bool RunFirstStartAssistantIfNew(Hub& hub) {
         CloseHub(hub, "Datenbank unlesbar");
         return true;
     }
-    if (!exists && IsUncPath(hub.LrDatabase) && !hub.os.files.IsFolder(hub.LrDatabase)) {
+    if (!exists && DatabaseFolderUnreachable(hub)) {
         ReportDatabaseProblem(hub, "Der Datenbankordner " + hub.LrDatabase +
-                                       " im Netzwerk ist nicht erreichbar.\nEs wird keine neue Datenbank angelegt. "
-                                       "Bitte prüfen Sie die Verbindung zum Server und starten Sie Orvintal "
-                                       "danach erneut.");
-        CloseHub(hub, "Datenbankordner im Netzwerk nicht erreichbar");
+                                       " ist nicht erreichbar.\nEs wird keine neue Datenbank angelegt. Bitte prüfen "
+                                       "Sie die Verbindung zum Server oder zum Netzlaufwerk und starten Sie "
+                                       "Orvintal danach erneut.");
+        CloseHub(hub, "Datenbankordner nicht erreichbar");
         return true;
     }
     RunAssistant(hub);

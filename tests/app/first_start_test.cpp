@@ -40,6 +40,7 @@ TEST(FirstStartTest, NewDatabaseGoesToTheAgentAndNothingElseDoes) {
         {"D:\\Daten\\", std::string("[000]\r\n\0\0", 9), std::string("[000]\r\n\0\0", 9), false, " Datenbankfehler"},
         {"D:\\Daten\\", unreadable, missing, false, " Datenbankfehler"},
         {"\\\\srv\\lohn\\", missing, missing, false, " Datenbankfehler"},  // unreachable
+        {"Z:\\Lohn\\", missing, missing, false, " Datenbankfehler"},  // a network drive not connected
         {"c:\\ORVINTAL\\", missing, missing, true, welcome},
         {"c:\\ORVINTAL\\", "x", missing, true, welcome},  // moves to C:\Documents, where one is kept
     };
@@ -48,7 +49,7 @@ TEST(FirstStartTest, NewDatabaseGoesToTheAgentAndNothingElseDoes) {
         FirstStartSystem s(c.folder);
         s.p.files.Delete("C:\\Orvintal\\DATEX.DAT");
         const std::string database = std::string(c.folder) + "DATEX.DAT";
-        if (*c.folder != '\\') s.Put(std::string(c.folder) + "Belege\\Beleg.pdf");
+        if (*c.folder != '\\' && *c.folder != 'Z') s.Put(std::string(c.folder) + "Belege\\Beleg.pdf");
         if (c.database == unreadable) s.Put(database + "\\x");
         else if (c.database) s.Put(*c.folder == 'c' ? "C:\\Documents\\DATEX.DAT" : database, *c.database);
 
