@@ -22,7 +22,7 @@ inline constexpr char kPreviousLogName[] = "KOLVANE.OLD";
 
 class DiagnosticLog {
 public:
-    static constexpr std::uint64_t kBound = 256 * 1024;  // some thousand lines: months of an office's use
+    static constexpr std::uint64_t kBound = std::uint64_t{256} * 1024;  // some thousand lines: months of an office's use
 
     // folder: the temporary folder with its trailing backslash; empty when the system named none (no log then).
     DiagnosticLog(Files& files, Clock& clock, const std::string& folder, std::uint64_t bound = kBound);

@@ -84,12 +84,14 @@ void EndProgram(Hub& hub) {
     hub.log.Write("Ende: " + (hub.closeRequest.empty() ? "Befehl $Ende$ eines anderen Programms" : hub.closeRequest));
     hub.mutex.reset();
     hub.os.kernel.Terminate();
+    // cppcheck-suppress unreachableCode ; GCC would warn that this [[noreturn]] function returns
     std::abort();  // not reached; the compiler does not carry [[noreturn]] through a virtual call
 }
 
 void EndStart(Hub& hub, const std::string& why) {
     hub.log.Write("Start beendet: " + why);
     hub.os.kernel.Terminate();
+    // cppcheck-suppress unreachableCode ; as above
     std::abort();  // not reached, as above
 }
 

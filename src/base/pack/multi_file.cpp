@@ -14,7 +14,7 @@ namespace {
 
 constexpr std::string_view kSeparators = "\\/";
 constexpr int kTemporaryNameTries = 100;
-constexpr std::size_t kReadChunk = 64 * 1024;
+constexpr std::size_t kReadChunk = std::size_t{64} * 1024;
 
 int Percent(std::uint64_t written, std::uint64_t total) {
     if (total == 0) return 100;
@@ -78,6 +78,7 @@ std::string MemberBytes(const std::string& pack, const PackEntry& entry) {
 
 bool HasDuplicateNames(const std::vector<PackEntry>& entries) {
     std::vector<std::string> names;
+    names.reserve(entries.size());
     for (const PackEntry& entry : entries) names.push_back(ToUpper(entry.name));
     std::sort(names.begin(), names.end());
     return std::adjacent_find(names.begin(), names.end()) != names.end();

@@ -24,6 +24,7 @@ public:
                               std::uint64_t ByteWritten, int PercentWritten) = 0;
 };
 
+// NOLINTNEXTLINE(cppcoreguidelines-special-member-functions): copies are refused, it owns nothing to destroy
 class clsMultiFile {
 public:
     // events may be null.

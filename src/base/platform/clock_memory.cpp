@@ -15,8 +15,8 @@ constexpr std::int64_t kNanosPerDay = 86400 * kNanosPerSecond;
 
 std::int64_t ToNanos(const DateTime& t) {
     sys_days day{year{t.year} / t.month / t.day};
-    const std::int64_t seconds = static_cast<std::int64_t>(day.time_since_epoch().count()) * 86400 + t.hour * 3600 +
-                                 t.minute * 60 + t.second;
+    const std::int64_t seconds = static_cast<std::int64_t>(day.time_since_epoch().count()) * 86400 +
+                                 std::int64_t{t.hour} * 3600 + std::int64_t{t.minute} * 60 + t.second;
     return seconds * kNanosPerSecond;
 }
 
@@ -28,7 +28,7 @@ std::int64_t NanosOf(double seconds) {
 
 }  // namespace
 
-MemoryClock::MemoryClock(DateTime start) : now_(ToNanos(start)) {}
+MemoryClock::MemoryClock(const DateTime& start) : now_(ToNanos(start)) {}
 
 double MemoryClock::Timer() {
     return static_cast<double>(now_ % kNanosPerDay) / static_cast<double>(kNanosPerSecond);
@@ -50,7 +50,7 @@ void MemoryClock::Schedule(double afterSeconds, std::function<void()> action) {
     events_.push_back({now_ + NanosOf(afterSeconds), std::move(action)});
 }
 
-void MemoryClock::Set(DateTime now) {
+void MemoryClock::Set(const DateTime& now) {
     now_ = ToNanos(now);
     RunUntil(now_);
 }

@@ -11,7 +11,7 @@ namespace kolvane {
 
 class MemoryClock : public Clock {
 public:
-    explicit MemoryClock(DateTime start = {2026, 12, 7, 9, 0, 0});
+    explicit MemoryClock(const DateTime& start = {2026, 12, 7, 9, 0, 0});
 
     double Timer() override;
     DateTime Now() override;
@@ -19,7 +19,7 @@ public:
 
     // Runs action once the clock has moved on by afterSeconds from now.
     void Schedule(double afterSeconds, std::function<void()> action);
-    void Set(DateTime now);
+    void Set(const DateTime& now);
     // Moves the clock on, running what falls due, as if the program had waited.
     void Advance(double seconds);
     // Total seconds the program has waited so far.

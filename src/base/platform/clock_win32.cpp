@@ -24,6 +24,7 @@ void Win32Clock::Pump(double maxSeconds) {
     double milliseconds = std::clamp(std::ceil(maxSeconds * 1000.0), 0.0, static_cast<double>(INFINITE - 1));
     DWORD timeout = static_cast<DWORD>(milliseconds);
     // MWMO_INPUTAVAILABLE: messages that arrived before this call and were not yet removed wake it too.
+    // cppcheck-suppress nullPointer ; with a count of 0 there is no array of handles to read
     ::MsgWaitForMultipleObjectsEx(0, nullptr, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     MSG message{};
     while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {

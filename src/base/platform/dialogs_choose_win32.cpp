@@ -24,6 +24,8 @@ std::string FilterList(const std::string& filter) {
 
 struct ComScope {
     ComScope() : ok(SUCCEEDED(::CoInitialize(nullptr))) {}
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
     ~ComScope() {
         if (ok) ::CoUninitialize();
     }

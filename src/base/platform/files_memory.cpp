@@ -62,6 +62,8 @@ public:
         : held_(std::move(held)), host_(std::move(host)) {
         held_->insert(host_);
     }
+    MemoryHeldFile(const MemoryHeldFile&) = delete;
+    MemoryHeldFile& operator=(const MemoryHeldFile&) = delete;
     ~MemoryHeldFile() override { held_->erase(host_); }
 
 private:
@@ -103,12 +105,14 @@ std::string MemoryFiles::HostPath(const std::string& windowsPath) const {
     return host.string();
 }
 
+// NOLINTNEXTLINE(readability-make-member-function-const): puts a file among those the twin stands for
 void MemoryFiles::Put(const std::string& windowsPath, const std::string& bytes) {
     fs::path host = HostPath(windowsPath);
     fs::create_directories(host.parent_path());
     std::ofstream(host, std::ios::binary | std::ios::trunc) << bytes;
 }
 
+// NOLINTNEXTLINE(readability-make-member-function-const): changes a file the twin stands for
 void MemoryFiles::SetModifiedTime(const std::string& windowsPath, const FileTime& time) {
     auto system = std::chrono::system_clock::from_time_t(ToTimeT(time));
     fs::last_write_time(HostPath(windowsPath), std::chrono::file_clock::from_sys(system));
@@ -175,11 +179,12 @@ std::optional<std::string> MemoryFiles::ReadAll(const std::string& path) {
 }
 
 std::optional<bool> MemoryFiles::Hooked(FileChange::Kind kind, const std::string& path, const std::string& to) const {
-    // The call that makes each change on Windows, by kind.
-    constexpr const char* kCalls[] = {"CreateFileA", "", "CopyFileA", "MoveFileExA", "DeleteFileA", "CreateDirectoryA"};
     const auto hooked = onChange ? onChange(FileChange{kind, path, to}) : std::nullopt;
-    if (hooked == false && kind != FileChange::Kind::Append)
+    if (hooked == false && kind != FileChange::Kind::Append) {
+        // The call that makes each change on Windows, by kind.
+        constexpr const char* kCalls[] = {"CreateFileA", "", "CopyFileA", "MoveFileExA", "DeleteFileA", "CreateDirectoryA"};
         ReportWriteFailure({kCalls[static_cast<int>(kind)], to.empty() ? path : to, 5, "Zugriff verweigert"});
+    }
     return hooked;
 }
 

@@ -45,6 +45,7 @@ private:
 struct KernelHandleTraits {
     using Type = HANDLE;
     static constexpr Type kNone = nullptr;
+    // cppcheck-suppress constParameter ; a handle names an object, it points at nothing of ours
     static bool IsValid(Type h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
     static void Close(Type h) { ::CloseHandle(h); }
 };
@@ -70,6 +71,7 @@ template <typename T, auto CloseFunction>
 struct ValueHandleTraits {
     using Type = T;
     static constexpr Type kNone = {};
+    // cppcheck-suppress constParameter ; a handle names an object, it points at nothing of ours
     static bool IsValid(Type h) { return h != kNone; }
     static void Close(Type h) { CloseFunction(h); }
 };

@@ -12,6 +12,8 @@ class MemoryMutex : public HeldMutex {
 public:
     MemoryMutex(std::shared_ptr<std::set<std::string>> held, std::string name)
         : held_(std::move(held)), name_(std::move(name)) {}
+    MemoryMutex(const MemoryMutex&) = delete;
+    MemoryMutex& operator=(const MemoryMutex&) = delete;
     ~MemoryMutex() override { held_->erase(name_); }
 
 private:

@@ -16,7 +16,8 @@ std::vector<DialUpConnection> Win32Network::DialUpConnections() {
     // Every entry carries the size of the structure this program was built with, as the service checks it.
     std::vector<RASCONNA> entries(kMaxDialUpConnections);
     for (RASCONNA& entry : entries) entry.dwSize = sizeof(RASCONNA);
-    DWORD bytes = static_cast<DWORD>(entries.size() * sizeof(RASCONNA));
+    const std::size_t size = entries.size() * sizeof(RASCONNA);
+    DWORD bytes = static_cast<DWORD>(size);
     DWORD count = 0;
     if (::RasEnumConnectionsA(entries.data(), &bytes, &count) != ERROR_SUCCESS) return {};
     std::vector<DialUpConnection> connections;

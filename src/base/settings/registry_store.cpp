@@ -51,6 +51,7 @@ std::optional<std::int32_t> ParseSettingNumber(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return std::nullopt;
     text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    // cppcheck-suppress containerOutOfBounds ; holds at least the non-blank found above
     if (text.front() == '+') {
         text.remove_prefix(1);
         if (text.empty() || text.front() == '-') return std::nullopt;

@@ -22,7 +22,7 @@ bool IsQuote(char c) { return c == '"' || c == '\''; }
 constexpr std::uint64_t MaskWord(std::string_view key) {
     std::uint64_t word = 0;
     for (std::size_t i = 0; i < 8; ++i) {
-        const auto mask = static_cast<std::uint64_t>(static_cast<unsigned char>(key[i % key.size()]) + kMaskOffset);
+        const auto mask = std::uint64_t{static_cast<unsigned char>(key[i % key.size()])} + kMaskOffset;
         word |= (mask & 0xFF) << (8 * i);
     }
     return word;
@@ -84,7 +84,7 @@ bool CryptInto(std::string_view text, std::string& out, std::string_view key) {
         };
         if (size >= 8) {
             for (std::size_t i = 0; i + 8 <= size; i += 8) word(i, masks);
-            if (const std::size_t last = size - 8; last % 8 != 0) word(last, std::rotr(masks, 8 * (last % 8)));
+            if (const std::size_t last = size - 8; last % 8 != 0) word(last, std::rotr(masks, static_cast<int>(8 * (last % 8))));
         } else if (size != 0) {
             std::uint64_t w = 0;
             for (std::size_t i = 0; i < size; ++i) w |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);

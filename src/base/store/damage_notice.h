@@ -9,6 +9,7 @@
 
 namespace kolvane {
 
+// NOLINTNEXTLINE(cppcoreguidelines-special-member-functions): copies are refused, it owns nothing to destroy
 class DamageNotice {
 public:
     explicit DamageNotice(Dialogs& dialogs) : dialogs_(dialogs) {}

@@ -13,7 +13,7 @@ namespace {
 
 struct Attached {
     const Hub* hub;
-    HubMenu* menu;
+    HubMenu* menu;  // cppcheck-suppress unusedStructMember ; read by MenuOf
 };
 
 std::vector<Attached>& AttachedMenus() {
@@ -37,7 +37,7 @@ HubMenu* MenuOf(const Hub& hub) {
     return found == attached.end() ? nullptr : found->menu;
 }
 
-MenuLayout ReadMenuLayout(Hub& hub) {
+MenuLayout ReadMenuLayout(const Hub& hub) {
     const Settings& s = hub.settings;
     return {s.ReadInt(Setting::Steuererklaerung), s.ReadInt(Setting::Explorer),      s.ReadInt(Setting::Drucker),
             s.ReadInt(Setting::Dienststellen),    s.ReadInt(Setting::Bibliothek),    s.ReadInt(Setting::Beitraege),

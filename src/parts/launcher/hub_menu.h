@@ -45,7 +45,7 @@ private:
 // The hub's menu; null while none is attached (then the menu does nothing).
 HubMenu* MenuOf(const Hub& hub);
 
-MenuLayout ReadMenuLayout(Hub& hub);
+MenuLayout ReadMenuLayout(const Hub& hub);
 void BuildMenu(Hub& hub, const MenuLayout& layout);
 // The hub window's own menu is never shown: hiding one of its entries changes nothing the user sees.
 void HideMenuEntry(Hub& hub, const std::string& entry);

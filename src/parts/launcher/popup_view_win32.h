@@ -11,6 +11,7 @@
 
 namespace kolvane {
 
+// NOLINTNEXTLINE(cppcoreguidelines-special-member-functions): copies are refused, it owns nothing to destroy
 class Win32PopupView : public PopupView {
 public:
     // owner: the hub window, which receives the menu's messages and is brought to the front.
@@ -18,7 +19,7 @@ public:
     Win32PopupView(const Win32PopupView&) = delete;
     Win32PopupView& operator=(const Win32PopupView&) = delete;
 
-    int Track(const PopupMenu& menu) override;
+    int Track(const PopupMenu& model) override;
 
 private:
     HMENU Build(const PopupMenu& menu, int parent);

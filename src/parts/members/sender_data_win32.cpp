@@ -97,7 +97,7 @@ void OnFieldChanged(HWND dialog, AbsenderForm& form, std::size_t field) {
     form.texts[field] = shown;
     if (shown == now) return;
     SetDlgItemTextA(dialog, FieldId(field), shown.c_str());
-    SendDlgItemMessageA(dialog, FieldId(field), EM_SETSEL, shown.size(), shown.size());
+    SendDlgItemMessageA(dialog, FieldId(field), EM_SETSEL, shown.size(), static_cast<LPARAM>(shown.size()));
 }
 
 void OnFieldLeft(HWND dialog, Absender& absender, std::size_t field) {

@@ -381,11 +381,13 @@ INT_PTR CALLBACK OptionenProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
         case WM_COMMAND: OnCommand(dialog, w, LOWORD(wParam), HIWORD(wParam)); return TRUE;
         case WM_TIMER: OnTimer(dialog, w, wParam); return TRUE;
         case WM_SETCURSOR:  // the mouse over the help tip puts it away
-            if (HWND(wParam) == GetDlgItem(dialog, IDC_OPTIONEN_TOOLTIPPS) && w.form->tooltipShown)
-                OptionsHideTooltip(*w.form), ShowTooltip(dialog, *w.form);
+            if (reinterpret_cast<HWND>(wParam) == GetDlgItem(dialog, IDC_OPTIONEN_TOOLTIPPS) && w.form->tooltipShown) {
+                OptionsHideTooltip(*w.form);
+                ShowTooltip(dialog, *w.form);
+            }
             return FALSE;
         case WM_CONTEXTMENU:  // `BOptions` opens its menu with the right button too
-            if (HWND(wParam) == GetDlgItem(dialog, IDC_OPTIONEN_BOPTIONS)) OnCommand(dialog, w, IDC_OPTIONEN_BOPTIONS, 0);
+            if (reinterpret_cast<HWND>(wParam) == GetDlgItem(dialog, IDC_OPTIONEN_BOPTIONS)) OnCommand(dialog, w, IDC_OPTIONEN_BOPTIONS, 0);
             return TRUE;
         case WM_DESTROY:
             g_open = nullptr;

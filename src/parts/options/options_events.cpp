@@ -51,7 +51,7 @@ void PrinterMenuNeedsScreen(Hub& hub, OptionsForm& form) {
     form[C::CDrucker].value = 0;
 }
 
-void OfferSignature(Hub& hub, OptionsForm& form) {
+void OfferSignature(Hub& hub, const OptionsForm& form) {
     if (!form.Checked(C::CUnterschrift) || ProgramFileExists(hub, kSignatureFile)) return;
     if (Tell(hub,
              "Bisher existiert keine Unterschrift die für Briefe verwendet werden kann. \n"

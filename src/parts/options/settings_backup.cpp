@@ -33,7 +33,7 @@ void Refuse(Hub& hub, const std::string& text) { OptionsAsk(hub, text, MsgButton
 
 // The file is read once, and checked before anything is asked.
 std::optional<std::string> CheckedFile(Hub& hub, const std::string& file) {
-    const auto bytes = hub.os.files.ReadAll(file);
+    auto bytes = hub.os.files.ReadAll(file);
     if (!bytes) {
         Refuse(hub, "Die Datei konnte nicht gelesen werden:\n" + file);
         return std::nullopt;

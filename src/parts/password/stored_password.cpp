@@ -20,12 +20,14 @@ std::optional<std::string> ReadStoredPassword(Hub& hub) {
     return password;
 }
 
+// cppcheck-suppress constParameter ; writes the database through the hub, whose services const would not protect
 SaveResult WriteStoredPassword(Hub& hub, std::string_view password) {
     return HubDatabase(hub).Write(kHeaderSection, kPasswordKey, password);
 }
 
-bool ReadPromptForeground(Hub& hub) { return HubDatabase(hub).Read(kHeaderSection, kForegroundKey) == "1"; }
+bool ReadPromptForeground(const Hub& hub) { return HubDatabase(hub).Read(kHeaderSection, kForegroundKey) == "1"; }
 
+// cppcheck-suppress constParameter ; writes the database through the hub, whose services const would not protect
 void WritePromptForeground(Hub& hub, bool foreground) {
     HubDatabase(hub).Write(kHeaderSection, kForegroundKey, foreground ? "1" : "0");
 }

@@ -23,7 +23,7 @@ std::optional<std::string> ReadStoredPassword(Hub& hub);
 SaveResult WriteStoredPassword(Hub& hub, std::string_view password);
 
 // "Foreground": whether the prompt was kept in front when it was last confirmed.
-bool ReadPromptForeground(Hub& hub);
+bool ReadPromptForeground(const Hub& hub);
 void WritePromptForeground(Hub& hub, bool foreground);
 
 }  // namespace kolvane

@@ -47,7 +47,7 @@ int Number(const std::string& id) {
 
 // One value of the member's record; the others stay scrambled, so that a damage elsewhere in the record
 // does not stop the user with a notice about a value this action never uses.
-std::string ReadMemberValue(Hub& hub, const std::string& id, std::string_view key) {
+std::string ReadMemberValue(const Hub& hub, const std::string& id, std::string_view key) {
     if (!Numeric(id)) return {};
     return HubDatabase(hub).Read(MemberSection(Number(id)), key);
 }
@@ -201,7 +201,7 @@ void LoadTaxYears(Hub& hub, ObjekteMenu& menu) {
     }
 }
 
-void PrepareObjekteMenu(Hub& hub, ObjekteMenu& menu, const HitRow& hit) {
+void PrepareObjekteMenu(const Hub& hub, ObjekteMenu& menu, const HitRow& hit) {
     menu.mails = !ReadMemberValue(hub, hit.id, "MAIL").empty();
 }
 

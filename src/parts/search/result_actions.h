@@ -56,7 +56,7 @@ struct ObjekteMenu {
 // The tax years' captions from TAXES.CFG of the program folder.
 void LoadTaxYears(Hub& hub, ObjekteMenu& menu);
 // Before the menu opens over a hit: "E-Mail senden" only for a member with an address.
-void PrepareObjekteMenu(Hub& hub, ObjekteMenu& menu, const HitRow& hit);
+void PrepareObjekteMenu(const Hub& hub, ObjekteMenu& menu, const HitRow& hit);
 void RunObjekteEntry(Hub& hub, ObjekteMenu& menu, ObjekteEntry entry, const HitRow& hit);
 
 // The member number formatted "#000" ("042", "1000"); a text that is no number stays as it is.

@@ -13,7 +13,7 @@ namespace {
 struct TimerEntry {
     HubTimer timer;
     int periodMs;
-    void (*tick)(Hub&);
+    void (*tick)(Hub&);  // cppcheck-suppress unusedStructMember ; called in OnTimer
 };
 constexpr TimerEntry kTimers[] = {
     {HubTimer::Timer1, 8000, SilentUpdateTick},
