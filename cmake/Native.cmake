@@ -34,6 +34,23 @@ gtest_discover_tests(kolvane_tests TEST_PREFIX ${test_prefix} DISCOVERY_TIMEOUT 
 add_test(NAME ${test_prefix}guide_pictures COMMAND bash ${CMAKE_SOURCE_DIR}/docs/refresh-pictures.sh --check)
 add_subdirectory(tests/fuzz)
 
+# The static checks, each tool over each layer: the Win32 layer as the win32 preset compiles it. They take a
+# processor for a while and wait for nothing, so they start first and run beside the end-to-end scenarios.
+option(KOLVANE_STATIC_CHECKS "Run clang-tidy and cppcheck over src/ as tests (label static)" OFF)
+if(KOLVANE_STATIC_CHECKS)
+  foreach(tool IN ITEMS clang-tidy cppcheck)
+    foreach(layer IN ITEMS core win32)
+      set(layer_build ${CMAKE_BINARY_DIR})
+      if(layer STREQUAL "win32")
+        set(layer_build ${CMAKE_SOURCE_DIR}/build/win32)
+      endif()
+      string(REPLACE "-" "_" name "static.${tool}.${layer}")
+      add_test(NAME ${name} COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/static-checks.sh ${tool} ${layer} ${layer_build})
+      set_tests_properties(${name} PROPERTIES LABELS static COST 1000 TIMEOUT 900)
+    endforeach()
+  endforeach()
+endif()
+
 if(EXISTS ${CMAKE_SOURCE_DIR}/bench/CMakeLists.txt AND NOT KOLVANE_SANITIZE)
   add_subdirectory(bench)
 endif()

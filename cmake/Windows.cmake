@@ -4,6 +4,8 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 1252")
 add_link_options(-static -static-libgcc -static-libstdc++)
 # The same sources give the same bytes: no time of the link in the programs.
 add_link_options(-Wl,--no-insert-timestamp)
+# cppcheck takes the include folders from the compile commands and cannot follow them into a response file.
+set(CMAKE_CXX_USE_RESPONSE_FILE_FOR_INCLUDES OFF)
 add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800 NOMINMAX WIN32_LEAN_AND_MEAN)
 
 file(GLOB platform_win32_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/base/platform/*_win32.cpp)

@@ -3,7 +3,7 @@
 # everything is there.
 
 KOLVANE_PACKAGES=(
-    cmake make g++ clang libgtest-dev libgmock-dev libbenchmark-dev libssl-dev
+    cmake make g++ clang clang-tidy cppcheck libgtest-dev libgmock-dev libbenchmark-dev libssl-dev
     g++-mingw-w64-x86-64 g++-mingw-w64-i686
     wine wine64 wine32:i386 xvfb xdotool imagemagick x11-utils locales
 )
