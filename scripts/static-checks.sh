@@ -100,14 +100,14 @@ run_clang_tidy() {
 run_cppcheck() {
     # The system headers stay out: cppcheck knows the library's calls from its own configurations. Off, and
     # why: useStlAlgorithm asks for an algorithm in place of every loop that searches, which is taste.
-    local args=(--project="$build/compile_commands.json" --quiet --inline-suppr --error-exitcode=1
+    local args=(--project="$(cd "$build" && pwd)/compile_commands.json" --quiet --inline-suppr --error-exitcode=1
                 --enable=warning,performance,portability,style --std=c++20 --template=gcc
                 --suppress=missingIncludeSystem --suppress=useStlAlgorithm)
     [ "$layer" = win32 ] && args+=(--library=windows --platform=win32A)
-    # cppcheck names the files relative to the folder it runs in.
+    # From a project named by its full path, cppcheck names the files by theirs.
     local command
-    for command in "${commands[@]}"; do args+=("--file-filter=${command##* "$root/"}"); done
-    (cd "$root" && cppcheck "${args[@]}")
+    for command in "${commands[@]}"; do args+=("--file-filter=${command##* }"); done
+    cppcheck "${args[@]}"
 }
 
 case $tool in
