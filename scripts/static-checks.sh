@@ -51,26 +51,31 @@ clang_flags() {
     echo "${flags[*]}${target_flags:+ $target_flags}"
 }
 
-# Files that share their flags and their folder are checked as one translation unit that includes them all:
-# the system headers are then read and walked once for them all, not once for each, which takes a fraction
-# of the time. (Such a unit includes .cpp files, hence bugprone-suspicious-include stays off here.) A file
-# that does not go with those before it (a helper of the same name) waits for the next round.
+# Files that share their flags are checked as one translation unit that includes them all: the system
+# headers are then read and walked once for them all, not once for each, which takes a fraction of the
+# time. (Such a unit includes .cpp files, hence bugprone-suspicious-include stays off here.) Files that do
+# not go with those before them (a helper of the same name) wait for the next round.
 batch_dir=$(mktemp -d)
 trap 'rm -rf "$batch_dir"' EXIT
 batches=0
 check_together() {
     local flags=$1 unit=$batch_dir/batch$((batches += 1)).cpp output at status=0
     shift
-    local together=("$@") apart=()
+    local together=("$@") apart=() clashing
     while :; do
         printf '#include "%s"\n' "${together[@]}" >"$unit"
         [ ${#together[@]} -gt 1 ] || break
-        # The compiler answers in a fraction of the checks' time; its first error names the line of the
-        # unit that included the file where the clash showed.
+        # The compiler answers in a fraction of the checks' time. Each error follows the line of the unit
+        # that included the file it is in; the first file has none before it to clash with.
         output=$(clang++ -fsyntax-only -w $flags "$unit" 2>&1) && break
-        at=$(grep -m1 -o "$unit:[0-9]*" <<<"$output" | cut -d: -f2) || break
-        apart+=("${together[at - 1]}")
-        together=("${together[@]:0:at-1}" "${together[@]:at}")
+        mapfile -t clashing < <(awk -v from="In file included from $unit:" '
+            index($0, from) == 1 { split(substr($0, length(from) + 1), at, ":") }
+            / error: / && at[1] > 1 { print at[1] }' <<<"$output" | sort -nru)
+        [ ${#clashing[@]} -gt 0 ] || break
+        for at in "${clashing[@]}"; do
+            apart+=("${together[at - 1]}")
+            together=("${together[@]:0:at-1}" "${together[@]:at}")
+        done
     done
     output=$(clang-tidy --quiet --config-file="$root/.clang-tidy" --checks="$checks" "$unit" \
              -- $flags 2>&1) || status=1
@@ -81,18 +86,14 @@ check_together() {
 }
 
 run_clang_tidy() {
-    local command file flags key keys status=0
-    local -A batch_flags batch_files
+    local command flags status=0
+    local -A files_by_flags
     for command in "${commands[@]}"; do
-        file=${command##* }
         flags=$(clang_flags "${command% -c *}")
-        key="$(dirname "$file") $flags"
-        batch_flags[$key]=$flags
-        batch_files[$key]+=" $file"
+        files_by_flags[$flags]+=" ${command##* }"
     done
-    mapfile -t keys < <(printf '%s\n' "${!batch_files[@]}" | sort)
-    for key in "${keys[@]}"; do
-        check_together "${batch_flags[$key]}" ${batch_files[$key]} || status=1
+    for flags in "${!files_by_flags[@]}"; do
+        check_together "$flags" ${files_by_flags[$flags]} || status=1
     done
     return $status
 }
