@@ -19,4 +19,5 @@ cat >build/all/CTestTestfile.cmake <<CTEST
 subdirs("$PWD/build/native-asan" "$PWD/build/win32" "$PWD/build/win64")
 CTEST
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir build/all --output-on-failure -j 2 --timeout 600
+# Four at a time on two cores: the end-to-end scenarios spend most of their time waiting on the hub and Wine.
+ctest --test-dir build/all --output-on-failure -j 4 --timeout 600
