@@ -1,11 +1,8 @@
 // Feeds arbitrary bytes to the search history as if they were REFIND.DAT, puts a term cut from them in front
 // and writes the list back: at most 51 terms, none empty; the file written holds the terms it can carry, in
 // their order, under one section of no other keys, and gives back exactly them. Seeds: tests/corpus/history.
-#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <string>
-#include <vector>
 
 #include "platform/ini_codec.h"
 #include "search/search_history.h"
@@ -18,7 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::erase_if(names, [](const std::string& name) { return !kolvane::IniValueWritable(name); });
     const kolvane::IniSection* section = written.FindSection("REFIND");
     if (names.size() > kolvane::kHistorySize || std::erase(names, "") || kolvane::NamesIn(written.Bytes()) != names ||
-        (section ? section->entryCount : 0) != names.size())
-        std::abort();
+        (section ? section->entryCount : 0) != names.size()) std::abort();
     return 0;
 }
