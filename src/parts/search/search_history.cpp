@@ -64,7 +64,8 @@ bool WriteNames(Hub& hub, const std::vector<std::string>& history) {
     const std::string path = DatabaseFile(hub, kHistoryFile);
     Files& files = hub.os.files;
     std::optional<std::string> bytes = files.Exists(path) ? files.ReadAll(path) : std::string();
-    return bytes && ReplaceFileWith(files, path, WithNames(std::move(*bytes), history));
+    if (!bytes) return false;
+    return ReplaceFileWith(files, path, WithNames(std::move(*bytes), history));
 }
 
 }  // namespace kolvane

@@ -130,14 +130,13 @@ TEST_F(SearchTest, CloseCommandDuringAScanEndsTheHub) {
 
 // At most 51 terms, written back whole, whatever the file held: the fuzz target holds that on any bytes.
 TEST_F(SearchTest, HistoryNewestFirstWithoutDuplicates) {
-    const std::vector<std::string>& h = Form().history;
     // Kept as the file gives them back, so that the next search finds them there; an earlier one goes, in any case.
     for (const char* term : {"Mueller ", " Schmidt", "\"Meier\"", "\"\"", "mueller", " Schmidt", "\"Meier\""}) Search(term);
-    EXPECT_EQ(h, (std::vector<std::string>{"Meier", "Schmidt", "mueller"}));
+    EXPECT_EQ(Form().history, (std::vector<std::string>{"Meier", "Schmidt", "mueller"}));
     // So are the stored ones, of the keys 100 to 150; a later section of the name goes with the first.
     p.files.Put(DatabaseFile(hub, kHistoryFile), "[REFIND]\r\n100=\"\"Meier\"\"\r\n101=Alt\r\n150=Letzt\r\n151=Weg\r\n[refind]\r\n103=Neu\r\n");
     search.Load(), Search("Meier");
-    EXPECT_EQ(h, (std::vector<std::string>{"Meier", "Alt", "Letzt"}));
+    EXPECT_EQ(Form().history, (std::vector<std::string>{"Meier", "Alt", "Letzt"}));
 }
 
 }  // namespace
