@@ -177,6 +177,7 @@ std::optional<std::string> MemoryFiles::ReadAll(const std::string& path) {
 std::optional<bool> MemoryFiles::Hooked(FileChange::Kind kind, const std::string& path, const std::string& to) const {
     // The call that makes each change on Windows, by kind.
     constexpr const char* kCalls[] = {"CreateFileA", "", "CopyFileA", "MoveFileExA", "DeleteFileA", "CreateDirectoryA"};
+    if (faults && !faults->Allows(kCalls[static_cast<int>(kind)], to.empty() ? path : to)) return false;
     const auto hooked = onChange ? onChange(FileChange{kind, path, to}) : std::nullopt;
     if (hooked == false && kind != FileChange::Kind::Append)
         ReportWriteFailure({kCalls[static_cast<int>(kind)], to.empty() ? path : to, 5, "Zugriff verweigert"});

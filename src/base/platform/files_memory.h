@@ -7,6 +7,7 @@
 #include <set>
 
 #include "platform/files.h"
+#include "platform/faults_memory.h"
 
 namespace kolvane {
 
@@ -27,6 +28,8 @@ public:
     // that result and changes nothing. A write made to fail is reported as the system reports a refused one
     // (error 5, access denied), except an append, whose refusal the system does not report either.
     std::function<std::optional<bool>(const FileChange&)> onChange;
+    // Asked before onChange; a change it refuses changes nothing.
+    FaultInjector* faults = nullptr;
 
     // The host path that a Windows path maps to (existing components matched without regard to case).
     std::string HostPath(const std::string& windowsPath) const;
