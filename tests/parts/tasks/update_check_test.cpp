@@ -56,18 +56,16 @@ TEST(UpdateCheckTest, TwoStartsOfADayHandOverOnceAndOnlyToAStartedManager) {
     }
 }
 
-// Only a whole Windows program replaces the manager, and only where the manager can be replaced (a running one is
-// locked: here a folder); the successor is deleted, with the hint, only once the manager is that very program.
+// Only a whole Windows program replaces the manager (where it cannot be replaced: the write faults' table); the
+// successor is deleted, with the hint, only once the manager is that very program.
 TEST(UpdateCheckTest, AWaitingManagerReplacesTheOldOneOnlyWhole) {
-    for (const auto& [successor, locked, replaced] : {std::tuple{Program('n'), false, true}, {""s, false, false},
-                                                      {"MZ" + std::string(100, 'x'), false, false}, {Program('n'), true, false}}) {
+    for (const auto& [successor, replaced] : {std::pair{Program('n'), true}, {""s, false}, {"MZ" + std::string(100, 'x'), false}}) {
         UpdateSystem s;
         s.Put("C:\\Orvintal\\UPDCTRL.UCF", successor);
-        if (locked) s.p.files.CreateFolder("C:\\Orvintal\\UPDCTRL.DLL");
-        else s.Put("C:\\Orvintal\\UPDCTRL.DLL", Program('o'));
+        s.Put("C:\\Orvintal\\UPDCTRL.DLL", Program('o'));
         EXPECT_EQ((std::tuple{WebUpdateCheck(s.hub), s.p.files.ReadAll("C:\\Orvintal\\UPDCTRL.DLL").value_or("locked"), s.p.files.Exists("C:\\Orvintal\\UPDCTRL.UCF"),
                               s.p.files.Exists("C:\\Orvintal\\UPDCTRL.DLL.new"), s.hub.settings.ReadText(Setting::Infotip)}),
-                  std::tuple(false, replaced ? successor : locked ? "locked" : Program('o'), !replaced, false,
+                  std::tuple(false, replaced ? successor : Program('o'), !replaced, false,
                              replaced ? "Eine Aktualisierung des Update-Manager von Orvintal wurde gefunden und installiert." : ""));
     }
 }
