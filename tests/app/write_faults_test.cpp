@@ -68,19 +68,20 @@ struct Flow { const char* name; void (*setUp)(World&); void (*run)(World&); bool
 
 const Flow kFlows[] = {
     {"start-up", [](World&) {}, [](World& w) { RunStartup(w.hub); }, false},
+    {"start-up share", [](World& w) { w.hub.settings.WriteText(Setting::Database, "\\\\srv\\lohn\\"), w.Put("\\\\srv\\lohn\\DATEX.DAT", ConfiguredDatabase()); }, [](World& w) { RunStartup(w.hub); }, false},
     {"close", [](World& w) { w.hub.settings.WriteText(Setting::PCName, "B1"), w.Put("C:\\Orvintal\\DATEX.PCN", "[001]\r\nPCName=" + *Crypt("B1"));
                              w.Put("C:\\Orvintal\\DATEX.IHP", "x"), w.Put("C:\\Orvintal\\DATEX.CCP", "x"); },
      [](World& w) { RunCloseSequence(w.hub); }, false},
     {"daily backup", [](World& w) { w.Put(kBak, ConfiguredDatabase() + "[1]\r\n"), w.Put("C:\\Orvintal\\DATEX.OLD", ConfiguredDatabase());
                                     w.p.files.SetModifiedTime(kBak, {2026, 12, 6, 7, 0, 0}); },
      [](World& w) { RotateBackups(w.hub); }, true},
-    {"restore", [](World& w) { w.p.files.Delete(kDatabase), w.Put(kBak, ConfiguredDatabase()), w.p.dialogs.answers = {MsgAnswer::Yes}; },
+    {"restore", [](World& w) { w.p.files.Delete(kDatabase), w.Put(kBak, ConfiguredDatabase()), w.p.dialogs.answers = {MsgAnswer::Yes}, w.Put("C:\\Orvintal\\DATEX.OLD", ConfiguredDatabase() + "[2]\r\n"); },
      [](World& w) { OfferRestore(w.hub); }, true},
-    {"options save", [](World& w) { w.form = OptionsLoad(w.hub), w.form[Ctl::CRefreshDialog].value ^= 1, w.form[Ctl::TEnde2].text = "1500"; },
+    {"options save", [](World& w) { RegCreateKey(w.p.registry, kRunKey.root, kRunKey.path, ""), w.form = OptionsLoad(w.hub), w.form[Ctl::CRefreshDialog].value ^= 1, w.form[Ctl::TEnde2].text = "1500", w.form[Ctl::CAutostart].value ^= 1; },
      [](World& w) { OptionsSave(w.hub, w.form); }, true},
     {"sender save", [](World&) {},
      [](World& w) { AbsenderForm form{{"Verein Nord", "", "", "", "", "10/10"}, true}; AbsenderSave(w.hub, form); }, true},
-    {"member number confirm", [](World& w) { w.p.dialogs.answers = {MsgAnswer::Ok, MsgAnswer::Ok, MsgAnswer::Cancel}; },
+    {"member number confirm", [](World& w) { w.Put("C:\\Orvintal\\RESTARTR.EXE"), w.Put("C:\\Orvintal\\DATEX.OLD", ConfiguredDatabase()), w.Put(kBak, ConfiguredDatabase() + "[1]\r\n"); },
      [](World& w) { LizenzierungForm form{{"001", "890", "900", "1999"}}; LizenzierungConfirm(w.hub, form, w.lizenzierung); }, true},
     {"search history", [](World& w) { w.Put("C:\\Orvintal\\REFIND.DAT", "[REFIND]\r\n100=Meier\r\n"); },
      [](World& w) { WriteNames(w.hub, {"Schulz", "Meier"}); }, false},

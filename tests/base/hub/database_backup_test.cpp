@@ -92,7 +92,7 @@ TEST(DatabaseBackupTest, CancelAndNoKeepTheBackup) {
 
     s.Put(kDat, Database("heute"));
     s.Put(kOld, "");
-    EXPECT_EQ(CopyDatabase(s.p.files, "D:\\Daten\\FEHLT.BAK", kDat), CopyResult::Failed);
+    EXPECT_EQ(CopyDatabase(s.p.files, "D:\\Daten\\FEHLT.BAK", kDat), CopyResult::Unreadable);
     EXPECT_EQ(CopyDatabase(s.p.files, kOld, kDat), CopyResult::Unsound);
 }
 
