@@ -1,7 +1,5 @@
 // Every flow that writes, failed at each of its changes in turn with each kind of fault: nothing stored is
 // left half-written, the user hears of what was not done, and the hub starts again afterwards.
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <sstream>
@@ -35,10 +33,8 @@ struct World : OptionsSystem {
     // Every file (the diagnostic log aside, which only grows) and every registry value, each whole.
     Stored Snapshot() const {
         Stored stored;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(p.root))
-            if (const auto name = entry.path().filename(); entry.is_regular_file() && name != kLogName && name != kPreviousLogName)
-                stored[std::filesystem::relative(entry.path(), p.root).string()] =
-                    (std::ostringstream() << std::ifstream(entry.path(), std::ios::binary).rdbuf()).str();
+        for (const auto& [name, bytes] : p.files.Dump())
+            if (!name.ends_with(kLogName) && !name.ends_with(kPreviousLogName)) stored[name] = bytes;
         for (const std::string& line : p.registry.Dump()) stored[line.substr(0, line.find('='))] = line;
         return stored;
     }
@@ -60,8 +56,6 @@ struct World : OptionsSystem {
     std::ostringstream out, err;
     OptionsForm form;
 };
-
-std::string Program(char fill) { return "MZ" + std::string(0x3A, fill) + "\x40\0\0\0PE\0\0"s + std::string(8, fill); }
 
 // tells: a change left undone is told to the user.
 struct Flow { const char* name; void (*setUp)(World&); void (*run)(World&); bool tells; };

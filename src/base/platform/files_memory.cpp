@@ -4,6 +4,7 @@
 #include <chrono>
 #include <ctime>
 #include <fstream>
+#include <sstream>
 
 #include "platform/text.h"
 #include "platform/write_failures.h"
@@ -112,6 +113,15 @@ void MemoryFiles::Put(const std::string& windowsPath, const std::string& bytes) 
 void MemoryFiles::SetModifiedTime(const std::string& windowsPath, const FileTime& time) {
     auto system = std::chrono::system_clock::from_time_t(ToTimeT(time));
     fs::last_write_time(HostPath(windowsPath), std::chrono::file_clock::from_sys(system));
+}
+
+std::map<std::string, std::string> MemoryFiles::Dump() const {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root_))
+        if (entry.is_regular_file())
+            files[fs::relative(entry.path(), root_).generic_string()] =
+                (std::ostringstream() << std::ifstream(entry.path(), std::ios::binary).rdbuf()).str();
+    return files;
 }
 
 bool MemoryFiles::Exists(const std::string& path) {

@@ -3,6 +3,7 @@
 // temporary host folder, with the names compared without regard to case as Windows does.
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 
@@ -36,6 +37,9 @@ public:
     // Test helpers: write or read a file by its Windows path, creating folders as needed.
     void Put(const std::string& windowsPath, const std::string& bytes);
     void SetModifiedTime(const std::string& windowsPath, const FileTime& time);
+    // Every file with its bytes, by its path below the root ("C/Orvintal/DATEX.DAT"): the whole tree that a test
+    // compares before and after.
+    std::map<std::string, std::string> Dump() const;
 
     bool Exists(const std::string& path) override;
     bool IsFolder(const std::string& path) override;

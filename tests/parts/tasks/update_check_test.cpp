@@ -9,9 +9,6 @@ using namespace std::string_literals;
 using Starts = std::vector<std::string>;
 constexpr char kToday[] = "07.12.2026";
 
-// A Windows program as far as its headers go: "MZ", and at 0x3C the offset of "PE\0\0".
-std::string Program(char fill) { return "MZ" + std::string(0x3A, fill) + "\x40\0\0\0PE\0\0"s + std::string(8, fill); }
-
 // On 7 December 2026 with the programs given; "$Ende$" is only noted, the starts read "PROGRAM switches".
 struct UpdateSystem : TimedSystem {
     explicit UpdateSystem(const Starts& files = {"HINTFEED.EXE"}, const char* updates = kToday) {
