@@ -134,6 +134,7 @@ TEST(WriteFaultsTest, EveryFlowLeavesEachFileAndValueWholeAndTheHubStarts) {
         const int points = Play(done, flow, Fault::AccessDenied, 0);
         const Stored after = done.Snapshot();
         std::cout << flow.name << ": " << points << " fault points\n";
+        EXPECT_GT(points, 0) << flow.name << " wrote nothing";
         for (const Fault fault : {Fault::AccessDenied, Fault::DiskFull, Fault::SharingViolation, Fault::PathGone, Fault::ProcessEnded}) {
             for (int n = 1; n <= points; ++n) {
                 SCOPED_TRACE(::testing::Message() << flow.name << ", fault " << static_cast<int>(fault) << " at " << n);
