@@ -47,6 +47,11 @@ struct LoggingRegistry : Registry {
 // A member database with the header of a configured installation: the main office's first member number.
 inline std::string ConfiguredDatabase() { return "[000]\r\n" + Line("A1", "001"); }
 
+// A Windows program as far as its headers go: "MZ", and at 0x3C the offset of "PE\0\0".
+inline std::string Program(char fill) {
+    return "MZ" + std::string(0x3A, fill) + std::string("\x40\0\0\0PE\0\0", 8) + std::string(8, fill);
+}
+
 inline RegData SzData(const std::string& text) { return {RegType::Sz, text + '\0'}; }
 inline RegData DwordData(std::int32_t value) {
     return {RegType::Dword, std::string(reinterpret_cast<const char*>(&value), sizeof value)};
