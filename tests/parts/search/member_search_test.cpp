@@ -57,8 +57,7 @@ TEST_F(SearchTest, AShareThatDropsOutIsReportedAndSearchedOnceBack) {
     hub.LrDatabase = kShare;
     p.files.Put(Database(), SearchDatabase());
     for (const bool away : {true, false}) {
-        DropShare(p, away);
-        Search("Strasser");
+        DropShare(p, away), Search("Strasser");
         EXPECT_EQ(Rows().size(), away ? 0u : 1u);
     }
     EXPECT_EQ(p.dialogs.shown.at(0), ShareUnreachable());
