@@ -61,7 +61,7 @@ void RunAssistant(Hub& hub) {
 bool RunFirstStartAssistantIfNew(Hub& hub) {
     const std::string database = DatabaseFile(hub, std::string(kDatabaseFileName));
     const bool exists = hub.os.files.Exists(database);
-    const std::optional<std::string> bytes = exists ? hub.os.files.ReadAll(database) : std::nullopt;
+    const std::optional<std::string> bytes = exists ? ReadWholeFile(hub.os.files, hub.os.clock, database) : std::nullopt;
     if (bytes && !ReadA1(hub, *bytes).empty()) return false;
     if (exists && (!bytes || ClassifyDatabase(*bytes) != DatabaseState::Sound)) {
         ReportDatabaseProblem(hub, "Die Datenbank " + database +
