@@ -206,7 +206,11 @@ bool MenuChoose(char** args) {
             for (; steps > 0; --steps) PostKey(menu, VK_DOWN);
             PostKey(menu, depth + 1 < path.size() ? VK_RIGHT : VK_RETURN);
         }
-        return true;
+        // The hub ignores the icon while its menu is tracked: return once the menu has gone and the hub's
+        // thread answers again, so that the next press is not lost.
+        const bool closed = WaitUntil("10", [] { return OpenMenus().empty(); });
+        if (HWND hub = Hub()) SendMessageTimeoutA(hub, WM_NULL, 0, 0, SMTO_NORMAL, 2000, nullptr);
+        return closed;
     }
     return false;
 }
