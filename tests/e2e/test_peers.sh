@@ -47,8 +47,6 @@ search_for() {
     wait_for 10 "the prompt" prompt_shown
     peer dialog-set "$SEARCH" $TERM_FIELD "$1" && peer dialog-click "$SEARCH" $BSUCHEN || fail "cannot search for $1"
 }
-open_search() { choose_entry "Mitglieder suchen" && peer wait-window "#32770" "$SEARCH" 20 >/dev/null; }
-open_options() { choose_entry "Einstellungen ... " && wait_for 20 "the options window" prints 1 visible_windows "$OPTIONS"; }
 ended_by_command() {
     screenshot "ende-$1"
     peer send-command "$HUB_CAPTION" '$Ende$' || fail "no command box to send \$Ende\$ to"
@@ -85,7 +83,7 @@ while [ $searches -eq 0 ] || alive "$writer"; do
     search_for Mueller
     wait_for 30 "search $((searches += 1))" prints 'Es wurden 3 Einträge gefunden.' peer dialog-get "$SEARCH" $ANZAHL
     [ "$(peer list-read "$SEARCH" $VNAMEN | cut -f1 | tr '\n' ' ')" = '160 620 830 ' ] || fail "search $searches saw a part of the file"
-    open_options || fail "no options window"
+    open_options
     peer dialog-set "$OPTIONS" $TENDE1 $((stored = 990 - searches % 50)) && peer dialog-click "$OPTIONS" 1
     peer wait-no-window "#32770" "$OPTIONS" 30 || fail "the options window stays: $(peer wait-box 0)"
 done
@@ -109,6 +107,9 @@ peer wait-box 20 | grep -q 'nicht erreichbar' && answer OK " Datenbankfehler" ||
 mv "$share.away" "$share"
 search_for Mueller
 wait_for 30 "the hits once the share is back" prints 'Es wurden 3 Einträge gefunden.' peer dialog-get "$SEARCH" $ANZAHL
-open_options || fail "no options window once the share is back"
+open_options
 pass "share gone: the search and the options said so; back: both work again, without a restart"
+refresh=$(setting RefreshDialog || true)
+peer dialog-click "$OPTIONS" 1002  # CRefreshDialog: the end leaves it unsaved
 ended_by_command in_options
+[ "$(setting RefreshDialog)" = "$refresh" ] || fail "the options window saved on \$Ende\$"
