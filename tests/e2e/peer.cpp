@@ -395,6 +395,27 @@ const Command kCommands[] = {
          if (plain) Print(Escape(*plain));
          return plain.has_value();
      }},
+    // A component at work: a new key "K<n>" after another in the section, through the profile functions and
+    // scrambled, for as long as the seconds last; then every key it wrote read back. Prints "written N refused R
+    // lost L"; true when none of its writes is lost.
+    {"database-write-loop", 3, "FILE SECTION SECONDS", [](char** args) {
+         std::vector<int> written;
+         int refused = 0, lost = 0;
+         const auto key = [](int n) { return *kolvane::Crypt("K" + std::to_string(n)); };
+         WaitUntil(args[2], [&, n = 0]() mutable {
+             ++n;
+             const bool done = WritePrivateProfileStringA(args[1], key(n).c_str(), kolvane::Crypt(std::to_string(n))->c_str(), args[0]);
+             done ? written.push_back(n) : void(++refused);
+             return false;
+         });
+         for (int n : written) {
+             char value[64] = {};
+             GetPrivateProfileStringA(args[1], key(n).c_str(), "", value, sizeof value, args[0]);
+             lost += kolvane::Crypt(value) != std::to_string(n);
+         }
+         Print("written " + std::to_string(written.size()) + " refused " + std::to_string(refused) + " lost " + std::to_string(lost));
+         return lost == 0;
+     }},
     {"menu-read", 1, "SECONDS", [](char** args) {
          std::vector<MenuLine> lines;
          if (!ReadOpenMenu(args[0], lines)) return false;

@@ -60,11 +60,4 @@ expect_setting ALizenz0 $'REG_SZ\tKelmsdorfer Lohnsteuerberatung, '
 [ "$(peer database-get "$ORV_DIR_WIN\\DATEX.DAT" 000 B2)" = 1999 ] || fail "B2 in DATEX.DAT changed"
 expect_hub_runs
 pass "the changes and the autostart entry are stored, the peer's value stays, the hub runs on"
-
-# "$Ende$" while the window is open: it closes unsaved and the hub ends as always.
-choose_entry "Einstellungen ... "
-wait_for 20 "the options window" prints 1 visible_windows "$WINDOW"
-peer dialog-click "$WINDOW" $CREFRESHDIALOG
-peer send-command "$HUB_CAPTION" '$Ende$' || fail "no hub to end"
-expect_hub_gone
-expect_setting RefreshDialog $'REG_DWORD\t0'
+stop_hub

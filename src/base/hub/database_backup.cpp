@@ -102,7 +102,7 @@ CopyResult CopyDatabase(Files& files, const std::string& from, const std::string
 
 BackupResult BackUpDatabase(Hub& hub, OlderBackup older) {
     const std::string database = DatabaseFile(hub, std::string(kDatabaseFileName));
-    const std::optional<std::string> bytes = hub.os.files.ReadAll(database);
+    const std::optional<std::string> bytes = ReadWholeFile(hub.os.files, hub.os.clock, database);
     if (!bytes) return BackupResult::Unreadable;
     switch (ClassifyDatabase(*bytes)) {
         case DatabaseState::Sound:

@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "hub/database_folder.h"
 #include "hub/flag_scope.h"
 #include "hub/hub_database.h"
 #include "platform/ini_codec.h"
@@ -203,6 +204,7 @@ void ShowSenderData(Hub& hub) {
     AbsenderView* view = hub.absenderView;
     if (!view) return;
     ShowOnce(*view, [&] {
+        if (!DatabaseFolderAtHand(hub)) return;
         AbsenderForm form = AbsenderLoad(hub);
         view->ShowModal(hub, form);
     });

@@ -40,7 +40,7 @@ TEST(DatabaseBackupTest, RotationKeepsTwoGoodGenerationsAndRestoreTakesTheNewest
         {heute, gestern, 7, vorgestern, heute, gestern, vorgestern, 0, 0, nullptr},     // backup made today
         {heute, none, 6, vorgestern, heute, heute, vorgestern, 1, 0, nullptr},          // no backup yet
         {heute, "", 6, vorgestern, heute, heute, vorgestern, 1, 0, nullptr},            // damaged backup
-        {"", gestern, 6, vorgestern, "", gestern, vorgestern, 0, 0, nullptr},           // empty database
+        {"", gestern, 6, vorgestern, "", gestern, vorgestern, 2, 0, nullptr},           // empty: a peer's write is waited for
         {ConfiguredDatabase() + std::string(64, '\0'), gestern, 6, vorgestern, ConfiguredDatabase() + std::string(64, '\0'),
          gestern, vorgestern, 0, 1, kept},
         {none, gestern, 6, vorgestern, gestern, gestern, vorgestern, 1, 2, restored},

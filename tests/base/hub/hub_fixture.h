@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -77,6 +78,19 @@ bool Ends(Path path) {
 inline bool SentClose(MemoryPlatform& p, const Hub& hub) {
     const auto& sent = p.windows.Sent();
     return std::find(sent.begin(), sent.end(), MemoryWindows::SentText{hub.Text1, kCloseCommand}) != sent.end();
+}
+
+// The share \\srv\lohn\ drops out (its folder is renamed away) and comes back, as a network does.
+inline constexpr char kShare[] = "\\\\srv\\lohn\\";
+inline void DropShare(MemoryPlatform& p, bool away) {
+    const std::string here = p.files.HostPath(kShare), there = here + ".away";
+    std::filesystem::rename(away ? here : there, away ? there : here);
+}
+// The message that the share cannot be reached, as a window or search shows it.
+inline MessageBoxRequest ShareUnreachable() {
+    return {"Der Datenbankordner \\\\srv\\lohn\\ ist nicht erreichbar.\nBitte prüfen Sie die Verbindung zum Server "
+            "oder zum Netzlaufwerk und versuchen Sie es danach erneut.",
+            " Datenbankfehler", MsgButtons::Ok, MsgIcon::Exclamation};
 }
 
 // An installed system: the settings key with `FirstRun`, no start delay, a configured database in the program
