@@ -2,10 +2,11 @@
 # Builds the libFuzzer targets (every reader of outside input) with clang and runs each for a bounded
 # time on a copy of its corpus; what the fuzzer finds is left under build/fuzz/findings.
 #
-#   ./fuzz.sh [SECONDS_PER_TARGET]   (default 60)
+#   ./fuzz.sh [SECONDS_PER_TARGET [TARGET...]]   (default 60 s; every target, or those named: search_history ...)
 set -euo pipefail
 cd "$(dirname "$0")"
 seconds=${1:-60}
+only=" ${*:2} "
 source scripts/prerequisites.sh
 install_prerequisites
 mkdir -p build
@@ -14,6 +15,7 @@ build_preset fuzz
 status=0
 for fuzzer in build/fuzz/tests/fuzz/*_fuzz; do
     name=$(basename "$fuzzer" _fuzz)
+    [ "$only" = "  " ] || [[ "$only" == *" $name "* ]] || continue
     corpus=$(sed -n "s/^ *${name}_fuzz:\(.*\)$/\1/p" tests/fuzz/CMakeLists.txt)
     work=build/fuzz/corpus/$name
     findings=build/fuzz/findings/$name

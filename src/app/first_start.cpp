@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "hub/database_backup.h"
+#include "hub/database_folder.h"
 #include "hub/hub_database.h"
 #include "members/sender_data.h"
 #include "platform/text.h"
@@ -55,20 +56,12 @@ void RunAssistant(Hub& hub) {
     CloseHub(hub, "Erster Start, Übergabe an HUBAGENT.EXE");
 }
 
-// A folder where no database may be made: a share that does not answer, or a drive letter that names no drive
-// (a network drive not connected), which would otherwise look like an empty local folder.
-bool DatabaseFolderUnreachable(Hub& hub) {
-    const std::string& folder = hub.LrDatabase;
-    if (IsUncPath(folder)) return !hub.os.files.IsFolder(folder);
-    return folder.size() >= 3 && folder[1] == ':' && folder[2] == '\\' && !hub.os.files.IsFolder(folder.substr(0, 3));
-}
-
 }  // namespace
 
 bool RunFirstStartAssistantIfNew(Hub& hub) {
     const std::string database = DatabaseFile(hub, std::string(kDatabaseFileName));
     const bool exists = hub.os.files.Exists(database);
-    const std::optional<std::string> bytes = exists ? hub.os.files.ReadAll(database) : std::nullopt;
+    const std::optional<std::string> bytes = exists ? ReadWholeFile(hub.os.files, hub.os.clock, database) : std::nullopt;
     if (bytes && !ReadA1(hub, *bytes).empty()) return false;
     if (exists && (!bytes || ClassifyDatabase(*bytes) != DatabaseState::Sound)) {
         ReportDatabaseProblem(hub, "Die Datenbank " + database +
@@ -80,10 +73,9 @@ bool RunFirstStartAssistantIfNew(Hub& hub) {
         return true;
     }
     if (!exists && DatabaseFolderUnreachable(hub)) {
-        ReportDatabaseProblem(hub, "Der Datenbankordner " + hub.LrDatabase +
-                                       " ist nicht erreichbar.\nEs wird keine neue Datenbank angelegt. Bitte prüfen "
-                                       "Sie die Verbindung zum Server oder zum Netzlaufwerk und starten Sie "
-                                       "Orvintal danach erneut.");
+        ReportDatabaseProblem(hub, DatabaseFolderUnreachableText(hub, "Es wird keine neue Datenbank angelegt. " +
+                                                                     std::string(kCheckConnection) +
+                                                                     " und starten Sie Orvintal danach erneut."));
         CloseHub(hub, "Datenbankordner nicht erreichbar");
         return true;
     }

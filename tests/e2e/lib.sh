@@ -229,3 +229,7 @@ choose_entry() {
     open_menu 516
     peer menu-choose "$1" 5 || fail "cannot choose \"$1\""
 }
+
+# The hub's own windows from the menu: true once the window is there.
+open_options() { choose_entry "Einstellungen ... " && wait_for 20 "the options window" prints 1 visible_windows ' Einstellungen'; }
+open_search() { choose_entry "Mitglieder suchen" && peer wait-window "#32770" ' Personen suchen' 20 >/dev/null; }

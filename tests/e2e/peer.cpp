@@ -206,7 +206,11 @@ bool MenuChoose(char** args) {
             for (; steps > 0; --steps) PostKey(menu, VK_DOWN);
             PostKey(menu, depth + 1 < path.size() ? VK_RIGHT : VK_RETURN);
         }
-        return true;
+        // The hub ignores the icon while its menu is tracked: return once the menu has gone and the hub's
+        // thread answers again, so that the next press is not lost.
+        const bool closed = WaitUntil("10", [] { return OpenMenus().empty(); });
+        if (HWND hub = Hub()) SendMessageTimeoutA(hub, WM_NULL, 0, 0, SMTO_NORMAL, 2000, nullptr);
+        return closed;
     }
     return false;
 }
@@ -390,6 +394,27 @@ const Command kCommands[] = {
          const std::optional<std::string> plain = kolvane::Crypt(value);
          if (plain) Print(Escape(*plain));
          return plain.has_value();
+     }},
+    // A component at work: a new key "K<n>" after another in the section, through the profile functions and
+    // scrambled, for as long as the seconds last; then every key it wrote read back. Prints "written N refused R
+    // lost L"; true when none of its writes is lost.
+    {"database-write-loop", 3, "FILE SECTION SECONDS", [](char** args) {
+         std::vector<int> written;
+         int refused = 0, lost = 0;
+         const auto key = [](int n) { return *kolvane::Crypt("K" + std::to_string(n)); };
+         WaitUntil(args[2], [&, n = 0]() mutable {
+             ++n;
+             const bool done = WritePrivateProfileStringA(args[1], key(n).c_str(), kolvane::Crypt(std::to_string(n))->c_str(), args[0]);
+             done ? written.push_back(n) : void(++refused);
+             return false;
+         });
+         for (int n : written) {
+             char value[64] = {};
+             GetPrivateProfileStringA(args[1], key(n).c_str(), "", value, sizeof value, args[0]);
+             lost += kolvane::Crypt(value) != std::to_string(n);
+         }
+         Print("written " + std::to_string(written.size()) + " refused " + std::to_string(refused) + " lost " + std::to_string(lost));
+         return lost == 0;
      }},
     {"menu-read", 1, "SECONDS", [](char** args) {
          std::vector<MenuLine> lines;

@@ -23,8 +23,7 @@ open_in_administration() {
 }
 
 start_hub_ready
-choose_entry "Mitglieder suchen"
-peer wait-window "#32770" "$SEARCH" 20 >/dev/null || fail "no search window"
+open_search || fail "no search window"
 peer dialog-set "$SEARCH" $TERM_FIELD Mueller || fail "cannot type the term"
 started=$(date +%s%N)
 peer dialog-click "$SEARCH" $BSUCHEN || fail "cannot click Suchen"

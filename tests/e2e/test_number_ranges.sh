@@ -13,8 +13,7 @@ FIELD=651  # TAnfang1, TEnde1, TAnfang2, TEnde2 follow
 reply() { peer wait-box 30 | grep -qF "$3" && ! peer dialog-enabled "$WINDOW" || fail "no box \"$3\" or input behind it"; answer "$1" "$2"; }
 
 start_hub_ready
-choose_entry "Einstellungen ... "
-wait_for 20 "the options window" prints 1 visible_windows "$OPTIONS"
+open_options
 peer dialog-click "$OPTIONS" 504 && peer menu-choose "Nummernkreis festlegen " 10 || fail "no extra menu entry"
 peer wait-window "#32770" "$WINDOW" 20 >/dev/null || fail "no number range window"
 for shown in "0 001" "1 999" "2 1001" "3 1999"; do expect_field "$WINDOW" $((FIELD + ${shown%% *})) "${shown#* }"; done

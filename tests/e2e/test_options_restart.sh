@@ -8,8 +8,7 @@ WINDOW=' Einstellungen'
 CVERSETZUNG=1044
 
 start_hub_ready
-choose_entry "Einstellungen ... "
-wait_for 20 "the options window" prints 1 visible_windows "$WINDOW"
+open_options
 reg delete /v Quickwrite || true
 peer dialog-click "$WINDOW" $CVERSETZUNG
 peer dialog-click "$WINDOW" 1

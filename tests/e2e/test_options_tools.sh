@@ -6,7 +6,6 @@ e2e_setup
 
 WINDOW=' Einstellungen'
 
-open_options() { choose_entry "Einstellungen ... " && wait_for 20 "the window" prints 1 visible_windows "$WINDOW"; }
 reply() { wait_for 30 "the box \"$2\"" peer wait-window "#32770" "$2" 0 && answer "$@"; }
 # Names the file in the file dialog with this title (an extra menu entry when given).
 choose_file() {

@@ -48,8 +48,10 @@ std::optional<std::string> PutAway(Hub& hub, const std::string& backup) {
 
 void Restore(Hub& hub) {
     const std::string database = DatabaseFile(hub, std::string(kDatabaseFileName));
-    // The newer backup wins; the older one is the fallback when the newer cannot be used.
-    if (CopyDatabase(hub.os.files, DatabaseFile(hub, kBackup), database) != CopyResult::Copied &&
+    // The newer backup wins; the older one is the fallback when the newer cannot be used. Not when the database
+    // could not be written: the older data would then pass for the newest without a word.
+    const CopyResult newer = CopyDatabase(hub.os.files, DatabaseFile(hub, kBackup), database);
+    if ((newer == CopyResult::Unsound || newer == CopyResult::Unreadable) &&
         hub.os.files.Exists(DatabaseFile(hub, kOlderBackup)))
         CopyDatabase(hub.os.files, DatabaseFile(hub, kOlderBackup), database);
     Wait(hub, 1);
@@ -93,14 +95,14 @@ DatabaseState ClassifyDatabase(std::string_view bytes) {
 
 CopyResult CopyDatabase(Files& files, const std::string& from, const std::string& to) {
     const std::optional<std::string> bytes = files.ReadAll(from);
-    if (!bytes) return CopyResult::Failed;
+    if (!bytes) return CopyResult::Unreadable;
     if (ClassifyDatabase(*bytes) != DatabaseState::Sound) return CopyResult::Unsound;
     return ReplaceFileWith(files, to, *bytes) ? CopyResult::Copied : CopyResult::Failed;
 }
 
 BackupResult BackUpDatabase(Hub& hub, OlderBackup older) {
     const std::string database = DatabaseFile(hub, std::string(kDatabaseFileName));
-    const std::optional<std::string> bytes = hub.os.files.ReadAll(database);
+    const std::optional<std::string> bytes = ReadWholeFile(hub.os.files, hub.os.clock, database);
     if (!bytes) return BackupResult::Unreadable;
     switch (ClassifyDatabase(*bytes)) {
         case DatabaseState::Sound:

@@ -19,7 +19,12 @@ enum class DatabaseState {
 
 DatabaseState ClassifyDatabase(std::string_view bytes);
 
-enum class CopyResult { Copied, Unsound, Failed };
+enum class CopyResult {
+    Copied,
+    Unsound,     // the source is no sound database
+    Unreadable,  // the source is missing or cannot be read
+    Failed,      // the target could not be written
+};
 
 // Copies a sound database file over `to`, never a damaged one. The bytes checked are the bytes written,
 // first into a temporary file beside `to`, which then replaces it in one step: `to` is never left

@@ -60,6 +60,7 @@ struct Hub {
     // Switches the window's real timer; empty on the in-memory platform, where tests drive the ticks.
     std::function<void(HubTimer, bool)> switchTimer;
     std::string timer3Tag = "0";  // "1" once the backup question is settled for this run
+    bool backupFolderMissed = false;  // the automatic backup found the database folder unreachable and said so
     std::string symbolTag = "0";  // "1" once the start is complete: the menu may open
     // The hub's own windows, shown through views the Win32 program (or a test) provides; may be null.
     SplashView* splashView = nullptr;

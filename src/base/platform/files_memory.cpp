@@ -4,6 +4,7 @@
 #include <chrono>
 #include <ctime>
 #include <fstream>
+#include <sstream>
 
 #include "platform/text.h"
 #include "platform/write_failures.h"
@@ -118,6 +119,15 @@ void MemoryFiles::SetModifiedTime(const std::string& windowsPath, const FileTime
     fs::last_write_time(HostPath(windowsPath), std::chrono::file_clock::from_sys(system));
 }
 
+std::map<std::string, std::string> MemoryFiles::Dump() const {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root_))
+        if (entry.is_regular_file())
+            files[fs::relative(entry.path(), root_).generic_string()] =
+                (std::ostringstream() << std::ifstream(entry.path(), std::ios::binary).rdbuf()).str();
+    return files;
+}
+
 bool MemoryFiles::Exists(const std::string& path) {
     if (path.find_first_of("*?") != std::string::npos) return false;
     std::error_code ec;
@@ -179,12 +189,12 @@ std::optional<std::string> MemoryFiles::ReadAll(const std::string& path) {
 }
 
 std::optional<bool> MemoryFiles::Hooked(FileChange::Kind kind, const std::string& path, const std::string& to) const {
+    // The call that makes each change on Windows, by kind.
+    constexpr const char* kCalls[] = {"CreateFileA", "", "CopyFileA", "MoveFileExA", "DeleteFileA", "CreateDirectoryA"};
+    if (faults && !faults->Allows(kCalls[static_cast<int>(kind)], to.empty() ? path : to)) return false;
     const auto hooked = onChange ? onChange(FileChange{kind, path, to}) : std::nullopt;
-    if (hooked == false && kind != FileChange::Kind::Append) {
-        // The call that makes each change on Windows, by kind.
-        constexpr const char* kCalls[] = {"CreateFileA", "", "CopyFileA", "MoveFileExA", "DeleteFileA", "CreateDirectoryA"};
+    if (hooked == false && kind != FileChange::Kind::Append)
         ReportWriteFailure({kCalls[static_cast<int>(kind)], to.empty() ? path : to, 5, "Zugriff verweigert"});
-    }
     return hooked;
 }
 

@@ -3,10 +3,12 @@
 // temporary host folder, with the names compared without regard to case as Windows does.
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 
 #include "platform/files.h"
+#include "platform/faults_memory.h"
 
 namespace kolvane {
 
@@ -27,12 +29,17 @@ public:
     // that result and changes nothing. A write made to fail is reported as the system reports a refused one
     // (error 5, access denied), except an append, whose refusal the system does not report either.
     std::function<std::optional<bool>(const FileChange&)> onChange;
+    // Asked before onChange; a change it refuses changes nothing.
+    FaultInjector* faults = nullptr;
 
     // The host path that a Windows path maps to (existing components matched without regard to case).
     std::string HostPath(const std::string& windowsPath) const;
     // Test helpers: write or read a file by its Windows path, creating folders as needed.
     void Put(const std::string& windowsPath, const std::string& bytes);
     void SetModifiedTime(const std::string& windowsPath, const FileTime& time);
+    // Every file with its bytes, by its path below the root ("C/Orvintal/DATEX.DAT"): the whole tree that a test
+    // compares before and after.
+    std::map<std::string, std::string> Dump() const;
 
     bool Exists(const std::string& path) override;
     bool IsFolder(const std::string& path) override;

@@ -83,6 +83,7 @@ bool MemoryIniFiles::DeleteSection(const std::string& path, const std::string& s
 }
 
 bool MemoryIniFiles::Edit(const std::string& path, const std::function<IniEdit(IniDocument&)>& edit) {
+    if (faults && !faults->Allows("WritePrivateProfileStringA", path)) return false;
     const fs::path file = hostPath_(path);
     std::optional<std::string> bytes = Load(file);
     if (!bytes) return false;  // never replace a file that could not be read

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/faults_memory.h"
 #include "platform/ini_codec.h"
 #include "platform/ini_files.h"
 
@@ -21,6 +22,8 @@ public:
                const std::string& value) override;
     bool DeleteKey(const std::string& path, const std::string& section, const std::string& key) override;
     bool DeleteSection(const std::string& path, const std::string& section) override;
+
+    FaultInjector* faults = nullptr;  // asked before every profile write
 
 private:
     // Loads the file (missing: empty), applies the edit and stores a changed file; false when the

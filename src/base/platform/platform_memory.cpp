@@ -22,7 +22,11 @@ MemoryPlatform::MemoryPlatform()
     : root(FreshRoot()),
       files(root),
       ini([this](const std::string& path) { return files.HostPath(path); }),
-      os{registry, ini, windows, tray, shell, kernel, files, clock, dialogs, md5, network, locks} {}
+      os{registry, ini, windows, tray, shell, kernel, files, clock, dialogs, md5, network, locks} {
+    registry.faults = &faults;
+    files.faults = &faults;
+    ini.faults = &faults;
+}
 
 MemoryPlatform::~MemoryPlatform() {
     std::error_code ec;

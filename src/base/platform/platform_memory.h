@@ -39,6 +39,7 @@ public:
     MemoryNetwork network;
     MemoryFileLocks locks;
     Platform os;
+    FaultInjector faults;  // lets every change through until a test arms it
 };
 
 }  // namespace kolvane

@@ -86,6 +86,7 @@ MemoryRegistry::Key& MemoryRegistry::Make(RegRoot root, const std::string& path)
 bool MemoryRegistry::KeyExists(RegRoot root, const std::string& path) { return Find(root, path) != nullptr; }
 
 KeyCreation MemoryRegistry::CreateKey(RegRoot root, const std::string& path, const std::string&) {
+    if (faults && !faults->Allows("RegCreateKeyExA", path)) return KeyCreation::Failed;
     const auto parts = SplitPath(path);
     if (!parts) return KeyCreation::Failed;
     // Read-only marks hold for everything below them, so a denied write is found before anything is created.
@@ -114,6 +115,7 @@ std::optional<RegData> MemoryRegistry::QueryValue(RegRoot root, const std::strin
 }
 
 bool MemoryRegistry::SetValue(RegRoot root, const std::string& path, const std::string& name, const RegData& data) {
+    if (faults && !faults->Allows("RegSetValueExA", name)) return false;
     Key* key = FindWritable(root, path);
     if (!key) return false;
     key->values.insert_or_assign(name, data);
@@ -121,6 +123,7 @@ bool MemoryRegistry::SetValue(RegRoot root, const std::string& path, const std::
 }
 
 bool MemoryRegistry::DeleteValue(RegRoot root, const std::string& path, const std::string& name) {
+    if (faults && !faults->Allows("RegDeleteValueA", name)) return false;
     Key* key = FindWritable(root, path);
     return key && key->values.erase(name) == 1;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/faults_memory.h"
 #include "platform/registry.h"
 
 namespace kolvane {
@@ -23,6 +24,8 @@ public:
     std::optional<RegData> QueryValue(RegRoot root, const std::string& path, const std::string& name) override;
     bool SetValue(RegRoot root, const std::string& path, const std::string& name, const RegData& data) override;
     bool DeleteValue(RegRoot root, const std::string& path, const std::string& name) override;
+
+    FaultInjector* faults = nullptr;  // asked before every change
 
     // For tests: the state behind the interface, untouched by read-only marks.
     bool HasKey(RegRoot root, const std::string& path) const;

@@ -67,7 +67,7 @@ bool MemberDatabase::IsDatabase() { return Exists() && Load().HasSection(kHeader
 
 DatabaseIndex MemberDatabase::Load() {
     if (!os_.files.Exists(path_) || os_.files.IsFolder(path_)) return DatabaseIndex();
-    std::optional<std::string> bytes = os_.files.ReadAll(path_);
+    std::optional<std::string> bytes = ReadWholeFile(os_.files, os_.clock, path_);
     return DatabaseIndex(bytes ? std::move(*bytes) : std::string());
 }
 

@@ -52,7 +52,7 @@ SaveResult EditIniFile(Files& files, Clock& clock, FileLocks& locks, const std::
     Stopwatch stopwatch(clock);
     for (;;) {
         // Each attempt starts from the file as it is now: a peer may have written it in the meantime.
-        const std::optional<std::string> before = files.ReadAll(path);
+        const std::optional<std::string> before = ReadWholeFile(files, clock, path);
         if (!before && !files.Exists(path)) return SaveResult::Missing;
         if (before) {
             IniDocument document(*before);
@@ -67,6 +67,18 @@ SaveResult EditIniFile(Files& files, Clock& clock, FileLocks& locks, const std::
         }
         if (stopwatch.Seconds() >= bounds.replaceSeconds) return SaveResult::Busy;
         Wait(clock, bounds.retrySeconds);
+    }
+}
+
+std::optional<std::string> ReadWholeFile(Files& files, Clock& clock, const std::string& path, double seconds) {
+    constexpr double kRetrySeconds = 0.05;
+    Stopwatch stopwatch(clock);
+    std::optional<std::string> last = files.ReadAll(path);
+    for (;;) {
+        std::optional<std::string> again = files.ReadAll(path);
+        if ((again == last && again && !again->empty()) || stopwatch.Seconds() >= seconds) return again;
+        last = std::move(again);
+        Wait(clock, kRetrySeconds);
     }
 }
 

@@ -10,6 +10,7 @@
 // - a missing file is never created: the peers take a missing database for one to restore.
 // Waits pump window messages (platform Wait), so the program stays responsive meanwhile.
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/clock.h"
@@ -40,6 +41,12 @@ std::string TemporaryFileOf(const std::string& path);
 
 SaveResult EditIniFile(Files& files, Clock& clock, FileLocks& locks, const std::string& path,
                        const std::function<IniEdit(IniDocument&)>& edit, const SafeWriteBounds& bounds = {});
+
+// The whole content of a shared file. The profile functions of the peers empty the file and then write it anew,
+// and a read meanwhile would take the empty or half-written file for the database: the file is read until two
+// reads in a row agree on a content that is not empty, within the bound. A file that stays empty or keeps
+// changing is returned as last read; nothing when it cannot be read at all.
+std::optional<std::string> ReadWholeFile(Files& files, Clock& clock, const std::string& path, double seconds = 2);
 
 // A file written anew, whole, to its temporary file, which then replaces it in one step: a reader sees the old
 // content or the new one, never half of it. On failure the file is as it was and no temporary file is left.

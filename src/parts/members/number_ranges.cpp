@@ -5,6 +5,7 @@
 
 #include "hub/busy_pointer.h"
 #include "hub/database_backup.h"
+#include "hub/database_folder.h"
 #include "hub/flag_scope.h"
 #include "hub/hub_database.h"
 #include "platform/ini_codec.h"
@@ -174,6 +175,7 @@ void ShowMemberRanges(Hub& hub) {
     LizenzierungView* view = hub.lizenzierungView;
     if (!view) return;
     ShowOnce(*view, [&] {
+        if (!DatabaseFolderAtHand(hub)) return;
         LizenzierungForm form = LizenzierungLoad(hub);
         view->ShowModal(hub, form);
     });

@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "hub/database_folder.h"
 #include "hub/flag_scope.h"
 #include "hub/hub_database.h"
 #include "platform/ini_codec.h"
@@ -100,14 +101,18 @@ SaveResult SaveToDatabase(Hub& hub, const AbsenderForm& form) {
     return HubDatabase(hub).Write(kHeaderSection, SectionChange{plainKeys, values, designations});
 }
 
-void SaveToSettings(Hub& hub, const AbsenderForm& form) {
+// False when a value could not be written: the key wins over the database on opening, so the window would show
+// the old data again. Every value is tried, so that as much as possible is stored.
+bool SaveToSettings(Hub& hub, const AbsenderForm& form) {
+    bool written = true;
     for (std::size_t field = 0; field < kSenderFieldCount; ++field)
-        if (InDatabase(field)) hub.settings.WriteText(kSenderFields[field].setting, form.texts[field]);
+        if (InDatabase(field)) written &= hub.settings.WriteText(kSenderFields[field].setting, form.texts[field]);
     const std::string& name = form.texts[SenderFieldOf(Office::Main, 0)];
     // An empty owner would be offered in the password prompt and never be replaced by a real name.
-    if (!hub.settings.Exists(S::RegisteredOwner) && !name.empty()) hub.settings.WriteText(S::RegisteredOwner, name);
-    hub.settings.WriteText(S::Steuernummer, form.texts[SenderFieldOf(Office::Main, kTaxNumberRow)]);
-    hub.settings.WriteInt(S::AddContract, form.bAddContract ? 1 : 0);
+    if (!hub.settings.Exists(S::RegisteredOwner) && !name.empty())
+        written &= hub.settings.WriteText(S::RegisteredOwner, name);
+    written &= hub.settings.WriteText(S::Steuernummer, form.texts[SenderFieldOf(Office::Main, kTaxNumberRow)]);
+    return hub.settings.WriteInt(S::AddContract, form.bAddContract ? 1 : 0) && written;
 }
 
 }  // namespace
@@ -169,7 +174,12 @@ bool AbsenderSave(Hub& hub, AbsenderForm& form) {
         case SaveResult::Failed:
             return false;  // told why; the window keeps what was typed for another try
     }
-    SaveToSettings(hub, form);
+    if (!SaveToSettings(hub, form)) {
+        hub.os.dialogs.ShowMessage({"Die Absenderdaten konnten nicht vollständig in den Einstellungen gespeichert "
+                                    "werden.\nMöglicherweise fehlen die Rechte dazu. Bitte versuchen Sie es erneut.",
+                                    kAbsenderCaption, MsgButtons::Ok, MsgIcon::Exclamation});
+        return false;
+    }
     CheckDatenbank(hub);
     return true;
 }
@@ -195,6 +205,7 @@ void ShowSenderData(Hub& hub) {
     AbsenderView* view = hub.absenderView;
     if (!view) return;
     ShowOnce(*view, [&] {
+        if (!DatabaseFolderAtHand(hub)) return;
         AbsenderForm form = AbsenderLoad(hub);
         view->ShowModal(hub, form);
     });

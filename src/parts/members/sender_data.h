@@ -62,7 +62,8 @@ bool AbsenderLeave(Hub& hub, AbsenderForm& form, std::size_t field, FocusMove mo
 // `bALizenzCaption` / `bBLizenzCaption`: asks for the office's designation and stores a new one.
 void AbsenderDesignation(Hub& hub, Office office);
 // `bReady`: stores the data and checks the database. False when the window stays open: the user was told
-// why, the focus is on the box to mend, and nothing stored has changed; or a save was under way already.
+// why, the focus is on the box to mend, and nothing stored has changed; or the settings key refused a value
+// (told too: another Ok stores all of it again); or a save was under way already.
 bool AbsenderSave(Hub& hub, AbsenderForm& form);
 // `bOrdner`: the agent's folder settings.
 void AbsenderFolders(Hub& hub);

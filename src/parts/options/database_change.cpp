@@ -43,17 +43,18 @@ bool ConfirmedFolder(Hub& hub, std::string& folder) {
                       MsgButtons::YesNo, MsgIcon::Exclamation) == MsgAnswer::Yes;
 }
 
-// The import dates start the year afresh, so that the components take the new database's data in full.
+// The import dates start the year afresh, so that the components take the new database's data in full. The folder
+// is stored last and only when all of that was: with an import date left over, the components would take only a
+// part of the new database's data.
 bool StoreFolder(Hub& hub, const std::string& folder) {
     for (Setting s : {S::DBDatCount, S::DBDatKey, S::DBMdbKey})
-        if (hub.settings.Exists(s)) hub.settings.Delete(s);
+        if (hub.settings.Exists(s) && !hub.settings.Delete(s)) return false;
     const DateTime now = hub.os.clock.Now();
     const std::string year = std::to_string(now.year);
-    hub.settings.WriteText(S::MDBFileCheck, year + "-01-01");
-    hub.settings.WriteText(S::MdbRefresh, "01.01." + year + " " + TwoDigits(now.hour) + ":" + TwoDigits(now.minute) +
-                                              ":" + TwoDigits(now.second));
-    hub.settings.WriteText(S::MDBFileData, year + ".01.01");
-    return hub.settings.WriteText(S::Database, folder);
+    return hub.settings.WriteText(S::MDBFileCheck, year + "-01-01") &&
+           hub.settings.WriteText(S::MdbRefresh, "01.01." + year + " " + TwoDigits(now.hour) + ":" +
+                                                     TwoDigits(now.minute) + ":" + TwoDigits(now.second)) &&
+           hub.settings.WriteText(S::MDBFileData, year + ".01.01") && hub.settings.WriteText(S::Database, folder);
 }
 
 }  // namespace

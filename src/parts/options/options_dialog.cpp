@@ -1,5 +1,6 @@
 #include "options/options_dialog.h"
 
+#include "hub/database_folder.h"
 #include "hub/flag_scope.h"
 #include "options/options_save.h"
 
@@ -16,6 +17,7 @@ OptionsOutcome ShowOptionsDialog(Hub& hub) {
     OptionsOutcome outcome = OptionsOutcome::Cancelled;
     if (!view) return outcome;
     ShowOnce(*view, [&] {
+        if (!DatabaseFolderAtHand(hub)) return;
         OptionsForm form = OptionsLoad(hub);
         outcome = view->ShowModal(hub, form);
     });

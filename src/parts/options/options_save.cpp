@@ -244,14 +244,19 @@ void PdfPrinterFolder(Writing& w) {
 void Receipts(Writing& w) { w.Text(C::TBelege); }
 
 void Contributions(Writing& w) {
-    w.Flags({C::cPelmondo, C::cNoTmpBeitrag, C::cNoKillDB, C::CAutoDataImport});
-    w.Index(C::cMdbFileRythm);
-    w.Flag(C::cMdbOverwrite);
-    if (!w.form[C::tMdbFile].text.empty()) {
+    const bool sql = !w.form[C::tMdbFile].text.empty();
+    if (sql) w.Flag(C::cPelmondo);
+    w.Flags({C::cNoTmpBeitrag, C::cNoKillDB});
+    if (sql) {
+        w.Flag(C::CAutoDataImport);
+        w.Index(C::cMdbFileRythm);
+        w.Flag(C::cMdbOverwrite);
         w.Text(C::tMdbFile);
         return;
     }
     // Without an SQL database its options mean nothing, and the contributions go to the contributions program.
+    // They are not written before they are removed: a save stopped in between would leave values behind that
+    // neither the old nor the new settings hold.
     for (Setting s : {S::AutoDataImport, S::MDBUsed, S::MdbFileRythm, S::MdbOverwrite}) w.Remove(s);
     w.Note(w.hub.settings.WriteInt(S::Pelmondo, 1), S::Pelmondo);
 }

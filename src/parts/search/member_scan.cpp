@@ -53,7 +53,7 @@ std::string SearchBytes(Hub& hub) {
     Files& files = hub.os.files;
     const std::string database = DatabaseFile(hub, std::string(kDatabaseFileName));
     if (!files.Exists(database) || files.IsFolder(database)) return {};
-    std::optional<std::string> bytes = files.ReadAll(database);
+    std::optional<std::string> bytes = ReadWholeFile(files, hub.os.clock, database);
     if (!bytes) return {};
     const std::string copy = ProgramFile(hub, kSearchCopy);
     if (!Holds(files, copy, *bytes)) ReplaceFileWith(files, copy, *bytes);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "hub/database_folder.h"
 #include "hub/flag_scope.h"
 #include "search/member_scan.h"
 #include "search/search_history.h"
@@ -88,7 +89,7 @@ void MemberSearch::Tick() {
 
 void MemberSearch::SearchPressed() {
     // A second search from inside the first one's message pump would scan into the same list.
-    if (running_ || closing_ || IsBlankTerm(form_.Text1)) return;
+    if (running_ || closing_ || IsBlankTerm(form_.Text1) || !DatabaseFolderAtHand(hub_)) return;
     Search();
     if (closing_) view_.Close();
 }

@@ -24,14 +24,32 @@ std::string AsReadBack(std::string_view term) {
 
 }  // namespace
 
-std::vector<std::string> GetNames(Hub& hub) {
-    const IniDocument file(hub.os.files.ReadAll(DatabaseFile(hub, kHistoryFile)).value_or(""));
+std::vector<std::string> NamesIn(std::string bytes) {
+    const IniDocument file(std::move(bytes));
     std::vector<std::string> names;
     for (std::size_t i = 0; i < kHistorySize; ++i) {
-        std::string name = file.Read(kSection, Key(i));
+        // In the form a typed term takes, so that both compare alike and each stays as written back.
+        std::string name = AsReadBack(file.Read(kSection, Key(i)));
         if (!name.empty()) names.push_back(std::move(name));
     }
     return names;
+}
+
+std::string WithNames(std::string bytes, const std::vector<std::string>& history) {
+    IniDocument file(std::move(bytes));
+    // A later section of the same name would take the new terms' keys, or outlive them and come back.
+    while (file.DeleteSection(kSection) == IniEdit::Changed) {
+    }
+    // A term the file cannot carry (a line break) is left out; the others keep their order.
+    std::size_t key = 0;
+    for (std::size_t i = 0; i < history.size() && key < kHistorySize; ++i) {
+        if (file.Write(kSection, Key(key), history[i]) != IniEdit::Refused) ++key;
+    }
+    return file.Bytes();
+}
+
+std::vector<std::string> GetNames(Hub& hub) {
+    return NamesIn(hub.os.files.ReadAll(DatabaseFile(hub, kHistoryFile)).value_or(""));
 }
 
 void AddToHistory(std::vector<std::string>& history, const std::string& typed) {
@@ -47,14 +65,7 @@ bool WriteNames(Hub& hub, const std::vector<std::string>& history) {
     Files& files = hub.os.files;
     std::optional<std::string> bytes = files.Exists(path) ? files.ReadAll(path) : std::string();
     if (!bytes) return false;
-    IniDocument file(std::move(*bytes));
-    file.DeleteSection(kSection);
-    // A term the file cannot carry (a line break) is left out; the others keep their order.
-    std::size_t key = 0;
-    for (std::size_t i = 0; i < history.size() && key < kHistorySize; ++i) {
-        if (file.Write(kSection, Key(key), history[i]) != IniEdit::Refused) ++key;
-    }
-    return ReplaceFileWith(files, path, file.Bytes());
+    return ReplaceFileWith(files, path, WithNames(std::move(*bytes), history));
 }
 
 }  // namespace kolvane

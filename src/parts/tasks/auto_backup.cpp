@@ -1,5 +1,6 @@
 #include "tasks/auto_backup.h"
 
+#include "hub/database_folder.h"
 #include "hub/tray_icon.h"
 #include "platform/dates.h"
 #include "hub/let_events_run.h"
@@ -22,6 +23,9 @@ constexpr char kBackupFailedTitle[] = "Orvintal";
 constexpr char kBackupFailedText[] =
     "Die automatische Datensicherung konnte nicht gestartet werden. Bitte führen Sie die Datensicherung "
     "von Hand durch.";
+
+constexpr char kBackupPostponed[] =
+    "Die automatische Datensicherung wird nachgeholt, sobald der Ordner wieder erreichbar ist.";
 
 bool CloseRequested(Hub& hub) {
     std::int32_t nowClose = 0;
@@ -56,6 +60,16 @@ void StartBackup(Hub& hub, const DateTime& today) {
     LetEventsRun(hub);
 }
 
+// A backup of a folder that is gone would save nothing and yet count as the week's backup. The user is told
+// once, not at every tick, until the folder is back.
+bool BackupFolderAtHand(Hub& hub) {
+    const bool unreachable = DatabaseFolderUnreachable(hub);
+    if (unreachable && !hub.backupFolderMissed)
+        ShowTrayBalloon(hub, kBackupFailedTitle, DatabaseFolderUnreachableText(hub, kBackupPostponed), BalloonIcon::Warning);
+    hub.backupFolderMissed = unreachable;
+    return !unreachable;
+}
+
 void AutomaticBackup(Hub& hub) {
     const DateTime now = hub.os.clock.Now();
     if (!InBackupWindow(hub.settings.ReadInt(Setting::AutoTaxTime), now.hour)) return;
@@ -64,8 +78,10 @@ void AutomaticBackup(Hub& hub) {
         hub.timer3Tag = "1";
         return;
     }
-    // Without the backup program the question stays open and the next tick asks again.
-    if (ProgramFileExists(hub, "DATASAFE.EXE")) StartBackup(hub, now);
+    // Without the backup program, or while the database folder cannot be reached, the question stays open
+    // and the next tick asks again.
+    if (!ProgramFileExists(hub, "DATASAFE.EXE") || !BackupFolderAtHand(hub)) return;
+    StartBackup(hub, now);
 }
 
 }  // namespace

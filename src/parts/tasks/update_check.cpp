@@ -110,9 +110,14 @@ bool HandOverPendingSettings(Hub& hub, const std::string& today) {
         if (hub.os.files.Delete(path)) hub.settings.Delete(Setting::UpdateSetGiven);
         return false;
     }
+    // Noted before the hand-over: a file handed over without the note would be handed over again at every start,
+    // and the manager would restart the hub for ever.
     const std::string manager = InstalledUpdateManager(hub);
-    if (manager.empty() || !StartComponent(hub, manager, " /c", ShowState::Normal)) return false;
-    hub.settings.WriteText(Setting::UpdateSetGiven, stamp);
+    if (manager.empty() || !hub.settings.WriteText(Setting::UpdateSetGiven, stamp)) return false;
+    if (!StartComponent(hub, manager, " /c", ShowState::Normal)) {
+        hub.settings.Delete(Setting::UpdateSetGiven);
+        return false;
+    }
     EndForTheManager(hub, today);
     return true;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -47,6 +48,11 @@ struct LoggingRegistry : Registry {
 // A member database with the header of a configured installation: the main office's first member number.
 inline std::string ConfiguredDatabase() { return "[000]\r\n" + Line("A1", "001"); }
 
+// A Windows program as far as its headers go: "MZ", and at 0x3C the offset of "PE\0\0".
+inline std::string Program(char fill) {
+    return "MZ" + std::string(0x3A, fill) + std::string("\x40\0\0\0PE\0\0", 8) + std::string(8, fill);
+}
+
 inline RegData SzData(const std::string& text) { return {RegType::Sz, text + '\0'}; }
 inline RegData DwordData(std::int32_t value) {
     return {RegType::Dword, std::string(reinterpret_cast<const char*>(&value), sizeof value)};
@@ -72,6 +78,19 @@ bool Ends(Path path) {
 inline bool SentClose(MemoryPlatform& p, const Hub& hub) {
     const auto& sent = p.windows.Sent();
     return std::find(sent.begin(), sent.end(), MemoryWindows::SentText{hub.Text1, kCloseCommand}) != sent.end();
+}
+
+// The share \\srv\lohn\ drops out (its folder is renamed away) and comes back, as a network does.
+inline constexpr char kShare[] = "\\\\srv\\lohn\\";
+inline void DropShare(MemoryPlatform& p, bool away) {
+    const std::string here = p.files.HostPath(kShare), there = here + ".away";
+    std::filesystem::rename(away ? here : there, away ? there : here);
+}
+// The message that the share cannot be reached, as a window or search shows it.
+inline MessageBoxRequest ShareUnreachable() {
+    return {"Der Datenbankordner \\\\srv\\lohn\\ ist nicht erreichbar.\nBitte prüfen Sie die Verbindung zum Server "
+            "oder zum Netzlaufwerk und versuchen Sie es danach erneut.",
+            " Datenbankfehler", MsgButtons::Ok, MsgIcon::Exclamation};
 }
 
 // An installed system: the settings key with `FirstRun`, no start delay, a configured database in the program

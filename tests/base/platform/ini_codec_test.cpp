@@ -10,7 +10,8 @@ namespace {
 using namespace std::string_literals;
 
 // Reading is held to the profile functions under Wine (tests/corpus/ini, the member index's tricky lines
-// among them), and so are the edits; here the layouts an edit must keep, byte for byte, in every other line.
+// among them), and so are the edits; that a written value reads back, the fuzz target holds on any bytes.
+// Here the layouts an edit must keep, byte for byte, in every other line.
 TEST(IniCodec, EditsKeepEveryOtherByte) {
     enum Op { W, DK, DS };  // write, delete key, delete section
     const std::string loose = "; head\n  [a]  \n  x = 1  \n\n; tail\n\n[b]\ny=2\n", longest(kIniTextMax, 'v');
@@ -37,13 +38,6 @@ TEST(IniCodec, EditsKeepEveryOtherByte) {
         EXPECT_EQ(c.op == W    ? document.Write(c.section, c.key, c.value)
                   : c.op == DK ? document.DeleteKey(c.section, c.key) : document.DeleteSection(c.section), c.result);
         EXPECT_EQ(document.Bytes(), c.after);
-        // The layout follows the edit: a fresh parse of the new bytes finds the same lines.
-        const IniDocument reparsed(document.Bytes());
-        EXPECT_EQ(std::pair(reparsed.Sections().size(), reparsed.Entries().size()),
-                  std::pair(document.Sections().size(), document.Entries().size()));
-        if (c.op == W && c.result != IniEdit::Refused) {
-            EXPECT_EQ(document.Read(c.section, c.key), IniReadBack(IniTrim(c.value)));
-        }
     }
     const IniDocument quotes("[s]\nk=\"\"\nq='\n");  // quotes are taken off in pairs only
     EXPECT_EQ(quotes.Read("s", "k") + "|" + quotes.Read("s", "q"), "|'");

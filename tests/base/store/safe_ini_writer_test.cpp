@@ -41,6 +41,8 @@ TEST_F(SafeIniWriterTest, TheFileIsNeverHalfWrittenAndWaitsEnd) {
          "[000]\r\nk=w\r\npeer=1\r\n"},
         {"a peer writes while it holds the file open", [&] { beforeReplace = [&] { return !peer(); }; },
          SaveResult::Saved, "[000]\r\nk=w\r\npeer=1\r\n", 0.25},
+        {"a peer's profile write has emptied the file for a moment",
+         [&] { p.files.Put(kDatabase, ""), p.clock.Schedule(1, [&] { Put(before); }); }, SaveResult::Saved, after, 1},
         {"a full disk leaves half a temporary file", [&] {
              beforeWriteAll = [&](const std::string& path) { return p.files.Put(path, "half"), false; };
          }, SaveResult::Failed, before},

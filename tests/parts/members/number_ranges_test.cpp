@@ -1,6 +1,9 @@
 #include "members/number_ranges.h"
 
 #include "hub/hub_fixture.h"
+#include "members/number_ranges_window.h"
+#include "members/sender_data.h"
+#include "members/sender_data_window.h"
 
 namespace kolvane {
 namespace {
@@ -27,7 +30,7 @@ struct RangeSystem : InstalledSystem {
     }
     std::string File(const char* path) { return p.files.ReadAll(path).value_or("<missing>"); }
     struct : LizenzierungView {
-        void ShowModal(Hub&, LizenzierungForm&) override {}
+        void ShowModal(Hub&, LizenzierungForm&) override { calls += "shown "; }
         void Lock() override { calls += "lock "; }
         void Hide() override { calls += "hide "; }
         void BringToFront() override {}
@@ -148,6 +151,17 @@ TEST(NumberRangesTest, ReorganisationWaitIsBoundedAndEndsWithTheHub) {
     ending.p.windows.Create("ThunderRT6FormDC", " Reorganisation");
     ending.p.clock.Schedule(60, [&] { ending.p.windows.SetText(ending.hub.Text1, kCloseCommand); });
     EXPECT_TRUE(Ends([&] { ending.Confirm({"001", "890", "900", "999"}); }));
+}
+
+// Neither window opens on the data of a share that has dropped out: the user is told, and each opens once it is back.
+TEST(NumberRangesTest, WindowsOnTheDatabaseOpenOnlyWhileItsFolderIsReachable) {
+    RangeSystem s;
+    struct : AbsenderView { void ShowModal(Hub&, AbsenderForm&) override { ++shown; } void BringToFront() override {} int shown = 0; } absender;
+    std::tie(s.hub.LrDatabase, s.hub.absenderView, s.hub.lizenzierungView) = std::tuple(kShare, &absender, &s.view);
+    s.Put(std::string(kShare) + "DATEX.DAT", kStored);
+    for (const bool away : {true, false}) DropShare(s.p, away), ShowSenderData(s.hub), ShowMemberRanges(s.hub);
+    EXPECT_EQ(std::tuple(absender.shown, s.view.calls, s.p.dialogs.shown),
+              std::tuple(1, "shown ", std::vector<MessageBoxRequest>(2, ShareUnreachable())));
 }
 
 }  // namespace

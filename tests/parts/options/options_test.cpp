@@ -320,16 +320,6 @@ TEST(OptionsSaveTest, DatabaseFolderCheckedBeforeTheFirstWrite) {
     }
 }
 
-// A write the registry refuses stops the save with the setting's name; the window stays open.
-TEST(OptionsSaveTest, FailedWriteIsReported) {
-    OptionsSystem s;
-    OptionsForm form = OptionsLoad(s.hub);
-    s.p.registry.SetReadOnly(kSettingsKey.root, kSettingsKey.path, true);
-    EXPECT_EQ(OptionsSave(s.hub, form), std::nullopt);
-    ASSERT_EQ(s.p.dialogs.shown.size(), 1u);
-    EXPECT_NE(s.p.dialogs.shown[0].text.find("''RefreshDialog''"), std::string::npos);
-}
-
 TEST(OptionsSaveTest, SqlAutostartAndPrinterFolder) {
     OptionsSystem s;
     s.Set("MdbOverwrite", DwordData(1));

@@ -86,5 +86,20 @@ TEST(AutoBackupTest, ABackupThatCannotRunIsNotRecordedAsDone) {
               std::tuple("2026-11-01", 1u, "1"));  // the tip once, not every 10 s for the rest of the window
 }
 
+// While the database folder cannot be reached no backup starts or counts as done, the user is told once, not
+// at every tick; once the folder is back the next tick backs up.
+TEST(AutoBackupTest, WaitsForAnUnreachableDatabaseFolder) {
+    BackupSystem s;
+    s.hub.LrDatabase = kShare;
+    s.Put(std::string(kShare) + "DATEX.DAT", ConfiguredDatabase());
+    DropShare(s.p, true);
+    EXPECT_FALSE(s.RunFor(60));
+    EXPECT_EQ(std::tuple(s.backups.size(), s.hub.settings.Exists(Setting::TaxBackup), s.p.tray.balloons.size()),
+              std::tuple(0u, false, 1u));
+    DropShare(s.p, false);
+    EXPECT_FALSE(s.RunFor(10.5));
+    EXPECT_EQ(s.backups, std::vector<std::string>{"2026-12-07"});
+}
+
 }  // namespace
 }  // namespace kolvane

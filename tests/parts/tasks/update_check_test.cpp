@@ -9,9 +9,6 @@ using namespace std::string_literals;
 using Starts = std::vector<std::string>;
 constexpr char kToday[] = "07.12.2026";
 
-// A Windows program as far as its headers go: "MZ", and at 0x3C the offset of "PE\0\0".
-std::string Program(char fill) { return "MZ" + std::string(0x3A, fill) + "\x40\0\0\0PE\0\0"s + std::string(8, fill); }
-
 // On 7 December 2026 with the programs given; "$Ende$" is only noted, the starts read "PROGRAM switches".
 struct UpdateSystem : TimedSystem {
     explicit UpdateSystem(const Starts& files = {"HINTFEED.EXE"}, const char* updates = kToday) {
@@ -56,18 +53,16 @@ TEST(UpdateCheckTest, TwoStartsOfADayHandOverOnceAndOnlyToAStartedManager) {
     }
 }
 
-// Only a whole Windows program replaces the manager, and only where the manager can be replaced (a running one is
-// locked: here a folder); the successor is deleted, with the hint, only once the manager is that very program.
+// Only a whole Windows program replaces the manager (where it cannot be replaced: the write faults' table); the
+// successor is deleted, with the hint, only once the manager is that very program.
 TEST(UpdateCheckTest, AWaitingManagerReplacesTheOldOneOnlyWhole) {
-    for (const auto& [successor, locked, replaced] : {std::tuple{Program('n'), false, true}, {""s, false, false},
-                                                      {"MZ" + std::string(100, 'x'), false, false}, {Program('n'), true, false}}) {
+    for (const auto& [successor, replaced] : {std::pair{Program('n'), true}, {""s, false}, {"MZ" + std::string(100, 'x'), false}}) {
         UpdateSystem s;
         s.Put("C:\\Orvintal\\UPDCTRL.UCF", successor);
-        if (locked) s.p.files.CreateFolder("C:\\Orvintal\\UPDCTRL.DLL");
-        else s.Put("C:\\Orvintal\\UPDCTRL.DLL", Program('o'));
+        s.Put("C:\\Orvintal\\UPDCTRL.DLL", Program('o'));
         EXPECT_EQ((std::tuple{WebUpdateCheck(s.hub), s.p.files.ReadAll("C:\\Orvintal\\UPDCTRL.DLL").value_or("locked"), s.p.files.Exists("C:\\Orvintal\\UPDCTRL.UCF"),
                               s.p.files.Exists("C:\\Orvintal\\UPDCTRL.DLL.new"), s.hub.settings.ReadText(Setting::Infotip)}),
-                  std::tuple(false, replaced ? successor : locked ? "locked" : Program('o'), !replaced, false,
+                  std::tuple(false, replaced ? successor : Program('o'), !replaced, false,
                              replaced ? "Eine Aktualisierung des Update-Manager von Orvintal wurde gefunden und installiert." : ""));
     }
 }
