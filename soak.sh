@@ -15,5 +15,15 @@ started=$SECONDS
 status=0
 KOLVANE_DAY_OF_USE=full bash tests/e2e/test_day_of_use.sh || status=$?
 echo "day of use: $([ $status -eq 0 ] && echo ok || echo FAILED) in $((SECONDS - started)) s"
-cat "$KOLVANE_BUILD/e2e-artifacts/day_of_use/counters.txt" 2>/dev/null || true
+# Each kind's counts after its cycles against before, and the working set's change per cycle.
+python3 - "$KOLVANE_BUILD/e2e-artifacts/day_of_use/counters.txt" <<'PY' || true
+import re, sys
+for line in open(sys.argv[1]):
+    kind, cycles = re.match(r"(\w+), (\d+) cycles", line).groups()
+    before, after = ({name: int(n) for name, n in re.findall(r"(\w+) (-?\d+)", part)} for part in line.split("; after "))
+    growth = ", ".join(f"{name} {after[name] - before[name]:+d}" for name in ("handles", "windows", "gdi", "user"))
+    per_cycle = (after["workingset_kb"] - before["workingset_kb"]) / int(cycles)
+    print(f"  {kind:<8} {cycles:>4} cycles: {growth}; working set {before['workingset_kb']} KB to "
+          f"{after['workingset_kb']} KB ({per_cycle:+.1f} KB per cycle)")
+PY
 exit $status

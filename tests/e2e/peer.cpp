@@ -140,16 +140,18 @@ struct MenuLine {
     std::string state, caption;
 };
 
+// The process of a window; 0 for none.
+DWORD ProcessOf(HWND window) {
+    DWORD process = 0;
+    return window ? (GetWindowThreadProcessId(window, &process), process) : 0;
+}
+
 // The hub's open menus, the top one first (Wine opens a submenu's window after its parent's).
 std::vector<HWND> OpenMenus() {
-    DWORD hub = 0;
-    if (HWND window = Hub()) GetWindowThreadProcessId(window, &hub);
+    const DWORD hub = ProcessOf(Hub());
     std::vector<HWND> menus;
-    for (HWND window : Windows("#32768", nullptr)) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        if (hub && process == hub && IsWindowVisible(window)) menus.insert(menus.begin(), window);
-    }
+    for (HWND window : Windows("#32768", nullptr))
+        if (hub && ProcessOf(window) == hub && IsWindowVisible(window)) menus.insert(menus.begin(), window);
     return menus;
 }
 
@@ -221,9 +223,7 @@ bool MenuChoose(char** args) {
 // Memory in the process of another program's window: a list view's messages take pointers into its own process.
 struct Remote {
     explicit Remote(HWND window) {
-        DWORD id = 0;
-        GetWindowThreadProcessId(window, &id);
-        process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+        process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, ProcessOf(window));
         at = static_cast<char*>(VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
     }
     ~Remote() { VirtualFreeEx(process, at, 0, MEM_RELEASE), CloseHandle(process); }
@@ -321,17 +321,13 @@ long HandlesOf(DWORD process) {
 // What a leak in the hub would make grow: its handles, its windows (top-level ones and their children), its
 // working set and its GDI and USER objects (Wine answers 0 for those two).
 bool HubCounters(char**) {
-    DWORD id = 0;
-    if (!Hub() || !GetWindowThreadProcessId(Hub(), &id)) return false;
+    const DWORD id = ProcessOf(Hub());
     int windows = 0;
-    for (HWND window : Windows(nullptr, nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == id) ++windows, EnumChildWindows(window, CountWindow, reinterpret_cast<LPARAM>(&windows));
-    }
+    for (HWND window : Windows(nullptr, nullptr))
+        if (id && ProcessOf(window) == id) ++windows, EnumChildWindows(window, CountWindow, reinterpret_cast<LPARAM>(&windows));
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, id);
     PROCESS_MEMORY_COUNTERS memory = {};
-    const bool read = GetProcessMemoryInfo(process, &memory, sizeof memory);
+    const bool read = id && GetProcessMemoryInfo(process, &memory, sizeof memory);
     Print("handles " + std::to_string(HandlesOf(id)) + " windows " + std::to_string(windows) + " workingset_kb " +
           std::to_string(memory.WorkingSetSize / 1024) + " gdi " + std::to_string(GetGuiResources(process, GR_GDIOBJECTS)) +
           " user " + std::to_string(GetGuiResources(process, GR_USEROBJECTS)));

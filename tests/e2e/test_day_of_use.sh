@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # A day of use on the real hub: the menu opened and closed, member searches, the options and the sender data
 # windows opened and closed, while the timers tick at their own periods (the case folder watch shows its balloon
-# at every tick). The hub's handles, windows and working set are read after a warm-up round and after each kind's
+# at every tick), then the hub left alone with its timers. The hub's handles, windows and working set are read after a warm-up round and after each kind's
 # cycles: a leak of one object per cycle grows a count by the number of cycles, so none may grow by half of them.
 # GDI and USER objects are reported as the system counts them (Wine answers 0). KOLVANE_DAY_OF_USE=full runs the
-# whole day, 500 menus, 200 searches, 50 of each window (./soak.sh); the default is a short round of a fiftieth.
+# whole day, 500 menus, 200 searches, 50 of each window, 5 minutes idle (./soak.sh); the default is a short round
+# of a fiftieth.
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 
@@ -31,6 +32,7 @@ use_menu() { press_icon 516 && wait_for 15 "the menu" menu_shown && peer menu-cl
 use_search() { cycle_window "Mitglieder suchen" "$SEARCH" 458 search_mueller; }
 use_options() { cycle_window "Einstellungen ... " ' Einstellungen' 2; }
 use_sender() { cycle_window "Beratungsstellen " ' Beratungsstellen' 2; }
+use_idle() { sleep 10; }  # one tick of the close request watch, a third of the exit request watch's
 count_of() { tr ' ' '\n' <<<"$2" | grep -A1 -x "$1" | tail -n1; }
 
 # One kind of use, its share of a day's CYCLES: KIND CYCLES; the counts before and after go into counters.txt.
@@ -54,5 +56,6 @@ day_part menu 500
 day_part search 200
 day_part options 50
 day_part sender 50
+day_part idle 30
 pass "a day's share of 1/$share in $((SECONDS - started)) s: handles and windows flat (see counters.txt)"
 stop_hub
