@@ -60,7 +60,7 @@ for build in ("build/win32", "build/win64"):
               for line in open(path).read().split("\n") if line]
     if logged:
         own, total = ([int(row[i]) for row in logged] for i in (0, 1))
-        print(f"  under Wine ({build}, {len(own)} starts of the end-to-end scenarios): own work median "
+        print(f"  under Wine ({build}, starts of the end-to-end scenarios: {len(own)}): own work median "
               f"{statistics.median(own):.0f} ms (min {min(own)}, max {max(own)}), from the process's start to the "
               f"ready icon median {statistics.median(total):.0f} ms")
 
