@@ -413,6 +413,7 @@ void RunStartup(Hub& hub) {
     EnableTimer(hub, HubTimer::Timer5, true);
     Fristenchecker(hub);
     hub.log.Write("Start vollständig");
+    hub.startTiming.WaitBegins();  // for the completion timer's first tick
 }
 
 }  // namespace kolvane

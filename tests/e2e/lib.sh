@@ -61,6 +61,9 @@ e2e_finish() {
             echo "--- hub output (display $DISPLAY, prefix $WINEPREFIX)" && tail -n 20 "$E2E_ARTIFACTS/hub.out"
         } >&2 || true
     fi
+    # Each start's own work and its time from the process's start to the ready icon, in ms, as the hub logged them.
+    find "${WINEPREFIX:-/nonexistent}/drive_c/users" -name KOLVANE.LOG -exec cat {} + 2>/dev/null |
+        sed -n 's/.*Start bereit: \([0-9]*\) ms eigene Arbeit, \([0-9]*\) ms .*/\1\t\2/p' >"$E2E_ARTIFACTS/startup-times.txt" || true
     wine_env_cleanup
     exit $status
 }

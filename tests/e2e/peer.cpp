@@ -2,7 +2,7 @@
 // finds windows and message boxes, sends commands into a command box, answers boxes and fills in dialogs,
 // reads and chooses entries of the hub's open menu, reads settings through the 32-bit registry view and the
 // member database through the profile functions (as the suite's 32-bit programs see them), and sends the hub's
-// icon the task bar's messages and its window those of a log-off. One subcommand per run; results go to stdout
+// icon the task bar's messages and its window those of a log-off, and counts what the hub process holds. One subcommand per run; results go to stdout
 // as tab-separated Windows-1252 lines, line feeds inside a text written as "\n"; exit code 0 = done or found,
 // 1 = not found or failed, 2 = wrong usage.
 #include <windows.h>
@@ -11,9 +11,12 @@
 #include <io.h>
 #include <shellapi.h>
 #include <commctrl.h>
+#include <psapi.h>
+#include <winternl.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -137,16 +140,18 @@ struct MenuLine {
     std::string state, caption;
 };
 
+// The process of a window; 0 for none.
+DWORD ProcessOf(HWND window) {
+    DWORD process = 0;
+    return window ? (GetWindowThreadProcessId(window, &process), process) : 0;
+}
+
 // The hub's open menus, the top one first (Wine opens a submenu's window after its parent's).
 std::vector<HWND> OpenMenus() {
-    DWORD hub = 0;
-    if (HWND window = Hub()) GetWindowThreadProcessId(window, &hub);
+    const DWORD hub = ProcessOf(Hub());
     std::vector<HWND> menus;
-    for (HWND window : Windows("#32768", nullptr)) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        if (hub && process == hub && IsWindowVisible(window)) menus.insert(menus.begin(), window);
-    }
+    for (HWND window : Windows("#32768", nullptr))
+        if (hub && ProcessOf(window) == hub && IsWindowVisible(window)) menus.insert(menus.begin(), window);
     return menus;
 }
 
@@ -218,9 +223,7 @@ bool MenuChoose(char** args) {
 // Memory in the process of another program's window: a list view's messages take pointers into its own process.
 struct Remote {
     explicit Remote(HWND window) {
-        DWORD id = 0;
-        GetWindowThreadProcessId(window, &id);
-        process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+        process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, ProcessOf(window));
         at = static_cast<char*>(VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
     }
     ~Remote() { VirtualFreeEx(process, at, 0, MEM_RELEASE), CloseHandle(process); }
@@ -298,6 +301,38 @@ bool MemberAdministration(char** args) {
         for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message);
         return false;
     });
+}
+
+BOOL CALLBACK CountWindow(HWND, LPARAM count) { return ++*reinterpret_cast<int*>(count), TRUE; }
+
+// A process's handles in the system's handle list (Wine's GetProcessHandleCount answers 0).
+long HandlesOf(DWORD process) {
+    struct Entry { ULONG process; BYTE type, flags; USHORT value; PVOID object; ULONG access; };
+    struct Table { ULONG count; Entry entries[1]; };
+    std::vector<char> buffer(1 << 16);
+    NTSTATUS status;
+    while ((status = NtQuerySystemInformation(static_cast<SYSTEM_INFORMATION_CLASS>(16), buffer.data(), buffer.size(),
+                                              nullptr)) == static_cast<NTSTATUS>(0xC0000004))  // the list is longer
+        buffer.resize(buffer.size() * 2);
+    const auto* table = reinterpret_cast<const Table*>(buffer.data());
+    return status ? -1 : std::count_if(table->entries, table->entries + table->count, [&](const Entry& e) { return e.process == process; });
+}
+
+// What a leak in the hub would make grow: its handles, its windows (top-level ones and their children), its
+// working set and its GDI and USER objects (Wine answers 0 for those two).
+bool HubCounters(char**) {
+    const DWORD id = ProcessOf(Hub());
+    int windows = 0;
+    for (HWND window : Windows(nullptr, nullptr))
+        if (id && ProcessOf(window) == id) ++windows, EnumChildWindows(window, CountWindow, reinterpret_cast<LPARAM>(&windows));
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, id);
+    PROCESS_MEMORY_COUNTERS memory = {};
+    const bool read = id && GetProcessMemoryInfo(process, &memory, sizeof memory);
+    Print("handles " + std::to_string(HandlesOf(id)) + " windows " + std::to_string(windows) + " workingset_kb " +
+          std::to_string(memory.WorkingSetSize / 1024) + " gdi " + std::to_string(GetGuiResources(process, GR_GDIOBJECTS)) +
+          " user " + std::to_string(GetGuiResources(process, GR_USEROBJECTS)));
+    CloseHandle(process);
+    return read;
 }
 
 struct Command {
@@ -445,6 +480,7 @@ const Command kCommands[] = {
                 SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
      }},
     // The hidden hub window made visible. Asynchronous: the hub may end while handling it.
+    {"hub-counters", 0, "", HubCounters},
     {"show-hub", 0, "", [](char**) { return Hub() && ShowWindowAsync(Hub(), SW_SHOWNORMAL); }},
     // The messages of a log-off: the question (prints the answer), then the end of the session.
     {"end-session", 0, "", [](char**) {

@@ -8,6 +8,7 @@ Hub::Hub(Platform& platform)
     : os(platform),
       settings(platform.registry, platform.kernel),
       log(platform.files, platform.clock, platform.kernel.TempFolder()),
+      startTiming(platform.clock),
       programFolder(platform.kernel.ProgramFolder()) {}
 
 std::string ProgramFile(const Hub& hub, const std::string& name) { return hub.programFolder + "\\" + name; }
@@ -18,7 +19,10 @@ bool ProgramFileExists(Hub& hub, const std::string& name) { return hub.os.files.
 
 bool DatabaseFileExists(Hub& hub, const std::string& name) { return hub.os.files.Exists(DatabaseFile(hub, name)); }
 
-void Wait(Hub& hub, double seconds) { Wait(hub.os.clock, seconds); }
+void Wait(Hub& hub, double seconds) {
+    const StartWaitScope waiting(hub.startTiming);
+    Wait(hub.os.clock, seconds);
+}
 
 bool StartComponent(Hub& hub, const std::string& program, const std::string& switches, ShowState show) {
     if (!ProgramFileExists(hub, program)) return false;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "hub/diagnostic_log.h"
+#include "hub/start_timing.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
 #include "store/member_ranges.h"
@@ -47,6 +48,7 @@ struct Hub {
     Platform& os;
     Settings settings;
     DiagnosticLog log;
+    StartTiming startTiming;
     std::string programFolder;  // the component folder, without trailing backslash
     std::string LrDatabase;     // the database folder, with trailing backslash once found
     std::string tag;            // the database wait window's reply: "0" cancel ... "3" component started

@@ -16,6 +16,8 @@ public:
     // Seconds since local midnight, with fractions.
     virtual double Timer() = 0;
     virtual DateTime Now() = 0;
+    // Seconds since this process was started, as the system reports its start, on a fine clock.
+    virtual double SinceProcessStart() = 0;
     // Dispatches pending window messages, waiting at most maxSeconds for one to arrive.
     virtual void Pump(double maxSeconds) = 0;
 };

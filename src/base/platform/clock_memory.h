@@ -15,6 +15,7 @@ public:
 
     double Timer() override;
     DateTime Now() override;
+    double SinceProcessStart() override { return startedBefore + Elapsed(); }
     void Pump(double maxSeconds) override;
 
     // Runs action once the clock has moved on by afterSeconds from now.
@@ -24,6 +25,8 @@ public:
     void Advance(double seconds);
     // Total seconds the program has waited so far.
     double Elapsed() const { return static_cast<double>(elapsed_) / 1e9; }
+
+    double startedBefore = 0;  // seconds the process had run when the clock was made
 
 private:
     struct Event {

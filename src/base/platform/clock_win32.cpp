@@ -19,6 +19,33 @@ DateTime Win32Clock::Now() {
     return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
 
+namespace {
+
+long long Ticks(const FILETIME& time) {
+    return static_cast<long long>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+}
+
+long long Count() {
+    LARGE_INTEGER count{};
+    ::QueryPerformanceCounter(&count);
+    return count.QuadPart;
+}
+
+}  // namespace
+
+double Win32Clock::SinceProcessStart() {
+    LARGE_INTEGER frequency{};
+    ::QueryPerformanceFrequency(&frequency);
+    if (anchorCount_ < 0) {
+        FILETIME created{}, exited{}, kernel{}, user{}, now{};
+        ::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user);
+        ::GetSystemTimeAsFileTime(&now);
+        ageAtAnchor_ = static_cast<double>(Ticks(now) - Ticks(created)) / 1e7;  // 100-ns units
+        anchorCount_ = Count();
+    }
+    return ageAtAnchor_ + static_cast<double>(Count() - anchorCount_) / static_cast<double>(frequency.QuadPart);
+}
+
 void Win32Clock::Pump(double maxSeconds) {
     // Never INFINITE: a wait always ends.
     double milliseconds = std::clamp(std::ceil(maxSeconds * 1000.0), 0.0, static_cast<double>(INFINITE - 1));

@@ -66,6 +66,7 @@ StartWait ComputeStartWait(Hub& hub) {
 }
 
 void CompleteStartTick(Hub& hub) {
+    const StartWaitScope work(hub.startTiming, false);  // the timer's period before it was a wait, as is the next
     const StartWait wait = ComputeStartWait(hub);
 
     if (wait == StartWait::Ready) {
@@ -95,6 +96,7 @@ void CompleteStartTick(Hub& hub) {
     EnableTimer(hub, HubTimer::Timer2, true);
     EnableTimer(hub, HubTimer::Timer3, true);
     ShowReadyIcon(hub);  // the normal picture, and the symbol's tag "1": the menu may open
+    hub.log.Write(hub.startTiming.ReadyLine());
 }
 
 }  // namespace kolvane

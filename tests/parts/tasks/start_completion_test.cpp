@@ -47,9 +47,14 @@ TEST(StartWaitTest, TheStartWaitsForTheIndex) {
             built.p.windows.Destroy(builder);
         });
     };
+    built.p.clock.startedBefore = 0.25;  // the start's own work: the rest is the timer's periods and the waits
+    built.hub.startTiming.WaitBegins();  // as the start leaves it
+    built.Put("C:\\Temp\\KOLVANE.LOG");
     EXPECT_FALSE(built.RunFor(21));
     EXPECT_EQ(built.Count(built.Quoted("PICTHELP.EXE")), 1);
     EXPECT_TRUE(built.Completed());
+    EXPECT_EQ(built.p.files.ReadAll("C:\\Temp\\KOLVANE.LOG").value_or("").substr(20),
+              "Start bereit: 250 ms eigene Arbeit, 21250 ms seit dem Prozessstart\r\n");
 
     WaitingStart stuck;  // without the index builder nothing could end the wait
     stuck.Store("DB_IHP", SzData("0"));
