@@ -52,17 +52,6 @@ TEST_F(SearchTest, TheWindowOpensWhereItWasUnlessThatIsOffEveryScreen) {
     }
 }
 
-// A share that drops out is reported, not searched as an empty database; once it is back the same search finds.
-TEST_F(SearchTest, AShareThatDropsOutIsReportedAndSearchedOnceBack) {
-    hub.LrDatabase = kShare;
-    p.files.Put(Database(), SearchDatabase());
-    for (const bool away : {true, false}) {
-        DropShare(p, away), Search("Strasser");
-        EXPECT_EQ(Rows().size(), away ? 0u : 1u);
-    }
-    EXPECT_EQ(p.dialogs.shown.at(0), ShareUnreachable());
-}
-
 TEST_F(SearchTest, EachModeListsTheMatchingFieldsInOrderFoldingGermanLetters) {
     // Member 1000's "MANN" is damaged, which every name search reads; 002's "AUSTRITT" too, which none reads.
     const std::vector<MessageBoxRequest> notice{CryptRejectedMessage()};
