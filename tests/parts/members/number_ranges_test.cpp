@@ -8,7 +8,6 @@
 namespace kolvane {
 namespace {
 
-constexpr char kDatabase[] = "C:\\Orvintal\\DATEX.DAT";
 constexpr char kBackup[] = "C:\\Orvintal\\DATEX.BAK";
 
 std::string Blocks(const char* a1, const char* a2, const char* b1, const char* b2) {

@@ -6,8 +6,6 @@
 namespace kolvane {
 namespace {
 
-constexpr char kDatabase[] = "C:\\Orvintal\\DATEX.DAT";
-
 struct SenderSystem : InstalledSystem {
     SenderSystem() { hub.LrDatabase = "C:\\Orvintal\\"; }
     std::string File() { return p.files.ReadAll(kDatabase).value_or("<missing>"); }
