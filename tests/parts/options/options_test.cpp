@@ -198,22 +198,6 @@ TEST(OptionsSaveTest, OkStoresWhatTheWindowShows) {
     }
 }
 
-// A second Ok writes only what the user changed: a peer's change made meanwhile to another value survives.
-TEST(OptionsSaveTest, SecondOkKeepsAPeersChange) {
-    OptionsSystem s;
-    OptionsForm first = OptionsLoad(s.hub);
-    ASSERT_EQ(OptionsSave(s.hub, first), OptionsOutcome::Saved);
-    OptionsForm form = OptionsLoad(s.hub);
-    s.Store("AutoUpdate", DwordData(0));
-    form[C::CRefreshDialog].value = 0;
-    form[C::TEnde2].text = "1500";
-    const auto registry = (s.Store("RefreshDialog", DwordData(0)), s.p.registry.Dump());
-    EXPECT_EQ(OptionsSave(s.hub, form), OptionsOutcome::Saved);
-    EXPECT_EQ(s.p.registry.Dump(), registry);
-    EXPECT_EQ(MemberDatabase(s.p.os, kDatabase).Read("000", "B2"), "1500");
-    EXPECT_EQ(s.p.dialogs.shown.size(), 0u);
-}
-
 // Every check runs before anything is written: a refused save changes neither the registry nor the database.
 TEST(OptionsSaveTest, ChecksComeFirst) {
     using M = MessageBoxRequest;

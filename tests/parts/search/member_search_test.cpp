@@ -123,11 +123,6 @@ TEST_F(SearchTest, StopCloseAndEnterDuringAScan) {
               std::tuple(1, std::string("30"), std::string("15"), false));
 }
 
-TEST_F(SearchTest, CloseCommandDuringAScanEndsTheHub) {
-    view.duringScan = [this](MemberSearch&) { OnCommandText(hub, kCloseCommand); };
-    EXPECT_TRUE(Ends([&] { Search("müller"); }));
-}
-
 // At most 51 terms, written back whole, whatever the file held: the fuzz target holds that on any bytes.
 TEST_F(SearchTest, HistoryNewestFirstWithoutDuplicates) {
     // Kept as the file gives them back, so that the next search finds them there; an earlier one goes, in any case.
