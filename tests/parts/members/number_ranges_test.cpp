@@ -38,9 +38,11 @@ struct RangeSystem : InstalledSystem {
     LizenzierungForm form;
 };
 
-// The number format comes only when a field is left. (Each stored start shown as the block's first number: the
-// number ranges scenario.)
-TEST(NumberRangesTest, ALeftFieldTakesTheNumberFormat) {
+// Each stored start is shown as the block's first number, so that confirming what is shown stores it again; the
+// number format comes only when a field is left.
+TEST(NumberRangesTest, OpensWithTheFirstNumbersOfTheBlocks) {
+    RangeSystem s;
+    EXPECT_EQ(LizenzierungLoad(s.hub).fields, (Fields{"001", "890", "900", "999"}));
     LizenzierungForm left{{"1", "12", "x", ""}};
     LizenzierungLeave(left);
     EXPECT_EQ(left.fields, (Fields{"001", "012", "x", ""}));
