@@ -1,5 +1,4 @@
 #include "app/database_wait.h"
-#include "app/startup_sequence.h"
 
 #include <functional>
 
@@ -8,7 +7,6 @@
 namespace kolvane {
 namespace {
 
-constexpr char kShare[] = "\\\\srv\\lohn\\";
 using UserAction = std::function<void(DatabaseWaitEvents&)>;
 
 // An installed system whose database share is gone, and the window as the real one runs it, ticking on the fake
@@ -93,16 +91,6 @@ TEST(DatabaseWaitTest, TheUsersWayThroughTheWindow) {
         EXPECT_NE(DatabaseWaitInfo(s.shown).find(kShare), std::string::npos);
         EXPECT_EQ(DatabaseWaitHeightTwips(s.shown), std::ranges::count(c.started, help) ? kWaitHeightTwips : kWaitHeightWithInfoTwips);
     }
-}
-
-// "Try again" opens the window anew; the share that comes back lets the start go to its end.
-TEST(DatabaseWaitTest, StartGoesOnWhenTheShareComesBack) {
-    WaitSystem s;
-    s.hub.settings.WriteText(Setting::Database, kShare);
-    s.p.clock.Schedule(102, [&s] { s.Put(kShare + std::string("DATEX.DAT"), ConfiguredDatabase()); });  // after the splash waits
-    s.At(4, Choose(4));
-    EXPECT_NO_THROW(RunStartup(s.hub));
-    EXPECT_EQ(std::pair(s.runs, s.hub.settings.ReadInt(Setting::Quickwrite)), std::pair(2, 1)) << "the start went to its end";
 }
 
 }  // namespace

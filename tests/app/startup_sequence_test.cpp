@@ -6,8 +6,6 @@
 namespace kolvane {
 namespace {
 
-constexpr char kDat[] = "C:\\Orvintal\\DATEX.DAT";
-
 struct StartSystem : InstalledSystem {
     using InstalledSystem::InstalledSystem;
     // Runs the start, as the next start of the hub when one ran before; true when it ended the process.
@@ -49,7 +47,7 @@ TEST(StartupTest, InstalledStartLeavesTheHubRunning) {
     s.hub.settings.WriteText(Setting::Steuertips, "Belege sammeln");
     s.Put("C:\\Orvintal\\EXIT.SUB", "\r\n");
     const std::string database = "[000]\r\n" + Line("A1", "001") + Line("A2", "890") + Line("B1", "895") + Line("B2", "1999");
-    s.Put(kDat, database);
+    s.Put(kDatabase, database);
     // Programs run elevated once asked to; a mark set by the user stays, and only existing programs get one.
     const RegKeyPath& layers = kAppCompatLayersKey;
     RegCreateKey(s.p.registry, layers.root, layers.path, "");
@@ -164,8 +162,8 @@ TEST(StartupTest, DatabaseFolderIsReadAndEndsInABackslash) {
 TEST(StartupTest, RepeatedStartsCountAndReportOnce) {
     StartSystem s;
     for (const char* program : {"TAXOFFIC.EXE", "FEEDESK.EXE", "HINTFEED.EXE"}) s.Put(std::string("C:\\Orvintal\\") + program);
-    s.Put(kDat, ConfiguredDatabase() + Line("MDBLOAD", "0") + Line("MdbImportUse", "0"));  // marked: the start leaves it as it is
-    s.p.files.SetModifiedTime(kDat, {2026, 11, 30, 8, 15, 0});
+    s.Put(kDatabase, ConfiguredDatabase() + Line("MDBLOAD", "0") + Line("MdbImportUse", "0"));  // marked: the start leaves it as it is
+    s.p.files.SetModifiedTime(kDatabase, {2026, 11, 30, 8, 15, 0});
     s.hub.settings.WriteInt(Setting::NoTmpBeitrag, 0);
     s.hub.settings.WriteText(Setting::ALizenz1, "Kelmsdorfer Lohnsteuerberatung");
     s.p.dialogs.printers.clear();

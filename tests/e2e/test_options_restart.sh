@@ -27,5 +27,3 @@ hubs=$(peer wait-window "$HUB_CLASS" - 0 | grep -c $'\tBrekkan Orvintal  \t' || 
 ! peer wait-window - "Zweite Instanz$HUB_CAPTION" 0 >/dev/null || fail "the new hub took itself for a second one"
 wait_for 30 "the new hub's icon" tray_icon_shown
 pass "exactly one hub runs after the restart"
-peer send-command "$HUB_CAPTION" '$Ende$' || fail "no hub to end"
-peer wait-no-window "$HUB_CLASS" "$HUB_CAPTION" 30 || fail "the new hub does not end"

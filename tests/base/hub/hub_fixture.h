@@ -58,6 +58,12 @@ inline RegData DwordData(std::int32_t value) {
     return {RegType::Dword, std::string(reinterpret_cast<const char*>(&value), sizeof value)};
 }
 
+// Replaces a setting by raw registry data, or removes it.
+inline void StoreSetting(MemoryPlatform& p, const std::string& name, const std::optional<RegData>& data) {
+    p.registry.DeleteValue(kSettingsKey.root, kSettingsKey.path, name);
+    if (data) p.registry.Put(kSettingsKey.root, kSettingsKey.path, name, *data);
+}
+
 // Every file change but the diagnostic log's own fails, as on a full disk.
 inline std::optional<bool> AllButTheLogFail(const FileChange& c) {
     return c.kind == FileChange::Kind::Append ? std::nullopt : std::optional(false);
@@ -114,11 +120,7 @@ struct InstalledSystem {
              {"Data\\Ort.dat", "Data\\Plz.dat", "Formulare\\DISPATCH.DAT", "Resource\\Db01000.dat", "Vorlagen\\user.dat"})
             p.files.Put(std::string("C:\\Orvintal\\") + sample, "[X]\r\n");
     }
-    // Replaces a setting of the installation by raw registry data, or removes it.
-    void Store(const char* name, const std::optional<RegData>& data) {
-        p.registry.DeleteValue(kSettingsKey.root, kSettingsKey.path, name);
-        if (data) p.registry.Put(kSettingsKey.root, kSettingsKey.path, name, *data);
-    }
+    void Store(const std::string& name, const std::optional<RegData>& data) { StoreSetting(p, name, data); }
     void Put(const std::string& path, const std::string& bytes = "") { p.files.Put(path, bytes); }
     MemoryPlatform p;
     Hub hub{p.os};

@@ -70,10 +70,7 @@ struct Launcher {
         p.files.Put(ProgramFile(hub, file.substr(0, eq)), eq == std::string::npos ? file : file.substr(eq + 1));
     }
     void Choose(ActionKey key, int itemNr = 7) { RunAction(hub, key, {menu, itemNr}); }
-    void Store(const std::string& name, const std::optional<RegData>& data) {
-        p.registry.DeleteValue(kSettingsKey.root, kSettingsKey.path, name);
-        if (data) p.registry.Put(kSettingsKey.root, kSettingsKey.path, name, *data);
-    }
+    void Store(const std::string& name, const std::optional<RegData>& data) { StoreSetting(p, name, data); }
     // What the user sees the actions do, kind by kind: the command lines started, with "%" for the quote and folder
     // that begin a component's path; the documents opened; the entries disabled; the first words of each message.
     // A window shown other than normal is marked "!"; the time waited comes last.

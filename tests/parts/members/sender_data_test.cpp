@@ -6,8 +6,6 @@
 namespace kolvane {
 namespace {
 
-constexpr char kDatabase[] = "C:\\Orvintal\\DATEX.DAT";
-
 struct SenderSystem : InstalledSystem {
     SenderSystem() { hub.LrDatabase = "C:\\Orvintal\\"; }
     std::string File() { return p.files.ReadAll(kDatabase).value_or("<missing>"); }
@@ -113,19 +111,6 @@ TEST(SenderDataTest, AdviceCentreIdAndEnterOrder) {
     }
     EXPECT_EQ(AbsenderNextOnEnter(SenderFieldOf(Office::Main, kTaxNumberRow)), SenderFieldOf(Office::Branch, 0));
     EXPECT_EQ(AbsenderNextOnEnter(SenderFieldOf(Office::Branch, kIdRow)), kSenderReady);
-}
-
-// The designation is asked with the stored one as default; an empty answer or a cancel changes nothing.
-TEST(SenderDataTest, DesignationAskedAndStoredOnlyWhenGiven) {
-    SenderSystem s;
-    s.p.files.Put(kDatabase, ConfiguredDatabase() + Line("BS2", "Altona"));
-    s.p.dialogs.typed = {std::nullopt, "", "Harburg"};
-    for (int i = 0; i < 3; ++i) AbsenderDesignation(s.hub, Office::Branch);
-    EXPECT_EQ(s.File(), ConfiguredDatabase() + Line("BS2", "Harburg"));
-    const InputBoxRequest& asked = s.p.dialogs.asked.at(0);
-    EXPECT_EQ(asked.title, " Beratungsstelle");
-    EXPECT_EQ(asked.defaultText, "Altona");
-    EXPECT_NE(asked.prompt.find("Nebengeschäftsstelle ein. Dieser"), std::string::npos);
 }
 
 }  // namespace

@@ -28,20 +28,5 @@ TEST_F(OptionsDialogTest, PasswordOncePerOpeningAndOneWindow) {
     EXPECT_EQ(view.fronts, 1);
 }
 
-// The window does not open on the settings of a share that has dropped out; it opens once the share is back.
-TEST_F(OptionsDialogTest, OpensOnlyWhileTheDatabaseFolderIsReachable) {
-    struct : OptionenView {
-        OptionsOutcome ShowModal(Hub&, OptionsForm&) override { return OptionsOutcome::Saved; }
-        void BringToFront() override {}
-    } view;
-    std::tie(hub.LrDatabase, hub.optionenView) = std::tuple(kShare, &view);
-    PutDatabase("");
-    for (const bool away : {true, false}) {
-        DropShare(p, away);
-        EXPECT_EQ(ShowOptionsDialog(hub), away ? OptionsOutcome::Cancelled : OptionsOutcome::Saved);
-    }
-    EXPECT_EQ(p.dialogs.shown, std::vector<MessageBoxRequest>{ShareUnreachable()});
-}
-
 }  // namespace
 }  // namespace kolvane

@@ -13,7 +13,6 @@ struct OptionsSystem : InstalledSystem {
         hub.LrDatabase = "C:\\Orvintal\\";
         Put(kDatabase, "[000]\r\n" + Line("A1", "001") + Line("A2", "890") + Line("B1", "900") + Line("B2", "999"));
     }
-    void Set(const char* name, const RegData& data) { Store(name, data); }
     std::string Ranges() { return p.files.ReadAll(kDatabase).value_or("<missing>"); }
     // The lines that changed between two dumps: "-" before, "+" after.
     static std::vector<std::string> Diff(const std::vector<std::string>& before, const std::vector<std::string>& after) {

@@ -38,7 +38,7 @@ TEST(OptionsFontsTest, StepsThroughFourTargetsAndWritesOnlyAChosenPair) {
 
 TEST(OptionsPdfTest, SwitchKeepsEveryPathAndAsksBeforeThePrinter) {
     OptionsSystem s;
-    s.Set("PdfDriver", SzData("Kyocera FS-1020"));
+    s.Store("PdfDriver", SzData("Kyocera FS-1020"));
     OptionsForm form = OptionsLoad(s.hub);
     OptionsToolButton(s.hub, form, C::BPdfViewerDownload);
     form[C::TPdfViewer].text = "C:\\Nitro\\nitro.exe";

@@ -52,17 +52,6 @@ TEST_F(SearchTest, TheWindowOpensWhereItWasUnlessThatIsOffEveryScreen) {
     }
 }
 
-// A share that drops out is reported, not searched as an empty database; once it is back the same search finds.
-TEST_F(SearchTest, AShareThatDropsOutIsReportedAndSearchedOnceBack) {
-    hub.LrDatabase = kShare;
-    p.files.Put(Database(), SearchDatabase());
-    for (const bool away : {true, false}) {
-        DropShare(p, away), Search("Strasser");
-        EXPECT_EQ(Rows().size(), away ? 0u : 1u);
-    }
-    EXPECT_EQ(p.dialogs.shown.at(0), ShareUnreachable());
-}
-
 TEST_F(SearchTest, EachModeListsTheMatchingFieldsInOrderFoldingGermanLetters) {
     // Member 1000's "MANN" is damaged, which every name search reads; 002's "AUSTRITT" too, which none reads.
     const std::vector<MessageBoxRequest> notice{CryptRejectedMessage()};
@@ -132,11 +121,6 @@ TEST_F(SearchTest, StopCloseAndEnterDuringAScan) {
     EXPECT_EQ(std::tuple(view.closed, hub.settings.ReadText(Setting::HPos1), hub.settings.ReadText(Setting::HPos2),
                          p.files.Exists(DatabaseFile(hub, kHistoryFile))),
               std::tuple(1, std::string("30"), std::string("15"), false));
-}
-
-TEST_F(SearchTest, CloseCommandDuringAScanEndsTheHub) {
-    view.duringScan = [this](MemberSearch&) { OnCommandText(hub, kCloseCommand); };
-    EXPECT_TRUE(Ends([&] { Search("müller"); }));
 }
 
 // At most 51 terms, written back whole, whatever the file held: the fuzz target holds that on any bytes.

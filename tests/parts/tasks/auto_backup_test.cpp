@@ -22,18 +22,6 @@ struct BackupSystem : TimedSystem {
     std::vector<std::string> backups;
 };
 
-// A close request ends the hub before any backup is looked at.
-TEST(AutoBackupTest, CloseRequestEndsTheHubBeforeAnyBackupCheck) {
-    for (const auto& [nowClose, closes] : {std::pair{std::optional(DwordData(1)), true}, {SzData("1"), true},
-                                           {DwordData(2), false}, {std::nullopt, false}}) {
-        BackupSystem s;
-        s.Store("NowClose", nowClose);
-        EXPECT_EQ(s.Tick(HubTimer::Timer3), closes);
-        EXPECT_EQ(TimerEnabled(s.hub, HubTimer::Timer2), !closes);
-        EXPECT_EQ(s.backups.empty(), closes);
-    }
-}
-
 // A backup is due in the window `AutoTaxTime` chooses (its hours are a timer schedule row; missing: the first)
 // while `AutoTaxBackup` is 1, 8 days after the last, or when none is recorded, the record is unreadable, or lies
 // ahead of today (a clock that ran ahead once would stop every backup until that day). The date is recorded
