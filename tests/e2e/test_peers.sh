@@ -8,7 +8,7 @@
 # - a component writes DATEX.DAT on the share through the profile functions in a loop while the hub rotates
 #   its backup, searches and stores the member number ranges: no write of either is lost, every search sees
 #   the whole file, the backup is a whole database;
-# - then the share drops out: the search and the options say so, and work again once it is back.
+# - then the share drops out: the search, the options and the sender window say so, and work again once it is back.
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 
@@ -104,11 +104,14 @@ answer OK " Datenbankfehler"
 choose_entry "Einstellungen ... "
 peer wait-box 20 | grep -q 'nicht erreichbar' && answer OK " Datenbankfehler" || fail "the options did not say the share is gone"
 [ "$(visible_windows "$OPTIONS")" -eq 0 ] || fail "the options window opened on a share that is gone"
+choose_entry "Beratungsstellen "
+peer wait-box 20 | grep -q 'nicht erreichbar' && answer OK " Datenbankfehler" || fail "the sender window did not say the share is gone"
+[ "$(visible_windows ' Beratungsstellen')" -eq 0 ] || fail "the sender window opened on a share that is gone"
 mv "$share.away" "$share"
 search_for Mueller
 wait_for 30 "the hits once the share is back" prints 'Es wurden 3 Einträge gefunden.' peer dialog-get "$SEARCH" $ANZAHL
 open_options
-pass "share gone: the search and the options said so; back: both work again, without a restart"
+pass "share gone: the search, the options and the sender window said so; back: both work again, without a restart"
 refresh=$(setting RefreshDialog || true)
 peer dialog-click "$OPTIONS" 1002  # CRefreshDialog: the end leaves it unsaved
 ended_by_command in_options
