@@ -4,8 +4,8 @@
 # at every tick), then the hub left alone with its timers. The hub's handles, windows and working set are read after a warm-up round and after each kind's
 # cycles: a leak of one object per cycle grows a count by the number of cycles, so none may grow by half of them.
 # GDI and USER objects are reported as the system counts them (Wine answers 0). KOLVANE_DAY_OF_USE=full runs the
-# whole day, 500 menus, 200 searches, 50 of each window, 5 minutes idle (./soak.sh); the default is a short round
-# of a fiftieth.
+# whole day, 500 menus, 200 searches, 50 of each window, 5 minutes idle (./soak.sh, which also sets
+# KOLVANE_TIMER_SCALE=10 so that the timers tick ten times as often); the default is a short round of a fiftieth.
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 
