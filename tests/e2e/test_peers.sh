@@ -8,9 +8,14 @@
 # - a component writes DATEX.DAT on the share through the profile functions in a loop while the hub rotates
 #   its backup, searches and stores the member number ranges: no write of either is lost, every search sees
 #   the whole file, the backup is a whole database;
-# - then the share drops out: the search, the options and the sender window say so, and work again once it is back.
+# - then the share drops out: the number-range window, the automatic backup, the search, the options and the
+#   sender window say so, and work again once it is back.
 source "$(dirname "$0")/lib.sh"
 e2e_setup
+
+# The automatic backup runs only at set hours: every program here lives at ten o'clock local time, the first hour
+# of the backup time 0 (TZ's offset counts west of Greenwich).
+export TZ="KOL$((12 - (10 - 10#$(date -u +%H) + 36) % 24))"
 
 STARTS=${KOLVANE_SOAK_STARTS:-1}
 SEARCH=' Personen suchen'
@@ -96,7 +101,18 @@ bak="$share/DATEX.BAK"
     fail "DATEX.BAK is torn: $(od -c "$bak" | tail -n 3)"
 pass "component: $(tr -d '\r' <"$E2E_ARTIFACTS/peer.out"); $searches searches saw the whole file, as many ranges stored, the backup whole"
 
+open_options
 mv "$share" "$share.away"
+peer dialog-click "$OPTIONS" 504 && peer menu-choose "Nummernkreis festlegen " 10 || fail "no extra menu entry"
+peer wait-box 20 | grep -q 'nicht erreichbar' && answer OK " Datenbankfehler" || fail "the number ranges did not say the share is gone"
+[ "$(visible_windows ' Orvintal Lizenzierung')" -eq 0 ] || fail "the number-range window opened on a share that is gone"
+expect_field "$OPTIONS" $TENDE1 $stored
+peer dialog-click "$OPTIONS" 2
+set_setting AutoTaxTime REG_DWORD 0 && set_setting AutoTaxBackup REG_DWORD 1
+balloon_shown() { peer wait-window tooltips_class32 - 0 | grep -q $'\tvisible$'; }
+wait_for 20 "the balloon of the postponed backup" balloon_shown
+screenshot share-gone-backup
+! stub_started DATASAFE.EXE ' /auto' && ! setting TaxBackup || fail "a backup of a share that is gone"
 search_for Mueller
 expect_box $' Datenbankfehler\tDer Datenbankordner \\\\nas\\lohn\\ ist nicht erreichbar.\\nBitte prüfen Sie die Verbindung zum Server oder zum Netzlaufwerk und versuchen Sie es danach erneut.\tOK'
 screenshot share-gone-search
@@ -107,11 +123,14 @@ peer wait-box 20 | grep -q 'nicht erreichbar' && answer OK " Datenbankfehler" ||
 choose_entry "Beratungsstellen "
 peer wait-box 20 | grep -q 'nicht erreichbar' && answer OK " Datenbankfehler" || fail "the sender window did not say the share is gone"
 [ "$(visible_windows ' Beratungsstellen')" -eq 0 ] || fail "the sender window opened on a share that is gone"
+! stub_started DATASAFE.EXE ' /auto' || fail "a backup of a share that is gone"
 mv "$share.away" "$share"
 search_for Mueller
 wait_for 30 "the hits once the share is back" prints 'Es wurden 3 Einträge gefunden.' peer dialog-get "$SEARCH" $ANZAHL
+wait_for 20 "the backup once the share is back" stub_started DATASAFE.EXE ' /auto'
+expect_setting TaxBackup $'REG_SZ\t'"$(date +%Y-%m-%d)"
 open_options
-pass "share gone: the search, the options and the sender window said so; back: both work again, without a restart"
+pass "share gone: the number ranges, the backup, the search, the options and the sender window said so; back: they work again, without a restart"
 refresh=$(setting RefreshDialog || true)
 peer dialog-click "$OPTIONS" 1002  # CRefreshDialog: the end leaves it unsaved
 ended_by_command in_options

@@ -171,14 +171,16 @@ bool LizenzierungConfirm(Hub& hub, LizenzierungForm& form, LizenzierungView& vie
 
 void LizenzierungHelp(Hub& hub) { ShowHelpTopic(hub, "4.4 Lizenzinformationen.htm"); }
 
-void ShowMemberRanges(Hub& hub) {
+bool ShowMemberRanges(Hub& hub) {
     LizenzierungView* view = hub.lizenzierungView;
-    if (!view) return;
+    if (!view) return false;
+    bool shown = true;
     ShowOnce(*view, [&] {
-        if (!DatabaseFolderAtHand(hub)) return;
+        if (!(shown = DatabaseFolderAtHand(hub))) return;
         LizenzierungForm form = LizenzierungLoad(hub);
         view->ShowModal(hub, form);
     });
+    return shown;
 }
 
 }  // namespace kolvane

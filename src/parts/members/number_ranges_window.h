@@ -5,7 +5,8 @@
 namespace kolvane {
 
 // The options tools' "Nummernkreis festlegen ": the window, when the program has a view for it; a second
-// opening brings the open window to the front.
-void ShowMemberRanges(Hub& hub);
+// opening brings the open window to the front. False when it did not open: no view, or the database folder
+// cannot be reached (the user has been told).
+bool ShowMemberRanges(Hub& hub);
 
 }  // namespace kolvane

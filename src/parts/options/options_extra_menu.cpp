@@ -32,8 +32,9 @@ void Assistant(Hub& hub, OptionsForm& form, const std::string& program, const st
 }
 
 // Page 6 shows the ranges as the window of the number ranges left them; they count as loaded, not as edited.
+// A window that did not open (the database folder gone) changed nothing, and the fields keep what they show.
 void ReloadedRanges(Hub& hub, OptionsForm& form) {
-    ShowMemberRanges(hub);
+    if (!ShowMemberRanges(hub)) return;
     OptionsLoadRanges(hub, form);
     for (Ctl field : kRangeFields) form.loaded[Index(field)].text = form[field].text;
 }
