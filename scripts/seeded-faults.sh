@@ -34,7 +34,7 @@ src/base/pack/member_name.cpp	static_cast<unsigned char>(c) < 32	static_cast<uns
 src/base/pack/member_name.cpp	return name.find("..") == std::string_view::npos	return name.find("..") != std::string_view::npos
 src/base/pack/pack_format.cpp	entry->size > directory.dataSize - nextOffset	entry->size >= directory.dataSize - nextOffset
 src/base/pack/multi_file.cpp	if (total == 0) return 100;	if (total == 0) return 0;
-src/parts/password/access_gate.cpp	if (gate.promptOpen) return false;	if (gate.promptOpen) return true;
+src/parts/password/access_gate.cpp	if (!stored) return true;	if (!stored) return false;
 src/parts/password/access_gate.cpp	if (hub.settings.ReadInt(Setting::Encoder) != 1) {	if (hub.settings.ReadInt(Setting::Encoder) != 0) {
 src/parts/password/password_change.cpp	if (form.tKennwort != form.tBestaetigung) {	if (form.tKennwort == form.tBestaetigung) {
 src/parts/password/password_change.cpp	übereinstimmen.  ";	übereinstimmen. ";
@@ -45,7 +45,7 @@ src/parts/launcher/menu_builder.cpp	if (++position > kMaxPrinters) break;	if (++
 src/parts/launcher/menu_builder.cpp	if (layout.Dienststellen == 0) b.Add(kInformation);	if (layout.Dienststellen == 1) b.Add(kInformation);
 src/parts/launcher/program_choice.cpp	" /CSVDatabase";	" /CSVDatabas";
 src/parts/launcher/action_keys.cpp	key > ActionKey::DocVorlage9	key >= ActionKey::DocVorlage9
-src/parts/tasks/auto_backup.cpp	*days >= kBackupIntervalDays;	*days > kBackupIntervalDays;
+src/parts/tasks/auto_backup.cpp	days >= kBackupIntervalDays;	days > kBackupIntervalDays;
 src/parts/tasks/auto_backup.cpp	{1, 13, 14},	{1, 13, 15},
 src/parts/tasks/timer_schedule.cpp	{HubTimer::Timer2, 65000,	{HubTimer::Timer2, 6500,
 src/parts/tasks/tmp_database_gate.cpp	constexpr int kMaxPasses = 180;	constexpr int kMaxPasses = 18;
@@ -64,7 +64,7 @@ src/base/store/member_database.cpp	if (stored && !stored->empty()) continue;	if 
 src/parts/members/sender_data.cpp	blank < 2	blank < 1
 src/parts/members/sender_data.cpp	id[2] == '/'	id[2] == '-'
 src/parts/members/sender_data.cpp	!hub.settings.Exists(S::RegisteredOwner)	hub.settings.Exists(S::RegisteredOwner)
-src/parts/members/number_ranges.cpp	Format000(n[TAnfang2] - 1)	Format000(n[TAnfang2])
+src/parts/members/number_ranges.cpp	FormatMemberNumber(n[TAnfang2] - 1)	FormatMemberNumber(n[TAnfang2])
 src/parts/members/number_ranges.cpp	n[TAnfang2] < n[TEnde1] + 5	n[TAnfang2] < n[TEnde1] + 4
 src/parts/members/number_ranges.cpp	kMaxWorkingPasses = 360	kMaxWorkingPasses = 361
 src/parts/members/number_ranges.cpp	*stored <= 1 ? 1	*stored < 1 ? 1
