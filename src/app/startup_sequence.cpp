@@ -197,7 +197,8 @@ void CreateWorkingFolders(Hub& hub) {
         if (!DatabaseFileExists(hub, folder)) hub.os.files.CreateFolder(DatabaseFile(hub, folder));
     std::string modifier = ModifierSystem(hub);
     std::string images = DatabaseFile(hub, "Printer\\" + modifier);
-    if (!hub.os.files.Exists(images)) hub.os.files.CreateFolder(images);
+    // Without a modifier the name ends in a backslash, which only the folder test sees through.
+    if (!hub.os.files.IsFolder(images)) hub.os.files.CreateFolder(images);
     if (!hub.settings.Exists(Setting::Belege)) hub.settings.WriteText(Setting::Belege, DatabaseFile(hub, "Belege"));
     if (!hub.settings.Exists(Setting::Images)) hub.settings.WriteText(Setting::Images, images);
 }

@@ -128,8 +128,9 @@ std::map<std::string, std::string> MemoryFiles::Dump() const {
     return files;
 }
 
+// As the system's file search: a name ending in a backslash names nothing, not even the folder.
 bool MemoryFiles::Exists(const std::string& path) {
-    if (path.find_first_of("*?") != std::string::npos) return false;
+    if (path.find_first_of("*?") != std::string::npos || path.ends_with('\\')) return false;
     std::error_code ec;
     return fs::exists(HostPath(path), ec);
 }

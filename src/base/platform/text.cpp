@@ -62,4 +62,13 @@ bool EndsWith(std::string_view text, std::string_view suffix) {
 
 bool IsUncPath(std::string_view path) { return path.substr(0, 2) == "\\\\"; }
 
+std::string ShownAsIs(std::string_view text) {
+    std::string shown;
+    for (char c : text) {
+        if (c == '&') shown += '&';
+        shown += c;
+    }
+    return shown;
+}
+
 }  // namespace kolvane

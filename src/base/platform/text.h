@@ -19,5 +19,8 @@ std::string CutAtNul(std::string_view text);
 bool EndsWith(std::string_view text, std::string_view suffix);
 // A network path: the text begins with two backslashes.
 bool IsUncPath(std::string_view path);
+// A menu entry that shows a text from a file or the system as it is: a native menu would take "&" for the mark
+// of an access key and drop it.
+std::string ShownAsIs(std::string_view text);
 
 }  // namespace kolvane

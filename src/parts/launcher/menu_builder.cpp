@@ -3,6 +3,8 @@
 #include <span>
 #include <string_view>
 
+#include "platform/text.h"
+
 namespace kolvane {
 namespace {
 
@@ -85,17 +87,6 @@ constexpr char kTemplateSection[] = "DOCS";
 constexpr int kTemplateIcon = 66;
 constexpr char kContactList[] = "KONTAKTE.DAT";
 constexpr int kContactGroups = 5;
-
-// Texts from files and from the system are shown as they are: a native menu would take "&" for the mark of an
-// access key and drop it.
-std::string ShownAsIs(const std::string& text) {
-    std::string shown;
-    for (char c : text) {
-        if (c == '&') shown += '&';
-        shown += c;
-    }
-    return shown;
-}
 
 class Builder {
 public:

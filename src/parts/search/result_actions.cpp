@@ -197,7 +197,7 @@ bool ObjekteMenu::Enabled(ObjekteEntry entry) const {
 void LoadTaxYears(Hub& hub, ObjekteMenu& menu) {
     for (int i = 0; i < kTaxYears; ++i) {
         const std::string name = TaxesValue(hub, i + 1, "Name");
-        menu.taxYears[static_cast<std::size_t>(i)] = name.empty() ? "" : " " + name;
+        menu.taxYears[static_cast<std::size_t>(i)] = name.empty() ? "" : " " + ShownAsIs(name);
     }
 }
 

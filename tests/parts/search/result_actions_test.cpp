@@ -13,7 +13,7 @@ using E = ObjekteEntry;
 TEST_F(SearchTest, EachResultEntryHandsTheMemberOverAsThePeersExpect) {
     for (const char* program : {"QUILL.EXE", "LINKPORT.EXE", "ACCOUNTS.EXE", "RETURNS.EXE", "Taxstore.exe", "FORMDESK.EXE"})
         Put(program);
-    Put("TAXES.CFG=[01]\r\nName=ESt 2008\r\nDir=2008\r\n[02]\r\nDir=2012\r\n");
+    Put("TAXES.CFG=[01]\r\nName=ESt & Soli 2008\r\nDir=2008\r\n[02]\r\nDir=2012\r\n");
     p.files.Put("C:\\Returns\\2008\\042.ESt2008", "");
     const auto box = [](const char* text, MsgIcon icon) {
         return std::vector<MessageBoxRequest>{{text, "  Personen suchen", MsgButtons::Ok, icon}};
@@ -65,11 +65,11 @@ TEST_F(SearchTest, EachResultEntryHandsTheMemberOverAsThePeersExpect) {
         return p.registry.QueryValue(kTransferFormKey.root, kTransferFormKey.path, name)->bytes;
     };
     EXPECT_EQ(transfer(kInhaberValue) + transfer(kKontodatenValue), SzData("Müller, Hans und Erika").bytes + DwordData(0).bytes);
-    // The menu over a hit: the tax years' captions, "E-Mail senden" only for a member with an address; the
-    // damaged "AUSTRITT" of 002 is never read for it.
+    // The menu over a hit: the tax years' captions ("&" doubled, so that the menu shows it), "E-Mail senden" only
+    // for a member with an address; the damaged "AUSTRITT" of 002 is never read for it.
     search.Load();
     EXPECT_EQ(Form().objekte.Caption(kObjekteItems[2]) + "|" + Form().objekte.Caption(kObjekteItems[3]),
-              " ESt 2008|ESt.-VJ. 200_ ");
+              " ESt && Soli 2008|ESt.-VJ. 200_ ");
     for (const auto& [id, mails] : {std::pair("001", true), std::pair("002", false)}) {
         Form().VNamen = {{id, "", ""}};
         search.RowReleased(0);
