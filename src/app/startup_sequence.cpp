@@ -18,6 +18,7 @@
 #include "platform/text.h"
 #include "settings/registry_keys.h"
 #include "settings/registry_store.h"
+#include "store/safe_ini_writer.h"
 #include "members/sender_data.h"
 #include "tasks/deadline_watch.h"
 #include "tasks/update_check.h"
@@ -236,7 +237,7 @@ void CopyDatabaseLocally(Hub& hub) {
             StartComponent(hub, kHintfeed, " /x", ShowState::Hidden))
             Wait(hub, 1);
     }
-    if (hub.os.files.Exists(database)) hub.os.files.Copy(database, local);
+    if (hub.os.files.Exists(database)) CopyFileWhole(hub.os.files, database, local);
 }
 
 void BuildMenuFromSettings(Hub& hub) {
@@ -295,7 +296,7 @@ void PrepareContributionsIndex(Hub& hub) {
     }
     if (ToLower(hub.programFolder + "\\") != ToLower(hub.LrDatabase) && hub.os.files.Exists(shared) &&
         !hub.os.files.Exists(local))
-        hub.os.files.Copy(shared, local);
+        CopyFileWhole(hub.os.files, shared, local);
     if (IsUncPath(hub.LrDatabase) && !hub.os.files.Exists(shared))
         StartComponent(hub, "PICTHELP.EXE", "", ShowState::Normal);
     Wait(hub, 1);

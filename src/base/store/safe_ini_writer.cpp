@@ -87,6 +87,11 @@ bool ReplaceFileWith(Files& files, const std::string& path, const std::string& b
     return files.WriteAll(temporary.Path(), bytes) && files.Replace(temporary.Path(), path);
 }
 
+bool CopyFileWhole(Files& files, const std::string& from, const std::string& to) {
+    TemporaryFile temporary(files, TemporaryFileOf(to));
+    return files.Copy(from, temporary.Path()) && files.Replace(temporary.Path(), to);
+}
+
 bool CreateIniFile(Files& files, const std::string& path, const std::string& bytes) {
     TemporaryFile temporary(files, TemporaryFileOf(path));
     return files.WriteAll(temporary.Path(), bytes) && !files.Exists(path) && files.Replace(temporary.Path(), path);

@@ -51,6 +51,9 @@ std::optional<std::string> ReadWholeFile(Files& files, Clock& clock, const std::
 // A file written anew, whole, to its temporary file, which then replaces it in one step: a reader sees the old
 // content or the new one, never half of it. On failure the file is as it was and no temporary file is left.
 bool ReplaceFileWith(Files& files, const std::string& path, const std::string& bytes);
+// The same for a copy of another file, which keeps that file's time: a copy cut off halfway never stands under
+// the name.
+bool CopyFileWhole(Files& files, const std::string& from, const std::string& to);
 // A shared file that does not exist yet: written whole to the temporary file, which then takes its name, so
 // that no reader ever sees it half-written. A file that has appeared meanwhile is kept; false then, and when
 // the file could not be written.

@@ -3,12 +3,12 @@
 #include "hub/busy_pointer.h"
 #include "hub/hint_message.h"
 #include "hub/let_events_run.h"
+#include "store/safe_ini_writer.h"
 
 namespace kolvane {
 namespace {
 
 constexpr char kTmpDatabase[] = "DATEX.IHP";
-constexpr char kLocalCopyTemp[] = "DATEX.IHP.$$$";
 constexpr const char* kBuilderCaptions[] = {"Brekkan PictHelp IDE", "Brekkan Beitragskonten [TmpDb]"};
 constexpr int kMaxPasses = 180;
 constexpr double kPassSeconds = 1.0;
@@ -34,14 +34,6 @@ void DropStaleLocalCopy(Hub& hub) {
     if (hub.os.files.ModifiedTime(source) != hub.os.files.ModifiedTime(local)) hub.os.files.Delete(local);
 }
 
-// Through a temporary file, so that a failed copy never leaves a half-written local copy behind.
-void CopyToLocal(Hub& hub) {
-    const std::string temp = ProgramFile(hub, kLocalCopyTemp);
-    if (!hub.os.files.Copy(DatabaseFile(hub, kTmpDatabase), temp) ||
-        !hub.os.files.Replace(temp, ProgramFile(hub, kTmpDatabase)))
-        hub.os.files.Delete(temp);
-}
-
 // The hint is written every pass; the info component is started only when it is not showing one already.
 void WaitingHint(Hub& hub) {
     hub.settings.WriteText(Setting::Infotip, kWaitingHint);
@@ -58,7 +50,7 @@ void CheckTmpDatabase(Hub& hub) {
     // closed: a file whose builder is still at work is never copied.
     for (int pass = 0;; ++pass) {
         if (!BeingBuilt(hub) && DatabaseFileExists(hub, kTmpDatabase)) {
-            CopyToLocal(hub);
+            CopyFileWhole(hub.os.files, DatabaseFile(hub, kTmpDatabase), ProgramFile(hub, kTmpDatabase));
             break;
         }
         if (pass == kMaxPasses) {

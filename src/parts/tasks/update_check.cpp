@@ -38,10 +38,7 @@ void InstallWaitingManager(Hub& hub) {
     if (!files.Exists(waiting)) return;
     const std::optional<std::string> successor = files.ReadAll(waiting);
     if (!successor || !IsWindowsProgram(*successor)) return;
-    const std::string copy = TemporaryFileOf(manager);
-    const bool replaced = files.Copy(waiting, copy) && files.Replace(copy, manager);
-    if (files.Exists(copy)) files.Delete(copy);
-    if (!replaced || files.ReadAll(manager) != successor) return;
+    if (!CopyFileWhole(files, waiting, manager) || files.ReadAll(manager) != successor) return;
     HintMessage(hub, kManagerInstalledHint);
     LetEventsRun(hub);
     Wait(hub, kBriefWaitSeconds);
