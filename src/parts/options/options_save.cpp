@@ -244,11 +244,9 @@ void PdfPrinterFolder(Writing& w) {
 void Receipts(Writing& w) { w.Text(C::TBelege); }
 
 void Contributions(Writing& w) {
-    const bool sql = !w.form[C::tMdbFile].text.empty();
-    if (sql) w.Flag(C::cPelmondo);
     w.Flags({C::cNoTmpBeitrag, C::cNoKillDB});
-    if (sql) {
-        w.Flag(C::CAutoDataImport);
+    if (!w.form[C::tMdbFile].text.empty()) {
+        w.Flags({C::cPelmondo, C::CAutoDataImport});
         w.Index(C::cMdbFileRythm);
         w.Flag(C::cMdbOverwrite);
         w.Text(C::tMdbFile);
