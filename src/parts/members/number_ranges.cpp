@@ -174,9 +174,10 @@ void LizenzierungHelp(Hub& hub) { ShowHelpTopic(hub, "4.4 Lizenzinformationen.ht
 bool ShowMemberRanges(Hub& hub) {
     LizenzierungView* view = hub.lizenzierungView;
     if (!view) return false;
-    bool shown = true;
+    bool shown = true;  // an open window brought to the front counts as shown
     ShowOnce(*view, [&] {
-        if (!(shown = DatabaseFolderAtHand(hub))) return;
+        shown = DatabaseFolderAtHand(hub);
+        if (!shown) return;
         LizenzierungForm form = LizenzierungLoad(hub);
         view->ShowModal(hub, form);
     });
