@@ -101,11 +101,15 @@ bak="$share/DATEX.BAK"
     fail "DATEX.BAK is torn: $(od -c "$bak" | tail -n 3)"
 pass "component: $(tr -d '\r' <"$E2E_ARTIFACTS/peer.out"); $searches searches saw the whole file, as many ranges stored, the backup whole"
 
+# The window (WHAT, its CAPTION) says that the share is gone, and does not open.
+refused_on_gone_share() {
+    peer wait-box 20 | grep -q 'nicht erreichbar' && answer OK " Datenbankfehler" || fail "$1 did not say the share is gone"
+    [ "$(visible_windows "$2")" -eq 0 ] || fail "$1 opened on a share that is gone"
+}
 open_options
 mv "$share" "$share.away"
 peer dialog-click "$OPTIONS" 504 && peer menu-choose "Nummernkreis festlegen " 10 || fail "no extra menu entry"
-peer wait-box 20 | grep -q 'nicht erreichbar' && answer OK " Datenbankfehler" || fail "the number ranges did not say the share is gone"
-[ "$(visible_windows ' Orvintal Lizenzierung')" -eq 0 ] || fail "the number-range window opened on a share that is gone"
+refused_on_gone_share "the number-range window" ' Orvintal Lizenzierung'
 expect_field "$OPTIONS" $TENDE1 $stored
 peer dialog-click "$OPTIONS" 2
 set_setting AutoTaxTime REG_DWORD 0 && set_setting AutoTaxBackup REG_DWORD 1
@@ -118,11 +122,9 @@ expect_box $' Datenbankfehler\tDer Datenbankordner \\\\nas\\lohn\\ ist nicht err
 screenshot share-gone-search
 answer OK " Datenbankfehler"
 choose_entry "Einstellungen ... "
-peer wait-box 20 | grep -q 'nicht erreichbar' && answer OK " Datenbankfehler" || fail "the options did not say the share is gone"
-[ "$(visible_windows "$OPTIONS")" -eq 0 ] || fail "the options window opened on a share that is gone"
+refused_on_gone_share "the options window" "$OPTIONS"
 choose_entry "Beratungsstellen "
-peer wait-box 20 | grep -q 'nicht erreichbar' && answer OK " Datenbankfehler" || fail "the sender window did not say the share is gone"
-[ "$(visible_windows ' Beratungsstellen')" -eq 0 ] || fail "the sender window opened on a share that is gone"
+refused_on_gone_share "the sender window" ' Beratungsstellen'
 ! stub_started DATASAFE.EXE ' /auto' || fail "a backup of a share that is gone"
 mv "$share.away" "$share"
 search_for Mueller
